@@ -1,0 +1,43 @@
+# make run   : install what is missing, build, and index the sample book
+# make test  : install, build and run every test (also under the sanitizers)
+# make bench : run the benchmarks
+# make fuzz  : run the fuzzers for a bounded time
+SHELL := /bin/bash
+BUILD := build/release
+CLI := $(BUILD)/src/cli/lexorim-cli
+FUZZ_SECONDS ?= 60
+
+.PHONY: deps build run test test-release test-sanitize bench fuzz format clean
+
+deps:
+	@scripts/install-deps
+
+build: deps
+	@[ -f $(BUILD)/build.ninja ] || cmake --preset release
+	cmake --build --preset release
+
+run: build
+	$(CLI) text examples/sample-book.txt
+
+test: build
+	ctest --preset release
+	$(MAKE) --no-print-directory test-sanitize
+
+test-sanitize: deps
+	@[ -f build/sanitize/build.ninja ] || cmake --preset sanitize
+	cmake --build --preset sanitize
+	ctest --preset sanitize
+
+bench: build
+	bench/run-benchmarks $(BUILD)
+
+fuzz: deps
+	@[ -f build/fuzz/build.ninja ] || cmake --preset fuzz
+	cmake --build --preset fuzz
+	fuzz/run-fuzzers build/fuzz $(FUZZ_SECONDS)
+
+format:
+	find src tests bench fuzz -name '*.cpp' -o -name '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf build

@@ -1,0 +1,66 @@
+#pragma once
+// The index entry store: every index word with the references of the places where it occurs,
+// in 27 buckets ("A" to "Z", then everything else).
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "engine/text_helpers.h"
+
+namespace lexorim {
+
+class LocaleCollator;
+
+struct IndexEntry {
+    Text word;
+    // References joined by "|"; a reference is key, ">", tag.
+    Text references;
+
+    bool operator==(const IndexEntry&) const = default;
+};
+
+class IndexStore {
+public:
+    static constexpr int kBucketCount = 27;
+    static constexpr int kOtherBucket = 26;
+
+    IndexStore();
+    ~IndexStore();
+    IndexStore(IndexStore&&) noexcept;
+    IndexStore& operator=(IndexStore&&) noexcept;
+
+    // The bucket a word goes to: its first letter, umlauts folded to their base letter, or the
+    // bucket of other characters.
+    static int BucketOf(TextView word);
+
+    void Clear();
+
+    // Adds one occurrence. Words are matched without regard to case; the entry keeps the
+    // spelling it was created with.
+    void AddReference(TextView word, TextView key, TextView tag, bool removeDuplicates);
+
+    // Finishing a run: exactly one of these two.
+    void ExpandCombinedWords();
+    void JoinCombinedWords();
+
+    void SortStore(const LocaleCollator& collator);
+
+    // Appends the entries of index-file lines (see the index file format); with `multiple` on,
+    // expansion lines (with ";") are skipped and blanks become the join mark.
+    void LoadIndexLines(TextView text, bool multiple);
+
+    const std::vector<IndexEntry>& Bucket(int index) const;
+    size_t EntryCount() const;
+    bool Empty() const { return EntryCount() == 0; }
+
+private:
+    struct Lookup;
+    std::array<std::vector<IndexEntry>, kBucketCount> buckets_;
+    std::unique_ptr<Lookup> lookup_;
+
+    void AppendEntry(int bucket, IndexEntry entry);
+};
+
+}  // namespace lexorim

@@ -1,0 +1,144 @@
+#include "engine/text_helpers.h"
+
+#include <unicode/unistr.h>
+
+#include <limits>
+
+namespace lexorim {
+
+Text ReplaceAll(TextView text, TextView pattern, TextView replacement) {
+    if (text.empty() || pattern.empty() || pattern == replacement) {
+        return Text(text);
+    }
+    Text result;
+    result.reserve(text.size());
+    size_t from = 0;
+    for (size_t hit = text.find(pattern); hit != TextView::npos;
+         hit = text.find(pattern, from)) {
+        result.append(text.substr(from, hit - from));
+        result.append(replacement);
+        from = hit + pattern.size();
+    }
+    result.append(text.substr(from));
+    return result;
+}
+
+std::vector<TextView> SplitViewsAt(TextView text, TextView separator) {
+    std::vector<TextView> pieces;
+    if (separator.empty()) {
+        pieces.push_back(text);
+        return pieces;
+    }
+    size_t from = 0;
+    for (size_t hit = text.find(separator); hit != TextView::npos;
+         hit = text.find(separator, from)) {
+        pieces.push_back(text.substr(from, hit - from));
+        from = hit + separator.size();
+    }
+    pieces.push_back(text.substr(from));
+    return pieces;
+}
+
+std::vector<Text> SplitAt(TextView text, TextView separator) {
+    std::vector<Text> pieces;
+    for (TextView piece : SplitViewsAt(text, separator)) {
+        pieces.emplace_back(piece);
+    }
+    return pieces;
+}
+
+namespace {
+
+int HexDigitValue(char16_t c) {
+    if (c >= u'0' && c <= u'9') return c - u'0';
+    if (c >= u'a' && c <= u'f') return c - u'a' + 10;
+    if (c >= u'A' && c <= u'F') return c - u'A' + 10;
+    return -1;
+}
+
+}  // namespace
+
+std::optional<int32_t> ParseIntegerText(TextView text) {
+    size_t i = 0;
+    while (i < text.size() && text[i] == u' ') ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == u'+' || text[i] == u'-')) {
+        negative = text[i] == u'-';
+        ++i;
+    }
+    int base = 10;
+    if (i < text.size() && text[i] == u'$') {
+        base = 16;
+        ++i;
+    } else if (i + 1 < text.size() && text[i] == u'0' && (text[i + 1] == u'x' || text[i + 1] == u'X')) {
+        base = 16;
+        i += 2;
+    }
+    if (i >= text.size()) return std::nullopt;
+    int64_t value = 0;
+    for (; i < text.size(); ++i) {
+        const int digit = base == 16 ? HexDigitValue(text[i])
+                                     : (text[i] >= u'0' && text[i] <= u'9' ? text[i] - u'0' : -1);
+        if (digit < 0) return std::nullopt;
+        value = value * base + digit;
+        // Hexadecimal numbers may use the full 32 bits (as an unsigned bit pattern).
+        const int64_t limit = base == 16 ? int64_t{0xFFFFFFFF} : int64_t{1} << 31;
+        if (value > limit) return std::nullopt;
+    }
+    if (base == 10) {
+        if (!negative && value > std::numeric_limits<int32_t>::max()) return std::nullopt;
+        return static_cast<int32_t>(negative ? -value : value);
+    }
+    const auto bits = static_cast<int32_t>(static_cast<uint32_t>(value));
+    return negative ? static_cast<int32_t>(0u - static_cast<uint32_t>(bits)) : bits;
+}
+
+int32_t IntegerOr(TextView text, int32_t fallback) {
+    return ParseIntegerText(text).value_or(fallback);
+}
+
+TextView TrimBlanksAndControls(TextView text) {
+    size_t begin = 0;
+    size_t end = text.size();
+    while (begin < end && text[begin] <= u' ') ++begin;
+    while (end > begin && text[end - 1] <= u' ') --end;
+    return text.substr(begin, end - begin);
+}
+
+std::vector<TextView> SplitLines(TextView text) {
+    std::vector<TextView> lines;
+    size_t start = 0;
+    size_t i = 0;
+    while (i < text.size()) {
+        const char16_t c = text[i];
+        if (c == u'\r' || c == u'\n') {
+            lines.push_back(text.substr(start, i - start));
+            i += (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') ? 2 : 1;
+            start = i;
+        } else {
+            ++i;
+        }
+    }
+    if (start < text.size()) lines.push_back(text.substr(start));
+    return lines;
+}
+
+Text DecimalText(int64_t value) {
+    const std::string digits = std::to_string(value);
+    return Text(digits.begin(), digits.end());
+}
+
+Text FromUtf8(std::string_view utf8) {
+    const icu::UnicodeString s = icu::UnicodeString::fromUTF8(
+        icu::StringPiece(utf8.data(), static_cast<int32_t>(utf8.size())));
+    return Text(reinterpret_cast<const char16_t*>(s.getBuffer()), static_cast<size_t>(s.length()));
+}
+
+std::string ToUtf8(TextView text) {
+    const icu::UnicodeString s(false, text.data(), static_cast<int32_t>(text.size()));
+    std::string out;
+    s.toUTF8String(out);
+    return out;
+}
+
+}  // namespace lexorim

@@ -1,0 +1,38 @@
+#pragma once
+// Reading any source into one UTF-16 text: text files with their encoding detected from the
+// first bytes, word-processor documents and PDF files page by page.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "engine/language.h"
+#include "engine/text_helpers.h"
+#include "textfiles/text_encoding.h"
+
+namespace lexorim {
+
+struct ReadContext {
+    Language language = Language::German;
+    // Shows the messages of the document readers ("Word was not found"); may be empty.
+    MessageCallback showMessage;
+};
+
+// Reads the whole document. Throws UserError with
+// `Cannot open file "PATH". REASON` when the file cannot be opened, and "Invalid UTF7".
+Text ReadTextFile(const std::string& path, const ReadContext& context = {});
+
+// The encoding of a text file (0 for a file that cannot be read or has fewer than 2 bytes).
+TextEncoding DetectEncoding(const std::string& path);
+TextEncoding DetectEncodingOfBytes(std::string_view bytes);
+
+// Decodes bytes read from a file whose encoding is `code` (signature handling included).
+Text DecodeText(std::string_view bytes, TextEncoding code);
+
+// One code point as UTF-16: "?" for values above U+10FFFF and for surrogates.
+Text CodePointToUtf16(uint32_t codePoint);
+
+// The code point at a 1-based position; "?" (63) outside the text and for broken surrogates.
+uint32_t Utf16CodePointAt(TextView text, int64_t position);
+
+}  // namespace lexorim

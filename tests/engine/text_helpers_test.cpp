@@ -1,0 +1,81 @@
+#include <gtest/gtest.h>
+
+#include "engine/case_rules.h"
+#include "engine/collation.h"
+#include "engine/text_helpers.h"
+
+namespace lexorim {
+namespace {
+
+TEST(ReplaceAll, ReplacesFromTheLeftWithoutOverlap) {
+    EXPECT_EQ(ReplaceAll(u"aaaa", u"aa", u"b"), u"bb");
+    EXPECT_EQ(ReplaceAll(u"aaa", u"aa", u"b"), u"ba");
+    EXPECT_EQ(ReplaceAll(u"a<br>b<br>", u"<br>", u" . "), u"a . b . ");
+    EXPECT_EQ(ReplaceAll(u"abc", u"b", u""), u"ac");
+    EXPECT_EQ(ReplaceAll(u"", u"a", u"b"), u"");
+    EXPECT_EQ(ReplaceAll(u"abc", u"", u"x"), u"abc");
+    EXPECT_EQ(ReplaceAll(u"abc", u"b", u"b"), u"abc");
+    EXPECT_EQ(ReplaceAll(u"Abc", u"a", u"x"), u"Abc");  // case-sensitive
+}
+
+TEST(SplitAt, HasOnePieceMoreThanSeparators) {
+    EXPECT_EQ(SplitAt(u"", u"."), (std::vector<Text>{u""}));
+    EXPECT_EQ(SplitAt(u"a.", u"."), (std::vector<Text>{u"a", u""}));
+    EXPECT_EQ(SplitAt(u"a..b", u"."), (std::vector<Text>{u"a", u"", u"b"}));
+    EXPECT_EQ(SplitAt(u"a\r\nb", u"\r\n"), (std::vector<Text>{u"a", u"b"}));
+}
+
+TEST(IntegerText, AcceptsWhatANumericBoxReads) {
+    struct Case {
+        const char16_t* text;
+        std::optional<int32_t> value;
+    };
+    const Case cases[] = {
+        {u"3", 3},          {u"  42", 42},      {u"-2", -2},          {u"+7", 7},
+        {u"007", 7},        {u"$1F", 31},       {u"0x10", 16},        {u"2147483647", 2147483647},
+        {u"-2147483648", INT32_MIN},            {u"2147483648", std::nullopt},
+        {u"", std::nullopt}, {u" ", std::nullopt}, {u"3 ", std::nullopt}, {u"12a", std::nullopt},
+        {u"-", std::nullopt}, {u"$", std::nullopt}, {u"1.5", std::nullopt},
+        {u"Benutzerdefiniert..", std::nullopt},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(ParseIntegerText(c.text), c.value) << ToUtf8(c.text);
+    }
+    EXPECT_EQ(IntegerOr(u"x", 2), 2);
+}
+
+TEST(SplitLines, CutsAtEveryKindOfLineBreak) {
+    EXPECT_EQ(SplitLines(u"").size(), 0u);
+    EXPECT_EQ(SplitLines(u"a\r\nb\nc\rd"), (std::vector<TextView>{u"a", u"b", u"c", u"d"}));
+    EXPECT_EQ(SplitLines(u"a\r\n"), (std::vector<TextView>{u"a"}));
+    EXPECT_EQ(SplitLines(u"a\r\n\r\n"), (std::vector<TextView>{u"a", u""}));
+    EXPECT_EQ(SplitLines(u"\r\n"), (std::vector<TextView>{u""}));
+}
+
+TEST(CaseRules, UseSimpleMappingsPerCodeUnit) {
+    EXPECT_EQ(ToUpper(u"straße äöü"), u"STRAßE ÄÖÜ");
+    EXPECT_EQ(ToLower(u"ÄPFEL"), u"äpfel");
+    EXPECT_TRUE(EqualsIgnoringCase(u"Haus", u"HAUS"));
+    EXPECT_FALSE(EqualsIgnoringCase(u"Haus", u"Hausbau"));
+    EXPECT_TRUE(IsUnchangedByUpperCasing(u'7'));
+    EXPECT_FALSE(IsUnchangedByUpperCasing(u'é'));
+}
+
+TEST(LocaleCollator, SortsAlphabeticallyIgnoringCase) {
+    const LocaleCollator collator("de_DE");
+    EXPECT_EQ(collator.Compare(u"haus", u"HAUS"), 0);
+    EXPECT_LT(collator.Compare(u"Apfel", u"Äpfel"), 0);
+    EXPECT_LT(collator.Compare(u"Äpfel", u"Birne"), 0);
+    EXPECT_LT(collator.Compare(u"apfel", u"Birne"), 0);
+}
+
+TEST(LocaleCollator, TakesTheLocaleFromTheEnvironment) {
+    ::setenv("LC_ALL", "de_DE.UTF-8", 1);
+    EXPECT_EQ(LocaleNameFromEnvironment(), "de_DE");
+    ::setenv("LC_ALL", "C", 1);
+    EXPECT_EQ(LocaleNameFromEnvironment(), "");
+    ::setenv("LC_ALL", "de_DE.UTF-8", 1);
+}
+
+}  // namespace
+}  // namespace lexorim

@@ -22,7 +22,7 @@ struct IndexEntry {
 };
 
 class IndexStore {
-public:
+  public:
     static constexpr int kBucketCount = 27;
     static constexpr int kOtherBucket = 26;
 
@@ -45,9 +45,12 @@ public:
     void ExpandCombinedWords();
     void JoinCombinedWords();
 
+    // Sorts every bucket by word, ":" and references in the collation's order (ignoring case);
+    // entries with equal keys keep their order.
     void SortStore(const LocaleCollator& collator);
 
-    // Appends the entries of index-file lines (see the index file format); with `multiple` on,
+    // Appends the entries of index-file lines (cut at CR LF, CR or LF): a line with ">" and ":"
+    // is the word before its first ":" and the references after it. With `multiple` on,
     // expansion lines (with ";") are skipped and blanks become the join mark.
     void LoadIndexLines(TextView text, bool multiple);
 
@@ -55,12 +58,17 @@ public:
     size_t EntryCount() const;
     bool Empty() const { return EntryCount() == 0; }
 
-private:
+  private:
     struct Lookup;
     std::array<std::vector<IndexEntry>, kBucketCount> buckets_;
     std::unique_ptr<Lookup> lookup_;
 
+    Lookup& TheLookup();
+    Lookup& EnsureWordLookup();
+    void EnsurePieceLookup();
+    // Appends without the uniqueness check (loading), keeping the lookup tables current.
     void AppendEntry(int bucket, IndexEntry entry);
+    void FinishEntries();
 };
 
 }  // namespace lexorim

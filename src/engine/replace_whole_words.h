@@ -1,6 +1,8 @@
 #pragma once
 // Replacing whole-word occurrences of a pattern, as the word lists act on a page.
 
+#include <cstddef>
+
 #include "engine/text_helpers.h"
 
 namespace lexorim {
@@ -16,5 +18,11 @@ struct WholeWordOptions {
 // boundaries. An empty pattern changes nothing.
 Text ReplaceWholeWords(TextView text, TextView pattern, TextView replacement,
                        WholeWordOptions options = {});
+
+// The same replacement, applied to `text` itself. `scratch` is working storage that callers
+// reuse between calls. Returns true when the text changed (an occurrence replaced by an equal
+// text does not count as a change).
+bool ReplaceWholeWordsInPlace(Text& text, TextView pattern, TextView replacement,
+                              WholeWordOptions options, Text& scratch);
 
 }  // namespace lexorim

@@ -24,7 +24,7 @@ struct PipelineOptions {
 
 // Built once per run from the criteria and the word lists, then applied to every page.
 class WordPipeline {
-public:
+  public:
     WordPipeline(PipelineOptions options, std::vector<Text> negativeList,
                  std::vector<Text> positiveList);
     ~WordPipeline();
@@ -34,9 +34,14 @@ public:
     // Runs every step on one page; positive-list hits and the surviving words go to `sink`.
     void FilterPageWords(TextView page, TextView key, TextView tag, const WordSink& sink) const;
 
+    // Every step after the positive list (negative list through delivery), for callers that
+    // run their own positive-list step first (the keyword index).
+    void FilterAfterPositiveList(TextView text, TextView key, TextView tag,
+                                 const WordSink& sink) const;
+
     const PipelineOptions& options() const { return options_; }
 
-private:
+  private:
     struct Compiled;
     PipelineOptions options_;
     std::unique_ptr<Compiled> compiled_;
@@ -46,13 +51,13 @@ private:
 namespace pipeline_steps {
 // Step 2: removes the whole-word occurrences of every entry, in list order.
 Text ApplyNegativeList(TextView text, const std::vector<Text>& negativeList);
-Text NormaliseSeparators(TextView text);           // step 3
-Text MarkCombinedWords(TextView text);             // step 4
-Text BlanksToFullStops(TextView text);             // step 5
-Text CollapseFullStops(TextView text);             // step 6
-Text RemoveDigits(TextView text);                  // step 7
-Text RemoveLowerCaseWords(TextView text);          // step 8
-Text RemoveUpperCaseWords(TextView text);          // step 9
+Text NormaliseSeparators(TextView text);                        // step 3
+Text MarkCombinedWords(TextView text);                          // step 4
+Text BlanksToFullStops(TextView text);                          // step 5
+Text CollapseFullStops(TextView text);                          // step 6
+Text RemoveDigits(TextView text);                               // step 7
+Text RemoveLowerCaseWords(TextView text);                       // step 8
+Text RemoveUpperCaseWords(TextView text);                       // step 9
 Text ApplyMinimumLength(TextView text, int32_t minimumLength);  // step 10
 // Step 11: hands every piece that is not blank to the sink.
 void DeliverWords(TextView text, TextView key, TextView tag, const WordSink& sink);

@@ -29,10 +29,15 @@ TextEncoding DetectEncodingOfBytes(std::string_view bytes);
 // Decodes bytes read from a file whose encoding is `code` (signature handling included).
 Text DecodeText(std::string_view bytes, TextEncoding code);
 
+// The text of a file's bytes, decoded by the encoding DetectEncodingOfBytes gives them.
+Text DecodeDetectedText(std::string_view bytes);
+
 // One code point as UTF-16: "?" for values above U+10FFFF and for surrogates.
 Text CodePointToUtf16(uint32_t codePoint);
 
-// The code point at a 1-based position; "?" (63) outside the text and for broken surrogates.
+// The code point at a 1-based position: "?" (63) outside the text, for a low surrogate that does
+// not follow a high one and for a high surrogate without its low one; the combined value for a
+// pair. The position of the second half of a pair gives that unit's own value.
 uint32_t Utf16CodePointAt(TextView text, int64_t position);
 
 }  // namespace lexorim

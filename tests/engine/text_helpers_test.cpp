@@ -31,11 +31,23 @@ TEST(IntegerText, AcceptsWhatANumericBoxReads) {
         std::optional<int32_t> value;
     };
     const Case cases[] = {
-        {u"3", 3},          {u"  42", 42},      {u"-2", -2},          {u"+7", 7},
-        {u"007", 7},        {u"$1F", 31},       {u"0x10", 16},        {u"2147483647", 2147483647},
-        {u"-2147483648", INT32_MIN},            {u"2147483648", std::nullopt},
-        {u"", std::nullopt}, {u" ", std::nullopt}, {u"3 ", std::nullopt}, {u"12a", std::nullopt},
-        {u"-", std::nullopt}, {u"$", std::nullopt}, {u"1.5", std::nullopt},
+        {u"3", 3},
+        {u"  42", 42},
+        {u"-2", -2},
+        {u"+7", 7},
+        {u"007", 7},
+        {u"$1F", 31},
+        {u"0x10", 16},
+        {u"2147483647", 2147483647},
+        {u"-2147483648", INT32_MIN},
+        {u"2147483648", std::nullopt},
+        {u"", std::nullopt},
+        {u" ", std::nullopt},
+        {u"3 ", std::nullopt},
+        {u"12a", std::nullopt},
+        {u"-", std::nullopt},
+        {u"$", std::nullopt},
+        {u"1.5", std::nullopt},
         {u"Benutzerdefiniert..", std::nullopt},
     };
     for (const Case& c : cases) {

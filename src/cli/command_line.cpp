@@ -1,0 +1,143 @@
+#include "cli/command_line.h"
+
+#include <set>
+#include <sstream>
+
+#include "settings/run_options.h"
+
+namespace lexorim::cli {
+
+namespace {
+
+const std::set<std::string>& Commands() {
+    static const std::set<std::string> commands = {"text", "designations", "strip-html", "detect",
+                                                   "convert"};
+    return commands;
+}
+
+std::vector<std::string> SplitComma(const std::string& text) {
+    std::vector<std::string> parts;
+    std::stringstream stream(text);
+    std::string part;
+    while (std::getline(stream, part, ','))
+        parts.push_back(part);
+    return parts;
+}
+
+void CheckArgumentCount(const CommandLine& line) {
+    const size_t n = line.arguments.size();
+    const std::string& c = line.command;
+    if (c == "text" && n > 1)
+        throw UsageError("text takes at most one SOURCE");
+    if ((c == "designations" || c == "strip-html") && n != 1) {
+        throw UsageError(c + " takes exactly one file");
+    }
+    if (c == "detect" && n == 0)
+        throw UsageError("detect takes one or more files");
+    if (c == "convert" && (n != 1 || line.outputPath.empty())) {
+        throw UsageError("convert takes one input file and -o OUTPUT");
+    }
+}
+
+}  // namespace
+
+PictureStyle ParseFontSpec(const std::string& spec) {
+    const std::vector<std::string> parts = SplitComma(spec);
+    if (parts.size() < 2 || parts[0].empty()) {
+        throw UsageError("--font takes FAMILY,PIXELS[,bold][,italic][,#RRGGBB]");
+    }
+    PictureStyle style;
+    style.fontFamily = parts[0];
+    try {
+        size_t used = 0;
+        style.pixelSize = std::stoi(parts[1], &used);
+        if (used != parts[1].size() || style.pixelSize < 1 || style.pixelSize > 1000) {
+            throw UsageError("bad size");
+        }
+    } catch (const std::exception&) {
+        throw UsageError("--font: the size must be a number of pixels from 1 to 1000");
+    }
+    for (size_t i = 2; i < parts.size(); ++i) {
+        if (parts[i] == "bold") {
+            style.bold = true;
+        } else if (parts[i] == "italic") {
+            style.italic = true;
+        } else if (const auto color = ParseHtmlColor(FromUtf8(parts[i]));
+                   color && parts[i].starts_with('#')) {
+            style.textColor = *color;
+        } else {
+            throw UsageError("--font: unknown part \"" + parts[i] + "\"");
+        }
+    }
+    return style;
+}
+
+CommandLine ParseCommandLine(const std::vector<std::string>& args) {
+    CommandLine line;
+    size_t i = 0;
+    auto value = [&](const std::string& option) -> std::string {
+        if (i + 1 >= args.size())
+            throw UsageError(option + " needs a value");
+        return args[++i];
+    };
+    for (; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (a == "-h" || a == "--help") {
+            line.help = true;
+        } else if (a == "--set") {
+            const std::string assignment = value(a);
+            const size_t eq = assignment.find('=');
+            if (eq == std::string::npos || eq == 0)
+                throw UsageError("--set takes NAME=VALUE");
+            line.settings.emplace_back(assignment.substr(0, eq), assignment.substr(eq + 1));
+        } else if (a == "--lang") {
+            const std::string lang = value(a);
+            if (lang != "de" && lang != "en")
+                throw UsageError("--lang takes de or en");
+            line.language = lang == "de" ? Language::German : Language::English;
+        } else if (a == "-o") {
+            line.outputPath = value(a);
+        } else if (a == "--idx") {
+            line.indexPath = value(a);
+        } else if (a == "--neg") {
+            line.negativeListPath = value(a);
+        } else if (a == "--pos") {
+            line.positiveListPath = value(a);
+        } else if (a == "--add-to") {
+            line.addToIndexPath = value(a);
+        } else if (a == "--font") {
+            line.font = ParseFontSpec(value(a));
+        } else if (a == "--summary") {
+            line.summaryOnly = true;
+        } else if (a == "--progress") {
+            line.progress = true;
+        } else if (a.size() > 1 && a[0] == '-') {
+            throw UsageError("unknown option " + a);
+        } else if (line.command.empty()) {
+            if (!Commands().contains(a))
+                throw UsageError("unknown command " + a);
+            line.command = a;
+        } else {
+            line.arguments.push_back(a);
+        }
+    }
+    if (line.help)
+        return line;
+    if (line.command.empty())
+        throw UsageError("no command given");
+    CheckArgumentCount(line);
+    return line;
+}
+
+std::string UsageText() {
+    return "usage: lexorim-cli text [SOURCE|-] [--set NAME=VALUE]... [--lang de|en] [-o FILE]\n"
+           "                   [--idx FILE] [--add-to FILE.idx] [--neg FILE] [--pos FILE]\n"
+           "                   [--font FAMILY,PIXELS[,bold][,italic][,#RRGGBB]] [--summary] "
+           "[--progress]\n"
+           "       lexorim-cli designations SOURCE [--set NAME=VALUE]...\n"
+           "       lexorim-cli strip-html FILE\n"
+           "       lexorim-cli detect FILE...\n"
+           "       lexorim-cli convert IN -o OUT [--set NAME=VALUE]... [--font ...]\n";
+}
+
+}  // namespace lexorim::cli

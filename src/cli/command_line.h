@@ -1,0 +1,44 @@
+#pragma once
+// The arguments of lexorim-cli, parsed without touching any file.
+
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "engine/language.h"
+#include "textfiles/text_writer.h"
+
+namespace lexorim::cli {
+
+// Bad arguments: the message is printed with the usage line and the program exits with 2.
+class UsageError : public std::invalid_argument {
+  public:
+    using std::invalid_argument::invalid_argument;
+};
+
+struct CommandLine {
+    std::string command;                 // text, designations, strip-html, detect, convert
+    std::vector<std::string> arguments;  // positional arguments after the command
+    std::vector<std::pair<std::string, std::string>> settings;  // --set NAME=VALUE, in order
+    Language language = Language::German;
+    std::string outputPath;  // -o
+    std::string indexPath;   // --idx
+    std::string negativeListPath;
+    std::string positiveListPath;
+    std::string addToIndexPath;  // --add-to
+    std::optional<PictureStyle> font;
+    bool summaryOnly = false;
+    bool progress = false;
+    bool help = false;
+};
+
+CommandLine ParseCommandLine(const std::vector<std::string>& args);
+
+// "FAMILY,PIXELS[,bold][,italic][,#RRGGBB]"
+PictureStyle ParseFontSpec(const std::string& spec);
+
+std::string UsageText();
+
+}  // namespace lexorim::cli

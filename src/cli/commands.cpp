@@ -1,0 +1,204 @@
+#include "cli/commands.h"
+
+#include <filesystem>
+#include <iostream>
+#include <iterator>
+
+#include "engine/collation.h"
+#include "engine/html_cleaning.h"
+#include "engine/index_store.h"
+#include "engine/word_lists.h"
+#include "settings/run_options.h"
+#include "settings/settings.h"
+#include "textfiles/text_reader.h"
+#include "textfiles/text_writer.h"
+#include "textfiles/word_documents.h"
+#include "textindex/index_file.h"
+#include "textindex/text_index_run.h"
+#include "textindex/text_index_summary.h"
+
+namespace lexorim::cli {
+
+namespace {
+
+void Print(std::ostream& out, TextView text) {
+    out << ToUtf8(text);
+}
+
+Settings SettingsFrom(const CommandLine& line) {
+    Settings settings;
+    for (const auto& [name, value] : line.settings) {
+        try {
+            settings.Set(name, FromUtf8(value));
+        } catch (const SettingsError& error) {
+            throw UsageError(error.what());
+        }
+    }
+    if (!line.addToIndexPath.empty()) {
+        settings.Set("kt_integrieren", u"1");
+        settings.Set("kt_index", FromUtf8(line.addToIndexPath));
+    }
+    return settings;
+}
+
+ReadContext MakeReadContext(const CommandLine& line, std::ostream& err) {
+    ReadContext context;
+    context.language = line.language;
+    context.showMessage = [&err](TextView message) { err << ToUtf8(message) << '\n'; };
+    return context;
+}
+
+Text ReadStandardInput(std::istream& in) {
+    const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    return DecodeText(bytes, DetectEncodingOfBytes(bytes));
+}
+
+// A list named on the command line, else the list of the program folder (or the built-in one).
+WordList ListFromFileOr(const std::string& path, WordList (*loadDefault)(const MessageCallback&),
+                        const ReadContext& context) {
+    if (path.empty())
+        return loadDefault(context.showMessage);
+    return WordListFromText(ReadTextFile(path, context));
+}
+
+OutputSettings OutputFrom(const CommandLine& line, const Settings& settings) {
+    return MakeOutputSettings(settings, line.font.value_or(PictureStyle{}));
+}
+
+// Reads SOURCE (a file, or standard input for "-" or nothing) and records it in the settings
+// the way the source step would.
+bool SourceIsStandardInput(const CommandLine& line) {
+    return line.arguments.empty() || line.arguments[0] == "-";
+}
+
+void RecordSource(const CommandLine& line, Settings& settings) {
+    if (SourceIsStandardInput(line)) {
+        settings.Set("qu_text", u"1");
+    } else {
+        settings.Set("qu_datei", u"1");
+        settings.Set("edit_quelle", FromUtf8(line.arguments[0]));
+    }
+}
+
+Text ReadSource(const CommandLine& line, Settings& settings, std::istream& in,
+                const ReadContext& context) {
+    RecordSource(line, settings);
+    return SourceIsStandardInput(line) ? ReadStandardInput(in)
+                                       : ReadTextFile(line.arguments[0], context);
+}
+
+std::vector<Text> DesignationsFor(const Settings& settings, TextView source) {
+    if (settings.IsOn("Tprog", "sz_zeilezuseite"))
+        return {};
+    return ReadOutDesignations(SplitLines(source), MakeDesignationCriteria(settings));
+}
+
+int RunTextCommand(const CommandLine& line, Streams io) {
+    Settings settings = SettingsFrom(line);
+    const ReadContext context = MakeReadContext(line, io.err);
+    if (line.summaryOnly) {
+        RecordSource(line, settings);
+        Print(io.out, TextIndexSummary(MakeTextIndexSummaryInput(settings), line.language));
+        io.out << "\r\n";
+        return 0;
+    }
+    const Text source = ReadSource(line, settings, io.in, context);
+    WordLists lists;
+    lists.negative = ListFromFileOr(line.negativeListPath, &LoadNegativeList, context);
+    lists.positive = ListFromFileOr(line.positiveListPath, &LoadPositiveList, context);
+
+    TextIndexOptions options = MakeTextIndexOptions(settings);
+    options.designations = DesignationsFor(settings, source);
+
+    RunProgress progress;
+    if (line.progress) {
+        progress.report = [&io](TextView status, int percent) {
+            io.err << percent << "%\t" << ToUtf8(status) << '\n';
+        };
+    }
+    IndexStore store;
+    const LocaleCollator collator;
+    const Text output =
+        RunTextIndex(options, source, lists, store, collator, line.language, progress);
+
+    const OutputSettings outputSettings = OutputFrom(line, settings);
+    if (line.outputPath.empty()) {
+        Print(io.out, output);
+    } else {
+        WriteTextFile(output, line.outputPath, outputSettings);
+    }
+    if (!line.indexPath.empty()) {
+        WriteTextFile(BuildIndexFileText(store), IndexFileName(line.indexPath), outputSettings);
+    }
+    return 0;
+}
+
+int RunDesignationsCommand(const CommandLine& line, Streams io) {
+    const Settings settings = SettingsFrom(line);
+    const Text source = ReadTextFile(line.arguments[0], MakeReadContext(line, io.err));
+    for (const Text& item : DesignationsFor(settings, source)) {
+        Print(io.out, item);
+        io.out << "\r\n";
+    }
+    return 0;
+}
+
+int RunStripHtmlCommand(const CommandLine& line, Streams io) {
+    Print(io.out, RemoveHtmlTags(ReadTextFile(line.arguments[0], MakeReadContext(line, io.err))));
+    return 0;
+}
+
+std::string FormatName(const std::string& path) {
+    switch (DocumentFormatOf(path)) {
+        case DocumentFormat::Doc:
+            return "DOC";
+        case DocumentFormat::Docx:
+            return "DOCX";
+        case DocumentFormat::Odt:
+            return "ODT";
+        case DocumentFormat::Pdf:
+            return "PDF";
+        case DocumentFormat::None:
+            break;
+    }
+    return ToUtf8(EncodingName(DetectEncoding(path)));
+}
+
+int RunDetectCommand(const CommandLine& line, Streams io) {
+    int status = 0;
+    for (const std::string& path : line.arguments) {
+        std::error_code error;
+        if (!std::filesystem::is_regular_file(path, error)) {
+            io.err << "Cannot open file \"" << path << "\".\n";
+            status = 1;
+            continue;
+        }
+        io.out << FormatName(path) << '\t' << path << '\n';
+    }
+    return status;
+}
+
+int RunConvertCommand(const CommandLine& line, Streams io) {
+    const Settings settings = SettingsFrom(line);
+    const Text text = ReadTextFile(line.arguments[0], MakeReadContext(line, io.err));
+    WriteTextFile(text, line.outputPath, OutputFrom(line, settings));
+    return 0;
+}
+
+}  // namespace
+
+int RunCommand(const CommandLine& line, Streams streams) {
+    if (line.command == "text")
+        return RunTextCommand(line, streams);
+    if (line.command == "designations")
+        return RunDesignationsCommand(line, streams);
+    if (line.command == "strip-html")
+        return RunStripHtmlCommand(line, streams);
+    if (line.command == "detect")
+        return RunDetectCommand(line, streams);
+    if (line.command == "convert")
+        return RunConvertCommand(line, streams);
+    throw UsageError("unknown command " + line.command);
+}
+
+}  // namespace lexorim::cli

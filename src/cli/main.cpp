@@ -1,0 +1,29 @@
+// lexorim-cli: the indexes of Lexorim without a window.
+
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli/command_line.h"
+#include "cli/commands.h"
+#include "engine/errors.h"
+
+int main(int argc, char** argv) {
+    using namespace lexorim;
+    std::ios::sync_with_stdio(false);
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    try {
+        const cli::CommandLine line = cli::ParseCommandLine(args);
+        if (line.help) {
+            std::cout << cli::UsageText();
+            return 0;
+        }
+        return cli::RunCommand(line, {std::cin, std::cout, std::cerr});
+    } catch (const cli::UsageError& error) {
+        std::cerr << "lexorim-cli: " << error.what() << '\n' << cli::UsageText();
+        return 2;
+    } catch (const UserError& error) {
+        std::cerr << error.what() << '\n';
+        return 1;
+    }
+}

@@ -1,0 +1,95 @@
+#include "engine/program_folder.h"
+
+#include <pwd.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <system_error>
+
+namespace lexorim {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string EnvironmentValue(const char* name) {
+    const char* value = std::getenv(name);
+    return value == nullptr ? std::string() : std::string(value);
+}
+
+bool IsWritableFolder(const fs::path& folder) {
+    std::error_code error;
+    return !folder.empty() && fs::is_directory(folder, error) &&
+           ::access(folder.c_str(), W_OK | X_OK) == 0;
+}
+
+fs::path HomeFolder(const std::string& home) {
+    if (!home.empty()) {
+        return home;
+    }
+    if (const passwd* entry = ::getpwuid(::getuid());
+        entry != nullptr && entry->pw_dir != nullptr) {
+        return entry->pw_dir;
+    }
+    return {};
+}
+
+fs::path DataFolder(const ProgramFolderInputs& inputs) {
+    // Relative values of XDG_DATA_HOME are invalid and are ignored, as the base directory rules
+    // say.
+    if (!inputs.xdgDataHome.empty() && fs::path(inputs.xdgDataHome).is_absolute()) {
+        return fs::path(inputs.xdgDataHome) / "lexorim";
+    }
+    const fs::path home = HomeFolder(inputs.home);
+    if (home.empty()) {
+        return TemporaryFolder() / "lexorim";
+    }
+    return home / ".local" / "share" / "lexorim";
+}
+
+fs::path Created(fs::path folder) {
+    // A folder that cannot be created is not reported here: saving a file into it fails later
+    // with the file's own error, which names the path.
+    std::error_code error;
+    fs::create_directories(folder, error);
+    return folder;
+}
+
+}  // namespace
+
+ProgramFolderInputs ProgramFolderInputsFromEnvironment() {
+    ProgramFolderInputs inputs;
+    inputs.lexorimHome = EnvironmentValue("LEXORIM_HOME");
+    inputs.xdgDataHome = EnvironmentValue("XDG_DATA_HOME");
+    inputs.home = EnvironmentValue("HOME");
+    std::error_code error;
+    const fs::path executable = fs::read_symlink("/proc/self/exe", error);
+    if (!error) {
+        inputs.executableFolder = executable.parent_path();
+    }
+    return inputs;
+}
+
+fs::path ChooseProgramFolder(const ProgramFolderInputs& inputs) {
+    if (!inputs.lexorimHome.empty()) {
+        std::error_code error;
+        fs::path folder = fs::absolute(inputs.lexorimHome, error);
+        return Created(error ? fs::path(inputs.lexorimHome) : folder);
+    }
+    if (IsWritableFolder(inputs.executableFolder)) {
+        return inputs.executableFolder;
+    }
+    return Created(DataFolder(inputs));
+}
+
+fs::path ProgramFolder() {
+    return ChooseProgramFolder(ProgramFolderInputsFromEnvironment());
+}
+
+fs::path TemporaryFolder() {
+    std::error_code error;
+    fs::path folder = fs::temp_directory_path(error);
+    return error || folder.empty() ? fs::path("/tmp") : folder;
+}
+
+}  // namespace lexorim

@@ -1,0 +1,555 @@
+#include "engine/word_pipeline.h"
+
+#include <algorithm>
+#include <bitset>
+#include <string_view>
+#include <unordered_set>
+#include <variant>
+
+#include "engine/replace_whole_words.h"
+#include "engine/word_char_table.h"
+
+namespace lexorim {
+
+namespace {
+
+constexpr char16_t kStop = u'.';
+constexpr char16_t kJoin = u'&';
+constexpr TextView kStopText = u".";
+
+bool IsAsciiDigit(char16_t c) {
+    return c >= u'0' && c <= u'9';
+}
+
+// Blank and control characters: what trimming removes at both ends of a piece.
+bool IsBlankOrControl(char16_t c) {
+    return c <= u' ';
+}
+
+bool IsBlankOrControlOnly(TextView text) {
+    return std::all_of(text.begin(), text.end(), IsBlankOrControl);
+}
+
+struct TextViewHash {
+    using is_transparent = void;
+    size_t operator()(TextView text) const { return std::hash<TextView>{}(text); }
+};
+
+// Consecutive negative-list entries made only of word characters. Such an entry matches exactly
+// the maximal runs of word characters that equal it ignoring case, and entries of this kind do
+// not influence each other, so a whole run of them is applied in one pass with a set lookup.
+class WordSetEntries {
+  public:
+    // True for an entry that this set may take: non-empty, and neither the entry's characters
+    // nor anything that shares their upper-case form ends a whole word.
+    static bool Accepts(TextView entry) {
+        const WordCharTable& table = WordCharTable::Get();
+        return !entry.empty() && std::all_of(entry.begin(), entry.end(), [&](char16_t c) {
+            return !table.IsBoundary(c) && table.UpperFormHasOneClass(c);
+        });
+    }
+
+    void Add(TextView entry) {
+        const WordCharTable& table = WordCharTable::Get();
+        Text upper(entry.size(), u'\0');
+        std::transform(entry.begin(), entry.end(), upper.begin(),
+                       [&](char16_t c) { return table.Upper(c); });
+        firstUnits_.set(upper[0]);
+        if (upper.size() < 64) {
+            lengths_ |= uint64_t{1} << upper.size();
+        } else {
+            anyLong_ = true;
+        }
+        words_.insert(std::move(upper));
+    }
+
+    // Rewrites `source` into `target`: every maximal run of word characters that is in the set
+    // becomes one full stop.
+    void Apply(TextView source, Text& target, Text& upperRun) const {
+        const WordCharTable& table = WordCharTable::Get();
+        target.clear();
+        target.reserve(source.size());
+        const size_t n = source.size();
+        size_t i = 0;
+        while (i < n) {
+            const size_t start = i;
+            if (table.IsBoundary(source[i])) {
+                while (i < n && table.IsBoundary(source[i]))
+                    ++i;
+                target.append(source.substr(start, i - start));
+                continue;
+            }
+            while (i < n && !table.IsBoundary(source[i]))
+                ++i;
+            const TextView run = source.substr(start, i - start);
+            if (Contains(run, upperRun, table)) {
+                target.push_back(kStop);
+            } else {
+                target.append(run);
+            }
+        }
+    }
+
+  private:
+    bool Contains(TextView run, Text& upperRun, const WordCharTable& table) const {
+        const size_t length = run.size();
+        if (length < 64 ? (lengths_ & (uint64_t{1} << length)) == 0 : !anyLong_)
+            return false;
+        if (!firstUnits_.test(table.Upper(run[0])))
+            return false;
+        upperRun.resize(length);
+        std::transform(run.begin(), run.end(), upperRun.begin(),
+                       [&](char16_t c) { return table.Upper(c); });
+        return words_.find(TextView(upperRun)) != words_.end();
+    }
+
+    std::unordered_set<Text, TextViewHash, std::equal_to<>> words_;
+    std::bitset<0x10000> firstUnits_;
+    uint64_t lengths_ = 0;
+    bool anyLong_ = false;
+};
+
+// An entry with boundary characters inside (a phrase, an entry with punctuation) is applied on
+// its own, at its place in the list.
+struct LiteralEntry {
+    Text entry;
+};
+
+using NegativeStep = std::variant<WordSetEntries, LiteralEntry>;
+
+std::vector<NegativeStep> CompileNegativeList(const std::vector<Text>& list) {
+    std::vector<NegativeStep> steps;
+    for (const Text& entry : list) {
+        // An empty entry changes nothing, wherever it stands.
+        if (entry.empty())
+            continue;
+        if (WordSetEntries::Accepts(entry)) {
+            if (steps.empty() || !std::holds_alternative<WordSetEntries>(steps.back())) {
+                steps.emplace_back(WordSetEntries{});
+            }
+            std::get<WordSetEntries>(steps.back()).Add(entry);
+        } else {
+            steps.emplace_back(LiteralEntry{entry});
+        }
+    }
+    return steps;
+}
+
+// Applies the compiled negative list to `source`; the result is in `work`.
+void ApplyNegativeSteps(TextView source, const std::vector<NegativeStep>& steps, Text& work) {
+    Text scratch;
+    Text upperRun;
+    bool workHoldsText = false;
+    for (const NegativeStep& step : steps) {
+        const TextView current = workHoldsText ? TextView(work) : source;
+        if (const auto* set = std::get_if<WordSetEntries>(&step)) {
+            set->Apply(current, scratch, upperRun);
+            work.swap(scratch);
+            workHoldsText = true;
+            continue;
+        }
+        if (!workHoldsText) {
+            work.assign(source);
+            workHoldsText = true;
+        }
+        ReplaceWholeWordsInPlace(work, std::get<LiteralEntry>(step).entry, kStopText, {}, scratch);
+    }
+    if (!workHoldsText)
+        work.assign(source);
+}
+
+// Steps 3 to 5 and 7 in one pass: every character of the page maps to itself, to the join mark
+// (a blank or hyphen inside a run of capitalised words) or to a full stop (a word boundary).
+// The full-stop collapse of step 6 has no effect on the pieces and is implied by the split.
+void MapCharacters(TextView text, const WordCriteria& criteria, Text& mapped) {
+    const WordCharTable& table = WordCharTable::Get();
+    const size_t n = text.size();
+    mapped.resize(n);
+    bool joining = false;
+    for (size_t k = 0; k < n; ++k) {
+        const char16_t c = text[k];
+        if (c == u' ' || c == u'-') {
+            // Both become a blank; a blank joins when the next character, as the separator
+            // normalisation leaves it, is a blank or keeps its form when upper-cased.
+            if (!criteria.markCombined) {
+                mapped[k] = kStop;
+                continue;
+            }
+            bool nextStartsRun = false;
+            if (k + 1 < n) {
+                const char16_t next = text[k + 1];
+                nextStartsRun = next == u' ' || next == u'-' ||
+                                (!table.IsSeparator(next) && table.IsUpperSame(next));
+            }
+            mapped[k] = nextStartsRun && joining ? kJoin : kStop;
+            joining = nextStartsRun;
+        } else if (table.IsSeparator(c) || (criteria.numbersOut && IsAsciiDigit(c))) {
+            mapped[k] = kStop;
+        } else {
+            mapped[k] = c;
+        }
+    }
+}
+
+// Steps 8 to 10 for one piece. Returns the word to deliver (possibly shortened into `shortened`)
+// or an empty view when the piece is dropped.
+TextView FilterPiece(TextView piece, const WordCriteria& criteria, int32_t minimumLength,
+                     Text& shortened) {
+    const WordCharTable& table = WordCharTable::Get();
+    if (criteria.lowerCaseOut && !table.IsUpperSame(piece[0]))
+        return {};
+    if (criteria.upperCaseOut) {
+        // Judged by the first character after blanks and controls, with "&" counting as "X".
+        const auto first = std::find_if_not(piece.begin(), piece.end(), IsBlankOrControl);
+        if (first == piece.end())
+            return {};
+        const char16_t judged = *first == kJoin ? u'X' : *first;
+        if (!table.IsLowerSame(judged))
+            return {};
+    }
+    if (!criteria.minLengthOn)
+        return piece;
+    if (static_cast<int64_t>(piece.size()) < minimumLength)
+        return {};
+    if (piece.find(kJoin) == TextView::npos)
+        return piece;
+    // A combined word loses its parts that are too short.
+    shortened.clear();
+    for (const TextView part : SplitViewsAt(piece, TextView(&kJoin, 1))) {
+        if (static_cast<int64_t>(part.size()) < minimumLength)
+            continue;
+        shortened.append(part);
+        shortened.push_back(kJoin);
+    }
+    if (!shortened.empty())
+        shortened.pop_back();
+    return shortened;
+}
+
+// Steps 3 to 11 on the text that the word lists have left.
+void SplitAndDeliver(TextView text, const WordCriteria& criteria, TextView key, TextView tag,
+                     const WordSink& sink) {
+    Text mapped;
+    MapCharacters(text, criteria, mapped);
+    const int32_t minimumLength = criteria.MinimumLength();
+    Text shortened;
+    const size_t n = mapped.size();
+    size_t k = 0;
+    while (k < n) {
+        if (mapped[k] == kStop) {
+            ++k;
+            continue;
+        }
+        const size_t start = k;
+        while (k < n && mapped[k] != kStop)
+            ++k;
+        const TextView piece(mapped.data() + start, k - start);
+        const TextView word = FilterPiece(piece, criteria, minimumLength, shortened);
+        if (!IsBlankOrControlOnly(word))
+            sink(word, key, tag);
+    }
+}
+
+Text JoinBlanks(TextView text) {
+    Text joined(text);
+    std::replace(joined.begin(), joined.end(), u' ', kJoin);
+    return joined;
+}
+
+// Finds in one pass over a page which positive-list lines occur in it as written. A line
+// without a full stop that does not occur in the page cannot occur later either: replacing an
+// occurrence of an earlier line by "." creates new text only around that full stop. So such a
+// line needs no search of its own. Lines with a full stop are always searched.
+class OccurringLines {
+  public:
+    void Add(uint32_t index, TextView line) {
+        if (indexed_.size() <= index) {
+            indexed_.resize(index + 1, 0);
+        }
+        if (line.find(kStop) != TextView::npos) {
+            return;
+        }
+        indexed_[index] = 1;
+        firstUnits_.set(line[0]);
+        const uint32_t key = line.size() == 1 ? line[0] : PairKey(line[0], line[1]);
+        (line.size() == 1 ? byFirst_ : byFirstTwo_)[key].push_back({index, Text(line)});
+    }
+
+    bool Indexes(uint32_t index) const { return index < indexed_.size() && indexed_[index] != 0; }
+
+    // Sets found[i] for every indexed line i that occurs in `page`.
+    void Mark(TextView page, std::vector<uint8_t>& found) const {
+        const size_t n = page.size();
+        for (size_t i = 0; i < n; ++i) {
+            if (!firstUnits_.test(page[i])) {
+                continue;
+            }
+            MarkAll(byFirst_, page[i], found);
+            if (i + 1 < n) {
+                const auto candidates = byFirstTwo_.find(PairKey(page[i], page[i + 1]));
+                if (candidates == byFirstTwo_.end()) {
+                    continue;
+                }
+                for (const Line& line : candidates->second) {
+                    if (!found[line.index] && page.substr(i).starts_with(line.text)) {
+                        found[line.index] = 1;
+                    }
+                }
+            }
+        }
+    }
+
+  private:
+    struct Line {
+        uint32_t index;
+        Text text;
+    };
+    using LinesByKey = std::unordered_map<uint32_t, std::vector<Line>>;
+
+    static uint32_t PairKey(char16_t first, char16_t second) {
+        return uint32_t{first} << 16 | second;
+    }
+
+    static void MarkAll(const LinesByKey& lines, uint32_t key, std::vector<uint8_t>& found) {
+        const auto hit = lines.find(key);
+        if (hit == lines.end()) {
+            return;
+        }
+        for (const Line& line : hit->second) {
+            found[line.index] = 1;
+        }
+    }
+
+    std::vector<uint8_t> indexed_;  // per line: found by Mark (lines without a full stop)
+    std::bitset<0x10000> firstUnits_;
+    LinesByKey byFirst_;
+    LinesByKey byFirstTwo_;
+};
+
+// Up to this many positive-list lines, each is simply searched in the page.
+constexpr size_t kLinesSearchedOneByOne = 8;
+
+}  // namespace
+
+struct WordPipeline::Compiled {
+    struct PositiveLine {
+        Text line;
+        Text hitWord;  // what enters the store when the line is found
+    };
+    std::vector<PositiveLine> positive;
+    OccurringLines occurring;  // used when the list is longer than kLinesSearchedOneByOne
+    std::vector<NegativeStep> negative;
+};
+
+WordPipeline::WordPipeline(PipelineOptions options, std::vector<Text> negativeList,
+                           std::vector<Text> positiveList)
+    : options_(std::move(options)), compiled_(std::make_unique<Compiled>()) {
+    compiled_->negative = CompileNegativeList(negativeList);
+    for (Text& line : positiveList) {
+        if (line.empty()) {
+            continue;
+        }
+        Text hitWord = options_.positiveHitsJoinBlanks ? JoinBlanks(line) : line;
+        compiled_->positive.push_back({std::move(line), std::move(hitWord)});
+    }
+    if (compiled_->positive.size() > kLinesSearchedOneByOne) {
+        for (size_t i = 0; i < compiled_->positive.size(); ++i) {
+            compiled_->occurring.Add(static_cast<uint32_t>(i), compiled_->positive[i].line);
+        }
+    }
+}
+
+WordPipeline::~WordPipeline() = default;
+WordPipeline::WordPipeline(WordPipeline&&) noexcept = default;
+WordPipeline& WordPipeline::operator=(WordPipeline&&) noexcept = default;
+
+void WordPipeline::FilterPageWords(TextView page, TextView key, TextView tag,
+                                   const WordSink& sink) const {
+    const std::vector<Compiled::PositiveLine>& lines = compiled_->positive;
+    if (!options_.criteria.usePositiveList || lines.empty()) {
+        FilterAfterPositiveList(page, key, tag, sink);
+        return;
+    }
+    std::vector<uint8_t> occurs;
+    const bool indexed = lines.size() > kLinesSearchedOneByOne;
+    if (indexed) {
+        occurs.assign(lines.size(), 0);
+        compiled_->occurring.Mark(page, occurs);
+    }
+    // The page is copied only once a line occurs in it.
+    TextView current = page;
+    bool copied = false;
+    Text text;
+    Text scratch;
+    for (size_t i = 0; i < lines.size(); ++i) {
+        const Compiled::PositiveLine& line = lines[i];
+        if (indexed && !occurs[i] && compiled_->occurring.Indexes(static_cast<uint32_t>(i))) {
+            continue;
+        }
+        // A case-sensitive look first: a line that does not occur as written is not searched.
+        if (current.find(line.line) == TextView::npos) {
+            continue;
+        }
+        if (!copied) {
+            text.assign(page);
+            copied = true;
+        }
+        const bool changed = ReplaceWholeWordsInPlace(text, line.line, kStopText, {}, scratch);
+        current = text;
+        if (changed) {
+            sink(line.hitWord, key, tag);
+        }
+    }
+    FilterAfterPositiveList(current, key, tag, sink);
+}
+
+void WordPipeline::FilterAfterPositiveList(TextView text, TextView key, TextView tag,
+                                           const WordSink& sink) const {
+    if (!options_.criteria.useNegativeList || compiled_->negative.empty()) {
+        SplitAndDeliver(text, options_.criteria, key, tag, sink);
+        return;
+    }
+    Text work;
+    ApplyNegativeSteps(text, compiled_->negative, work);
+    SplitAndDeliver(work, options_.criteria, key, tag, sink);
+}
+
+namespace pipeline_steps {
+
+Text ApplyNegativeList(TextView text, const std::vector<Text>& negativeList) {
+    Text work;
+    ApplyNegativeSteps(text, CompileNegativeList(negativeList), work);
+    return work;
+}
+
+Text NormaliseSeparators(TextView text) {
+    const WordCharTable& table = WordCharTable::Get();
+    Text result;
+    result.reserve(text.size() + 2);
+    result.push_back(kStop);
+    for (const char16_t c : text) {
+        if (!table.IsSeparator(c)) {
+            result.push_back(c);
+        } else {
+            result.push_back(c == u'-' ? u' ' : kStop);
+        }
+    }
+    result.push_back(kStop);
+    return result;
+}
+
+Text MarkCombinedWords(TextView text) {
+    const WordCharTable& table = WordCharTable::Get();
+    Text result(text);
+    bool joining = false;
+    for (size_t i = 0; i + 1 < result.size(); ++i) {
+        if (result[i] != u' ')
+            continue;
+        const char16_t next = result[i + 1];
+        if (table.IsUpperSame(next) && !table.IsSeparator(next)) {
+            if (joining)
+                result[i] = kJoin;
+            joining = true;
+        } else {
+            joining = false;
+        }
+    }
+    return result;
+}
+
+Text BlanksToFullStops(TextView text) {
+    Text result(text);
+    std::replace(result.begin(), result.end(), u' ', kStop);
+    return result;
+}
+
+Text CollapseFullStops(TextView text) {
+    Text withoutBlanks;
+    withoutBlanks.reserve(text.size());
+    std::copy_if(text.begin(), text.end(), std::back_inserter(withoutBlanks),
+                 [](char16_t c) { return c != u' '; });
+    if (withoutBlanks.size() <= 1)
+        return {};
+    Text result;
+    result.reserve(withoutBlanks.size());
+    result.push_back(withoutBlanks[0]);
+    // The last character (the closing full stop) is dropped.
+    for (size_t k = 1; k + 1 < withoutBlanks.size(); ++k) {
+        if (withoutBlanks[k] == kStop && withoutBlanks[k - 1] == kStop)
+            continue;
+        result.push_back(withoutBlanks[k]);
+    }
+    return result;
+}
+
+Text RemoveDigits(TextView text) {
+    Text result(text);
+    std::replace_if(result.begin(), result.end(), IsAsciiDigit, kStop);
+    return result;
+}
+
+Text RemoveLowerCaseWords(TextView text) {
+    const WordCharTable& table = WordCharTable::Get();
+    Text result;
+    result.reserve(text.size());
+    for (const TextView piece : SplitViewsAt(text, kStopText)) {
+        if (piece.empty() || !table.IsUpperSame(piece[0]))
+            continue;
+        result.append(piece);
+        result.push_back(kStop);
+    }
+    return result;
+}
+
+Text RemoveUpperCaseWords(TextView text) {
+    const WordCriteria upperOnly{.lowerCaseOut = false,
+                                 .upperCaseOut = true,
+                                 .minLengthOn = false,
+                                 .numbersOut = false,
+                                 .useNegativeList = false,
+                                 .usePositiveList = false,
+                                 .markCombined = false};
+    Text result;
+    result.reserve(text.size() + 1);
+    result.push_back(kStop);
+    Text unused;
+    for (const TextView piece : SplitViewsAt(text, kStopText)) {
+        if (piece.empty() || FilterPiece(piece, upperOnly, 0, unused).empty())
+            continue;
+        result.append(piece);
+        result.push_back(kStop);
+    }
+    return result;
+}
+
+Text ApplyMinimumLength(TextView text, int32_t minimumLength) {
+    const WordCriteria lengthOnly{.lowerCaseOut = false,
+                                  .upperCaseOut = false,
+                                  .minLengthOn = true,
+                                  .numbersOut = false,
+                                  .useNegativeList = false,
+                                  .usePositiveList = false,
+                                  .markCombined = false};
+    Text result;
+    result.reserve(text.size());
+    Text shortened;
+    for (const TextView piece : SplitViewsAt(text, kStopText)) {
+        if (static_cast<int64_t>(piece.size()) < minimumLength)
+            continue;
+        if (!piece.empty())
+            result.append(FilterPiece(piece, lengthOnly, minimumLength, shortened));
+        result.push_back(kStop);
+    }
+    return result;
+}
+
+void DeliverWords(TextView text, TextView key, TextView tag, const WordSink& sink) {
+    for (const TextView piece : SplitViewsAt(text, kStopText)) {
+        if (!IsBlankOrControlOnly(piece))
+            sink(piece, key, tag);
+    }
+}
+
+}  // namespace pipeline_steps
+
+}  // namespace lexorim

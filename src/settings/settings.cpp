@@ -1,0 +1,84 @@
+#include "settings/settings.h"
+
+namespace lexorim {
+
+namespace {
+
+std::string Qualified(const ControlRef& ref) {
+    return std::string(ref.window->className) + "." + std::string(ref.control->name);
+}
+
+}  // namespace
+
+Settings::Settings() {
+    ResetToDefaults();
+}
+
+void Settings::ResetToDefaults() {
+    values_.clear();
+    for (const ui::WindowDefinition& window : ui::AllWindows()) {
+        for (const ui::ControlDefinition& control : window.controls) {
+            values_[{std::string(window.className), std::string(control.name)}] =
+                Text(control.defaultValue);
+        }
+    }
+}
+
+ControlRef Settings::Resolve(std::string_view name) const {
+    const size_t dot = name.find('.');
+    if (dot != std::string_view::npos) {
+        const ui::WindowDefinition* window = ui::FindWindow(name.substr(0, dot));
+        const ui::ControlDefinition* control =
+            window != nullptr ? window->FindControl(name.substr(dot + 1)) : nullptr;
+        if (control == nullptr) {
+            throw SettingsError("unknown setting: " + std::string(name));
+        }
+        return {window, control};
+    }
+    ControlRef found;
+    for (const ui::WindowDefinition& window : ui::AllWindows()) {
+        if (const ui::ControlDefinition* control = window.FindControl(name)) {
+            if (found.control != nullptr) {
+                throw SettingsError("ambiguous setting " + std::string(name) + ": say " +
+                                    Qualified(found) + " or " + Qualified({&window, control}));
+            }
+            found = {&window, control};
+        }
+    }
+    if (found.control == nullptr) {
+        throw SettingsError("unknown setting: " + std::string(name));
+    }
+    return found;
+}
+
+const Text& Settings::Value(std::string_view windowClass, std::string_view control) const {
+    const auto it = values_.find(Key{windowClass, control});
+    if (it == values_.end()) {
+        throw SettingsError("unknown setting: " + std::string(windowClass) + "." +
+                            std::string(control));
+    }
+    return it->second;
+}
+
+bool Settings::IsOn(std::string_view windowClass, std::string_view control) const {
+    return Value(windowClass, control) == u"1";
+}
+
+void Settings::Set(const ControlRef& ref, TextView value) {
+    const ui::ControlDefinition& control = *ref.control;
+    if (ui::IsBinaryKind(control.kind) && value != u"1" && value != u"0") {
+        throw SettingsError(Qualified(ref) + " takes 1 or 0");
+    }
+    const std::string windowClass(ref.window->className);
+    if (control.kind == ui::ControlKind::RadioButton && value == u"1") {
+        for (const ui::ControlDefinition& other : ref.window->controls) {
+            if (other.kind == ui::ControlKind::RadioButton &&
+                other.radioGroup == control.radioGroup) {
+                values_[{windowClass, std::string(other.name)}] = u"0";
+            }
+        }
+    }
+    values_[{windowClass, std::string(control.name)}] = Text(value);
+}
+
+}  // namespace lexorim

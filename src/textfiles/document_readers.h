@@ -1,0 +1,43 @@
+#pragma once
+// The readers behind ReadWordDocument, one per document kind. Each gives the pages of a
+// document, or nothing when the bytes are not a valid document of its kind.
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/text_helpers.h"
+
+namespace lexorim {
+
+struct DocumentPages {
+    std::vector<Text> pages;
+    // The number line of each page; pages without one are numbered from 1.
+    std::vector<Text> numberLines;
+};
+
+// DOCX: the main document part, with page breaks from the breaks the author inserted, section
+// starts and the page starts Word recorded when it last laid the document out.
+std::optional<DocumentPages> ReadDocxPages(std::string_view bytes);
+
+// ODT: content.xml, with page breaks from the layout breaks the office suite recorded and from
+// paragraph styles that break before or after.
+std::optional<DocumentPages> ReadOdtPages(std::string_view bytes);
+
+// PDF: the text of at most `pageLimit` pages (all when below 0), numbered with the page labels
+// printed in the book when the PDF defines them.
+std::optional<DocumentPages> ReadPdfPages(std::string_view bytes, int pageLimit);
+
+// DOC: the standard output of `antiword` for the file, or nothing when antiword cannot be
+// started. An antiword that fails on the file gives an empty output.
+std::optional<std::string> RunAntiword(const std::string& path);
+// Pages of antiword's text output, which marks the page breaks it knows with form feeds.
+DocumentPages PagesFromAntiwordOutput(std::string_view output);
+
+// The page format of ReadWordDocument for bytes of a DOCX or ODT document (empty text for
+// bytes that are not a valid document); the entry point of the fuzzers.
+Text ReadDocxBytes(std::string_view bytes, int pageLimit);
+Text ReadOdtBytes(std::string_view bytes, int pageLimit);
+
+}  // namespace lexorim

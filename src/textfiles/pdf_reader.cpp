@@ -1,0 +1,99 @@
+// PDF files read page by page through poppler. Each page is numbered with the label printed in
+// the book ("xii", "17") when the PDF defines page labels.
+
+#include <poppler-document.h>
+#include <poppler-global.h>
+#include <poppler-page.h>
+
+#include <climits>
+#include <memory>
+#include <mutex>
+
+#include "textfiles/document_pages.h"
+#include "textfiles/document_readers.h"
+
+namespace lexorim {
+
+namespace {
+
+void IgnorePopplerMessage(const std::string& /*message*/, void* /*closure*/) {}
+
+// Poppler writes its complaints about broken files to stderr; the reader reports through its
+// result instead.
+void SilencePoppler() {
+    static std::once_flag once;
+    std::call_once(once, [] { poppler::set_debug_error_function(IgnorePopplerMessage, nullptr); });
+}
+
+Text ToText(const poppler::ustring& text) {
+    return Text(text.begin(), text.end());
+}
+
+// Line ends of any kind become the paragraph mark; form feeds carry no text. Poppler ends a
+// page with blank lines, which are cut so that the page ends with one mark after its last line,
+// as a page of a word processor does.
+Text NormalizePageText(const Text& raw) {
+    Text text;
+    text.reserve(raw.size());
+    for (size_t i = 0; i < raw.size(); ++i) {
+        const char16_t c = raw[i];
+        if (c == u'\r' && i + 1 < raw.size() && raw[i + 1] == u'\n') {
+            continue;  // the LF that follows becomes the mark
+        }
+        if (c == u'\f') {
+            continue;
+        }
+        text += c == u'\n' ? kParagraphMark : c;
+    }
+    const size_t last = text.find_last_not_of(kParagraphMark);
+    text.erase(last == Text::npos ? 0 : last + 1);
+    if (!text.empty()) {
+        text += kParagraphMark;
+    }
+    return text;
+}
+
+// The printed label of a page; a page whose label is empty or missing keeps its position number.
+Text NumberLineOf(const poppler::page& page, size_t index) {
+    Text label = ToText(page.label());
+    for (char16_t& c : label) {
+        if (c < u' ') {
+            c = u' ';  // the number line stays one line
+        }
+    }
+    const TextView trimmed = TrimBlanksAndControls(label);
+    return trimmed.empty() ? DecimalText(static_cast<int64_t>(index) + 1) : Text(trimmed);
+}
+
+}  // namespace
+
+std::optional<DocumentPages> ReadPdfPages(std::string_view bytes, int pageLimit) {
+    if (bytes.size() > static_cast<size_t>(INT_MAX)) {
+        return std::nullopt;
+    }
+    SilencePoppler();
+    const std::unique_ptr<poppler::document> document(
+        poppler::document::load_from_raw_data(bytes.data(), static_cast<int>(bytes.size())));
+    if (!document || document->is_locked()) {
+        return std::nullopt;
+    }
+    size_t count = static_cast<size_t>(std::max(document->pages(), 0));
+    if (pageLimit >= 0) {
+        count = std::min(count, static_cast<size_t>(pageLimit));
+    }
+    DocumentPages result;
+    for (size_t i = 0; i < count; ++i) {
+        const std::unique_ptr<poppler::page> page(document->create_page(static_cast<int>(i)));
+        if (!page) {
+            result.pages.emplace_back();
+            result.numberLines.push_back(DecimalText(static_cast<int64_t>(i) + 1));
+            continue;
+        }
+        result.pages.push_back(NormalizePageText(
+            ToText(page->text(poppler::rectf(), poppler::page::non_raw_non_physical_layout))));
+        result.numberLines.push_back(NumberLineOf(*page, i));
+    }
+    return result;
+}
+
+}  // namespace lexorim

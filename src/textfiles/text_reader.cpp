@@ -1,0 +1,274 @@
+#include "textfiles/text_reader.h"
+
+#include <algorithm>
+#include <cstring>
+#include <optional>
+
+#include "engine/errors.h"
+#include "textfiles/codecs.h"
+#include "textfiles/file_access.h"
+#include "textfiles/large_buffers.h"
+#include "textfiles/word_documents.h"
+
+namespace lexorim {
+
+namespace {
+
+constexpr std::string_view kUtf8Signature = "\xEF\xBB\xBF";
+constexpr std::string_view kUtf7Signature = "+/v8";
+constexpr std::string_view kUtf32LeSignature{"\xFF\xFE\x00\x00", 4};
+constexpr std::string_view kUtf32BeSignature{"\x00\x00\xFE\xFF", 4};
+constexpr std::string_view kUtf16LeSignature = "\xFF\xFE";
+constexpr std::string_view kUtf16BeSignature = "\xFE\xFF";
+
+bool StartsWith(std::string_view bytes, std::string_view signature) {
+    return bytes.substr(0, signature.size()) == signature;
+}
+
+std::string_view WithoutSignature(std::string_view bytes, std::string_view signature) {
+    return StartsWith(bytes, signature) ? bytes.substr(signature.size()) : bytes;
+}
+
+// The encoding named by the signature at the start of the bytes, if there is one that counts.
+std::optional<TextEncoding> SignatureEncoding(std::string_view bytes) {
+    if (StartsWith(bytes, kUtf8Signature)) {
+        return encoding::kUtf8Bom;
+    }
+    // Only this one of the forms a UTF-7 signature can take is recognised.
+    if (StartsWith(bytes, kUtf7Signature)) {
+        return encoding::kUtf7;
+    }
+    // UTF-32 LE before UTF-16 LE: both begin with FF FE.
+    if (StartsWith(bytes, kUtf32LeSignature)) {
+        return encoding::kUtf32Le;
+    }
+    if (StartsWith(bytes, kUtf32BeSignature)) {
+        return encoding::kUtf32Be;
+    }
+    if (StartsWith(bytes, kUtf16LeSignature)) {
+        return encoding::kUtf16Le;
+    }
+    if (StartsWith(bytes, kUtf16BeSignature)) {
+        return encoding::kUtf16Be;
+    }
+    return std::nullopt;
+}
+
+constexpr size_t kPartSize = 256 * 1024;
+
+// The rest of a UTF-16 file, read straight into the text's own storage; `firstBytes` are the
+// bytes after the signature that were already read.
+Text ReadUtf16Rest(InputFile& file, std::string_view firstBytes, bool bigEndian) {
+    Text text;
+    const size_t expected = std::max(file.sizeHint(), firstBytes.size() + 2) - 2;
+    // One unit more than expected, so that the end of the file shows without growing.
+    ReserveLarge(text, expected / 2 + 1);
+    text.resize(expected / 2 + 1);
+    std::memcpy(text.data(), firstBytes.data(), firstBytes.size());
+    size_t filled = firstBytes.size();
+    for (;;) {
+        const size_t capacity = text.size() * 2;
+        const size_t count =
+            file.read(reinterpret_cast<char*>(text.data()) + filled, capacity - filled);
+        filled += count;
+        if (filled < capacity) {
+            break;
+        }
+        text.resize(text.size() + kPartSize);
+    }
+    // An odd last byte is ignored.
+    text.resize(filled / 2);
+    if (bigEndian) {
+        for (char16_t& unit : text) {
+            unit = static_cast<char16_t>((unit << 8) | (unit >> 8));
+        }
+    }
+    return text;
+}
+
+// Reads the rest of the file as UTF-8 in parts, so that the bytes never have to be held whole.
+// With `keepText` false the text of each part is dropped (the file is only checked). False when
+// the bytes are not valid.
+bool DecodeUtf8Rest(InputFile& file, std::string_view firstBytes, Text& text, bool keepText) {
+    std::string part(kPartSize, '\0');
+    // A sequence cut by the end of a part is carried to the front of the next.
+    std::memcpy(part.data(), firstBytes.data(), firstBytes.size());
+    size_t carried = firstBytes.size();
+    for (;;) {
+        const size_t count = file.read(part.data() + carried, part.size() - carried);
+        const size_t available = carried + count;
+        const bool isLast = count == 0;
+        if (!keepText) {
+            text.clear();
+        }
+        const size_t used = DecodeUtf8Part(std::string_view(part.data(), available), isLast, text);
+        if (used == kUtf8Invalid) {
+            return false;
+        }
+        if (isLast) {
+            return true;
+        }
+        carried = available - used;
+        std::memmove(part.data(), part.data() + used, carried);
+    }
+}
+
+std::optional<Text> ReadUtf8Rest(InputFile& file, std::string_view firstBytes) {
+    Text text;
+    ReserveLarge(text, std::max(file.sizeHint(), firstBytes.size()));
+    if (!DecodeUtf8Rest(file, firstBytes, text, true)) {
+        return std::nullopt;
+    }
+    return text;
+}
+
+bool IsUtf8Rest(InputFile& file, std::string_view firstBytes) {
+    Text scratch;
+    return DecodeUtf8Rest(file, firstBytes, scratch, false);
+}
+
+}  // namespace
+
+TextEncoding DetectEncodingOfBytes(std::string_view bytes) {
+    if (bytes.size() < 2) {
+        return encoding::kAnsi;
+    }
+    if (const auto code = SignatureEncoding(bytes)) {
+        return *code;
+    }
+    const std::optional<Text> text = DecodeUtf8(bytes);
+    return text && !text->empty() ? encoding::kUtf8 : encoding::kAnsi;
+}
+
+TextEncoding DetectEncoding(const std::string& path) {
+    try {
+        InputFile file(path);
+        char head[4];
+        const size_t headSize = file.read(head, sizeof head);
+        if (headSize < 2) {
+            return encoding::kAnsi;
+        }
+        const std::string_view first(head, headSize);
+        if (const auto code = SignatureEncoding(first)) {
+            return *code;
+        }
+        return IsUtf8Rest(file, first) ? encoding::kUtf8 : encoding::kAnsi;
+    } catch (const UserError&) {
+        // Classifying a file that cannot be read is not an error: it shows as ANSI.
+        return encoding::kAnsi;
+    }
+}
+
+Text DecodeText(std::string_view bytes, TextEncoding code) {
+    switch (code) {
+        case encoding::kUtf16Le:
+        case encoding::kUtf16Be:
+            return DecodeUtf16(
+                WithoutSignature(
+                    bytes, code == encoding::kUtf16Le ? kUtf16LeSignature : kUtf16BeSignature),
+                code == encoding::kUtf16Be);
+        case encoding::kUtf7: {
+            std::optional<Text> text = DecodeUtf7(bytes);
+            if (!text) {
+                throw UserError(u"Invalid UTF7");
+            }
+            if (!text->empty() && text->front() == u'\uFEFF') {
+                text->erase(0, 1);
+            }
+            return std::move(*text);
+        }
+        case encoding::kUtf8:
+        case encoding::kUtf8Bom:
+            // Content that is not valid after a signature reads as empty.
+            return DecodeUtf8(WithoutSignature(bytes, kUtf8Signature)).value_or(Text());
+        case encoding::kUtf32Le:
+        case encoding::kUtf32Be:
+            return DecodeUtf32(
+                WithoutSignature(
+                    bytes, code == encoding::kUtf32Le ? kUtf32LeSignature : kUtf32BeSignature),
+                code == encoding::kUtf32Be);
+        default:
+            return DecodeWindows1252(bytes);
+    }
+}
+
+// Detection and decoding in one pass: text without a signature that reads as UTF-8 is taken
+// from that very reading instead of decoding it twice.
+Text DecodeDetectedText(std::string_view bytes) {
+    if (bytes.size() < 2) {
+        return DecodeWindows1252(bytes);
+    }
+    if (const auto code = SignatureEncoding(bytes)) {
+        return DecodeText(bytes, *code);
+    }
+    if (std::optional<Text> text = DecodeUtf8(bytes); text && !text->empty()) {
+        return std::move(*text);
+    }
+    return DecodeWindows1252(bytes);
+}
+
+Text ReadTextFile(const std::string& path, const ReadContext& context) {
+    if (DocumentFormatOf(path) != DocumentFormat::None) {
+        return ReadWordDocument(path, -1, context);
+    }
+    InputFile file(path);
+    if (!file.isPlainFile()) {
+        std::string bytes;
+        file.readRest(bytes);
+        return DecodeDetectedText(bytes);
+    }
+    // The signature decides how the rest is read; large files in the common encodings are
+    // decoded while they are read.
+    char head[4];
+    const size_t headSize = file.read(head, sizeof head);
+    const std::string_view first(head, headSize);
+    const std::optional<TextEncoding> code =
+        headSize >= 2 ? SignatureEncoding(first) : std::optional<TextEncoding>(encoding::kAnsi);
+    if (code == encoding::kUtf16Le || code == encoding::kUtf16Be) {
+        return ReadUtf16Rest(file, first.substr(2), code == encoding::kUtf16Be);
+    }
+    if (code == encoding::kUtf8Bom) {
+        return ReadUtf8Rest(file, first.substr(kUtf8Signature.size())).value_or(Text());
+    }
+    if (!code) {
+        if (std::optional<Text> text = ReadUtf8Rest(file, first)) {
+            return std::move(*text);
+        }
+        // Not UTF-8 after all: the whole file is ANSI.
+        file.rewind();
+        std::string bytes;
+        file.readRest(bytes);
+        return DecodeWindows1252(bytes);
+    }
+    std::string bytes(first);
+    file.readRest(bytes);
+    return DecodeText(bytes, *code);
+}
+
+Text CodePointToUtf16(uint32_t codePoint) {
+    Text text;
+    AppendCodePointAsUtf16(codePoint, text);
+    return text;
+}
+
+uint32_t Utf16CodePointAt(TextView text, int64_t position) {
+    constexpr uint32_t kQuestionMark = u'?';
+    if (position < 1 || static_cast<uint64_t>(position) > text.size()) {
+        return kQuestionMark;
+    }
+    const size_t index = static_cast<size_t>(position - 1);
+    const char16_t unit = text[index];
+    if (IsHighSurrogate(unit)) {
+        if (index + 1 < text.size() && IsLowSurrogate(text[index + 1])) {
+            return 0x10000 + ((uint32_t{unit} - 0xD800) << 10) + (text[index + 1] - 0xDC00u);
+        }
+        return kQuestionMark;
+    }
+    // The second half of a pair is not lone: it gives its own value.
+    if (IsLowSurrogate(unit) && (index == 0 || !IsHighSurrogate(text[index - 1]))) {
+        return kQuestionMark;
+    }
+    return unit;
+}
+
+}  // namespace lexorim

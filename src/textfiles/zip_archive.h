@@ -1,0 +1,36 @@
+#pragma once
+// Read-only access to the parts of a zip container (DOCX, ODT) held in memory.
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+struct zip;
+
+namespace lexorim {
+
+class ZipArchive {
+  public:
+    // Opens the archive in `bytes`, which must outlive the archive. Gives nothing when the bytes
+    // are not a readable zip container.
+    static std::optional<ZipArchive> Open(std::string_view bytes);
+
+    // The uncompressed bytes of the part `name` (looked up exactly, then without regard to
+    // case). Gives nothing when the part is missing, cannot be decompressed or would be larger
+    // than `maxBytes`.
+    std::optional<std::string> ReadPart(const std::string& name, size_t maxBytes) const;
+
+  private:
+    struct Closer {
+        void operator()(zip* archive) const;
+    };
+    explicit ZipArchive(zip* archive) : archive_(archive) {}
+
+    std::unique_ptr<zip, Closer> archive_;
+};
+
+// The largest document part the readers decompress; guards against zip bombs.
+inline constexpr size_t kMaxDocumentPartBytes = size_t{512} * 1024 * 1024;
+
+}  // namespace lexorim

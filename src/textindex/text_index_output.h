@@ -1,0 +1,17 @@
+#pragma once
+// The book index as text: the title line, then per letter a heading and one line per entry with
+// its pages. Every line ends with CR LF.
+
+#include "engine/index_store.h"
+#include "engine/text_helpers.h"
+#include "textindex/text_index_design.h"
+
+namespace lexorim {
+
+Text WriteTextIndexOutput(const IndexStore& store, const TextIndexDesign& design);
+
+// The shown part of a reference list: each reference's key (the text before its first ">"),
+// joined by `separator`.
+Text JoinReferenceKeys(TextView references, TextView separator);
+
+}  // namespace lexorim

@@ -1,0 +1,107 @@
+#include "textindex/text_index_run.h"
+
+#include "engine/collation.h"
+#include "engine/word_pipeline.h"
+#include "textindex/index_file.h"
+#include "textindex/page_list.h"
+#include "textindex/text_index_output.h"
+
+namespace lexorim {
+
+Text StatusPreparing(Language language) {
+    return Text(Choose(language, u"Vorbereiten..", u"Preparing Index.."));
+}
+Text StatusReadingPage(Language language) {
+    return Text(Choose(language, u"Seite einlesen: ", u"Reading Page: "));
+}
+Text StatusRefreshing(Language language) {
+    return Text(Choose(language, u"Index aktualisieren..", u"Refreshing Index.."));
+}
+Text StatusWriting(Language language) {
+    return Text(Choose(language, u"Index schreiben..", u"Writing Index.."));
+}
+
+namespace {
+
+class ProgressReporter {
+  public:
+    explicit ProgressReporter(const RunProgress& progress) : progress_(progress) {}
+
+    void Report(TextView status) const {
+        if (progress_.report)
+            progress_.report(status, percent_);
+    }
+    void SetPercent(int percent) { percent_ = percent; }
+    void AddPercent(int step) { percent_ += step; }
+    void ThrowIfCancelled() const {
+        if (progress_.cancel != nullptr && progress_.cancel->load(std::memory_order_relaxed)) {
+            throw RunCancelled();
+        }
+    }
+
+  private:
+    const RunProgress& progress_;
+    int percent_ = 0;
+};
+
+PageList BuildPageList(const TextIndexOptions& options, TextView source) {
+    if (options.lineMode) {
+        return PageList::FromLines(source, IntegerOr(options.firstPageText, 1));
+    }
+    return PageList::FromDesignations(source, options.designations, options.designationsAbove);
+}
+
+}  // namespace
+
+Text RunTextIndex(const TextIndexOptions& options, TextView source, const WordLists& lists,
+                  IndexStore& store, const LocaleCollator& collator, Language language,
+                  const RunProgress& progress) {
+    ProgressReporter reporter(progress);
+    reporter.Report(StatusPreparing(language));
+    store.Clear();
+    if (options.addToExisting) {
+        LoadExistingIndex(store, options.existingIndexPath, options.multipleCombined,
+                          options.criteria.markCombined);
+    }
+
+    const PageList pages = BuildPageList(options, source);
+    const int step = pages.empty() ? 30 : static_cast<int>(100 / (pages.size() + 2));
+    reporter.SetPercent(step);
+
+    PipelineOptions pipelineOptions;
+    pipelineOptions.criteria = options.criteria;
+    pipelineOptions.positiveHitsJoinBlanks = options.criteria.markCombined;
+    const WordPipeline pipeline(pipelineOptions, lists.negative, lists.positive);
+    const bool removeDuplicates = options.removeDuplicates;
+    const WordSink sink = [&store, removeDuplicates](TextView word, TextView key, TextView tag) {
+        store.AddReference(word, key, tag, removeDuplicates);
+    };
+
+    const Text readingPage = StatusReadingPage(language);
+    Text status;
+    Text buffer;
+    for (size_t i = 0; i < pages.size(); ++i) {
+        reporter.ThrowIfCancelled();
+        const Text label = pages.Label(i);
+        status.assign(readingPage).append(label);
+        const Text key = ReferenceKeyOf(label);
+        reporter.AddPercent(step);
+        reporter.Report(status);
+        const TextView text = pages.PageText(i, buffer);
+        if (!text.empty())
+            pipeline.FilterPageWords(text, key, u"-", sink);
+    }
+
+    reporter.Report(StatusRefreshing(language));
+    if (options.multipleCombined) {
+        store.ExpandCombinedWords();
+    } else {
+        store.JoinCombinedWords();
+    }
+    store.SortStore(collator);
+
+    reporter.Report(StatusWriting(language));
+    return WriteTextIndexOutput(store, options.useDesign ? options.design : TextIndexDesign{});
+}
+
+}  // namespace lexorim

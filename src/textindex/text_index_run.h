@@ -1,0 +1,64 @@
+#pragma once
+// The book index run: pages through the word pipeline into the store, the store finished and
+// sorted, the index written as text.
+
+#include <atomic>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "engine/index_store.h"
+#include "engine/language.h"
+#include "engine/text_helpers.h"
+#include "engine/word_criteria.h"
+#include "textindex/page_designations.h"
+#include "textindex/text_index_design.h"
+
+namespace lexorim {
+
+class LocaleCollator;
+
+struct TextIndexOptions {
+    WordCriteria criteria;
+    bool lineMode = false;           // sz_zeilezuseite; otherwise page designations
+    Text firstPageText = u"1";       // sz_beginn
+    std::vector<Text> designations;  // the items of sz_libo
+    bool designationsAbove = false;  // posueber
+    bool removeDuplicates = true;    // kt_keinedoppeltenseiten
+    bool multipleCombined = true;    // kt_zusdoppelt
+    bool addToExisting = false;      // kt_integrieren
+    std::string existingIndexPath;   // kt_index
+    bool useDesign = false;          // kt_design
+    TextIndexDesign design;
+};
+
+struct WordLists {
+    std::vector<Text> negative;
+    std::vector<Text> positive;
+};
+
+// Reports each status text with the progress bar's position (0 to 100). A run that finds the
+// cancel flag set stops between pages and throws RunCancelled.
+struct RunProgress {
+    std::function<void(TextView status, int percent)> report;
+    const std::atomic<bool>* cancel = nullptr;
+};
+
+class RunCancelled : public std::exception {
+  public:
+    const char* what() const noexcept override { return "the run was cancelled"; }
+};
+
+// The four status texts of a text index run.
+Text StatusPreparing(Language language);
+Text StatusReadingPage(Language language);  // followed by the page label
+Text StatusRefreshing(Language language);
+Text StatusWriting(Language language);
+
+// Runs the text index on `source` (the source text, taken as lines) and returns the output
+// text. The store is emptied first and holds the finished, sorted entries afterwards.
+Text RunTextIndex(const TextIndexOptions& options, TextView source, const WordLists& lists,
+                  IndexStore& store, const LocaleCollator& collator, Language language,
+                  const RunProgress& progress = {});
+
+}  // namespace lexorim

@@ -1,0 +1,93 @@
+#include "textindex/text_index_summary.h"
+
+namespace lexorim {
+
+namespace {
+
+class SummaryBuilder {
+  public:
+    explicit SummaryBuilder(Language language) : language_(language) {}
+
+    // Adds a piece in the interface language, then `ending`.
+    SummaryBuilder& Add(TextView german, TextView english, TextView ending = kCrLf) {
+        text_ += Choose(language_, german, english);
+        text_ += ending;
+        return *this;
+    }
+    SummaryBuilder& AddIf(bool condition, TextView german, TextView english,
+                          TextView ending = kCrLf) {
+        return condition ? Add(german, english, ending) : *this;
+    }
+    // Adds a piece followed by a value (the value is the same in both languages).
+    SummaryBuilder& AddWithValue(bool condition, TextView german, TextView english, TextView value,
+                                 TextView ending) {
+        if (condition) {
+            text_ += Choose(language_, german, english);
+            text_ += value;
+            text_ += ending;
+        }
+        return *this;
+    }
+    Text Take() { return std::move(text_); }
+
+  private:
+    Language language_;
+    Text text_;
+};
+
+constexpr TextView kTwoBreaks = u"\r\n\r\n";
+
+}  // namespace
+
+Text ExistingIndexCaption(const std::string& path, Language language) {
+    if (path.empty()) {
+        return Text(Choose(language, u"Kein anderer Index ausgewählt", u"No Index Selected"));
+    }
+    return FromUtf8(path);
+}
+
+Text TextIndexSummary(const TextIndexSummaryInput& input, Language language) {
+    const TextIndexOptions& o = input.options;
+    const WordCriteria& c = o.criteria;
+    SummaryBuilder s(language);
+    s.Add(u"Quelle", u"Source");
+    s.AddWithValue(input.sourceIsFile, u" - Datei: ", u" - File: ", input.sourcePath, kTwoBreaks);
+    s.AddIf(input.sourceIsText, u" - Text wird als Quelle benutzt", u" - Text is used as Source",
+            kTwoBreaks);
+    s.Add(u"Seitenzahlen", u"Page Numbers");
+    s.AddIf(o.lineMode, u" - Jede Zeile ist eine Seite", u" - Every Line is a New Page",
+            kTwoBreaks);
+    s.AddIf(input.designationMode, u" - Benutzerdefinierte Einstellungen",
+            u" - User Defined Settings", kTwoBreaks);
+    s.Add(u"Suchkriterien", u"Criteria");
+    s.AddIf(c.lowerCaseOut, u" - Worte mit kleinen Buchstaben werden aussortiert",
+            u" - Lower Words will be removed");
+    s.AddIf(c.upperCaseOut, u" - Worte mit großen Buchstaben werden aussortiert",
+            u" - Upper Words will be removed");
+    s.AddIf(c.numbersOut, u" - Zahlen werden aussortiert", u" - Numbers will be removed");
+    s.AddIf(c.usePositiveList, u" - Worte aus Positivliste werden gesucht",
+            u" - Search for Words from White List");
+    s.AddIf(c.useNegativeList, u" - Worte aus Negativliste werden aussortiert",
+            u" - Words from Black List will be removed");
+    s.AddWithValue(c.minLengthOn, u" - Minimale Wordlänge: ", u" - Minimum Word Length: ",
+                   c.minLengthText, kCrLf);
+    s.Add(u"\r\nIndex Eigenschaften", u"\r\nIndex");
+    s.AddIf(o.removeDuplicates, u" - Doppelte Seitenangaben werden aussortiert",
+            u" - Double Page Numbers will be removed");
+    s.AddIf(c.markCombined, u" - Zusammenhänge Wörter werden zusammen in den Index aufgenommen",
+            u" - Search for Associated Words");
+    s.AddIf(o.multipleCombined, u" - Zusammenhänge Wörter werden mehrfach in den Index aufgenommen",
+            u" - Multiple Add Associated Words");
+    s.AddWithValue(o.addToExisting,
+                   u" - Einträge werden zu vorhandenem Index hinzugefügt\r\n   Datei: ",
+                   u" - Items will be added to Existing Index\r\n   File: ",
+                   ExistingIndexCaption(o.existingIndexPath, language), kCrLf);
+    s.AddIf(o.useDesign, u" - Angepasste Designeinstellungen", u" - User Defined Design");
+    s.Add(
+        u"\r\n\r\nKlicken Sie auf \"Index erstellen\", um den Index mit diesen Vorgaben zu "
+        u"schreiben.",
+        u"\r\n\r\nClick on \"Create Index\" to write your Index with these Settings.", u"");
+    return s.Take();
+}
+
+}  // namespace lexorim

@@ -1,0 +1,174 @@
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct CliResult {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string ReadAll(const fs::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    std::stringstream content;
+    content << file.rdbuf();
+    return content.str();
+}
+
+void WriteAll(const fs::path& path, const std::string& bytes) {
+    std::ofstream file(path, std::ios::binary);
+    file << bytes;
+}
+
+std::string Quote(const std::string& argument) {
+    std::string quoted = "'";
+    for (const char c : argument) {
+        if (c == '\'') {
+            quoted += "'\\''";
+        } else {
+            quoted += c;
+        }
+    }
+    return quoted + "'";
+}
+
+class CliTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        folder_ = fs::temp_directory_path() /
+                  ("lexorim-cli-" +
+                   std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::remove_all(folder_);
+        fs::create_directories(folder_);
+    }
+    void TearDown() override { fs::remove_all(folder_); }
+
+    fs::path File(const std::string& name, const std::string& bytes) const {
+        const fs::path path = folder_ / name;
+        WriteAll(path, bytes);
+        return path;
+    }
+    fs::path Path(const std::string& name) const { return folder_ / name; }
+
+    CliResult Run(const std::vector<std::string>& args, const std::string& input = "") const {
+        const fs::path in = folder_ / ".stdin";
+        const fs::path out = folder_ / ".stdout";
+        const fs::path err = folder_ / ".stderr";
+        WriteAll(in, input);
+        std::string command = Quote(LEXORIM_CLI);
+        for (const std::string& a : args)
+            command += " " + Quote(a);
+        command += " < " + Quote(in) + " > " + Quote(out) + " 2> " + Quote(err);
+        const int raw = std::system(command.c_str());
+        return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadAll(out), ReadAll(err)};
+    }
+
+  private:
+    fs::path folder_;
+};
+
+TEST_F(CliTest, IndexesStandardInputLineByLine) {
+    const CliResult r = Run({"text", "--set", "sz_zeilezuseite=1", "--set", "kt_zusdoppelt=0"},
+                            "Der Hund von Jonas Weller bellt.\r\n");
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "Index\r\n\r\nH\r\nHund 1\r\n\r\nJ\r\nJonas Weller 1\r\n");
+}
+
+TEST_F(CliTest, ReadsPageNumbersFromTheTextByDefault) {
+    const fs::path source = File("buch.txt", "Apfel und Birne.\r\n17\r\nBirne allein.\r\n18\r\n");
+    const CliResult r = Run({"text", source.string()});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "Index\r\n\r\nA\r\nApfel 17\r\n\r\nB\r\nBirne 17, 18\r\n");
+    const CliResult items = Run({"designations", source.string()});
+    EXPECT_EQ(items.out, "17 (1)\r\n18 (3)\r\n");
+    const CliResult above = Run({"text", source.string(), "--set", "posueber=1"});
+    EXPECT_EQ(above.out, "Index\r\n\r\nB\r\nBirne 17\r\n");
+}
+
+TEST_F(CliTest, RejectsBadArgumentsWithUsage) {
+    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+             {"text", "--bogus"},
+             {"text", "--set", "no_such=1"},
+             {"text", "--set", "kt_design=2"},
+             {"text", "--set"},
+             {"text", "--lang", "fr"},
+             {"frobnicate"},
+             {},
+             {"convert", "x.txt"},
+             {"text", "--font", "Mono"},
+         }) {
+        const CliResult r = Run(args);
+        EXPECT_EQ(r.status, 2) << (args.empty() ? "(none)" : args[0]);
+        EXPECT_NE(r.err.find("usage:"), std::string::npos);
+    }
+}
+
+TEST_F(CliTest, ReportsFilesThatCannotBeRead) {
+    const CliResult r = Run({"text", Path("missing.txt").string()});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err.rfind("Cannot open file \"" + Path("missing.txt").string() + "\". ", 0), 0u)
+        << r.err;
+}
+
+TEST_F(CliTest, PrintsTheSummaryInEitherLanguage) {
+    const CliResult de = Run({"text", "--summary"});
+    EXPECT_EQ(de.out.rfind("Quelle\r\n - Text wird als Quelle benutzt", 0), 0u);
+    EXPECT_NE(de.out.find("Seitenzahlen\r\n - Benutzerdefinierte Einstellungen"),
+              std::string::npos);
+    const CliResult en =
+        Run({"text", "book.txt", "--summary", "--lang", "en", "--set", "sz_zeilezuseite=1"});
+    EXPECT_EQ(en.out.rfind("Source\r\n - File: book.txt\r\n\r\nPage Numbers\r\n"
+                           " - Every Line is a New Page\r\n",
+                           0),
+              0u)
+        << en.out;
+}
+
+TEST_F(CliTest, ShowsProgressOnStandardError) {
+    const CliResult r =
+        Run({"text", "--set", "sz_zeilezuseite=1", "--progress", "--lang", "en"}, "A\nB\n");
+    EXPECT_EQ(r.err,
+              "0%\tPreparing Index..\n50%\tReading Page: 1\n75%\tReading Page: 2\n"
+              "75%\tRefreshing Index..\n75%\tWriting Index..\n");
+}
+
+TEST_F(CliTest, WritesTheOutputAndTheIndexFileInTheChosenEncoding) {
+    const fs::path out = Path("index.txt");
+    const CliResult r = Run({"text", "--set", "sz_zeilezuseite=1", "--set", "rb_utf16le=1", "-o",
+                             out.string(), "--idx", Path("buch").string()},
+                            "Apfel\n");
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "");
+    const std::string expected("\xFF\xFEI\0n\0d\0e\0x\0\r\0\n\0", 16);
+    EXPECT_EQ(ReadAll(out).substr(0, 16), expected);
+    EXPECT_EQ(ReadAll(Path("buch.idx")), std::string("\xFF\xFE"
+                                                     "A\0p\0f\0e\0l\0:\0"
+                                                     "1\0>\0-\0\r\0\n\0",
+                                                     24));
+}
+
+TEST_F(CliTest, AddsToAnExistingIndex) {
+    const fs::path idx = File("alt.idx", "Apfel:3>-\r\n");
+    const CliResult r =
+        Run({"text", "--set", "sz_zeilezuseite=1", "--add-to", idx.string()}, "Apfel\nBirne\n");
+    EXPECT_EQ(r.out, "Index\r\n\r\nA\r\nApfel 3, 1\r\n\r\nB\r\nBirne 2\r\n");
+}
+
+TEST_F(CliTest, TakesWordListsFromFiles) {
+    const fs::path neg = File("neg.txt", "Apfel\r\n");
+    const fs::path pos = File("pos.txt", "kleine Birne\r\n");
+    const CliResult r =
+        Run({"text", "--set", "sz_zeilezuseite=1", "--set", "kt_positivliste=1", "--set",
+             "kt_zusdoppelt=0", "--neg", neg.string(), "--pos", pos.string()},
+            "Apfel und Der und eine kleine Birne\n");
+    EXPECT_EQ(r.out, "Index\r\n\r\nD\r\nDer 1\r\n\r\nK\r\nkleine Birne 1\r\n");
+}
+
+}  // namespace

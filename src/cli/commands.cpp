@@ -1,5 +1,6 @@
 #include "cli/commands.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <iostream>
 #include <iterator>
@@ -21,8 +22,18 @@ namespace lexorim::cli {
 
 namespace {
 
+// Writes a text as UTF-8 in slices, so a large index is not held twice in memory.
 void Print(std::ostream& out, TextView text) {
-    out << ToUtf8(text);
+    constexpr size_t kSlice = size_t{1} << 16;
+    while (!text.empty()) {
+        size_t length = std::min(kSlice, text.size());
+        // Never cut a surrogate pair in two.
+        if (length < text.size() && text[length - 1] >= 0xD800 && text[length - 1] <= 0xDBFF) {
+            --length;
+        }
+        out << ToUtf8(text.substr(0, length));
+        text.remove_prefix(length);
+    }
 }
 
 Settings SettingsFrom(const CommandLine& line) {
@@ -102,13 +113,14 @@ int RunTextCommand(const CommandLine& line, Streams io) {
         io.out << "\r\n";
         return 0;
     }
-    const Text source = ReadSource(line, settings, io.in, context);
+    Text source = ReadSource(line, settings, io.in, context);
     WordLists lists;
     lists.negative = ListFromFileOr(line.negativeListPath, &LoadNegativeList, context);
     lists.positive = ListFromFileOr(line.positiveListPath, &LoadPositiveList, context);
 
     TextIndexOptions options = MakeTextIndexOptions(settings);
     options.designations = DesignationsFor(settings, source);
+    const OutputSettings outputSettings = OutputFrom(line, settings);
 
     RunProgress progress;
     if (line.progress) {
@@ -118,10 +130,9 @@ int RunTextCommand(const CommandLine& line, Streams io) {
     }
     IndexStore store;
     const LocaleCollator collator;
-    const Text output =
-        RunTextIndex(options, source, lists, store, collator, line.language, progress);
+    const Text output = RunTextIndexOnOwnedSource(options, std::move(source), lists, store,
+                                                  collator, line.language, progress);
 
-    const OutputSettings outputSettings = OutputFrom(line, settings);
     if (line.outputPath.empty()) {
         Print(io.out, output);
     } else {

@@ -6,12 +6,35 @@ namespace lexorim {
 
 namespace {
 
-void AppendLine(Text& out, TextView line) {
-    out += line;
-    out += kCrLf;
+// The output is produced twice by the same code: once to measure it, once to write it into a
+// text of exactly that size, so a large index is not copied while it grows.
+class LengthCounter {
+  public:
+    void Append(TextView text) { length_ += text.size(); }
+    size_t length() const { return length_; }
+
+  private:
+    size_t length_ = 0;
+};
+
+class TextAppender {
+  public:
+    explicit TextAppender(size_t length) { text_.reserve(length); }
+    void Append(TextView text) { text_ += text; }
+    Text Take() { return std::move(text_); }
+
+  private:
+    Text text_;
+};
+
+template <typename Out>
+void AppendLine(Out& out, TextView line) {
+    out.Append(line);
+    out.Append(kCrLf);
 }
 
-void AppendHeading(Text& out, TextView heading, const TextIndexDesign& design) {
+template <typename Out>
+void AppendHeading(Out& out, TextView heading, const TextIndexDesign& design) {
     if (!design.headings)
         return;
     if (design.emptyLineBeforeHeading)
@@ -19,11 +42,28 @@ void AppendHeading(Text& out, TextView heading, const TextIndexDesign& design) {
     AppendLine(out, heading);
 }
 
-void AppendEntry(Text& out, const IndexEntry& entry, const TextIndexDesign& design) {
-    out += entry.word;
-    out += design.wordSeparator;
-    out += JoinReferenceKeys(entry.references, design.pageSeparator);
-    out += kCrLf;
+template <typename Out>
+void AppendReferenceKeys(Out& out, TextView references, TextView separator) {
+    size_t from = 0;
+    while (true) {
+        const size_t bar = references.find(u'|', from);
+        const TextView reference =
+            references.substr(from, bar == TextView::npos ? TextView::npos : bar - from);
+        if (from != 0)
+            out.Append(separator);
+        out.Append(reference.substr(0, reference.find(u'>')));
+        if (bar == TextView::npos)
+            break;
+        from = bar + 1;
+    }
+}
+
+template <typename Out>
+void AppendEntry(Out& out, const IndexEntry& entry, const TextIndexDesign& design) {
+    out.Append(entry.word);
+    out.Append(design.wordSeparator);
+    AppendReferenceKeys(out, entry.references, design.pageSeparator);
+    out.Append(kCrLf);
 }
 
 // The heading of a word in the bucket of other characters: its first character upper-cased.
@@ -34,35 +74,15 @@ Text OtherHeadingOf(TextView word) {
     return isPair ? Text(word.substr(0, 2)) : Text(1, UpperUnit(word[0]));
 }
 
-}  // namespace
-
-Text JoinReferenceKeys(TextView references, TextView separator) {
-    Text joined;
-    size_t from = 0;
-    bool first = true;
-    while (true) {
-        const size_t bar = references.find(u'|', from);
-        const TextView reference =
-            references.substr(from, bar == TextView::npos ? TextView::npos : bar - from);
-        if (!first)
-            joined += separator;
-        joined += reference.substr(0, reference.find(u'>'));
-        first = false;
-        if (bar == TextView::npos)
-            break;
-        from = bar + 1;
-    }
-    return joined;
-}
-
-Text WriteTextIndexOutput(const IndexStore& store, const TextIndexDesign& design) {
-    Text out;
+template <typename Out>
+void AppendIndex(Out& out, const IndexStore& store, const TextIndexDesign& design) {
     AppendLine(out, design.title);
     for (int bucket = 0; bucket < IndexStore::kOtherBucket; ++bucket) {
         const auto& entries = store.Bucket(bucket);
         if (entries.empty())
             continue;
-        AppendHeading(out, Text(1, static_cast<char16_t>(u'A' + bucket)), design);
+        const char16_t letter = static_cast<char16_t>(u'A' + bucket);
+        AppendHeading(out, TextView(&letter, 1), design);
         for (const IndexEntry& entry : entries)
             AppendEntry(out, entry, design);
     }
@@ -79,7 +99,24 @@ Text WriteTextIndexOutput(const IndexStore& store, const TextIndexDesign& design
         }
         AppendEntry(out, entry, design);
     }
-    return out;
+}
+
+}  // namespace
+
+Text JoinReferenceKeys(TextView references, TextView separator) {
+    LengthCounter counter;
+    AppendReferenceKeys(counter, references, separator);
+    TextAppender out(counter.length());
+    AppendReferenceKeys(out, references, separator);
+    return out.Take();
+}
+
+Text WriteTextIndexOutput(const IndexStore& store, const TextIndexDesign& design) {
+    LengthCounter counter;
+    AppendIndex(counter, store, design);
+    TextAppender out(counter.length());
+    AppendIndex(out, store, design);
+    return out.Take();
 }
 
 }  // namespace lexorim

@@ -53,10 +53,11 @@ PageList BuildPageList(const TextIndexOptions& options, TextView source) {
 
 }  // namespace
 
-Text RunTextIndex(const TextIndexOptions& options, TextView source, const WordLists& lists,
-                  IndexStore& store, const LocaleCollator& collator, Language language,
-                  const RunProgress& progress) {
-    ProgressReporter reporter(progress);
+namespace {
+
+// Steps up to the filled store: empty it, load the existing index, read every page.
+void FillTextIndexStore(const TextIndexOptions& options, TextView source, const WordLists& lists,
+                        IndexStore& store, Language language, ProgressReporter& reporter) {
     reporter.Report(StatusPreparing(language));
     store.Clear();
     if (options.addToExisting) {
@@ -91,7 +92,12 @@ Text RunTextIndex(const TextIndexOptions& options, TextView source, const WordLi
         if (!text.empty())
             pipeline.FilterPageWords(text, key, u"-", sink);
     }
+}
 
+// Steps after the pages: finish combined words, sort, write the output.
+Text FinishTextIndex(const TextIndexOptions& options, IndexStore& store,
+                     const LocaleCollator& collator, Language language,
+                     const ProgressReporter& reporter) {
     reporter.Report(StatusRefreshing(language));
     if (options.multipleCombined) {
         store.ExpandCombinedWords();
@@ -102,6 +108,28 @@ Text RunTextIndex(const TextIndexOptions& options, TextView source, const WordLi
 
     reporter.Report(StatusWriting(language));
     return WriteTextIndexOutput(store, options.useDesign ? options.design : TextIndexDesign{});
+}
+
+}  // namespace
+
+Text RunTextIndex(const TextIndexOptions& options, TextView source, const WordLists& lists,
+                  IndexStore& store, const LocaleCollator& collator, Language language,
+                  const RunProgress& progress) {
+    ProgressReporter reporter(progress);
+    FillTextIndexStore(options, source, lists, store, language, reporter);
+    return FinishTextIndex(options, store, collator, language, reporter);
+}
+
+Text RunTextIndexOnOwnedSource(const TextIndexOptions& options, Text&& source,
+                               const WordLists& lists, IndexStore& store,
+                               const LocaleCollator& collator, Language language,
+                               const RunProgress& progress) {
+    ProgressReporter reporter(progress);
+    {
+        const Text pagesSource = std::move(source);
+        FillTextIndexStore(options, pagesSource, lists, store, language, reporter);
+    }
+    return FinishTextIndex(options, store, collator, language, reporter);
 }
 
 }  // namespace lexorim

@@ -61,4 +61,11 @@ Text RunTextIndex(const TextIndexOptions& options, TextView source, const WordLi
                   IndexStore& store, const LocaleCollator& collator, Language language,
                   const RunProgress& progress = {});
 
+// The same run taking over the source text, which is released as soon as the pages are read so
+// that a large book and its finished index are not held in memory together.
+Text RunTextIndexOnOwnedSource(const TextIndexOptions& options, Text&& source,
+                               const WordLists& lists, IndexStore& store,
+                               const LocaleCollator& collator, Language language,
+                               const RunProgress& progress = {});
+
 }  // namespace lexorim

@@ -91,17 +91,35 @@ void RecordSource(const CommandLine& line, Settings& settings) {
     }
 }
 
-Text ReadSource(const CommandLine& line, Settings& settings, std::istream& in,
-                const ReadContext& context) {
-    RecordSource(line, settings);
-    return SourceIsStandardInput(line) ? ReadStandardInput(in)
-                                       : ReadTextFile(line.arguments[0], context);
+// A source text, with the page designations of a document that is read page by page.
+struct Source {
+    Text text;
+    std::optional<std::vector<Text>> documentDesignations;
+};
+
+Source ReadSourceFile(const std::string& path, const ReadContext& context) {
+    if (std::optional<PagedDocument> document = ReadPagedDocument(path, context)) {
+        return {std::move(document->text), std::move(document->designations)};
+    }
+    return {ReadTextFile(path, context), std::nullopt};
 }
 
-std::vector<Text> DesignationsFor(const Settings& settings, TextView source) {
+Source ReadSource(const CommandLine& line, Settings& settings, std::istream& in,
+                  const ReadContext& context) {
+    RecordSource(line, settings);
+    if (SourceIsStandardInput(line))
+        return {ReadStandardInput(in), std::nullopt};
+    return ReadSourceFile(line.arguments[0], context);
+}
+
+// The pages of designation mode: a document's own pages and page numbers where the document
+// has them, otherwise the short number lines found in the text.
+std::vector<Text> DesignationsFor(const Settings& settings, const Source& source) {
     if (settings.IsOn("Tprog", "sz_zeilezuseite"))
         return {};
-    return ReadOutDesignations(SplitLines(source), MakeDesignationCriteria(settings));
+    if (source.documentDesignations)
+        return *source.documentDesignations;
+    return ReadOutDesignations(SplitLines(source.text), MakeDesignationCriteria(settings));
 }
 
 int RunTextCommand(const CommandLine& line, Streams io) {
@@ -113,7 +131,7 @@ int RunTextCommand(const CommandLine& line, Streams io) {
         io.out << "\r\n";
         return 0;
     }
-    Text source = ReadSource(line, settings, io.in, context);
+    Source source = ReadSource(line, settings, io.in, context);
     WordLists lists;
     lists.negative = ListFromFileOr(line.negativeListPath, &LoadNegativeList, context);
     lists.positive = ListFromFileOr(line.positiveListPath, &LoadPositiveList, context);
@@ -130,7 +148,7 @@ int RunTextCommand(const CommandLine& line, Streams io) {
     }
     IndexStore store;
     const LocaleCollator collator;
-    const Text output = RunTextIndexOnOwnedSource(options, std::move(source), lists, store,
+    const Text output = RunTextIndexOnOwnedSource(options, std::move(source.text), lists, store,
                                                   collator, line.language, progress);
 
     if (line.outputPath.empty()) {
@@ -146,7 +164,7 @@ int RunTextCommand(const CommandLine& line, Streams io) {
 
 int RunDesignationsCommand(const CommandLine& line, Streams io) {
     const Settings settings = SettingsFrom(line);
-    const Text source = ReadTextFile(line.arguments[0], MakeReadContext(line, io.err));
+    const Source source = ReadSourceFile(line.arguments[0], MakeReadContext(line, io.err));
     for (const Text& item : DesignationsFor(settings, source)) {
         Print(io.out, item);
         io.out << "\r\n";

@@ -46,17 +46,44 @@ void ShowWordNotFound(const ReadContext& context) {
     }
 }
 
-Text ReadDoc(const std::string& path, int pageLimit, const ReadContext& context) {
+std::optional<DocumentPages> ReadDocPages(const std::string& path, const ReadContext& context) {
     const std::optional<std::string> output = RunAntiword(path);
     if (!output) {
         ShowWordNotFound(context);
-        return {};
+        return std::nullopt;
     }
     if (output->empty()) {
-        return {};  // antiword could not read the file
+        return std::nullopt;  // antiword could not read the file
     }
-    const DocumentPages pages = PagesFromAntiwordOutput(*output);
-    return FormatDocumentPages(pages.pages, pages.numberLines, pageLimit);
+    return PagesFromAntiwordOutput(*output);
+}
+
+// The pages of any document kind; nothing when the file is not a readable document.
+std::optional<DocumentPages> ReadDocumentPages(const std::string& path, int pageLimit,
+                                               const ReadContext& context) {
+    const std::string bytes = ReadFileBytes(path);  // throws "Cannot open file"
+    DocumentFormat format = FormatOfContent(bytes);
+    if (format == DocumentFormat::None) {
+        format = DocumentFormatOf(path);
+    }
+    switch (format) {
+        case DocumentFormat::Docx:
+            return ReadDocxPages(bytes);
+        case DocumentFormat::Odt:
+            return ReadOdtPages(bytes);
+        case DocumentFormat::Pdf:
+            return ReadPdfPages(bytes, pageLimit);
+        case DocumentFormat::Doc:
+            return ReadDocPages(path, context);
+        case DocumentFormat::None:
+            break;
+    }
+    return std::nullopt;
+}
+
+Text NumberLineOf(const DocumentPages& pages, size_t page) {
+    return page < pages.numberLines.size() ? pages.numberLines[page]
+                                           : DecimalText(static_cast<int64_t>(page) + 1);
 }
 
 }  // namespace
@@ -83,29 +110,35 @@ DocumentFormat DocumentFormatOf(const std::string& path) {
 }
 
 Text ReadWordDocument(const std::string& path, int pageLimit, const ReadContext& context) {
-    const std::string bytes = ReadFileBytes(path);  // throws "Cannot open file"
-    DocumentFormat format = FormatOfContent(bytes);
-    if (format == DocumentFormat::None) {
-        format = DocumentFormatOf(path);
+    const std::optional<DocumentPages> pages = ReadDocumentPages(path, pageLimit, context);
+    return pages ? FormatDocumentPages(pages->pages, pages->numberLines, pageLimit) : Text();
+}
+
+std::optional<PagedDocument> ReadPagedDocument(const std::string& path,
+                                               const ReadContext& context) {
+    if (DocumentFormatOf(path) == DocumentFormat::None) {
+        return std::nullopt;
     }
-    // A file that is not a valid document of its kind reads as an empty text, as a missing
-    // source does, so that one broken file does not end a run over many documents.
-    switch (format) {
-        case DocumentFormat::Docx:
-            return ReadDocxBytes(bytes, pageLimit);
-        case DocumentFormat::Odt:
-            return ReadOdtBytes(bytes, pageLimit);
-        case DocumentFormat::Pdf: {
-            const std::optional<DocumentPages> pages = ReadPdfPages(bytes, pageLimit);
-            return pages ? FormatDocumentPages(pages->pages, pages->numberLines, pageLimit)
-                         : Text();
-        }
-        case DocumentFormat::Doc:
-            return ReadDoc(path, pageLimit, context);
-        case DocumentFormat::None:
-            return {};
+    const std::optional<DocumentPages> pages = ReadDocumentPages(path, -1, context);
+    PagedDocument document;
+    if (!pages) {
+        return document;
     }
-    return {};
+    // Each page formatted on its own ends with its number line; the line breaks of the whole
+    // text are the same, since every page ends with a complete CR LF.
+    int64_t lineCount = 0;
+    for (size_t i = 0; i < pages->pages.size(); ++i) {
+        const Text number = NumberLineOf(*pages, i);
+        const Text page = FormatDocumentPages({pages->pages[i]}, {number}, -1);
+        lineCount += static_cast<int64_t>(SplitLines(page).size());
+        Text item = number;
+        item += u" (";
+        item += DecimalText(lineCount - 1);
+        item += u")";
+        document.designations.push_back(std::move(item));
+        document.text += page;
+    }
+    return document;
 }
 
 }  // namespace lexorim

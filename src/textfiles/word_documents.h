@@ -2,7 +2,9 @@
 // Word-processor documents and PDF files, read page by page into the page format: each page's
 // text, CR LF, its page number, CR LF; line breaks inside a page are CR LF.
 
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "engine/text_helpers.h"
 #include "textfiles/text_reader.h"
@@ -20,5 +22,16 @@ DocumentFormat DocumentFormatOf(const std::string& path);
 // natively, DOC through antiword when it is installed, PDF through poppler. When no reader is
 // available the "Word was not found" message goes to context.showMessage and the text is empty.
 Text ReadWordDocument(const std::string& path, int pageLimit, const ReadContext& context = {});
+
+// A document read page by page, with the page designation items ("xii (40)": the page's number
+// line and the zero-based line of the text on which it stands), so that an index of the
+// document can take its pages from the document itself instead of guessing them from short
+// lines. Nothing for a path that is not a document.
+struct PagedDocument {
+    Text text;
+    std::vector<Text> designations;
+};
+std::optional<PagedDocument> ReadPagedDocument(const std::string& path,
+                                               const ReadContext& context = {});
 
 }  // namespace lexorim

@@ -5,6 +5,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "textfiles/document_fixtures.h"
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -169,6 +171,61 @@ TEST_F(CliTest, TakesWordListsFromFiles) {
              "kt_zusdoppelt=0", "--neg", neg.string(), "--pos", pos.string()},
             "Apfel und Der und eine kleine Birne\n");
     EXPECT_EQ(r.out, "Index\r\n\r\nD\r\nDer 1\r\n\r\nK\r\nkleine Birne 1\r\n");
+}
+
+// Documents read page by page are indexed with their own pages and printed page numbers.
+TEST_F(CliTest, IndexesDocumentsWithTheirOwnPageNumbers) {
+    using namespace lexorim::testing;
+    const fs::path pdf =
+        File("buch.pdf", MakePdf({{"Vorwort von Marta"}, {"Anton baut"}, {"Marta und Anton"}},
+                                 "<< /Nums [0 << /S /r >> 1 << /S /D /St 17 >>] >>"));
+    const CliResult fromPdf = Run({"text", pdf.string()});
+    EXPECT_EQ(fromPdf.status, 0) << fromPdf.err;
+    EXPECT_EQ(fromPdf.out, "Index\r\n\r\nA\r\nAnton 17, 18\r\n\r\nM\r\nMarta i, 18\r\n"
+                           "\r\nV\r\nVorwort i\r\n");
+    EXPECT_EQ(Run({"designations", pdf.string()}).out, "i (2)\r\n17 (5)\r\n18 (8)\r\n");
+
+    const fs::path docx = File(
+        "buch.docx",
+        MakeDocx("<w:p><w:r><w:t>Erste Seite mit Anton</w:t></w:r></w:p>"
+                 "<w:p><w:r><w:br w:type=\"page\"/><w:t>Zweite Seite mit Marta</w:t></w:r></w:p>"));
+    const CliResult fromDocx = Run({"text", docx.string()});
+    EXPECT_EQ(fromDocx.out, "Index\r\n\r\nA\r\nAnton 1\r\n\r\nE\r\nErste 1\r\n\r\nM\r\n"
+                            "Marta 2\r\n\r\nS\r\nSeite 1, 2\r\n\r\nZ\r\nZweite 2\r\n")
+        << fromDocx.err;
+
+    const fs::path odt = File("buch.odt", MakeOdt("<text:p>Anton</text:p><text:soft-page-break/>"
+                                                  "<text:p>Marta</text:p>"));
+    EXPECT_EQ(Run({"text", odt.string()}).out,
+              "Index\r\n\r\nA\r\nAnton 1\r\n\r\nM\r\nMarta 2\r\n");
+    EXPECT_EQ(Run({"detect", pdf.string(), docx.string(), odt.string()}).out,
+              "PDF\t" + pdf.string() + "\nDOCX\t" + docx.string() + "\nODT\t" + odt.string() +
+                  "\n");
+}
+
+TEST_F(CliTest, ConvertsBetweenEncodingsAndToPictures) {
+    const fs::path in = File("in.txt", "Gr\xC3\xBC\xC3\x9F" "e \xF0\x9F\x98\x80\r\nZeile 2\r\n");
+    const fs::path utf16 = Path("out16.txt");
+    ASSERT_EQ(Run({"convert", in.string(), "-o", utf16.string(), "--set", "rb_utf_be=1"}).status, 0);
+    EXPECT_EQ(Run({"detect", utf16.string()}).out, "UTF-16 BE\t" + utf16.string() + "\n");
+    const fs::path back = Path("back.txt");
+    ASSERT_EQ(Run({"convert", utf16.string(), "-o", back.string()}).status, 0);
+    EXPECT_EQ(ReadAll(back), ReadAll(in));
+    for (const char* name : {"bild.bmp", "bild.gif", "bild.JPG"}) {
+        const fs::path picture = Path(name);
+        const CliResult r = Run({"convert", in.string(), "-o", picture.string(), "--font",
+                                 "DejaVu Sans Mono,14,bold,#000080", "--set", "Edit1=#FFFFE0"});
+        EXPECT_EQ(r.status, 0) << r.err;
+        const std::string bytes = ReadAll(picture);
+        ASSERT_GT(bytes.size(), 100u) << name;
+        const std::string magic = bytes.substr(0, 2);
+        EXPECT_TRUE(magic == "BM" || magic == "GI" || magic == "\xFF\xD8") << name;
+    }
+}
+
+TEST_F(CliTest, StripsHtmlTags) {
+    const fs::path html = File("seite.html", "<p>Gr&ouml;&szlig;e</p><b>fett</b>");
+    EXPECT_EQ(Run({"strip-html", html.string()}).out, " . Gr&ouml;&szlig;e .  . fett . ");
 }
 
 }  // namespace

@@ -1,0 +1,61 @@
+#include "textindex/text_index_session.h"
+
+#include <algorithm>
+
+namespace lexorim {
+
+void TextIndexSession::SetSourceText(Text text) {
+    source_ = std::move(text);
+    designationsCurrent_ = false;
+}
+
+void TextIndexSession::ReadOutDesignations(const DesignationCriteria& criteria, bool lineMode) {
+    if (!lineMode) {
+        designations_ = lexorim::ReadOutDesignations(SplitLines(source_), criteria);
+    }
+    designationsCurrent_ = true;
+}
+
+void TextIndexSession::RefreshDesignationsIfStale(const DesignationCriteria& criteria,
+                                                  bool lineMode) {
+    if (!designationsCurrent_)
+        ReadOutDesignations(criteria, lineMode);
+}
+
+void TextIndexSession::ReplaceDesignations(const std::vector<TextView>& editedLines) {
+    designations_ = SortDesignationLines(editedLines);
+}
+
+void TextIndexSession::RemoveDesignations(const std::vector<size_t>& positions) {
+    std::vector<size_t> sorted = positions;
+    std::sort(sorted.rbegin(), sorted.rend());
+    sorted.erase(std::unique(sorted.begin(), sorted.end()), sorted.end());
+    for (const size_t position : sorted) {
+        if (position < designations_.size()) {
+            designations_.erase(designations_.begin() + static_cast<std::ptrdiff_t>(position));
+        }
+    }
+}
+
+const Text& TextIndexSession::Run(const TextIndexOptions& options,
+                                  const DesignationCriteria& criteria, const WordLists& lists,
+                                  const LocaleCollator& collator, Language language,
+                                  const RunProgress& progress) {
+    if (!options.lineMode && !designationsCurrent_ && designations_.empty()) {
+        ReadOutDesignations(criteria, false);
+    }
+    TextIndexOptions runOptions = options;
+    runOptions.designations = designations_;
+    output_ = RunTextIndex(runOptions, source_, lists, store_, collator, language, progress);
+    return output_;
+}
+
+void TextIndexSession::Clear() {
+    store_.Clear();
+    source_.clear();
+    designations_.clear();
+    designationsCurrent_ = false;
+    output_.clear();
+}
+
+}  // namespace lexorim

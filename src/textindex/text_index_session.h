@@ -1,0 +1,52 @@
+#pragma once
+// The state the text index keeps between runs: its source text, the page designation list with
+// the flag that says whether it still belongs to the source, the entry store and the last output.
+// The desktop program and the command line drive a run through it.
+
+#include <vector>
+
+#include "engine/index_store.h"
+#include "textindex/page_designations.h"
+#include "textindex/text_index_run.h"
+
+namespace lexorim {
+
+class TextIndexSession {
+  public:
+    // A new source text makes the designations stale; they are read out again when needed.
+    void SetSourceText(Text text);
+    const Text& sourceText() const { return source_; }
+
+    // Reads the designations out of the source text (nothing in line mode, where the list is
+    // left as it is) and marks them current.
+    void ReadOutDesignations(const DesignationCriteria& criteria, bool lineMode);
+    // Reads them out only when they are stale: on entering the page-number step.
+    void RefreshDesignationsIfStale(const DesignationCriteria& criteria, bool lineMode);
+
+    const std::vector<Text>& designations() const { return designations_; }
+    bool designationsCurrent() const { return designationsCurrent_; }
+    // The edit dialog's "OK": the sorted lines replace the list; the flag is not touched.
+    void ReplaceDesignations(const std::vector<TextView>& editedLines);
+    // "Entfernen": removes the items at these positions.
+    void RemoveDesignations(const std::vector<size_t>& positions);
+
+    // "Index erstellen": in designation mode a stale, empty list is read out first.
+    const Text& Run(const TextIndexOptions& options, const DesignationCriteria& criteria,
+                    const WordLists& lists, const LocaleCollator& collator, Language language,
+                    const RunProgress& progress = {});
+
+    const IndexStore& store() const { return store_; }
+    const Text& output() const { return output_; }
+
+    // "Neu" > "Text Index": empties the store, the source, the designations and the output.
+    void Clear();
+
+  private:
+    Text source_;
+    std::vector<Text> designations_;
+    bool designationsCurrent_ = false;
+    IndexStore store_;
+    Text output_;
+};
+
+}  // namespace lexorim

@@ -6,7 +6,7 @@
 
 #include "reference/reference_encodings.h"
 #include "textfiles/codecs.h"
-#include "textfiles/temp_folder.h"
+#include "temp_folder.h"
 #include "textfiles/text_reader.h"
 #include "textfiles/text_writer.h"
 

@@ -5,7 +5,7 @@
 #include "textfiles/document_fixtures.h"
 #include "textfiles/document_pages.h"
 #include "textfiles/document_readers.h"
-#include "textfiles/temp_folder.h"
+#include "temp_folder.h"
 
 namespace lexorim {
 namespace {

@@ -16,7 +16,7 @@
 #include <string>
 
 #include "textfiles/image_files.h"
-#include "textfiles/temp_folder.h"
+#include "temp_folder.h"
 #include "textfiles/text_raster.h"
 #include "textfiles/text_writer.h"
 

@@ -14,7 +14,7 @@
 
 #include "engine/errors.h"
 #include "textfiles/codecs.h"
-#include "textfiles/temp_folder.h"
+#include "temp_folder.h"
 
 namespace lexorim {
 namespace {

@@ -15,7 +15,7 @@
 
 #include "engine/errors.h"
 #include "textfiles/codecs.h"
-#include "textfiles/temp_folder.h"
+#include "temp_folder.h"
 #include "textfiles/text_reader.h"
 
 namespace lexorim {

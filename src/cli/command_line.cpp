@@ -41,8 +41,8 @@ void CheckArgumentCount(const CommandLine& line) {
 
 }  // namespace
 
-PictureStyle ParseFontSpec(const std::string& spec) {
-    const std::vector<std::string> parts = SplitComma(spec);
+PictureStyle ParseFontDescription(const std::string& description) {
+    const std::vector<std::string> parts = SplitComma(description);
     if (parts.size() < 2 || parts[0].empty()) {
         throw UsageError("--font takes FAMILY,PIXELS[,bold][,italic][,#RRGGBB]");
     }
@@ -106,7 +106,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
         } else if (a == "--add-to") {
             line.addToIndexPath = value(a);
         } else if (a == "--font") {
-            line.font = ParseFontSpec(value(a));
+            line.font = ParseFontDescription(value(a));
         } else if (a == "--summary") {
             line.summaryOnly = true;
         } else if (a == "--progress") {

@@ -37,7 +37,7 @@ struct CommandLine {
 CommandLine ParseCommandLine(const std::vector<std::string>& args);
 
 // "FAMILY,PIXELS[,bold][,italic][,#RRGGBB]"
-PictureStyle ParseFontSpec(const std::string& spec);
+PictureStyle ParseFontDescription(const std::string& description);
 
 std::string UsageText();
 

@@ -61,7 +61,7 @@ ReadContext MakeReadContext(const CommandLine& line, std::ostream& err) {
 
 Text ReadStandardInput(std::istream& in) {
     const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    return DecodeText(bytes, DetectEncodingOfBytes(bytes));
+    return DecodeDetectedText(bytes);
 }
 
 // A list named on the command line, else the list of the program folder (or the built-in one).

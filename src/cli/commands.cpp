@@ -15,6 +15,7 @@
 #include "textfiles/text_writer.h"
 #include "textfiles/word_documents.h"
 #include "textindex/index_file.h"
+#include "textindex/page_designations.h"
 #include "textindex/text_index_run.h"
 #include "textindex/text_index_summary.h"
 
@@ -99,7 +100,11 @@ struct Source {
 
 Source ReadSourceFile(const std::string& path, const ReadContext& context) {
     if (std::optional<PagedDocument> document = ReadPagedDocument(path, context)) {
-        return {std::move(document->text), std::move(document->designations)};
+        std::vector<Text> designations;
+        for (const PageNumberLine& page : document->pageNumbers) {
+            designations.push_back(FormatDesignationItem(page.number, page.line));
+        }
+        return {std::move(document->text), std::move(designations)};
     }
     return {ReadTextFile(path, context), std::nullopt};
 }

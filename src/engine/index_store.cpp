@@ -543,19 +543,17 @@ void IndexStore::SortStore(const LocaleCollator& collator) {
     }
 }
 
-void IndexStore::LoadIndexLines(TextView text, bool multiple) {
+void IndexStore::LoadIndexLines(TextView text, IndexLineRules rules) {
     TheLookup().runKnown = false;
     Text line;
     for (const TextView rawLine : SplitLines(text)) {
-        if (multiple) {
-            // Expansion lines are made again by ExpandCombinedWords.
-            if (rawLine.find(u';') != TextView::npos) {
-                continue;
-            }
-            line.assign(rawLine);
+        // Expansion lines are made again by ExpandCombinedWords.
+        if (rules.skipExpansionLines && rawLine.find(u';') != TextView::npos) {
+            continue;
+        }
+        line.assign(rawLine);
+        if (rules.blanksAsJoinMark) {
             std::replace(line.begin(), line.end(), u' ', kJoin);
-        } else {
-            line.assign(rawLine);
         }
         if (line.empty() || line.find(u'>') == Text::npos) {
             continue;

@@ -49,10 +49,19 @@ class IndexStore {
     // entries with equal keys keep their order.
     void SortStore(const LocaleCollator& collator);
 
+    // How index-file lines are taken in.
+    struct IndexLineRules {
+        bool skipExpansionLines = false;  // lines with ";" are made again by expanding
+        bool blanksAsJoinMark = false;    // blanks become "&", so combined words merge
+    };
+
     // Appends the entries of index-file lines (cut at CR LF, CR or LF): a line with ">" and ":"
-    // is the word before its first ":" and the references after it. With `multiple` on,
-    // expansion lines (with ";") are skipped and blanks become the join mark.
-    void LoadIndexLines(TextView text, bool multiple);
+    // is the word before its first ":" and the references after it.
+    void LoadIndexLines(TextView text, IndexLineRules rules);
+    // With `multiple` on, expansion lines are skipped and blanks become the join mark.
+    void LoadIndexLines(TextView text, bool multiple) {
+        LoadIndexLines(text, IndexLineRules{multiple, multiple});
+    }
 
     const std::vector<IndexEntry>& Bucket(int index) const;
     size_t EntryCount() const;

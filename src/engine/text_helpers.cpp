@@ -13,8 +13,7 @@ Text ReplaceAll(TextView text, TextView pattern, TextView replacement) {
     Text result;
     result.reserve(text.size());
     size_t from = 0;
-    for (size_t hit = text.find(pattern); hit != TextView::npos;
-         hit = text.find(pattern, from)) {
+    for (size_t hit = text.find(pattern); hit != TextView::npos; hit = text.find(pattern, from)) {
         result.append(text.substr(from, hit - from));
         result.append(replacement);
         from = hit + pattern.size();
@@ -47,20 +46,20 @@ std::vector<Text> SplitAt(TextView text, TextView separator) {
     return pieces;
 }
 
-namespace {
-
 int HexDigitValue(char16_t c) {
-    if (c >= u'0' && c <= u'9') return c - u'0';
-    if (c >= u'a' && c <= u'f') return c - u'a' + 10;
-    if (c >= u'A' && c <= u'F') return c - u'A' + 10;
+    if (c >= u'0' && c <= u'9')
+        return c - u'0';
+    if (c >= u'a' && c <= u'f')
+        return c - u'a' + 10;
+    if (c >= u'A' && c <= u'F')
+        return c - u'A' + 10;
     return -1;
 }
 
-}  // namespace
-
 std::optional<int32_t> ParseIntegerText(TextView text) {
     size_t i = 0;
-    while (i < text.size() && text[i] == u' ') ++i;
+    while (i < text.size() && text[i] == u' ')
+        ++i;
     bool negative = false;
     if (i < text.size() && (text[i] == u'+' || text[i] == u'-')) {
         negative = text[i] == u'-';
@@ -70,23 +69,28 @@ std::optional<int32_t> ParseIntegerText(TextView text) {
     if (i < text.size() && text[i] == u'$') {
         base = 16;
         ++i;
-    } else if (i + 1 < text.size() && text[i] == u'0' && (text[i + 1] == u'x' || text[i + 1] == u'X')) {
+    } else if (i + 1 < text.size() && text[i] == u'0' &&
+               (text[i + 1] == u'x' || text[i + 1] == u'X')) {
         base = 16;
         i += 2;
     }
-    if (i >= text.size()) return std::nullopt;
+    if (i >= text.size())
+        return std::nullopt;
     int64_t value = 0;
     for (; i < text.size(); ++i) {
         const int digit = base == 16 ? HexDigitValue(text[i])
                                      : (text[i] >= u'0' && text[i] <= u'9' ? text[i] - u'0' : -1);
-        if (digit < 0) return std::nullopt;
+        if (digit < 0)
+            return std::nullopt;
         value = value * base + digit;
         // Hexadecimal numbers may use the full 32 bits (as an unsigned bit pattern).
         const int64_t limit = base == 16 ? int64_t{0xFFFFFFFF} : int64_t{1} << 31;
-        if (value > limit) return std::nullopt;
+        if (value > limit)
+            return std::nullopt;
     }
     if (base == 10) {
-        if (!negative && value > std::numeric_limits<int32_t>::max()) return std::nullopt;
+        if (!negative && value > std::numeric_limits<int32_t>::max())
+            return std::nullopt;
         return static_cast<int32_t>(negative ? -value : value);
     }
     const auto bits = static_cast<int32_t>(static_cast<uint32_t>(value));
@@ -100,8 +104,10 @@ int32_t IntegerOr(TextView text, int32_t fallback) {
 TextView TrimBlanksAndControls(TextView text) {
     size_t begin = 0;
     size_t end = text.size();
-    while (begin < end && text[begin] <= u' ') ++begin;
-    while (end > begin && text[end - 1] <= u' ') --end;
+    while (begin < end && text[begin] <= u' ')
+        ++begin;
+    while (end > begin && text[end - 1] <= u' ')
+        --end;
     return text.substr(begin, end - begin);
 }
 
@@ -119,7 +125,8 @@ std::vector<TextView> SplitLines(TextView text) {
             ++i;
         }
     }
-    if (start < text.size()) lines.push_back(text.substr(start));
+    if (start < text.size())
+        lines.push_back(text.substr(start));
     return lines;
 }
 

@@ -28,9 +28,14 @@ std::vector<TextView> SplitViewsAt(TextView text, TextView separator);
 // The value of a text that reads as a 32-bit signed integer: optional leading blanks, an optional
 // sign, then decimal digits or a hexadecimal number written with "$" or "0x"; nothing may follow.
 std::optional<int32_t> ParseIntegerText(TextView text);
-inline bool IsIntegerText(TextView text) { return ParseIntegerText(text).has_value(); }
+inline bool IsIntegerText(TextView text) {
+    return ParseIntegerText(text).has_value();
+}
 // The integer value of a numeric box, or `fallback` when the text is not an integer.
 int32_t IntegerOr(TextView text, int32_t fallback);
+
+// The value of a hexadecimal digit, or -1 for any other character.
+int HexDigitValue(char16_t c);
 
 // Removes blanks and control characters (code units up to U+0020) at both ends.
 TextView TrimBlanksAndControls(TextView text);

@@ -84,13 +84,7 @@ std::optional<uint32_t> ParseHtmlColor(TextView text) {
         return std::nullopt;
     uint32_t value = 0;
     for (const char16_t c : digits) {
-        int digit = -1;
-        if (c >= u'0' && c <= u'9')
-            digit = c - u'0';
-        if (c >= u'a' && c <= u'f')
-            digit = c - u'a' + 10;
-        if (c >= u'A' && c <= u'F')
-            digit = c - u'A' + 10;
+        const int digit = HexDigitValue(c);
         if (digit < 0)
             return std::nullopt;
         value = value * 16 + static_cast<uint32_t>(digit);

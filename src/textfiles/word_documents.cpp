@@ -131,11 +131,7 @@ std::optional<PagedDocument> ReadPagedDocument(const std::string& path,
         const Text number = NumberLineOf(*pages, i);
         const Text page = FormatDocumentPages({pages->pages[i]}, {number}, -1);
         lineCount += static_cast<int64_t>(SplitLines(page).size());
-        Text item = number;
-        item += u" (";
-        item += DecimalText(lineCount - 1);
-        item += u")";
-        document.designations.push_back(std::move(item));
+        document.pageNumbers.push_back({number, lineCount - 1});
         document.text += page;
     }
     return document;

@@ -2,6 +2,7 @@
 // Word-processor documents and PDF files, read page by page into the page format: each page's
 // text, CR LF, its page number, CR LF; line breaks inside a page are CR LF.
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -23,13 +24,17 @@ DocumentFormat DocumentFormatOf(const std::string& path);
 // available the "Word was not found" message goes to context.showMessage and the text is empty.
 Text ReadWordDocument(const std::string& path, int pageLimit, const ReadContext& context = {});
 
-// A document read page by page, with the page designation items ("xii (40)": the page's number
-// line and the zero-based line of the text on which it stands), so that an index of the
-// document can take its pages from the document itself instead of guessing them from short
-// lines. Nothing for a path that is not a document.
+// A document read page by page, with each page's number line and the zero-based line of the
+// text on which it stands, so that an index of the document can take its pages from the
+// document itself instead of guessing them from short lines. Nothing for a path that is not a
+// document.
+struct PageNumberLine {
+    Text number;
+    int64_t line = 0;
+};
 struct PagedDocument {
     Text text;
-    std::vector<Text> designations;
+    std::vector<PageNumberLine> pageNumbers;
 };
 std::optional<PagedDocument> ReadPagedDocument(const std::string& path,
                                                const ReadContext& context = {});

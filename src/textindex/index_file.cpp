@@ -10,12 +10,9 @@ void LoadExistingIndex(IndexStore& store, const std::string& path, bool multiple
     std::error_code error;
     if (path.empty() || !std::filesystem::is_regular_file(path, error))
         return;
-    const Text text = ReadTextFile(path);
-    if (!multiple && joinBlanks) {
-        store.LoadIndexLines(ReplaceAll(text, u" ", u"&"), false);
-    } else {
-        store.LoadIndexLines(text, multiple);
-    }
+    store.LoadIndexLines(ReadTextFile(path),
+                         IndexStore::IndexLineRules{.skipExpansionLines = multiple,
+                                                    .blanksAsJoinMark = multiple || joinBlanks});
 }
 
 Text ReferenceKeyOf(TextView label) {

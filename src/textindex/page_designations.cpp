@@ -91,14 +91,12 @@ std::vector<Text> SortDesignationLines(const std::vector<TextView>& lines) {
             close != line.size() - 1) {
             continue;
         }
-        const Text cleaned = ReplaceAll(TrimBlanksAndControls(line), u")", u"");
-        const size_t open = cleaned.rfind(u" (");
-        if (open == Text::npos)
+        // Every ")" goes, also one inside the designation.
+        DesignationItem item =
+            ParseDesignationItem(ReplaceAll(TrimBlanksAndControls(line), u")", u""));
+        if (!item.lineNumber)
             continue;
-        const auto value = ParseIntegerText(TextView(cleaned).substr(open + 2));
-        if (!value)
-            continue;
-        pairs.push_back({cleaned.substr(0, open), *value});
+        pairs.push_back({std::move(item.designation), *item.lineNumber});
     }
     std::stable_sort(pairs.begin(), pairs.end(),
                      [](const Pair& a, const Pair& b) { return a.lineNumber < b.lineNumber; });

@@ -73,7 +73,7 @@ TextView PageList::PageText(size_t page, Text& buffer) const {
     if (lineMode_)
         return lines_[page];
     const LineRange& range = pages_[page];
-    buffer.assign(u".");
+    buffer.assign(1, u'.');
     for (size_t i = range.begin; i < range.end; ++i) {
         buffer += lines_[i];
         buffer += u'.';

@@ -5,82 +5,720 @@ namespace lexorim::ui {
 namespace {
 
 using K = ControlKind;
+using R = TextRole;
 
-WindowDefinition MainWindow() {
-    return {"Tprog",
-            "PB",
-            {
-                {"edit_quelle", K::Edit, u""},
-                {"sz_beginn", K::Edit, u"1"},
-                {"kt_max", K::ComboBox, u"3"},
-                {"qu_datei", K::RadioButton, u"1", "textquelle"},
-                {"qu_text", K::RadioButton, u"0", "textquelle"},
-                {"sz_zeilezuseite", K::RadioButton, u"0", "seitenzahlen"},
-                {"sz_auslesen", K::RadioButton, u"1", "seitenzahlen"},
-                {"kt_kleineraus", K::CheckBox, u"1"},
-                {"kt_grosseraus", K::CheckBox, u"0"},
-                {"kt_maxl", K::CheckBox, u"1"},
-                {"kt_zahlen", K::CheckBox, u"1"},
-                {"kt_negativliste", K::CheckBox, u"1"},
-                {"kt_positivliste", K::CheckBox, u"0"},
-                {"kt_keinedoppeltenseiten", K::CheckBox, u"1"},
-                {"kt_zusdoppelt", K::CheckBox, u"1"},
-                {"kt_integrieren", K::CheckBox, u"0"},
-                {"kt_design", K::CheckBox, u"0"},
-                {"kt_zusammen", K::CheckBox, u"1"},
-                // The path of the existing index to add to; empty while none is chosen.
-                {"kt_index", K::Label, u""},
-            }};
+// ---------------------------------------------------------------------------------------------
+// Tprog: the main window. Its panels come first, so a new configuration file starts with the
+// section of the side bar.
+
+std::vector<ControlDefinition> MainWindowControls() {
+    return {
+        {"rand", K::Panel, u"1"},
+        {"pgstw", K::Panel, u"0"},
+        {"pstw", K::Panel, u"1"},
+        {"Panel7", K::Panel, u"1"},
+        {"Panel8", K::Panel, u"1"},
+        {"pgtxt", K::Panel, u"0"},
+        {"ptxt", K::Panel, u"1"},
+        {"Panel1", K::Panel, u"1"},
+        {"Panel2", K::Panel, u"1"},
+        {"pgdateien", K::Panel, u"0"},
+        {"pdateien", K::Panel, u"1"},
+        {"Panel5", K::Panel, u"1"},
+        {"Panel6", K::Panel, u"1"},
+        {"pstart", K::Panel, u"1"},
+        {"pstart_de", K::Panel, u"1"},
+        {"pinfo", K::Panel, u"0"},
+        {"pinfo_en", K::Panel, u"0"},
+        {"Panel10", K::Panel, u"1"},
+        {"Panel9", K::Panel, u"1"},
+        {"pinfo_de", K::Panel, u"1"},
+        {"Panel3", K::Panel, u"1"},
+        {"Panel4", K::Panel, u"1"},
+        {"squpfad", K::Edit, u""},
+        {"edit_quelle", K::Edit, u""},
+        {"sz_beginn", K::Edit, u"1"},
+        {"qudatei", K::Edit, u""},
+        {"stw_max", K::ComboBox, u"3"},
+        {"kt_max", K::ComboBox, u"3"},
+        {"dkt_max", K::ComboBox, u"3"},
+        {"qu_datei", K::RadioButton, u"1", "textquelle"},
+        {"qu_text", K::RadioButton, u"0", "textquelle"},
+        {"sz_zeilezuseite", K::RadioButton, u"0", "seitenzahlen"},
+        {"sz_auslesen", K::RadioButton, u"1", "seitenzahlen"},
+        {"htmlindex", K::RadioButton, u"1", "dateiausgabe"},
+        {"textindex", K::RadioButton, u"0", "dateiausgabe"},
+        {"squdocsearch", K::CheckBox, u"1"},
+        {"stw_kleinraus", K::CheckBox, u"1"},
+        {"stw_grossraus", K::CheckBox, u"0"},
+        {"stw_htmlraus", K::CheckBox, u"1"},
+        {"stw_maxl", K::CheckBox, u"1"},
+        {"stw_zahlenraus", K::CheckBox, u"1"},
+        {"stw_neg", K::CheckBox, u"1"},
+        {"stw_pos", K::CheckBox, u"0"},
+        {"stw_design", K::CheckBox, u"0"},
+        {"stw_doppelt", K::CheckBox, u"1"},
+        {"stw_zus", K::CheckBox, u"1"},
+        {"stw_untereinander", K::CheckBox, u"0"},
+        {"stw_alphabetisch", K::CheckBox, u"1"},
+        {"Zeilenumbruch", K::CheckBox, u"1"},
+        {"kt_kleineraus", K::CheckBox, u"1"},
+        {"kt_grosseraus", K::CheckBox, u"0"},
+        {"kt_maxl", K::CheckBox, u"1"},
+        {"kt_zahlen", K::CheckBox, u"1"},
+        {"kt_negativliste", K::CheckBox, u"1"},
+        {"kt_positivliste", K::CheckBox, u"0"},
+        {"kt_keinedoppeltenseiten", K::CheckBox, u"1"},
+        {"kt_zusdoppelt", K::CheckBox, u"1"},
+        {"kt_integrieren", K::CheckBox, u"0"},
+        {"kt_design", K::CheckBox, u"0"},
+        {"kt_zusammen", K::CheckBox, u"1"},
+        {"la", K::CheckBox, u"1"},
+        {"dkt_kleineraus", K::CheckBox, u"1"},
+        {"dkt_grosseraus", K::CheckBox, u"0"},
+        {"htmlraus", K::CheckBox, u"1"},
+        {"dkt_maxl", K::CheckBox, u"1"},
+        {"dkt_zahlenraus", K::CheckBox, u"1"},
+        {"dkt_negativliste", K::CheckBox, u"1"},
+        {"dkt_positivliste", K::CheckBox, u"0"},
+        {"dkt_design", K::CheckBox, u"0"},
+        {"dkt_keinedoppeltenseiten", K::CheckBox, u"1"},
+        {"dkt_zusdoppelt", K::CheckBox, u"1"},
+        {"dkt_integrieren", K::CheckBox, u"0"},
+        {"dkt_zusammen", K::CheckBox, u"1"},
+        // The paths of the existing indexes to add to; empty while none is chosen.
+        {"kt_index", K::Label, u""},
+        {"dkt_index", K::Label, u""},
+    };
 }
 
+std::vector<WindowText> MainWindowTexts() {
+    return {
+        {"", R::Caption, u"Lexorim - Orvell", u"Lexorim - Orvell"},
+        {"StatusPreparing", R::Message, u"Vorbereiten..", u"Preparing Index.."},
+        {"StatusReadingPage", R::Message, u"Seite einlesen: ", u"Reading Page: "},
+        {"StatusRefreshing", R::Message, u"Index aktualisieren..", u"Refreshing Index.."},
+        {"StatusWriting", R::Message, u"Index schreiben..", u"Writing Index.."},
+        {"StatusReadingFile", R::Message, u"Datei einlesen: ", u"Reading File: "},
+        {"memoload", R::Filter, u"Text (*.txt)|*.txt|Alle Dateien (*.*)|*.*",
+         u"Text (*.txt)|*.txt|All Files (*.*)|*.*"},
+        {"memosave", R::Filter, u"Text (*.txt)|*.txt|Alle Dateien (*.*)|*.*",
+         u"Text (*.txt)|*.txt|All Files (*.*)|*.*"},
+        {"OpenDatei", R::Filter,
+         u"Alle Dateien (*.*)|*.*|Text (*.txt)|*.txt|Internet (*.htm, *.html, *.php)|*.htm; "
+         u"*html; *.php",
+         u"All Files (*.*)|*.*|Text (*.txt)|*.txt|Internet (*.htm, *.html, *.php)|*.htm; *html; "
+         u"*.php"},
+        {"OpenIndex", R::Filter, u"Index (*.idx)|*.idx|Alle Dateien (*.*)|*.*",
+         u"Index (*.idx)|*.idx|All Files (*.*)|*.*"},
+        {"SaveIndex", R::Filter, u"Index (*.idx)|*.idx|Alle Dateien (*.*)|*.*",
+         u"Index (*.idx)|*.idx|All Files (*.*)|*.*"},
+        {"KonfigurationSpeichernDialog", R::DefaultFileName, u"Konfiguration.lkfg",
+         u"Configuration.lkfg"},
+        {"KonfigurationSpeichernDialog", R::Filter, u"Lexorim Konfiguration (*.lkfg)|*.lkfg",
+         u"Lexorim Configuration (*.lkfg)|*.lkfg"},
+        {"KonfigurationSpeichernDialog", R::Title, u"Konfiguration speichern..",
+         u"Save Configuration.."},
+        {"KonfigurationLadenDialog", R::Filter, u"Lexorim Konfiguration (*.lkfg)|*.lkfg",
+         u"Lexorim Configuration (*.lkfg)|*.lkfg"},
+        {"KonfigurationLadenDialog", R::Title, u"Konfiguration öffnen..", u"Open Configuration.."},
+        {"m_konfig_start", R::Message, u"Keine Startkonfiguration definiert.",
+         u"There is no start configuration defined."},
+        {"KonfigurationSpeichern", R::Message, u"Unable to write to %s", u"Unable to write to %s"},
+        {"kt_index", R::Caption, u"Kein anderer Index ausgewählt", u"No Index Selected"},
+        {"dkt_index", R::Caption, u"Kein anderer Index ausgewählt", u"No Index Selected"},
+        {"MinimumLengthCustom", R::Message, u"Benutzerdefiniert", u"Custom"},
+        {"rand_btdidx", R::Caption, u"Datei Index", u"File Index"},
+        {"rand_btstw", R::Caption, u"Stichwort Index", u"Keyword Index"},
+        {"rand_btinfo", R::Caption, u"Info", u"Information"},
+        {"tt1", R::Caption, u"1. Quelle", u"1. Source"},
+        {"tt2", R::Caption, u"2. Seitenzahlen", u"2. Page Numbers"},
+        {"sz_zeilezuseite", R::Caption,
+         u"Jede Zeile im Text ist eine eigene Seite mit Beginn bei Seite:",
+         u"Every Line as a Single Page with Begin at Page:"},
+        {"sz_auslesen", R::Caption, u"Seitenbezeichnung (Zeilennummer)",
+         u"Synonym for Page (Line Number)"},
+        {"kt_kleineraus", R::Caption, u"Kleingeschriebene Worte werden aussortiert",
+         u"Remove Lower Words"},
+        {"dkt_kleineraus", R::Caption, u"Kleingeschriebene Worte werden aussortiert",
+         u"Remove Lower Words"},
+        {"stw_kleinraus", R::Caption, u"Kleingeschriebene Worte werden aussortiert",
+         u"Remove Lower Words"},
+        {"kt_zahlen", R::Caption, u"Zahlen werden aussortiert", u"Remove Numbers"},
+        {"dkt_zahlenraus", R::Caption, u"Zahlen werden aussortiert", u"Remove Numbers"},
+        {"stw_zahlenraus", R::Caption, u"Zahlen werden aussortiert", u"Remove Numbers"},
+        {"kt_positivliste", R::Caption, u"Positivliste (diese Worte kommen in den Index)",
+         u"White List (these words will be added to the index)"},
+        {"kt_negativliste", R::Caption, u"Negativliste (diese Worte werden aussortiert)",
+         u"Black List (these words will be removed)"},
+        {"kt_keinedoppeltenseiten", R::Caption, u"Doppelte Verweise entfernen",
+         u"Remove Double Folio"},
+        {"dkt_keinedoppeltenseiten", R::Caption, u"Doppelte Verweise entfernen",
+         u"Remove Double Folio"},
+        {"kt_integrieren", R::Caption, u"Zu einem vorhandenen Index hinzufügen",
+         u"Add New Items to another Index"},
+        {"dkt_integrieren", R::Caption, u"Zu einem vorhandenen Index hinzufügen",
+         u"Add New Items to another Index"},
+        {"kt_design", R::Caption, u"Angepasstes Design", u"Custom Design"},
+        {"dkt_design", R::Caption, u"Angepasstes Design", u"Custom Design"},
+        {"stw_design", R::Caption, u"Angepasstes Design", u"Custom Design"},
+        {"stw_untereinander", R::Caption, u"Wörter untereinander anordnern",
+         u"Write Words under each other"},
+        {"stw_alphabetisch", R::Caption, u"Wörter alphabetisch sortieren",
+         u"Order Words alphabetical"},
+        {"qulist", R::Column, u"Bezeichnung\nLink\nFormat\nKodierung\nGröße\nQuelle",
+         u"Name\nLink\nType\nCoding\nSize\nSource"},
+        {"squlist", R::Column, u"Bezeichnung\nLink\nFormat\nKodierung\nGröße\nQuelle",
+         u"Name\nLink\nType\nCoding\nSize\nSource"},
+        {"StaticText9", R::Caption,
+         u"Momentan wird Ihr Index erstellt. Je nach Quelle kann dies einige Minuten dauern.",
+         u"Depending on the Source, it can take several minutes to create your Index."},
+        {"StaticText12", R::Caption,
+         u"Momentan wird Ihr Index erstellt. Je nach Quelle kann dies einige Minuten dauern.",
+         u"Depending on the Source, it can take several minutes to create your Index."},
+        {"stwla7", R::Caption,
+         u"Momentan wird Ihr Index erstellt. Je nach Quelle kann dies einige Minuten dauern.",
+         u"Depending on the Source, it can take several minutes to create your Index."},
+        {"AbbruchS", R::Caption, u"Abbrechen", u"Break"},
+        {"zwischenablage", R::Caption, u"Zwischenablage", u"To Clipboard"},
+        {"dzwischenablage", R::Caption, u"Zwischenablage", u"To Clipboard"},
+        {"szwischenablage", R::Caption, u"Zwischenablage", u"To Clipboad"},
+        {"DateiAuswahl", R::Caption, u"Durchsuchen..", u"Search.."},
+        {"DeleteRow", R::Caption, u"Reihe Löschen", u"Delete Row"},
+        {"DeleteAll", R::Caption, u"Alles Löschen", u"Delete All"},
+        {"querweitert", R::Caption, u"Erweitert..", u"Settings"},
+        {"msprde", R::Caption, u"Deutsch", u"German"},
+        {"mspren", R::Caption, u"English", u"English"},
+        {"spopt", R::Caption, u"Speicheroptionen..", u"Saving Options.."},
+        {"m_komp", R::Caption, u"Kompatibilitätstest", u"Compatibility Test"},
+        {"verk", R::Caption, u"Verknüpfungen", u"Register File Extension"},
+        {"verk_lkfg", R::Caption, u"Konfigurationsdateien (*.lkfg)", u"Configurations (*.lkfg)"},
+        {"verk_idx", R::Caption, u"Index-Dateien (*.idx)", u"Index-Files (*.idx)"},
+    };
+}
+
+WindowDefinition MainWindow() {
+    return {"Tprog", "PB", MainWindowControls(), MainWindowTexts()};
+}
+
+// ---------------------------------------------------------------------------------------------
+// Dialogs of the text index.
+
 WindowDefinition TextIndexDesign() {
-    return {"Tdesign",
-            "DS",
+    return {
+        "Tdesign",
+        "DS",
+        {
+            {"dabsatz_abc", K::CheckBox, u"1"},
+            {"kt_alphabet", K::CheckBox, u"1"},
+            {"dsep", K::LabeledEdit, u", "},
+            {"dzw", K::LabeledEdit, u" "},
+            {"ub", K::LabeledEdit, u"Index"},
+        },
+        {
+            {"", R::Caption, u"Design", u"Design"},
+            {"ub", R::Caption, u"Gesamtüberschrift", u"Top Headline"},
+            {"kt_alphabet", R::Caption, u"Überschriften im Index: A, B, C,..",
+             u"Headlines in the Index: A, B, C,.."},
+            {"dabsatz_abc", R::Caption, u"Leere Zeile vor den ABC - Überschriften",
+             u"Empty Line before ABC - Headings"},
+            {"dsep", R::Caption, u"Seperator zwischen den Seiten",
+             u"Seperator between Page Numbers"},
+            {"dzw", R::Caption, u"Zwischen Eintrag und Seiten", u"Between Items and Page Numbers"},
+            {"gb1", R::Caption, u"Überschriften", u"Headlinge"},
+            {"gb2", R::Caption, u"Verwendete Zeichen", u"Used Characters"},
+            {"vorschau", R::Message, u"Vorschau: Eintrag", u"Preview: Item"},
+            {"OK", R::Caption, u"OK", u"OK"},
+        }};
+}
+
+std::vector<WindowText> IndexToListEditorTexts(std::u16string_view germanList,
+                                               std::u16string_view englishList) {
+    return {
+        {"", R::Caption, germanList, englishList},
+        {"wahl", R::Items, u"Index: TextIndex\nIndex: DateiIndex",
+         u"Index: TextIndex\nIndex: FileIndex"},
+        {"versch", R::Caption, u">", u">"},
+        {"sort", R::Caption, u"Sortieren", u"Sort"},
+        {"sitzung", R::Caption, u"Geänderte Liste nur in dieser Sitzung verwenden",
+         u"Use modified List only in this Session"},
+        {"Speichern", R::Caption, u"Speichern", u"Save"},
+        {"Abbrechen", R::Caption, u"Abbrechen", u"Cancel"},
+        {"Label1", R::Caption, u"Index aus dem Programm", u"Index from Program"},
+        {"Label2", R::Caption, germanList, englishList},
+    };
+}
+
+WindowDefinition IndexToNegativeListEditor() {
+    return {"Teditneg",
+            "EN",
             {
-                {"dabsatz_abc", K::CheckBox, u"1"},
-                {"kt_alphabet", K::CheckBox, u"1"},
-                {"dsep", K::LabeledEdit, u", "},
-                {"dzw", K::LabeledEdit, u" "},
-                {"ub", K::LabeledEdit, u"Index"},
-            }};
+                {"wahl", K::ComboBox, u"Index: TextIndex"},
+                {"sitzung", K::CheckBox, u"0"},
+            },
+            IndexToListEditorTexts(u"Negativliste", u"Black List")};
+}
+
+WindowDefinition IndexToPositiveListEditor() {
+    return {"Teditpos",
+            "EP",
+            {
+                {"wahl", K::ComboBox, u"Index: TextIndex"},
+                {"sitzung", K::CheckBox, u"0"},
+            },
+            IndexToListEditorTexts(u"Positivliste", u"White List")};
+}
+
+constexpr std::u16string_view kTextFilterGerman = u"Text (*.txt)|*.txt|Alle Dateien (*.*)|*.*";
+constexpr std::u16string_view kTextFilterEnglish = u"Text (*.txt)|*.txt|All Files (*.*)|*.*";
+constexpr std::u16string_view kIndexFilterGerman = u"Index (*.idx)|*.idx|Alle Dateien (*.*)|*.*";
+constexpr std::u16string_view kIndexFilterEnglish = u"Index (*.idx)|*.idx|All Files (*.*)|*.*";
+
+WindowDefinition PageWritingEditor() {
+    return {
+        "Tedittxt",
+        "ET",
+        {
+            {"cb_l2skeinedoppelt", K::CheckBox, u"1"},
+            {"curaut", K::CheckBox, u"1"},
+            {"Zeilenumbruch", K::CheckBox, u"1"},
+            {"l2sstart", K::LabeledEdit, u"1"},
+            {"cursak", K::LabeledEdit, u"1"},
+            {"zes", K::LabeledEdit, u"1"},
+            {"zez", K::LabeledEdit, u"#"},
+            {"vor", K::LabeledEdit, u"#NL"},
+            {"nach", K::LabeledEdit, u"#NL"},
+        },
+        {
+            {"", R::Caption, u"Editor: Seitenzahlen in Text schreiben",
+             u"Editor: Write Folio to Text"},
+            {"Optionen", R::Caption, u"Optionen", u"Options"},
+            {"tab1", R::Caption, u"Leerzeilen Ersetzen", u"Replace Empty Lines"},
+            {"tab2", R::Caption, u"Cursor", u"Cursor"},
+            {"tab3", R::Caption, u"Zeichen Ersetzen", u"Replace Characters"},
+            {"einst", R::Caption, u"Einstellungen", u"Settings"},
+            {"tab1", R::Hint, u"Ersetzt alle Leerzeilen durch eine fortlaufende Seitenzahl.",
+             u"Replaces all Empty Lines by Consecutive Page Numbers."},
+            {"tab2", R::Hint, u"Fügt eine Seitenzahl an der Cursorposition ein.",
+             u"Insert a Page Number at Cursor Position."},
+            {"tab3", R::Hint, u"Ersetzt Zeichen durch fortlaufende Seitenzahlen.",
+             u"Replace Characters by Consecutive Page Numbers."},
+            {"einst", R::Hint, u"Zeichen und Zeilenumbrüche (#NL) vor und nach der Seitenzahl.",
+             u"Characters and Line Breaks (#NL) before and after Page Numbers."},
+            {"l2sstart", R::Caption, u"Startseite", u"Start"},
+            {"cb_l2skeinedoppelt", R::Caption,
+             u"Nach einer Seitenzahl kommt mindestens eine Zeile Text",
+             u"At least one Line of Text after a Page Number"},
+            {"cursak", R::Caption, u"Aktuelle Seite", u"Actual Page Number"},
+            {"curaut", R::Caption, u"Seitenzahlen automatisch hochzählen",
+             u"Count Up Page Numbers Automatically"},
+            {"zes", R::Caption, u"Startseite", u"Start"},
+            {"zez", R::Caption, u"Ersetzte Zeichen", u"Character"},
+            {"vor", R::Caption, u"Zeichen vor der Seitenzahl", u"Character Before Page Number"},
+            {"nach", R::Caption, u"Zeichen nach der Seitenzahl", u"Character After Page Number"},
+            {"Zeilenumbruch", R::Caption, u"Zeilenumbruch", u"Line Break"},
+            {"LeerZuSeite", R::Caption, u"Anwenden", u"Apply"},
+            {"zeanwenden", R::Caption, u"Anwenden", u"Apply"},
+            {"l2sback", R::Caption, u"Rückgängig", u"Undo"},
+            {"zeback", R::Caption, u"Rückgängig", u"Undo"},
+            {"curback", R::Caption, u"Rückgängig", u"Undo"},
+            {"Laden", R::Caption, u"Text Laden", u"Load Text"},
+            {"HinzuLaden", R::Caption, u"Hinzuladen", u"Add Text"},
+            {"delete", R::Caption, u"Text Löschen", u"Delete Text"},
+            {"ToTXTIndex", R::Caption, u"Textindex..", u"Textindex.."},
+            {"schliessen", R::Caption, u"Schließen", u"Close"},
+            {"OpenText", R::Filter, kTextFilterGerman, kTextFilterEnglish},
+        }};
+}
+
+WindowDefinition TextToIndexEditor() {
+    return {
+        "Tedittxt2idx",
+        "EI",
+        {
+            {"bentf", K::Edit, u";"},
+            {"zwsl", K::Edit, u">"},
+            {"lentf", K::ComboBox, u"3"},
+            {"zus_eintrag", K::RadioButton, u"1", "mehrerewoerter"},
+            {"zus_seite", K::RadioButton, u"0", "mehrerewoerter"},
+            {"zus_auslassen", K::RadioButton, u"0", "mehrerewoerter"},
+            {"sl", K::RadioButton, u"1", "reihenfolge"},
+            {"ls", K::RadioButton, u"0", "reihenfolge"},
+            {"cb_linksvorhanden", K::CheckBox, u"0"},
+            {"cb_deletetxt", K::CheckBox, u"0"},
+            {"cb_deleteidx", K::CheckBox, u"0"},
+            {"Panel1", K::Panel, u"1"},
+            {"Panel2", K::Panel, u"1"},
+            {"Panel3", K::Panel, u"1"},
+            {"Panel4", K::Panel, u"1"},
+            {"zws", K::LabeledEdit, u", "},
+            {"zwes", K::LabeledEdit, u" "},
+        },
+        {
+            {"", R::Caption, u"Editor: Text > Index (*.idx)", u"Editor: Text > Index (*.idx)"},
+            {"text", R::Column, u"Zeilen", u"Lines"},
+            {"index", R::Column, u"Eintrag\nSeite(Link)\nUrsprung", u"Entry\nPage(Link)\nSource"},
+            {"zwes", R::Caption, u"Zeichen zwischen Eintrag und Seiten",
+             u"Charcters between Entry and Page Numbers"},
+            {"zws", R::Caption, u"Zeichen zwischen den Seiten", u"Characters between Page Numbers"},
+            {"cb_linksvorhanden", R::Caption, u"Zeichen zwischen Seiten und Links:",
+             u"Characters between Page Number and Link:"},
+            {"sl", R::Caption, u"Seite - Link", u"Page Number - Link"},
+            {"ls", R::Caption, u"Link - Seite", u"Link - Page Number"},
+            {"zus_eintrag", R::Caption, u"Zum Eintrag Zählen", u"Add to Entry"},
+            {"zus_seite", R::Caption, u"Zu Seiten Zählen", u"Add to Page Numbers"},
+            {"zus_auslassen", R::Caption, u"Auslassen", u"Ignore"},
+            {"lentf", R::Items, u"0\n1\n2\n3\n4\n5\n6\n7\n8\n9\n10\n15\n20",
+             u"0\n1\n2\n3\n4\n5\n6\n7\n8\n9\n10\n15\n20"},
+            {"cb_deletetxt", R::Caption, u"Alten Text vor dem Laden löschen",
+             u"Delete old Text before Loading"},
+            {"cb_deleteidx", R::Caption, u"Alte Einträge vor dem Laden löschen",
+             u"Delete old Items before Loading"},
+            {"Textquelle", R::Caption, u"Textquelle", u"Text Source"},
+            {"TextOffnen", R::Caption, u"Text Laden", u"Load Text"},
+            {"TextLoschen", R::Caption, u"Text Löschen", u"Delete Text"},
+            {"ZeileLoschen", R::Caption, u"Zeile Löschen", u"Delete Row"},
+            {"AllesMarkieren", R::Caption, u"Alles Markieren", u"Select All"},
+            {"Entfernen", R::Caption, u"Zeilen aus dem Text Entfernen", u"Remove Lines from Text"},
+            {"LangEntf", R::Caption, u"Entfernen", u"Remove"},
+            {"BstEntf", R::Caption, u"Entfernen", u"Remove"},
+            {"lentf_label", R::Caption, u"Minimale Zeilenlänge:", u"Minimum Length of Lines:"},
+            {"bentf_label", R::Caption, u"Zeilen entfernen, die dieses Zeichen enthalten:",
+             u"Remove Lines Containing these Characters:"},
+            {"bt_t2i", R::Caption, u">", u">"},
+            {"i2t", R::Caption, u"<", u"<"},
+            {"Index", R::Caption, u"Index", u"Index"},
+            {"IdxLaden", R::Caption, u"Index Laden", u"Load Index"},
+            {"IdxSpeichern", R::Caption, u"Index Speichern", u"Save Index"},
+            {"IdxAlles", R::Caption, u"Index Löschen", u"Delete Index"},
+            {"ToTxtIdx", R::Caption, u"Text Index..", u"Text Index.."},
+            {"ToHTMLIdx", R::Caption, u"Datei Index..", u"File Index.."},
+            {"Schliessen", R::Caption, u"Schließen", u"Close"},
+            {"TextOffnen", R::Filter, kTextFilterGerman, kTextFilterEnglish},
+            {"IdxLaden", R::Filter, kIndexFilterGerman, kIndexFilterEnglish},
+            {"IdxSpeichern", R::Filter, kIndexFilterGerman, kIndexFilterEnglish},
+        }};
 }
 
 WindowDefinition OutputSettings() {
-    return {"Teinstausgabe",
-            "EA",
+    return {
+        "Teinstausgabe",
+        "EA",
+        {
+            {"Edit1", K::Edit, u"#FFFFFF"},
+            {"rb_ansi", K::RadioButton, u"0", "kodierung"},
+            {"rb_utf7", K::RadioButton, u"0", "kodierung"},
+            {"rb_utf8", K::RadioButton, u"0", "kodierung"},
+            {"rb_beibehalten", K::RadioButton, u"1", "kodierung"},
+            {"rb_utf7ansi", K::RadioButton, u"0", "kodierung"},
+            {"rb_utf16le", K::RadioButton, u"0", "kodierung"},
+            {"rb_utf_be", K::RadioButton, u"0", "kodierung"},
+            {"rb_utf32le", K::RadioButton, u"0", "kodierung"},
+            {"rb_utf32be", K::RadioButton, u"0", "kodierung"},
+            {"rb_utf8bom", K::RadioButton, u"0", "kodierung"},
+            {"jazubom", K::CheckBox, u"1"},
+        },
+        {
+            {"", R::Caption, u"Ausgabe Einstellungen", u"Output Settings"},
+            {"GroupBox2", R::Caption, u"Kodierung von Textdateien", u"Coding of Text Files"},
+            {"jazubom", R::Caption, u"Byte Order Mark (BOM) in die Dateien schreiben",
+             u"Write Byte Order Mark (BOM) in the Files"},
+            {"rb_ansi", R::Caption, u"ANSI Text", u"ANSI Text"},
+            {"rb_utf7", R::Caption, u"Unicode UTF-7", u"Unicode UTF-7"},
+            {"rb_utf7ansi", R::Caption, u"Unicode UTF-7 als ANSI gespeichert",
+             u"Unicode UTF-7 saved as ANSI"},
+            {"rb_utf8", R::Caption, u"Unicode UTF-8 ohne BOM", u"Unicode UTF-8 without BOM"},
+            {"rb_utf8bom", R::Caption, u"Unicode UTF-8 mit BOM", u"Unicode UTF-8 with BOM"},
+            {"rb_utf16le", R::Caption, u"Unicode UTF-16 Little Endian (Standard Windows Unicode)",
+             u"Unicode UTF-16 Little Endian (Standard Windows Unicode)"},
+            {"rb_utf_be", R::Caption, u"Unicode UTF-16 Big Endian", u"Unicode UTF-16 Big Endian"},
+            {"rb_utf32le", R::Caption, u"Unicode UTF-32 Little Endian",
+             u"Unicode UTF-32 Little Endian"},
+            {"rb_utf32be", R::Caption, u"Unicode UTF-32 Big Endian", u"Unicode UTF-32 Big Endian"},
+            {"rb_beibehalten", R::Caption, u"Wenn möglich, Kodierung übernehmen",
+             u"Adopt Coding if possible"},
+        }};
+}
+
+// ---------------------------------------------------------------------------------------------
+// Dialogs of the file index and the keyword index.
+
+WindowDefinition FileIndexHtmlDesign() {
+    return {"Thdesign",
+            "HD",
             {
-                {"Edit1", K::Edit, u"#FFFFFF"},
-                {"rb_ansi", K::RadioButton, u"0", "kodierung"},
-                {"rb_utf7", K::RadioButton, u"0", "kodierung"},
-                {"rb_utf8", K::RadioButton, u"0", "kodierung"},
-                {"rb_beibehalten", K::RadioButton, u"1", "kodierung"},
-                {"rb_utf7ansi", K::RadioButton, u"0", "kodierung"},
-                {"rb_utf16le", K::RadioButton, u"0", "kodierung"},
-                {"rb_utf_be", K::RadioButton, u"0", "kodierung"},
-                {"rb_utf32le", K::RadioButton, u"0", "kodierung"},
-                {"rb_utf32be", K::RadioButton, u"0", "kodierung"},
-                {"rb_utf8bom", K::RadioButton, u"0", "kodierung"},
-                {"jazubom", K::CheckBox, u"1"},
+                {"farbe_text", K::Edit, u"#333333"},
+                {"farbe_links", K::Edit, u"#0000FF"},
+                {"farbe_hg", K::Edit, u"#FFFFFF"},
+                {"schriftart", K::ComboBox, u"Verdana, Arial, Helvetica, Sans-Serif"},
+                {"ft1", K::ComboBox, u"24"},
+                {"ft2", K::ComboBox, u"16"},
+                {"ftt", K::ComboBox, u"12"},
+                {"kt_alphabet", K::CheckBox, u"1"},
+                {"linkleiste", K::CheckBox, u"1"},
+                {"pafa_text", K::Panel, u"1"},
+                {"pafa_links", K::Panel, u"1"},
+                {"pafa_hg", K::Panel, u"1"},
+                {"LinkTrenner", K::LabeledEdit, u" | "},
+                {"breite_all", K::LabeledEdit, u"600px"},
+                {"breite_links", K::LabeledEdit, u"180px"},
+                {"breite_rechts", K::LabeledEdit, u"350px"},
+                {"breite_top", K::LabeledEdit, u"100%"},
+                {"abs_linksrechts", K::LabeledEdit, u"10px"},
+                {"abs_zwabschnitt", K::LabeledEdit, u"25px"},
+                {"abs_obenunten", K::LabeledEdit, u"5px"},
+                {"abs_zwtext", K::LabeledEdit, u"0px"},
+                {"htmltitel", K::LabeledEdit, u"Index"},
+                {"Ueberschrift", K::LabeledEdit, u"Index"},
+            },
+            {
+                {"", R::Caption, u"HTML Einstellungen", u"HTML Settings"},
+                {"kt_alphabet", R::Caption, u"Überschriften im Index: A, B, C,..",
+                 u"Headlines in the Index: A, B, C,.."},
+                {"linkleiste", R::Caption, u"Menüleiste mit ABC-Links über dem Dokument",
+                 u"Menu Bar with ABC-Links"},
+                {"schriftart", R::Caption, u"Schriftart", u"Font"},
+                {"schriftart", R::Items,
+                 u"Verdana, Arial, Helvetica, Sans-Serif\nArial, Helvetica, Sans-Serif\nTimes New "
+                 u"Roman, Times, Serif\nGeorgia, Times New Roman, Times, Serif\nGeneva, Arial, "
+                 u"Helvetica, Sans-Serif\nCourier New, Courier, Mono",
+                 u"Verdana, Arial, Helvetica, Sans-Serif\nArial, Helvetica, Sans-Serif\nTimes New "
+                 u"Roman, Times, Serif\nGeorgia, Times New Roman, Times, Serif\nGeneva, Arial, "
+                 u"Helvetica, Sans-Serif\nCourier New, Courier, Mono"},
+                {"ft1", R::Caption, u"Überschrift", u"Headline"},
+                {"ft2", R::Caption, u"Abschnitt", u"Paragraph"},
+                {"ftt", R::Caption, u"Text", u"Text"},
+                {"breite_all", R::Caption, u"Gesamtspalte", u"General Width"},
+                {"breite_links", R::Caption, u"Spalte Links", u"Left Column"},
+                {"breite_rechts", R::Caption, u"Spalte Rechts", u"Right Column"},
+                {"breite_top", R::Caption, u"Überschrift", u"Headline"},
+                {"abs_linksrechts", R::Caption, u"Links und Rechts", u"Left and Right"},
+                {"abs_zwabschnitt", R::Caption, u"Zwischen Abschnitten", u"Between Paragraphs"},
+                {"abs_obenunten", R::Caption, u"Oben und Unten", u"Above and Below"},
+                {"abs_zwtext", R::Caption, u"Zwischen Text", u"Between Text"},
+                {"htmltitel", R::Caption, u"Titel (title-Tag)", u"Title (title-tag)"},
+                {"Ueberschrift", R::Caption, u"Überschrift", u"Headline"},
+                {"farbe_text", R::Caption, u"Text", u"Text"},
+                {"farbe_links", R::Caption, u"Links", u"Links"},
+                {"farbe_hg", R::Caption, u"Hintergrund", u"Background"},
+                {"gb1", R::Caption, u"Allgemeine Einstellungen", u"General Settings"},
+                {"gb2", R::Caption, u"Schriftart und Schriftgröße", u"Font and Font Size"},
+                {"gb3", R::Caption, u"Breite", u"Width"},
+                {"gb4", R::Caption, u"Abstände", u"Interspaces"},
+                {"gb5", R::Caption, u"Titel", u"Title"},
+                {"gb7", R::Caption, u"Farben", u"Colors"},
+                {"OK", R::Caption, u"OK", u"OK"},
+            }};
+}
+
+WindowDefinition ChooseExistingIndex() {
+    return {"Tindexhinzu",
+            "IH",
+            {{"edit_quelle", K::Edit, u""}},
+            {{"OpenIndex", R::Filter, kIndexFilterGerman, kIndexFilterEnglish}}};
+}
+
+WindowDefinition WordListWindow(std::string_view className, std::string_view code,
+                                std::u16string_view germanTitle, std::u16string_view englishTitle) {
+    return {className,
+            code,
+            {},
+            {
+                {"", R::Caption, germanTitle, englishTitle},
+                {"laden", R::Caption, u"Laden", u"Load"},
+                {"hinzuladen", R::Caption, u"Hinzuladen", u"Add List"},
+                {"speichern", R::Caption, u"Speichern", u"Save"},
+                {"delete", R::Caption, u"Löschen", u"Delete"},
+                {"OK", R::Caption, u"OK", u"OK"},
+                {"OpenList", R::Filter, kTextFilterGerman, kTextFilterEnglish},
+            }};
+}
+
+WindowDefinition SourceOptions() {
+    return {
+        "Tquhopt",
+        "QO",
+        {
+            {"rb1", K::RadioButton, u"1", "spalte"},
+            {"rb2", K::RadioButton, u"0", "spalte"},
+            {"rb3", K::RadioButton, u"0", "spalte"},
+            {"doppelteweg", K::CheckBox, u"1"},
+            {"dadweitere", K::CheckBox, u"0"},
+            {"endungenweg", K::CheckBox, u"0"},
+            {"namengross", K::CheckBox, u"1"},
+        },
+        {
+            {"", R::Caption, u"Erweiterte Einstellungen", u"Settings"},
+            {"gb1", R::Caption, u"Einstellungen", u"Settings"},
+            {"doppelteweg", R::Caption, u"Keine Dateien doppelt hinzufügen",
+             u"Add No Double Files"},
+            {"dadweitere", R::Caption, u"Auch bei Drag and Drop nach weiteren Seiten suchen",
+             u"Search for other Documents also at Drag and Drop"},
+            {"endungenweg", R::Caption, u"Links: Dateiendungen entfernen",
+             u"Links: Remove File Extensions"},
+            {"namengross", R::Caption, u"Bezeichnung: Groß schreiben", u"Synonym: Write Uppercase"},
+            {"gb2", R::Caption, u"Quelle Manuell Ändern", u"Edit Source Manually"},
+            {"rb1", R::Caption, u"Bezeichnung", u"Synonym"},
+            {"rb2", R::Caption, u"Link", u"Link"},
+            {"rb3", R::Caption, u"Datei", u"File"},
+        }};
+}
+
+WindowDefinition KeywordIndexDesign() {
+    return {"Tsdesign",
+            "SD",
+            {
+                {"bez", K::CheckBox, u"0"},
+                {"dateiname", K::CheckBox, u"1"},
+                {"leerzeile", K::CheckBox, u"1"},
+                {"zwe", K::LabeledEdit, u", "},
+                {"zw", K::LabeledEdit, u":  "},
+                {"v", K::LabeledEdit, u""},
+                {"zwdl", K::LabeledEdit, u" "},
+                {"ne", K::LabeledEdit, u""},
+            },
+            {
+                {"", R::Caption, u"StichwortIndex Design", u"KeywordIndex Design"},
+                {"v", R::Caption, u"Zu Beginn jeder Zeile", u"At the Beginning of a Line"},
+                {"zwdl", R::Caption, u"Zwischen Bezeichnung/Dateiname",
+                 u"Between Synonym and File Name"},
+                {"zw", R::Caption, u"Zeichen zwischen Eintrag und Stichwörtern",
+                 u"Character between Entry and Keywords"},
+                {"zwe", R::Caption, u"Zeichen zwischen den Stichwörtern",
+                 u"Character between Keywords"},
+                {"ne", R::Caption, u"Zum Ende jeder Zeile", u"At the End of a Line"},
+                {"bez", R::Caption, u"Bezeichnung im Eintrag verwenden", u"Synonym"},
+                {"dateiname", R::Caption, u"Dateiname im Eintrag verwenden", u"File Name"},
+                {"leerzeile", R::Caption, u"Zeile zwischen den Einträgen freilassen",
+                 u"Empty Line between Entries"},
+                {"gb1", R::Caption, u"Verwendete Angaben", u"Used Data"},
+                {"gb2", R::Caption, u"Layout", u"Layout"},
+                {"gb3", R::Caption, u"Verwendete Zeichen", u"Used Characters"},
+                {"OK", R::Caption, u"OK", u"OK"},
+            }};
+}
+
+WindowDefinition PageListEditing() {
+    return {"Tszbearbeiten",
+            "SB",
+            {
+                {"ed1", K::LabeledEdit, u""},
+                {"ed2", K::LabeledEdit, u""},
+            },
+            {
+                {"", R::Caption, u"Seitenzahlen", u"Page Numbers"},
+                {"ed1", R::Caption, u"Bezeichnung", u"Synonym"},
+                {"ed2", R::Caption, u"Zeilennummer", u"Line Number"},
+                {"add", R::Caption, u"Hinzufügen", u"Add"},
+                {"Sortieren", R::Caption, u"Sortieren", u"Sort"},
+                {"OK", R::Caption, u"OK", u"OK"},
+                {"Abbrechen", R::Caption, u"Abbrechen", u"Cancel"},
+                {"Bearbeiten", R::Caption, u"Bearbeiten", u"Edit"},
             }};
 }
 
 WindowDefinition PageNumberCriteria() {
-    return {"Tszkriterien",
-            "SK",
+    return {
+        "Tszkriterien",
+        "SK",
+        {
+            {"sz_bwdefs", K::Edit, u"- ( ) [ ]"},
+            {"sz_zeichen", K::Edit, u""},
+            {"sz_laenge", K::ComboBox, u"5"},
+            {"cb_pluswert", K::ComboBox, u"1"},
+            {"sz_bwstandard", K::RadioButton, u"1", "zeichen"},
+            {"sz_bwdef", K::RadioButton, u"0", "zeichen"},
+            {"posueber", K::RadioButton, u"0", "position"},
+            {"posunter", K::RadioButton, u"1", "position"},
+            {"sz_nurzahl", K::CheckBox, u"1"},
+            {"sz_kuerzen", K::CheckBox, u"1"},
+            {"sz_zeichbeginn", K::CheckBox, u"0"},
+            {"sz_zeichenweg", K::CheckBox, u"1"},
+            {"cb_plus", K::CheckBox, u"0"},
+        },
+        {
+            {"", R::Caption, u"Seitenzahlen", u"Page Numbers"},
+            {"gb_position", R::Caption, u"Position der Seitenzahlen", u"Position of Page Numbers"},
+            {"posueber", R::Caption, u"Seitenzahlen stehen über dem Text",
+             u"Page Numbers over the Text"},
+            {"posunter", R::Caption, u"Seitenzahlen stehen unter dem Text",
+             u"Page Numbers under the Text"},
+            {"gb_laenge", R::Caption, u"Zeilenlänge", u"Length of Lines"},
+            {"sz_laenge", R::Caption, u"Maximale Zeilenlänge der untersuchten Zeilen:",
+             u"Maximum Line Length of Lines to be checked:"},
+            {"gb_zeichen", R::Caption, u"Vorausgehendes Zeichen", u"Preceding Character"},
+            {"sz_zeichbeginn", R::Caption,
+             u"Nur Zeilen untersuchen, die mit folgendem Zeichen beginnen:",
+             u"Only check Lines starting with this Character:"},
+            {"sz_zeichenweg", R::Caption, u"Dieses Zeichen aus Zeile entfernen",
+             u"Remove this Character from Line"},
+            {"gb_andere", R::Caption, u"Andere Zeichen in der Zeile",
+             u"Other Characters in the Line"},
+            {"sz_nurzahl", R::Caption, u"Nur Zahlen als Seitenbezeichnungen verwenden",
+             u"Use only Numbers as Page Numbers"},
+            {"sz_kuerzen", R::Caption, u"Betreffende Zeilen um bestimmte Zeichen kürzen",
+             u"Remove these Characters from Line:"},
+            {"sz_bwstandard", R::Caption, u"Standard", u"Standard"},
+            {"sz_bwdef", R::Caption, u"Benutzerdefinierte Zeichen:", u"User Defined Characters:"},
+            {"gb_plus", R::Caption, u"Seitenzahlen modifizieren", u"Modify Page Numbers"},
+            {"cb_plus", R::Caption, u"Ausgelesene numerische Seitenzahlen um diesen Wert erhöhen:",
+             u"Add this to read Page Numbers:"},
+            {"cb_pluswert", R::Items, u"-5\n-4\n-3\n-2\n-1\n0\n1\n2\n3\n4\n5\nBenutzerdefiniert..",
+             u"-5\n-4\n-3\n-2\n-1\n0\n1\n2\n3\n4\n5\nCustom.."},
+            {"OK", R::Caption, u"OK", u"OK"},
+            {"Abbrechen", R::Caption, u"Abbrechen", u"Cancel"},
+        }};
+}
+
+WindowDefinition FileIndexTextDesign() {
+    return {"Ttextdesign",
+            "TD",
             {
-                {"sz_bwdefs", K::Edit, u"- ( ) [ ]"},
-                {"sz_zeichen", K::Edit, u""},
-                {"sz_laenge", K::ComboBox, u"5"},
-                {"cb_pluswert", K::ComboBox, u"1"},
-                {"sz_bwstandard", K::RadioButton, u"1", "zeichen"},
-                {"sz_bwdef", K::RadioButton, u"0", "zeichen"},
-                {"posueber", K::RadioButton, u"0", "position"},
-                {"posunter", K::RadioButton, u"1", "position"},
-                {"sz_zeichbeginn", K::CheckBox, u"0"},
-                {"sz_zeichenweg", K::CheckBox, u"1"},
-                {"sz_kuerzen", K::CheckBox, u"1"},
-                {"sz_nurzahl", K::CheckBox, u"1"},
-                {"cb_plus", K::CheckBox, u"0"},
+                {"kt_alphabet", K::CheckBox, u"1"},
+                {"namen", K::CheckBox, u"1"},
+                {"links", K::CheckBox, u"1"},
+                {"s", K::LabeledEdit, u" | "},
+                {"es", K::LabeledEdit, u":  "},
+                {"b", K::LabeledEdit, u""},
+                {"bl", K::LabeledEdit, u" ["},
+                {"l", K::LabeledEdit, u"]"},
+                {"titel", K::LabeledEdit, u"Index"},
+            },
+            {
+                {"", R::Caption, u"TextIndex Design", u"TextIndex Design"},
+                {"titel", R::Caption, u"Überschrift über dem Index", u"Headline over the Index"},
+                {"kt_alphabet", R::Caption, u"Überschriften im Index: A, B, C,..",
+                 u"Headlines in the Index: A, B, C,.."},
+                {"namen", R::Caption, u"Bezeichnungen im Eintrag verwenden", u"Synonym"},
+                {"links", R::Caption, u"Link im Eintrag verwenden", u"Link"},
+                {"s", R::Caption, u"Zeichen zwischen den Seitenangaben",
+                 u"Character between Number of Pages"},
+                {"es", R::Caption, u"Zeichen zwischen Eintrag und Seitenangaben",
+                 u"Character between Entry and Number of Pages"},
+                {"b", R::Caption, u"Vor Bezeichnung", u"Before Synonym"},
+                {"bl", R::Caption, u"Zwischen Bezeichnung/Link", u"Between Synonym/Link"},
+                {"l", R::Caption, u"Nach Link", u"After Link"},
+                {"gb1", R::Caption, u"Überschriften", u"Headlines"},
+                {"gb2", R::Caption, u"Verwendete Angaben", u"Used Data"},
+                {"gb3", R::Caption, u"Verwendete Zeichen", u"Used Characters"},
+                {"Vorschau", R::Message, u"Vorschau: Eintrag", u"Preview: Entry"},
+                {"Bezeichnung", R::Message, u"Bezeichung", u"Synonym"},
+                {"OK", R::Caption, u"OK", u"OK"},
+            }};
+}
+
+// ---------------------------------------------------------------------------------------------
+// Windows that store nothing in configuration files.
+
+WindowDefinition CompatibilityTest() {
+    return {"Tzusatzfunktion",
+            "",
+            {},
+            {
+                {"word", R::Caption, u"Kompatibilitätstest", u"Compatibility Test"},
+                {"bttxtquelle", R::Caption, u"Öffnen", u"Open"},
+                {"Label5", R::Message, u"Ihre Word® Version ist kompatibel!",
+                 u"Your Word® version is compatible!"},
             }};
 }
 
@@ -94,9 +732,34 @@ const ControlDefinition* WindowDefinition::FindControl(std::string_view name) co
     return nullptr;
 }
 
+const WindowText* WindowDefinition::FindText(std::string_view name, TextRole role) const {
+    for (const WindowText& text : texts) {
+        if (text.name == name && text.role == role)
+            return &text;
+    }
+    return nullptr;
+}
+
 const std::vector<WindowDefinition>& AllWindows() {
-    static const std::vector<WindowDefinition> windows = {MainWindow(), TextIndexDesign(),
-                                                          OutputSettings(), PageNumberCriteria()};
+    static const std::vector<WindowDefinition> windows = {
+        MainWindow(),
+        TextIndexDesign(),
+        IndexToNegativeListEditor(),
+        IndexToPositiveListEditor(),
+        PageWritingEditor(),
+        TextToIndexEditor(),
+        OutputSettings(),
+        FileIndexHtmlDesign(),
+        ChooseExistingIndex(),
+        WordListWindow("Tnegliste", "NL", u"Negativliste", u"Black List"),
+        WordListWindow("Tposliste", "PL", u"Positivliste", u"White List"),
+        SourceOptions(),
+        KeywordIndexDesign(),
+        PageListEditing(),
+        PageNumberCriteria(),
+        FileIndexTextDesign(),
+        CompatibilityTest(),
+    };
     return windows;
 }
 
@@ -111,6 +774,39 @@ const WindowDefinition* FindWindow(std::string_view className) {
 bool IsBinaryKind(ControlKind kind) {
     return kind == ControlKind::RadioButton || kind == ControlKind::CheckBox ||
            kind == ControlKind::Panel;
+}
+
+bool IsStoredKind(ControlKind kind) {
+    return !KindCode(kind).empty();
+}
+
+std::string_view KindCode(ControlKind kind) {
+    switch (kind) {
+        case ControlKind::Edit:
+            return "ED";
+        case ControlKind::ComboBox:
+            return "CB";
+        case ControlKind::RadioButton:
+            return "RB";
+        case ControlKind::CheckBox:
+            return "CH";
+        case ControlKind::Panel:
+            return "PA";
+        case ControlKind::LabeledEdit:
+            return "LE";
+        case ControlKind::Label:
+            return "";
+    }
+    return "";
+}
+
+std::u16string_view WindowTextFor(std::string_view className, std::string_view name, TextRole role,
+                                  bool german) {
+    const WindowDefinition* window = FindWindow(className);
+    const WindowText* text = window != nullptr ? window->FindText(name, role) : nullptr;
+    if (text == nullptr)
+        return {};
+    return german ? text->german : text->english;
 }
 
 }  // namespace lexorim::ui

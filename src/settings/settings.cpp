@@ -11,17 +11,40 @@ std::string Qualified(const ControlRef& ref) {
 }  // namespace
 
 Settings::Settings() {
-    ResetToDefaults();
-}
-
-void Settings::ResetToDefaults() {
-    values_.clear();
     for (const ui::WindowDefinition& window : ui::AllWindows()) {
         for (const ui::ControlDefinition& control : window.controls) {
             values_[{std::string(window.className), std::string(control.name)}] =
                 Text(control.defaultValue);
         }
     }
+}
+
+void Settings::ResetToDefaults() {
+    for (const ui::WindowDefinition& window : ui::AllWindows()) {
+        for (const ui::ControlDefinition& control : window.controls)
+            Store({&window, &control}, control.defaultValue);
+    }
+}
+
+size_t Settings::AddListener(Listener listener) {
+    const size_t id = nextListenerId_++;
+    listeners_.emplace(id, std::move(listener));
+    return id;
+}
+
+void Settings::RemoveListener(size_t id) {
+    listeners_.erase(id);
+}
+
+void Settings::Store(const ControlRef& ref, TextView value) {
+    Text& stored = values_[{std::string(ref.window->className), std::string(ref.control->name)}];
+    if (stored == value)
+        return;
+    stored = Text(value);
+    // A listener may remove itself or others while being told, so tell a copy.
+    const std::map<size_t, Listener> listeners = listeners_;
+    for (const auto& [id, listener] : listeners)
+        listener(ref);
 }
 
 ControlRef Settings::Resolve(std::string_view name) const {
@@ -35,6 +58,9 @@ ControlRef Settings::Resolve(std::string_view name) const {
         }
         return {window, control};
     }
+    const ui::WindowDefinition& main = ui::AllWindows().front();
+    if (const ui::ControlDefinition* control = main.FindControl(name))
+        return {&main, control};
     ControlRef found;
     for (const ui::WindowDefinition& window : ui::AllWindows()) {
         if (const ui::ControlDefinition* control = window.FindControl(name)) {
@@ -69,16 +95,17 @@ void Settings::Set(const ControlRef& ref, TextView value) {
     if (ui::IsBinaryKind(control.kind) && value != u"1" && value != u"0") {
         throw SettingsError(Qualified(ref) + " takes 1 or 0");
     }
-    const std::string windowClass(ref.window->className);
+    // A radio button switched on switches its group off first, as a click does; the others are
+    // reported before the one that was clicked.
     if (control.kind == ui::ControlKind::RadioButton && value == u"1") {
         for (const ui::ControlDefinition& other : ref.window->controls) {
-            if (other.kind == ui::ControlKind::RadioButton &&
+            if (&other != &control && other.kind == ui::ControlKind::RadioButton &&
                 other.radioGroup == control.radioGroup) {
-                values_[{windowClass, std::string(other.name)}] = u"0";
+                Store({ref.window, &other}, u"0");
             }
         }
     }
-    values_[{windowClass, std::string(control.name)}] = Text(value);
+    Store(ref, value);
 }
 
 }  // namespace lexorim

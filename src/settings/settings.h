@@ -3,6 +3,7 @@
 // Controls are named as in configuration files; a name that exists in several windows is
 // qualified by its window class ("Tdesign.kt_alphabet").
 
+#include <functional>
 #include <map>
 #include <stdexcept>
 #include <string>
@@ -30,11 +31,18 @@ class Settings {
     // Every control at its default.
     Settings();
 
+    // Told about every control whose value changed, once per change, after the value is set.
+    using Listener = std::function<void(const ControlRef& changed)>;
+
     // Finds a control by "name" or "Class.name"; throws SettingsError when there is none or
-    // when an unqualified name is ambiguous.
+    // when an unqualified name is ambiguous. An unqualified name that the main window owns means
+    // the main window's control, as it always has on the command line.
     ControlRef Resolve(std::string_view name) const;
 
     const Text& Value(std::string_view windowClass, std::string_view control) const;
+    const Text& Value(const ControlRef& ref) const {
+        return Value(ref.window->className, ref.control->name);
+    }
     bool IsOn(std::string_view windowClass, std::string_view control) const;
 
     // Sets a value as the user would: check boxes and radio buttons take "1" or "0", and a radio
@@ -42,11 +50,21 @@ class Settings {
     void Set(const ControlRef& ref, TextView value);
     void Set(std::string_view name, TextView value) { Set(Resolve(name), value); }
 
+    // Every control back to its default, each change reported as Set reports it.
     void ResetToDefaults();
+
+    // A listener stays until it is removed by the number AddListener gave.
+    size_t AddListener(Listener listener);
+    void RemoveListener(size_t id);
 
   private:
     using Key = std::pair<std::string, std::string>;
+    // Stores a value and reports it when it differs from the stored one.
+    void Store(const ControlRef& ref, TextView value);
+
     std::map<Key, Text, std::less<>> values_;
+    std::map<size_t, Listener> listeners_;
+    size_t nextListenerId_ = 1;
 };
 
 }  // namespace lexorim

@@ -1,0 +1,33 @@
+#pragma once
+// The interface language: how it is chosen at start, the texts of the windows in it, and the
+// texts that depend on the state of the program.
+
+#include <filesystem>
+#include <string_view>
+
+#include "engine/language.h"
+#include "ui/window_definitions.h"
+
+namespace lexorim {
+
+// German, unless a file "en" is in the folder; a file "de" there makes it German again.
+Language LanguageFromMarkerFiles(const std::filesystem::path& workingFolder);
+
+// The code of `spr`: "de" or "en".
+std::string_view LanguageCode(Language language);
+
+// A text of a window in the language; empty when the window has no such text.
+TextView WindowText(std::string_view windowClass, std::string_view name, Language language,
+                    ui::TextRole role = ui::TextRole::Caption);
+
+enum class StatusText { Preparing, ReadingPage, Refreshing, Writing, ReadingFile };
+TextView StatusTextFor(StatusText status, Language language);
+
+// The caption of an existing-index label (kt_index, dkt_index) after a language switch: a label
+// that shows a chosen path keeps it, any other shows "no index selected".
+Text ExistingIndexCaption(TextView current, Language language);
+
+// The items of a minimum-length combo box with their custom item named for the language.
+Text MinimumLengthItems(TextView current, Language language);
+
+}  // namespace lexorim

@@ -11,6 +11,8 @@ constexpr std::string_view kMain = "Tprog";
 constexpr std::string_view kDesign = "Tdesign";
 constexpr std::string_view kPageCriteria = "Tszkriterien";
 constexpr std::string_view kOutput = "Teinstausgabe";
+constexpr std::string_view kTextToIndex = "Tedittxt2idx";
+constexpr std::string_view kPageWriting = "Tedittxt";
 
 }  // namespace
 
@@ -76,6 +78,34 @@ TextIndexSummaryInput MakeTextIndexSummaryInput(const Settings& s) {
     input.designationMode = s.IsOn(kMain, "sz_auslesen");
     input.options = MakeTextIndexOptions(s);
     return input;
+}
+
+TextToIndexOptions MakeTextToIndexOptions(const Settings& s) {
+    TextToIndexOptions o;
+    o.entrySeparator = s.Value(kTextToIndex, "zwes");
+    o.pageSeparator = s.Value(kTextToIndex, "zws");
+    o.linksPresent = s.IsOn(kTextToIndex, "cb_linksvorhanden");
+    o.linkSeparator = s.Value(kTextToIndex, "zwsl");
+    o.pageBeforeLink = !s.IsOn(kTextToIndex, "ls");
+    if (s.IsOn(kTextToIndex, "zus_seite")) {
+        o.multiWord = MultiWordEntry::AddToPages;
+    } else if (s.IsOn(kTextToIndex, "zus_auslassen")) {
+        o.multiWord = MultiWordEntry::Ignore;
+    }
+    return o;
+}
+
+PageWritingOptions MakePageWritingOptions(const Settings& s) {
+    PageWritingOptions o;
+    o.emptyLineStart = s.Value(kPageWriting, "l2sstart");
+    o.textAfterEveryNumber = s.IsOn(kPageWriting, "cb_l2skeinedoppelt");
+    o.caretPage = s.Value(kPageWriting, "cursak");
+    o.countUpAtCaret = s.IsOn(kPageWriting, "curaut");
+    o.markerStart = s.Value(kPageWriting, "zes");
+    o.marker = s.Value(kPageWriting, "zez");
+    o.before = s.Value(kPageWriting, "vor");
+    o.after = s.Value(kPageWriting, "nach");
+    return o;
 }
 
 std::optional<uint32_t> ParseHtmlColor(TextView text) {

@@ -8,9 +8,11 @@
 #include "settings/settings.h"
 #include "textfiles/text_writer.h"
 #include "textindex/page_designations.h"
+#include "textindex/page_writing.h"
 #include "textindex/text_index_design.h"
 #include "textindex/text_index_run.h"
 #include "textindex/text_index_summary.h"
+#include "textindex/text_to_index.h"
 
 namespace lexorim {
 
@@ -24,6 +26,10 @@ TextIndexSummaryInput MakeTextIndexSummaryInput(const Settings& settings);
 // The output encoding chosen by the radio buttons, the signature choice and the background
 // colour of pictures (the picture font is not a control value and stays as given).
 OutputSettings MakeOutputSettings(const Settings& settings, const PictureStyle& font = {});
+
+// The separators and choices of the text-to-index editor, and the page-writing editor's options.
+TextToIndexOptions MakeTextToIndexOptions(const Settings& settings);
+PageWritingOptions MakePageWritingOptions(const Settings& settings);
 
 // "#RRGGBB" (any number of "#") as 0xRRGGBB; nothing for other input.
 std::optional<uint32_t> ParseHtmlColor(TextView text);

@@ -10,8 +10,8 @@ namespace lexorim::cli {
 namespace {
 
 const std::set<std::string>& Commands() {
-    static const std::set<std::string> commands = {"text", "designations", "strip-html", "detect",
-                                                   "convert"};
+    static const std::set<std::string> commands = {
+        "text", "designations", "strip-html", "detect", "convert", "config", "txt2idx", "paginate"};
     return commands;
 }
 
@@ -36,6 +36,15 @@ void CheckArgumentCount(const CommandLine& line) {
         throw UsageError("detect takes one or more files");
     if (c == "convert" && (n != 1 || line.outputPath.empty())) {
         throw UsageError("convert takes one input file and -o OUTPUT");
+    }
+    if (c == "config" && (n != 0 || line.standardConfiguration == !line.showConfigPath.empty() ||
+                          (line.standardConfiguration && line.outputPath.empty()))) {
+        throw UsageError("config takes --standard -o FILE.lkfg or --show FILE.lkfg");
+    }
+    if (c == "txt2idx" && (n != 1 || line.outputPath.empty()))
+        throw UsageError("txt2idx takes one SOURCE and -o OUT.idx");
+    if (c == "paginate" && (n != 1 || line.outputPath.empty() || line.emptyLines == line.markers)) {
+        throw UsageError("paginate takes one SOURCE, --empty-lines or --markers, and -o OUT");
     }
 }
 
@@ -90,6 +99,16 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
             if (eq == std::string::npos || eq == 0)
                 throw UsageError("--set takes NAME=VALUE");
             line.settings.emplace_back(assignment.substr(0, eq), assignment.substr(eq + 1));
+        } else if (a == "--config") {
+            line.configPaths.push_back(value(a));
+        } else if (a == "--standard") {
+            line.standardConfiguration = true;
+        } else if (a == "--show") {
+            line.showConfigPath = value(a);
+        } else if (a == "--empty-lines") {
+            line.emptyLines = true;
+        } else if (a == "--markers") {
+            line.markers = true;
         } else if (a == "--lang") {
             const std::string lang = value(a);
             if (lang != "de" && lang != "en")
@@ -137,7 +156,13 @@ std::string UsageText() {
            "       lexorim-cli designations SOURCE [--set NAME=VALUE]...\n"
            "       lexorim-cli strip-html FILE\n"
            "       lexorim-cli detect FILE...\n"
-           "       lexorim-cli convert IN -o OUT [--set NAME=VALUE]... [--font ...]\n";
+           "       lexorim-cli convert IN -o OUT [--set NAME=VALUE]... [--font ...]\n"
+           "       lexorim-cli config --standard -o FILE.lkfg\n"
+           "       lexorim-cli config --show FILE.lkfg\n"
+           "       lexorim-cli txt2idx SOURCE -o OUT.idx\n"
+           "       lexorim-cli paginate SOURCE --empty-lines|--markers -o OUT\n"
+           "every command also takes --config FILE.lkfg (repeatable, loaded in order before "
+           "--set)\n";
 }
 
 }  // namespace lexorim::cli

@@ -19,8 +19,10 @@ class UsageError : public std::invalid_argument {
 };
 
 struct CommandLine {
-    std::string command;                 // text, designations, strip-html, detect, convert
-    std::vector<std::string> arguments;  // positional arguments after the command
+    std::string
+        command;  // text, designations, strip-html, detect, convert, config, txt2idx, paginate
+    std::vector<std::string> arguments;    // positional arguments after the command
+    std::vector<std::string> configPaths;  // --config FILE.lkfg, loaded in order before --set
     std::vector<std::pair<std::string, std::string>> settings;  // --set NAME=VALUE, in order
     Language language = Language::German;
     std::string outputPath;  // -o
@@ -32,6 +34,10 @@ struct CommandLine {
     bool summaryOnly = false;
     bool progress = false;
     bool help = false;
+    bool standardConfiguration = false;  // config --standard
+    std::string showConfigPath;          // config --show FILE
+    bool emptyLines = false;             // paginate --empty-lines
+    bool markers = false;                // paginate --markers
 };
 
 CommandLine ParseCommandLine(const std::vector<std::string>& args);

@@ -1,5 +1,7 @@
 #include "cli/commands.h"
 
+#include "cli/config_commands.h"
+
 #include <algorithm>
 #include <filesystem>
 #include <iostream>
@@ -39,6 +41,7 @@ void Print(std::ostream& out, TextView text) {
 
 Settings SettingsFrom(const CommandLine& line) {
     Settings settings;
+    LoadConfigurationFiles(line, settings);
     for (const auto& [name, value] : line.settings) {
         try {
             settings.Set(name, FromUtf8(value));
@@ -232,6 +235,12 @@ int RunCommand(const CommandLine& line, Streams streams) {
         return RunDetectCommand(line, streams);
     if (line.command == "convert")
         return RunConvertCommand(line, streams);
+    if (line.command == "config")
+        return RunConfigCommand(line, streams);
+    if (line.command == "txt2idx")
+        return RunTxt2IdxCommand(line, SettingsFrom(line), streams);
+    if (line.command == "paginate")
+        return RunPaginateCommand(line, SettingsFrom(line), streams);
     throw UsageError("unknown command " + line.command);
 }
 

@@ -130,8 +130,20 @@ std::vector<Text> DesignationsFor(const Settings& settings, const Source& source
     return ReadOutDesignations(SplitLines(source.text), MakeDesignationCriteria(settings));
 }
 
-int RunTextCommand(const CommandLine& line, Streams io) {
-    Settings settings = SettingsFrom(line);
+// Without a SOURCE, a configuration that chose a source file names it.
+CommandLine WithConfiguredSource(const CommandLine& line, const Settings& settings) {
+    CommandLine effective = line;
+    const Text& configured = settings.Value("Tprog", "edit_quelle");
+    if (line.arguments.empty() && !line.configPaths.empty() && settings.IsOn("Tprog", "qu_datei") &&
+        !configured.empty()) {
+        effective.arguments.push_back(ToUtf8(configured));
+    }
+    return effective;
+}
+
+int RunTextCommand(const CommandLine& given, Streams io) {
+    Settings settings = SettingsFrom(given);
+    const CommandLine line = WithConfiguredSource(given, settings);
     const ReadContext context = MakeReadContext(line, io.err);
     if (line.summaryOnly) {
         RecordSource(line, settings);

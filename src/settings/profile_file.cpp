@@ -233,6 +233,10 @@ Text ProtectQuotes(TextView value) {
                 return quote + Text(value) + quote;
         }
     }
+    // Reading trims blanks and tabs at both ends; inside quotes they survive, so separators
+    // such as ", " come back as they were saved.
+    if (!value.empty() && (IsBlankOrTab(value.front()) || IsBlankOrTab(value.back())))
+        return u'"' + Text(value) + u'"';
     return Text(value);
 }
 

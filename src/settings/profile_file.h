@@ -84,7 +84,8 @@ class ProfileFile {
 
 // The text to write for an edit box value so that reading gives it back: a value of at least two
 // characters that begins and ends with an apostrophe (or else with a quotation mark) gets one
-// more of that character at both ends.
+// more of that character at both ends; a value with a blank or tab at either end is put in
+// quotation marks, so reading does not trim it.
 Text ProtectQuotes(TextView value);
 
 }  // namespace lexorim

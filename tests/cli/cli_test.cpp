@@ -228,4 +228,110 @@ TEST_F(CliTest, StripsHtmlTags) {
     EXPECT_EQ(Run({"strip-html", html.string()}).out, " . Gr&ouml;&szlig;e .  . fett . ");
 }
 
+TEST_F(CliTest, WritesShowsAndUsesConfigurations) {
+    const fs::path standard = Path("standard.lkfg");
+    ASSERT_EQ(Run({"config", "--standard", "-o", standard.string()}).status, 0);
+    EXPECT_EQ(ReadAll(standard).substr(0, 2), "\xFF\xFE");
+    const CliResult shown = Run({"config", "--show", standard.string()});
+    EXPECT_EQ(shown.status, 0) << shown.err;
+    EXPECT_NE(shown.out.find("Tdesign\t[DSLE]\tdsep=, \n"), std::string::npos) << shown.out;
+    EXPECT_NE(shown.out.find("Tprog\t[AS]\tN=1\n"), std::string::npos);
+
+    // Every text index setting of a configuration file, against the same settings given one by
+    // one: line mode and page designations, criteria, design and output encoding.
+    const fs::path book = File("book.txt",
+                               "Apfel und birne 12 Apfel\r\nKern der Birne 7\r\n"
+                               "Jonas Weller sah es\r\n3\r\n");
+    struct Case {
+        std::string file;
+        std::vector<std::string> sets;
+    };
+    for (const Case& c : std::vector<Case>{
+             {"[PBED]\r\nsz_beginn=5\r\n[PBCB]\r\nkt_max=5\r\n[PBRB]\r\nsz_zeilezuseite=1\r\n"
+              "[PBCH]\r\nkt_kleineraus=0\r\nkt_zahlen=0\r\nkt_negativliste=0\r\n"
+              "kt_keinedoppeltenseiten=0\r\nkt_zusdoppelt=0\r\nkt_design=1\r\nkt_zusammen=0\r\n"
+              "[DSCH]\r\ndabsatz_abc=0\r\n[DSLE]\r\ndsep=\" - \"\r\ndzw=\": \"\r\nub=Buch\r\n"
+              "[EARB]\r\nrb_utf16le=1\r\n",
+              {"sz_beginn=5", "kt_max=5", "sz_zeilezuseite=1", "kt_kleineraus=0", "kt_zahlen=0",
+               "kt_negativliste=0", "kt_keinedoppeltenseiten=0", "kt_zusdoppelt=0", "kt_design=1",
+               "kt_zusammen=0", "dabsatz_abc=0", "Tdesign.dsep= - ", "dzw=: ", "ub=Buch",
+               "rb_utf16le=1"}},
+             {"[SKCB]\r\nsz_laenge=3\r\ncb_pluswert=10\r\n[SKRB]\r\nposueber=1\r\n"
+              "[SKCH]\r\ncb_plus=1\r\n[PBCH]\r\nkt_grosseraus=1\r\nkt_maxl=0\r\n"
+              "[DSCH]\r\nkt_alphabet=0\r\n",
+              {"sz_laenge=3", "cb_pluswert=10", "posueber=1", "cb_plus=1", "kt_grosseraus=1",
+               "kt_maxl=0", "Tdesign.kt_alphabet=0"}},
+         }) {
+        const fs::path config = File("my.lkfg", c.file);
+        const CliResult fromFile = Run({"text", "--config", config.string(), book.string()});
+        std::vector<std::string> args = {"text", book.string()};
+        for (const std::string& set : c.sets) {
+            args.push_back("--set");
+            args.push_back(set);
+        }
+        const CliResult fromSets = Run(args);
+        EXPECT_EQ(fromFile.status, 0) << fromFile.err;
+        EXPECT_EQ(fromFile.out, fromSets.out);
+        EXPECT_NE(fromFile.out, Run({"text", book.string()}).out);
+    }
+
+    // Later files win, and --set wins over every file.
+    const fs::path first = File("first.lkfg", "[DSLE]\r\nub=Erste\r\n[PBCH]\r\nkt_design=1\r\n");
+    const fs::path second = File("second.lkfg", "[DSLE]\r\nub=Zweite\r\n");
+    EXPECT_EQ(Run({"text", "--config", first.string(), "--config", second.string(), book.string()})
+                  .out.substr(0, 8),
+              "Zweite\r\n");
+    EXPECT_EQ(Run({"text", "--config", first.string(), "--set", "ub=Dritte", book.string()})
+                  .out.substr(0, 8),
+              "Dritte\r\n");
+
+    // Without a SOURCE, the source file the configuration chose.
+    const fs::path withSource =
+        File("source.lkfg", "[PBED]\r\nedit_quelle=" + book.string() + "\r\n");
+    EXPECT_EQ(Run({"text", "--config", withSource.string()}).out, Run({"text", book.string()}).out);
+
+    const CliResult missing =
+        Run({"text", "--config", Path("missing.lkfg").string(), book.string()});
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_NE(missing.err.find("missing.lkfg"), std::string::npos);
+    for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+             {"config"},
+             {"config", "--standard"},
+             {"config", "--standard", "-o", "x", "--show", "y"},
+             {"txt2idx", book.string()},
+             {"paginate", book.string(), "-o", "x"},
+             {"paginate", book.string(), "--markers", "--empty-lines", "-o", "x"},
+         }) {
+        EXPECT_EQ(Run(args).status, 2) << args[0];
+    }
+}
+
+TEST_F(CliTest, ConvertsTextToIndexFilesAndWritesPageNumbers) {
+    const fs::path text =
+        File("index.txt", "Apfel 12, 15, 17\r\nJonas Weller 12, 15\r\nnothing\r\n");
+    const fs::path out = Path("buch");
+    const CliResult r = Run({"txt2idx", text.string(), "-o", out.string()});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(ReadAll(Path("buch.idx")), "Apfel:12>-|15>-|17>-\r\nJonas Weller:12>-|15>-\r\n");
+    EXPECT_NE(r.err.find("nothing"), std::string::npos);
+    const fs::path ignore = File("ignore.lkfg", "[EIRB]\r\nzus_auslassen=1\r\n");
+    ASSERT_EQ(Run({"txt2idx", text.string(), "--config", ignore.string(), "-o",
+                   Path("kurz.idx").string()})
+                  .status,
+              0);
+    EXPECT_EQ(ReadAll(Path("kurz.idx")), "Apfel:12>-|15>-|17>-\r\n");
+
+    const fs::path pages = File("pages.txt", "Text A\r\n\r\n\r\nText B\r\n\r\n");
+    ASSERT_EQ(
+        Run({"paginate", pages.string(), "--empty-lines", "-o", Path("p1.txt").string()}).status,
+        0);
+    EXPECT_EQ(ReadAll(Path("p1.txt")), "Text A\r\n1\r\n\r\nText B\r\n2\r\n");
+    const fs::path markers = File("markers.txt", "eins # zwei # drei");
+    ASSERT_EQ(Run({"paginate", markers.string(), "--markers", "-o", Path("p2.txt").string(),
+                   "--set", "zes=7"})
+                  .status,
+              0);
+    EXPECT_EQ(ReadAll(Path("p2.txt")), "eins \r\n7\r\n zwei \r\n8\r\n drei");
+}
+
 }  // namespace

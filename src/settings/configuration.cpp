@@ -90,7 +90,13 @@ void KonfigurationSpeichern(const std::string& path, const Settings& settings,
 void KonfigurationLaden(const std::string& path, bool startup, Settings& settings,
                         ShellState& shell, const ScreenSize& screen,
                         const std::function<void()>& reapplyTexts) {
-    const ProfileFile file = ProfileFile::ReadOrEmpty(path);
+    ApplyConfiguration(ProfileFile::ReadOrEmpty(path), startup, settings, shell, screen);
+    if (reapplyTexts)
+        reapplyTexts();
+}
+
+void ApplyConfiguration(const ProfileFile& file, bool startup, Settings& settings,
+                        ShellState& shell, const ScreenSize& screen) {
     for (const ui::WindowDefinition& window : ui::AllWindows()) {
         for (const ui::ControlDefinition& control : window.controls) {
             const std::string section = ConfigurationSection(window, control);
@@ -103,8 +109,6 @@ void KonfigurationLaden(const std::string& path, bool startup, Settings& setting
     LoadGeometry(file, startup, shell.geometry, screen);
     shell.autoSave.never = file.ReadYesNo(u"AS", u"N").value_or(shell.autoSave.never);
     shell.autoSave.all = file.ReadYesNo(u"AS", u"A").value_or(shell.autoSave.all);
-    if (reapplyTexts)
-        reapplyTexts();
 }
 
 const std::vector<StandardValue>& StandardConfiguration() {

@@ -59,6 +59,12 @@ void KonfigurationLaden(const std::string& path, bool startup, Settings& setting
                         ShellState& shell, const ScreenSize& screen,
                         const std::function<void()>& reapplyTexts = {});
 
+class ProfileFile;
+
+// The same for a profile already read.
+void ApplyConfiguration(const ProfileFile& file, bool startup, Settings& settings,
+                        ShellState& shell, const ScreenSize& screen);
+
 struct StandardValue {
     std::string_view window;
     std::string_view control;

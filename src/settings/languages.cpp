@@ -24,6 +24,40 @@ TextView WindowText(std::string_view windowClass, std::string_view name, Languag
     return ui::WindowTextFor(windowClass, name, role, language == Language::German);
 }
 
+std::vector<ShownText> WindowTextsFor(std::string_view windowClass, Language language) {
+    std::vector<ShownText> texts;
+    if (const ui::WindowDefinition* window = ui::FindWindow(windowClass)) {
+        for (const ui::WindowText& text : window->texts) {
+            texts.push_back(
+                {text.name, text.role, language == Language::German ? text.german : text.english});
+        }
+    }
+    return texts;
+}
+
+const std::vector<std::string_view>& LanguageSwitchOrder() {
+    static const std::vector<std::string_view> order = {"Tprog",
+                                                        "Tnegliste",
+                                                        "Tposliste",
+                                                        "Tquhopt",
+                                                        "Tdesign",
+                                                        "Thdesign",
+                                                        "Tsdesign",
+                                                        "Ttextdesign",
+                                                        "Tszbearbeiten",
+                                                        "Tszkriterien",
+                                                        "Teditneg",
+                                                        "Teditpos",
+                                                        "Tedittxt2idx",
+                                                        "Tedittxt",
+                                                        "Teinstausgabe",
+                                                        "Tindexhinzu",
+                                                        "Tzusatzfunktion",
+                                                        "Teinstshortcuts_lkfg",
+                                                        "Teinstshortcuts_idx"};
+    return order;
+}
+
 TextView StatusTextFor(StatusText status, Language language) {
     static constexpr std::array<std::string_view, 5> kNames = {
         "StatusPreparing", "StatusReadingPage", "StatusRefreshing", "StatusWriting",

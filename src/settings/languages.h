@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <string_view>
+#include <vector>
 
 #include "engine/language.h"
 #include "ui/window_definitions.h"
@@ -19,6 +20,18 @@ std::string_view LanguageCode(Language language);
 // A text of a window in the language; empty when the window has no such text.
 TextView WindowText(std::string_view windowClass, std::string_view name, Language language,
                     ui::TextRole role = ui::TextRole::Caption);
+
+struct ShownText {
+    std::string_view name;
+    ui::TextRole role;
+    TextView text;
+};
+
+// Every text a window shows in the language, for its language routine.
+std::vector<ShownText> WindowTextsFor(std::string_view windowClass, Language language);
+
+// The windows whose texts a language switch (and every configuration load) sets, in order.
+const std::vector<std::string_view>& LanguageSwitchOrder();
 
 enum class StatusText { Preparing, ReadingPage, Refreshing, Writing, ReadingFile };
 TextView StatusTextFor(StatusText status, Language language);

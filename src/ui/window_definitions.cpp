@@ -136,6 +136,76 @@ std::vector<WindowText> MainWindowTexts() {
          u"0\n1\n2\n3\n4\n5\nCustom.."},
         {"NumbersOnly", R::Message, u"In diesem Feld sind nur Zahleneingaben erlaubt.",
          u"In this box only numerical entries are allowed."},
+        {"rand_btstart", R::Caption, u"Start", u"Start"},
+        {"rand_bttxtidx", R::Caption, u"Text Index", u"Text Index"},
+        {"tt3", R::Caption, u"3. Kriterien", u"3. Criteria"},
+        {"tt4", R::Caption, u"4. Fertigstellen", u"4. Complete"},
+        {"tt5", R::Caption, u"Index erstellen", u"Create Index"},
+        {"tt6", R::Caption, u"Ergebnis", u"Output"},
+        {"td1", R::Caption, u"1. Quelle", u"1. Source"},
+        {"td2", R::Caption, u"2. Einstellungen", u"2. Criteria"},
+        {"td3", R::Caption, u"3. Fertigstellen", u"3. Complete"},
+        {"td4", R::Caption, u"Index erstellen", u"Create Index"},
+        {"td5", R::Caption, u"Ergebnis", u"Output"},
+        {"ts1", R::Caption, u"1. Quelle", u"1. Source"},
+        {"ts2", R::Caption, u"2. Einstellungen", u"2. Criteria"},
+        {"ts3", R::Caption, u"3. Fertigstellen", u"3. Complete"},
+        {"ts4", R::Caption, u"Index erstellen", u"Create Index"},
+        {"ts5", R::Caption, u"Ergebnis", u"Output"},
+        {"bt1", R::Caption, u"<< zurück", u"<< back"},
+        {"dbt1", R::Caption, u"<< zurück", u"<< back"},
+        {"sbt1", R::Caption, u"<< zurück", u"<< back"},
+        {"bt2", R::Caption, u"weiter >>", u"next >>"},
+        {"dbt2", R::Caption, u"weiter >>", u"next >>"},
+        {"sbt2", R::Caption, u"weiter >>", u"next >>"},
+        {"ft_start", R::Caption, u"Index Erstellen", u"Create Index"},
+        {"dstart", R::Caption, u"Index Erstellen", u"Create Index"},
+        {"sstart", R::Caption, u"Index Erstellen", u"Create Index"},
+        {"btdesign", R::Caption, u"Design..", u"Design.."},
+        {"stw_designanzeigen", R::Caption, u"Design..", u"Design.."},
+        {"andindex", R::Caption, u"Index wählen..", u"Choose Index.."},
+        {"Auslesen", R::Caption, u"Auslesen", u"Read Out"},
+        {"sz_entfernen", R::Caption, u"Entfernen", u"Remove"},
+        {"sz_kriterien", R::Caption, u"Kriterien..", u"Criteria.."},
+        {"sz_bearbeiten", R::Caption, u"Bearbeiten..", u"Edit.."},
+        {"DatenSpeichern", R::Caption, u"Index Speichern", u"Save Index"},
+        {"mneutxt", R::Caption, u"Text Index", u"Text Index"},
+        {"mneudatei", R::Caption, u"Datei Index", u"File Index"},
+        {"mneustw", R::Caption, u"Stichwort Index", u"Keyword Index"},
+        {"mtidxload", R::Caption, u"Text Index Laden", u"Load Text Index"},
+        {"mdidxload", R::Caption, u"Datei Index Laden", u"Load File Index"},
+        {"mstwidxsave", R::Caption, u"Stichwort Index Speichern", u"Save Keyword Index"},
+        {"m_bug", R::Caption, u"Fehler oder Verbesserung melden..", u"Report Bug or Improvement.."},
+        {"mbeenden", R::Caption, u"Beenden", u"Close"},
+        {"mets", R::Caption, u"Seitenzahlen", u"Folio"},
+        {"metk", R::Caption, u"Kriterien", u"Criteria"},
+        {"metd", R::Caption, u"Design", u"Design"},
+        {"medk", R::Caption, u"Kriterien", u"Criteria"},
+        {"medd", R::Caption, u"Design", u"Design"},
+        {"mesk", R::Caption, u"Kriterien", u"Criteria"},
+        {"mesd", R::Caption, u"Design", u"Design"},
+        {"mewlneg", R::Caption, u"Negativliste", u"Black List"},
+        {"mewlpos", R::Caption, u"Positivliste", u"White List"},
+        {"zspmenu", R::Caption, u"Zwischenspeichern", u"Latching"},
+        {"m_konfig_save", R::Caption, u"Aktuelle Konfiguration speichern",
+         u"Save current Configuration"},
+        {"m_konfig_save_start", R::Caption,
+         u"Aktuelle Konfiguration als Startkonfiguration speichern (auto.lkfg)",
+         u"Save current Configuration as Start Configuration (auto.lkfg)"},
+        {"m_konfig_load", R::Caption, u"Konfiguration laden", u"Load Configuration"},
+        {"m_konfig_autosave", R::Caption, u"Konfiguration beim Beenden speichern",
+         u"Save Configuration when Closing"},
+        {"m_konfig_autosave_nie", R::Caption, u"Nicht speichern", u"Never"},
+        {"m_konfig_autosave_alles", R::Caption, u"Alles speichern", u"Save all"},
+        {"m_konfig_standard", R::Caption, u"Alle Einstellungen zurücksetzen",
+         u"Reset all Settings"},
+        {"m_konfig_start", R::Caption, u"Startkonfiguration (auto.lkfg) laden wenn vorhanden",
+         u"Load Start Configuration (auto.lkfg) if available"},
+        {"mfstart", R::Caption, u"Start", u"Start"},
+        {"mt1", R::Caption, u"Index > Negativliste", u"Index > Black List"},
+        {"mt2", R::Caption, u"Index > Positivliste", u"Index > White List"},
+        {"mt3", R::Caption, u"Text > Index (*.idx)", u"Text > Index (*.idx)"},
+        {"mt4", R::Caption, u"Seitenzahlen in Text schreiben", u"Write Folio to Text"},
         {"rand_btdidx", R::Caption, u"Datei Index", u"File Index"},
         {"rand_btstw", R::Caption, u"Stichwort Index", u"Keyword Index"},
         {"rand_btinfo", R::Caption, u"Info", u"Information"},
@@ -718,6 +788,30 @@ WindowDefinition FileIndexTextDesign() {
 // ---------------------------------------------------------------------------------------------
 // Windows that store nothing in configuration files.
 
+WindowDefinition SplashWindow() {
+    return {"Tstart", "", {}, {{"", R::Caption, u"Lexorim - Orvell", u"Lexorim - Orvell"}}};
+}
+
+WindowDefinition ProblemReport(std::string_view className, std::u16string_view title) {
+    return {className, "", {}, {{"", R::Caption, title, title}}};
+}
+
+WindowDefinition ShellRegistration(std::string_view className, std::u16string_view typeName) {
+    return {
+        className,
+        "",
+        {},
+        {
+            {"FileTypeName", R::Message, typeName, typeName},
+            {"SendToName", R::Message, u"Orvell Lexorim", u"Orvell Lexorim"},
+            {"ContextMenu", R::Message, u"Öffnen mit Orvell Lexorim", u"Open with Orvell Lexorim"},
+            {"Active", R::Message, u"Aktiv", u"Activated"},
+            {"NotActive", R::Message, u"Nicht aktiv", u"Not activated"},
+            {"Register", R::Caption, u"Verknüpfen", u"Register"},
+            {"Remove", R::Caption, u"Entfernen", u"Remove"},
+        }};
+}
+
 WindowDefinition CompatibilityTest() {
     return {"Tzusatzfunktion",
             "",
@@ -767,6 +861,11 @@ const std::vector<WindowDefinition>& AllWindows() {
         PageNumberCriteria(),
         FileIndexTextDesign(),
         CompatibilityTest(),
+        SplashWindow(),
+        ProblemReport("Tbugreport_de", u"Fehler oder Verbesserung melden"),
+        ProblemReport("Tbugreport_en", u"Report Bug or Improvement"),
+        ShellRegistration("Teinstshortcuts_lkfg", u"Orvell Lexorim Konfiguration"),
+        ShellRegistration("Teinstshortcuts_idx", u"Orvell Lexorim Index"),
     };
     return windows;
 }

@@ -253,6 +253,18 @@ TEST(Languages, ChosenByTheMarkerFiles) {
     EXPECT_EQ(LanguageCode(Language::English), "en");
 }
 
+TEST(Languages, EverySwitchedWindowHasItsTexts) {
+    for (const std::string_view window : LanguageSwitchOrder()) {
+        ASSERT_NE(ui::FindWindow(window), nullptr) << window;
+        const std::vector<ShownText> german = WindowTextsFor(window, Language::German);
+        const std::vector<ShownText> english = WindowTextsFor(window, Language::English);
+        ASSERT_EQ(german.size(), english.size());
+        EXPECT_FALSE(german.empty()) << window;
+    }
+    const std::vector<ShownText> editor = WindowTextsFor("Tedittxt", Language::English);
+    EXPECT_EQ(editor.front().text, u"Editor: Write Folio to Text");
+}
+
 TEST(Languages, StateDependentTexts) {
     EXPECT_EQ(StatusTextFor(StatusText::Writing, Language::German), u"Index schreiben..");
     EXPECT_EQ(StatusTextFor(StatusText::ReadingFile, Language::English), u"Reading File: ");

@@ -9,7 +9,6 @@
 #include "settings/run_options.h"
 #include "textfiles/text_reader.h"
 #include "textfiles/text_writer.h"
-#include "textindex/index_file.h"
 #include "textindex/page_writing.h"
 #include "textindex/text_to_index.h"
 
@@ -85,8 +84,7 @@ int RunTxt2IdxCommand(const CommandLine& line, const Settings& settings, Streams
     const std::vector<Text> left = lists.ConvertToIndex({}, MakeTextToIndexOptions(settings));
     for (const Text& row : left)
         io.err << "not converted: " << ToUtf8(row) << '\n';
-    WriteTextFile(IndexRowsFileText(lists.indexRows()), IndexFileName(line.outputPath),
-                  OutputOf(line, settings));
+    SaveIndexRows(lists.indexRows(), line.outputPath, OutputOf(line, settings));
     return 0;
 }
 

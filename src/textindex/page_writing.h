@@ -46,6 +46,10 @@ class PageWritingEditor {
     void ReplaceMarkers(const PageWritingOptions& options);
     // Inserts the framed caret page at the click and counts the caret page up when asked to.
     void InsertAtCaret(size_t line, size_t column, PageWritingOptions& options);
+    // "Text Laden" replaces the text; "Hinzuladen" puts a line break and the loaded text after it.
+    void LoadText(TextView loaded, bool append) {
+        text = append ? text + Text(kCrLf) + Text(loaded) : Text(loaded);
+    }
     // "Rückgängig": exchanges the text and the snapshot, so a second press redoes.
     void SwapWithSnapshot() { std::swap(text, snapshot_); }
 

@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "engine/collation.h"
+#include "engine/program_folder.h"
+#include "textindex/index_file.h"
 
 namespace lexorim {
 
@@ -129,6 +131,17 @@ Text IndexRowsFileText(const std::vector<IndexRow>& rows) {
         text += kCrLf;
     }
     return text;
+}
+
+std::string SaveIndexRows(const std::vector<IndexRow>& rows, const std::string& chosenName,
+                          const OutputSettings& output) {
+    const std::string name = IndexFileName(chosenName);
+    WriteTextFile(IndexRowsFileText(rows), name, output);
+    return name;
+}
+
+std::filesystem::path TemporaryIndexFilePath() {
+    return TemporaryFolder() / "lexorim-temp.idx";
 }
 
 std::vector<IndexRow> IndexRowsFromFileText(TextView text) {

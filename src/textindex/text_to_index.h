@@ -2,11 +2,13 @@
 // Turning an index that exists only as text ("Apfel 12, 15, 17") into index rows and index
 // files, and the two lists of the editor that does it.
 
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "engine/text_helpers.h"
+#include "textfiles/text_writer.h"
 
 namespace lexorim {
 
@@ -47,6 +49,15 @@ std::optional<IndexRow> ConvertTextLine(TextView line, const TextToIndexOptions&
 Text IndexRowFileLine(const IndexRow& row);
 // The whole index file text, every line ended by CR LF.
 Text IndexRowsFileText(const std::vector<IndexRow>& rows);
+
+// Saves the rows as an index file under the name with ".idx" appended unless it contains
+// ".idx", in the output encoding; gives the name written.
+std::string SaveIndexRows(const std::vector<IndexRow>& rows, const std::string& chosenName,
+                          const OutputSettings& output);
+
+// The fixed file through which the editor hands its rows to the text or file index; the main
+// window removes it when it closes.
+std::filesystem::path TemporaryIndexFilePath();
 
 // The rows of an index file's text: every line with a ":" that is not its last character.
 std::vector<IndexRow> IndexRowsFromFileText(TextView text);

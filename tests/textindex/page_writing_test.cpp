@@ -43,6 +43,15 @@ TEST(PageWriting, InsertsAtTheCaretAndCountsUp) {
     EXPECT_EQ(options.caretPage, u"iv");
 }
 
+TEST(PageWriting, LoadsAndAddsTexts) {
+    PageWritingEditor editor;
+    editor.LoadText(u"eins", false);
+    editor.LoadText(u"zwei", true);
+    EXPECT_EQ(editor.text, u"eins\r\nzwei");
+    editor.LoadText(u"drei", false);
+    EXPECT_EQ(editor.text, u"drei");
+}
+
 TEST(PageWriting, UndoExchangesTextAndSnapshot) {
     PageWritingEditor editor;
     editor.text = u"A\r\n\r\nB\r\n";

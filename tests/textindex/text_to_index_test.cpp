@@ -68,6 +68,10 @@ TEST(TextToIndex, SavesAndLoadsIndexFiles) {
     EXPECT_EQ(loaded[1].pages, rows[1].pages);
 }
 
+TEST(TextToIndex, HandsOverThroughAFixedTemporaryFile) {
+    EXPECT_EQ(TemporaryIndexFilePath().filename(), "lexorim-temp.idx");
+}
+
 TEST(TextToIndex, ListsMoveRowsBothWaysAndKeepTheIndexSorted) {
     const LocaleCollator collator("de_DE");
     TextToIndexLists lists(collator);

@@ -209,12 +209,16 @@ std::string ProfileFile::ToBytes() const {
             addLine(entry.raw);
     }
     std::string bytes;
-    if (encoding_ == ProfileEncoding::Utf16Le) {
-        bytes = "\xFF\xFE";
-        AppendUtf16(text, false, bytes);
-    } else {
+    if (encoding_ == ProfileEncoding::Ansi) {
         AppendWindows1252(text, bytes);
+        // A character Windows-1252 lacks would come back as "?"; such a file is written as
+        // UTF-16 instead, which every reader of these files understands.
+        if (DecodeWindows1252(bytes) == text)
+            return bytes;
+        bytes.clear();
     }
+    bytes = "\xFF\xFE";
+    AppendUtf16(text, false, bytes);
     return bytes;
 }
 

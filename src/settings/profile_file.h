@@ -20,7 +20,8 @@ inline constexpr size_t kProfileValueLimit = 2047;
 
 enum class ProfileEncoding {
     Utf16Le,  // with the signature FF FE
-    Ansi,     // Windows-1252, for a file without that signature
+    Ansi,     // Windows-1252, for a file without that signature (UTF-16 LE once it holds a
+              // character that Windows-1252 cannot write)
 };
 
 class ProfileFile {

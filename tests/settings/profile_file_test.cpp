@@ -107,6 +107,9 @@ TEST(ProfileFile, KeepsTheEncodingOfAFile) {
     EXPECT_EQ(ansi.ReadString(u"S", u"k"), u"ä");
     ansi.WriteString(u"S", u"k", u"€ö");
     EXPECT_EQ(ansi.ToBytes(), "[S]\r\nk=\x80\xF6\r\n");
+    // A character that Windows-1252 cannot write turns the file into UTF-16 rather than "?".
+    ansi.WriteString(u"S", u"path", u"/home/\u4E2D");
+    EXPECT_EQ(ansi.ToBytes(), Utf16(u"[S]\r\nk=€ö\r\npath=/home/\u4E2D\r\n"));
     const ProfileFile unicode = ProfileFile::FromBytes(Utf16(u"[S]\nk=\u4E2D"));
     EXPECT_EQ(unicode.encoding(), ProfileEncoding::Utf16Le);
     EXPECT_EQ(unicode.ReadString(u"s", u"K"), u"\u4E2D");

@@ -1,5 +1,8 @@
 #include "settings/configuration.h"
 
+#include <algorithm>
+#include <system_error>
+
 #include "engine/program_folder.h"
 #include "settings/profile_file.h"
 
@@ -293,6 +296,20 @@ bool ConfigurationMenu::Add(const std::string& path) {
     items_.push_back({"m_konfig_" + std::to_string(kFixedItems + items_.size()),
                       ShortenPath(FromUtf8(path), kCaptionWidth, width_), path});
     return true;
+}
+
+void ConfigurationMenu::AddFolder(const std::filesystem::path& folder) {
+    std::vector<std::string> paths;
+    std::error_code error;
+    for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end;
+         it.increment(error)) {
+        std::error_code typeError;
+        if (it->path().extension() == ".lkfg" && it->is_regular_file(typeError))
+            paths.push_back(it->path().string());
+    }
+    std::sort(paths.begin(), paths.end());
+    for (const std::string& path : paths)
+        Add(path);
 }
 
 }  // namespace lexorim

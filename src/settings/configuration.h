@@ -100,6 +100,9 @@ class ConfigurationMenu {
 
     // Offers `path` unless an item already has exactly this hint; true when it was added.
     bool Add(const std::string& path);
+    // Offers every "*.lkfg" file of the folder (not of its subfolders), in name order, as the
+    // menu is filled at start.
+    void AddFolder(const std::filesystem::path& folder);
     const std::vector<ConfigurationMenuItem>& items() const { return items_; }
 
   private:

@@ -73,6 +73,16 @@ Text ExistingIndexCaption(TextView current, Language language) {
     return Text(WindowText("Tprog", "kt_index", language));
 }
 
+void ApplyLanguageState(Settings& settings, Language language) {
+    const bool german = language == Language::German;
+    settings.Set("Tprog.pinfo_de", german ? u"1" : u"0");
+    settings.Set("Tprog.pinfo_en", german ? u"0" : u"1");
+    for (const std::string_view label : {"kt_index", "dkt_index"}) {
+        const ControlRef ref = settings.Resolve("Tprog." + std::string(label));
+        settings.Set(ref, ExistingIndexCaption(settings.Value(ref), language));
+    }
+}
+
 Text MinimumLengthItems(TextView current, Language language) {
     return language == Language::German ? ReplaceAll(current, u"Custom", u"Benutzerdefiniert")
                                         : ReplaceAll(current, u"Benutzerdefiniert", u"Custom");

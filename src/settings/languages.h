@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "engine/language.h"
+#include "settings/settings.h"
 #include "ui/window_definitions.h"
 
 namespace lexorim {
@@ -39,6 +40,10 @@ TextView StatusTextFor(StatusText status, Language language);
 // The caption of an existing-index label (kt_index, dkt_index) after a language switch: a label
 // that shows a chosen path keeps it, any other shows "no index selected".
 Text ExistingIndexCaption(TextView current, Language language);
+
+// What the main window's language routine changes in the settings: the information panel of
+// the language is shown and the other hidden, and the existing-index labels get their texts.
+void ApplyLanguageState(Settings& settings, Language language);
 
 // The items of a minimum-length combo box with their custom item named for the language.
 Text MinimumLengthItems(TextView current, Language language);

@@ -211,6 +211,21 @@ TEST(ConfigurationMenu, OffersEachPathOnce) {
     EXPECT_EQ(narrow.items()[0].caption, u"/.../a.lkfg");
 }
 
+TEST(ConfigurationMenu, OffersTheConfigurationsOfAFolder) {
+    const TempFolder folder;
+    folder.write("b.lkfg", "");
+    folder.write("a.lkfg", "");
+    folder.write("notes.txt", "");
+    std::filesystem::create_directory(folder / "sub.lkfg");
+    ConfigurationMenu menu;
+    menu.SetStartConfigurationHint(folder.file("a.lkfg"));
+    menu.AddFolder(folder.path());
+    ASSERT_EQ(menu.items().size(), 1u);
+    EXPECT_EQ(menu.items()[0].hint, folder.file("b.lkfg"));
+    menu.AddFolder(folder / "missing");
+    EXPECT_EQ(menu.items().size(), 1u);
+}
+
 TEST(Settings, TellListenersOncePerChange) {
     Settings settings;
     std::vector<std::string> changed;
@@ -263,6 +278,20 @@ TEST(Languages, EverySwitchedWindowHasItsTexts) {
     }
     const std::vector<ShownText> editor = WindowTextsFor("Tedittxt", Language::English);
     EXPECT_EQ(editor.front().text, u"Editor: Write Folio to Text");
+}
+
+TEST(Languages, SwitchingKeepsAChosenIndexAndShowsTheLanguagesInformation) {
+    Settings settings;
+    settings.Set("Tprog.kt_index", u"/home/ute/buch.idx");
+    ApplyLanguageState(settings, Language::English);
+    EXPECT_EQ(settings.Value("Tprog", "dkt_index"), u"No Index Selected");
+    EXPECT_TRUE(settings.IsOn("Tprog", "pinfo_en"));
+    EXPECT_FALSE(settings.IsOn("Tprog", "pinfo_de"));
+    ApplyLanguageState(settings, Language::German);
+    EXPECT_EQ(settings.Value("Tprog", "kt_index"), u"/home/ute/buch.idx");
+    EXPECT_EQ(settings.Value("Tprog", "dkt_index"), u"Kein anderer Index ausgewählt");
+    EXPECT_TRUE(settings.IsOn("Tprog", "pinfo_de"));
+    EXPECT_FALSE(settings.IsOn("Tprog", "pinfo_en"));
 }
 
 TEST(Languages, StateDependentTexts) {

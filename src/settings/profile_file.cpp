@@ -1,12 +1,12 @@
 #include "settings/profile_file.h"
 
+#include <filesystem>
+#include <system_error>
+
 #include "engine/case_rules.h"
 #include "engine/errors.h"
 #include "textfiles/codecs.h"
 #include "textfiles/file_access.h"
-
-#include <filesystem>
-#include <system_error>
 
 namespace lexorim {
 

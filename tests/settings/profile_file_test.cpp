@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
+#include <filesystem>
 #include <string>
 
 #include "engine/errors.h"
@@ -154,6 +156,15 @@ TEST(ProfileFile, SavingReplacesTheFileOnlyWhenComplete) {
         }
         chmod(folder.path().c_str(), 0700);
         EXPECT_EQ(testing::TempFolder::read(path), "[S]\r\nk=new\r\n");
+    }
+    // A device that refuses every write: the failure is reported, never taken for success.
+    if (std::filesystem::exists("/dev/full")) {
+        try {
+            file.Save("/dev/full");
+            ADD_FAILURE() << "saving to a full device succeeded";
+        } catch (const UserError& error) {
+            EXPECT_EQ(error.text(), u"Unable to write to /dev/full");
+        }
     }
     EXPECT_EQ(ProfileFile::ReadOrEmpty(folder.file("missing.lkfg")).ReadString(u"S", u"k"),
               std::nullopt);

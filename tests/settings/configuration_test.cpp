@@ -93,6 +93,21 @@ TEST(Configuration, StandardValuesComeBackIntoAChangedProgram) {
     EXPECT_FALSE(changedShell.autoSave.all);
 }
 
+TEST(Configuration, ChangedValuesComeBackIntoAFreshProgram) {
+    const TempFolder folder;
+    const std::string path = folder.file("changed.lkfg");
+    Settings changed;
+    ChangeEverything(changed);
+    KonfigurationSpeichern(path, changed, ShellState{});
+    Settings fresh;
+    ShellState shell;
+    KonfigurationLaden(path, true, fresh, shell, ScreenSize{});
+    for (const ControlRef& ref : StoredControls()) {
+        EXPECT_EQ(fresh.Value(ref), changed.Value(ref))
+            << ref.window->className << "." << ref.control->name;
+    }
+}
+
 TEST(Configuration, NewFilesAreUtf16StartingWithTheSideBarPanel) {
     const TempFolder folder;
     const std::string path = folder.file("new.lkfg");

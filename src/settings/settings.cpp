@@ -27,13 +27,13 @@ void Settings::ResetToDefaults() {
 }
 
 size_t Settings::AddListener(Listener listener) {
-    const size_t id = nextListenerId_++;
-    listeners_.emplace(id, std::move(listener));
+    const size_t id = listeners_.nextId++;
+    listeners_.byId.emplace(id, std::move(listener));
     return id;
 }
 
 void Settings::RemoveListener(size_t id) {
-    listeners_.erase(id);
+    listeners_.byId.erase(id);
 }
 
 void Settings::Store(const ControlRef& ref, TextView value) {
@@ -42,7 +42,7 @@ void Settings::Store(const ControlRef& ref, TextView value) {
         return;
     stored = Text(value);
     // A listener may remove itself or others while being told, so tell a copy.
-    const std::map<size_t, Listener> listeners = listeners_;
+    const std::map<size_t, Listener> listeners = listeners_.byId;
     for (const auto& [id, listener] : listeners)
         listener(ref);
 }

@@ -62,9 +62,21 @@ class Settings {
     // Stores a value and reports it when it differs from the stored one.
     void Store(const ControlRef& ref, TextView value);
 
+    // A copy of the settings (a run's snapshot, say) starts without the listeners of the
+    // original, so it never tells the windows about changes they do not show.
+    struct Listeners {
+        std::map<size_t, Listener> byId;
+        size_t nextId = 1;
+        Listeners() = default;
+        Listeners(const Listeners&) {}
+        Listeners& operator=(const Listeners&) { return *this; }
+        Listeners(Listeners&&) = default;
+        Listeners& operator=(Listeners&&) = default;
+        ~Listeners() = default;
+    };
+
     std::map<Key, Text, std::less<>> values_;
-    std::map<size_t, Listener> listeners_;
-    size_t nextListenerId_ = 1;
+    Listeners listeners_;
 };
 
 }  // namespace lexorim

@@ -58,8 +58,9 @@ TEST(Configuration, StandardValuesComeBackIntoAChangedProgram) {
     Settings changed;
     ChangeEverything(changed);
     for (const ControlRef& ref : StoredControls()) {
-        if (ref.control->kind != ui::ControlKind::RadioButton)
+        if (ref.control->kind != ui::ControlKind::RadioButton) {
             ASSERT_NE(changed.Value(ref), ref.control->defaultValue) << ref.control->name;
+        }
     }
     std::multiset<std::string> notified;
     changed.AddListener([&](const ControlRef& ref) {
@@ -257,6 +258,9 @@ TEST(Settings, TellListenersOncePerChange) {
     changed.clear();
     settings.ResetToDefaults();
     EXPECT_EQ(changed.size(), 4u);
+    Settings copy = settings;
+    copy.Set("kt_design", u"1");
+    EXPECT_EQ(changed.size(), 4u);  // a copy has no listeners
     settings.RemoveListener(id);
     settings.Set("kt_design", u"1");
     EXPECT_EQ(changed.size(), 4u);

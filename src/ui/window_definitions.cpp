@@ -222,6 +222,11 @@ std::vector<WindowText> MainWindowTexts() {
         {"soutputspeichern", R::Caption, u"Text Speichern", u"Save Text"},
         {"dandindex", R::Filter, u"Index (*.idx)|*.idx|Alle Dateien (*.*)|*.*",
          u"Index (*.idx)|*.idx|All Files (*.*)|*.*"},
+        {"bttxtquelle", R::Caption, u"Durchsuchen..", u"Search.."},
+        {"outputspeichern", R::Caption, u"Text Speichern", u"Save Text"},
+        {"doutputspeichern", R::Caption, u"Text Speichern", u"Save Text"},
+        {"ShowDesign", R::Caption, u"Design", u"Design"},
+        {"ShowCode", R::Caption, u"Code", u"Code"},
         {"rand_btdidx", R::Caption, u"Datei Index", u"File Index"},
         {"rand_btstw", R::Caption, u"Stichwort Index", u"Keyword Index"},
         {"rand_btinfo", R::Caption, u"Info", u"Information"},
@@ -515,6 +520,18 @@ WindowDefinition OutputSettings() {
         {
             {"", R::Caption, u"Ausgabe Einstellungen", u"Output Settings"},
             {"GroupBox2", R::Caption, u"Kodierung von Textdateien", u"Coding of Text Files"},
+            {"GroupBox1", R::Caption, u"Ausgabe als Bild", u"Output as Image"},
+            {"Label6", R::Caption, u"Schrift und Hintergrundfarbe bei einer Ausgabe als Bild:",
+             u"Font and Background Color at an Output as Image:"},
+            {"Label5", R::Caption, u"Die Textdateien werden in folgendem Format abgespeichert:",
+             u"Text Files are saved in this File Format:"},
+            {"Label4", R::Caption, u"Informationen zu den Formaten erhalten Sie auf dieser Seite:",
+             u"Information to the File Formats, you can get on:"},
+            {"Label1", R::Caption, u"Informationen zur Byte Order Mark (BOM) erhalten Sie hier:",
+             u"Information regarding the Byte Order Mark (BOM), you get on:"},
+            {"BitBtn6", R::Caption, u"Schrift wählen..", u"Choose Font.."},
+            {"Label3", R::Caption, u"Aktuelle Schrift", u"Current Font"},
+            {"BitBtn1", R::Caption, u"Hintergrundfarbe..", u"Background Color.."},
             {"jazubom", R::Caption, u"Byte Order Mark (BOM) in die Dateien schreiben",
              u"Write Byte Order Mark (BOM) in the Files"},
             {"rb_ansi", R::Caption, u"ANSI Text", u"ANSI Text"},
@@ -812,12 +829,16 @@ WindowDefinition ProblemReport(std::string_view className, std::u16string_view t
     return {className, "", {}, {{"", R::Caption, title, title}}};
 }
 
-WindowDefinition ShellRegistration(std::string_view className, std::u16string_view typeName) {
+// The two windows differ only in the file type and the extension they name.
+WindowDefinition ShellRegistration(std::string_view className, std::u16string_view typeName,
+                                   std::u16string_view group, std::u16string_view groupEnglish,
+                                   std::u16string_view label, std::u16string_view labelEnglish) {
     return {
         className,
         "",
         {},
         {
+            {"", R::Caption, u"Verknüpfungen", u"Shortcuts"},
             {"FileTypeName", R::Message, typeName, typeName},
             {"SendToName", R::Message, u"Orvell Lexorim", u"Orvell Lexorim"},
             {"ContextMenu", R::Message, u"Öffnen mit Orvell Lexorim", u"Open with Orvell Lexorim"},
@@ -825,6 +846,31 @@ WindowDefinition ShellRegistration(std::string_view className, std::u16string_vi
             {"NotActive", R::Message, u"Nicht aktiv", u"Not activated"},
             {"Register", R::Caption, u"Verknüpfen", u"Register"},
             {"Remove", R::Caption, u"Entfernen", u"Remove"},
+            {"gb1", R::Caption, group, groupEnglish},
+            {"Label1", R::Caption, label, labelEnglish},
+            {"gb2", R::Caption, u"Senden an", u"Send to"},
+            {"Label7", R::Caption,
+             u"Anzeige dieses Programms im \"Senden an\" - Explorer Kontextmenü",
+             u"Show this Application in the Explorer Context Menu \"Send to\""},
+            {"gb3", R::Caption, u"Verknüpfung mit Ordnern", u"Shortcut with Folders"},
+            {"Label4", R::Caption, u"Anzeige dieses Programms im Explorer Kontextmenü von Ordnern",
+             u"Show this Application in the Explorer Context Menu of Folders"},
+            {"gb4", R::Caption, u"Verknüpfung mit Dateien", u"Shortcut with Files"},
+            {"Label10", R::Caption,
+             u"Anzeige dieses Programms im Explorer Kontextmenü aller Dateien",
+             u"Show this Application in the Explorer Context Menu of all Files"},
+            {"Label3", R::Caption,
+             u"Anzeige dieses Programms im Explorer Kontextmenü dieser Dateien:",
+             u"Show this Application in the Explorer Context Menu of these Files:"},
+            {"Label6", R::Caption,
+             u"Das Programm muss für diese Änderungen als Administrator ausgeführt werden.",
+             u"The Program must be executed as an Administrator to apply this functions."},
+            {"Label12", R::Caption,
+             u"Hilfe und weitere Informationen zu Verknüpfungen und Administratorrechten auf:",
+             u"Help and more Information regarding Shortcuts and Administrator Rights on:"},
+            {"AlsAdminStarten", R::Caption, u"Programm als Admin neu starten",
+             u"Restart Program as Admin"},
+            {"OK", R::Caption, u"OK", u"OK"},
         }};
 }
 
@@ -880,8 +926,18 @@ const std::vector<WindowDefinition>& AllWindows() {
         SplashWindow(),
         ProblemReport("Tbugreport_de", u"Fehler oder Verbesserung melden"),
         ProblemReport("Tbugreport_en", u"Report Bug or Improvement"),
-        ShellRegistration("Teinstshortcuts_lkfg", u"Orvell Lexorim Konfiguration"),
-        ShellRegistration("Teinstshortcuts_idx", u"Orvell Lexorim Index"),
+        ShellRegistration(
+            "Teinstshortcuts_lkfg", u"Orvell Lexorim Konfiguration",
+            u"Verknüpfung mit Konfigurationsdateien (*.lkfg)",
+            u"Shortcut to Configuration Files (*.lkfg)",
+            u"Verknüpfung dieses Programms mit Konfigurationsdateien (Dateiendung: .lkfg)",
+            u"Shortcut of this Application with Configuration Files (File Extension: .lkfg)"),
+        ShellRegistration(
+            "Teinstshortcuts_idx", u"Orvell Lexorim Index",
+            u"Verknüpfung mit Konfigurationsdateien (*.idx)",
+            u"Shortcut to Configuration Files (*.idx)",
+            u"Verknüpfung dieses Programms mit Konfigurationsdateien (Dateiendung: .idx)",
+            u"Shortcut of this Application with Configuration Files (File Extension: .idx)"),
     };
     return windows;
 }

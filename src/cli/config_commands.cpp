@@ -2,10 +2,13 @@
 
 #include <filesystem>
 #include <ostream>
+#include <set>
 
+#include "engine/case_rules.h"
 #include "engine/collation.h"
 #include "engine/errors.h"
 #include "settings/configuration.h"
+#include "settings/profile_file.h"
 #include "settings/run_options.h"
 #include "textfiles/text_reader.h"
 #include "textfiles/text_writer.h"
@@ -27,6 +30,35 @@ ReadContext ContextFor(const CommandLine& line, std::ostream& err) {
     context.language = line.language;
     context.showMessage = [&err](TextView message) { err << ToUtf8(message) << '\n'; };
     return context;
+}
+
+// The sections and keys of the file that no control reads, upper-cased ("PBCH|NAME").
+std::set<Text> KnownKeys() {
+    std::set<Text> known;
+    for (const ui::WindowDefinition& window : ui::AllWindows()) {
+        for (const ui::ControlDefinition& control : window.controls) {
+            const std::string section = ConfigurationSection(window, control);
+            if (!section.empty())
+                known.insert(ToUpper(FromUtf8(section + "|" + std::string(control.name))));
+        }
+    }
+    for (const char* key : {"SP|PF", "SP|PB", "SP|PH", "SP|PT", "SP|PL", "AS|N", "AS|A"})
+        known.insert(FromUtf8(key));
+    return known;
+}
+
+void ListUnusedKeys(const std::string& path, std::ostream& err) {
+    const ProfileFile file = ProfileFile::ReadOrEmpty(path);
+    const std::set<Text> known = KnownKeys();
+    std::set<Text> seenSections;
+    for (const Text& section : file.SectionNames()) {
+        if (!seenSections.insert(ToUpper(section)).second)
+            continue;
+        for (const auto& [key, value] : file.SectionEntries(section)) {
+            if (!known.contains(ToUpper(section + u"|" + key)))
+                err << "not used: [" << ToUtf8(section) << "] " << ToUtf8(key) << '\n';
+        }
+    }
 }
 
 void ShowConfiguration(const std::string& path, std::ostream& out) {
@@ -67,6 +99,7 @@ void LoadConfigurationFiles(const CommandLine& line, Settings& settings) {
 int RunConfigCommand(const CommandLine& line, Streams io) {
     if (!line.showConfigPath.empty()) {
         ShowConfiguration(line.showConfigPath, io.out);
+        ListUnusedKeys(line.showConfigPath, io.err);
         return 0;
     }
     Settings settings;

@@ -236,6 +236,12 @@ TEST_F(CliTest, WritesShowsAndUsesConfigurations) {
     EXPECT_EQ(shown.status, 0) << shown.err;
     EXPECT_NE(shown.out.find("Tdesign\t[DSLE]\tdsep=, \n"), std::string::npos) << shown.out;
     EXPECT_NE(shown.out.find("Tprog\t[AS]\tN=1\n"), std::string::npos);
+    EXPECT_EQ(shown.err, "");
+    const fs::path odd =
+        File("odd.lkfg", "[pbch]\r\nKT_DESIGN=1\r\nkt_unknown=1\r\n[Mine]\r\nx=y\r\n");
+    const CliResult oddShown = Run({"config", "--show", odd.string()});
+    EXPECT_NE(oddShown.out.find("Tprog\t[PBCH]\tkt_design=1\n"), std::string::npos);
+    EXPECT_EQ(oddShown.err, "not used: [pbch] kt_unknown\nnot used: [Mine] x\n");
 
     // Every text index setting of a configuration file, against the same settings given one by
     // one: line mode and page designations, criteria, design and output encoding.

@@ -32,7 +32,7 @@ ReadContext ContextFor(const CommandLine& line, std::ostream& err) {
     return context;
 }
 
-// The sections and keys of the file that no control reads, upper-cased ("PBCH|NAME").
+// Every section and key that loading reads, upper-cased as "PBCH|NAME".
 std::set<Text> KnownKeys() {
     std::set<Text> known;
     for (const ui::WindowDefinition& window : ui::AllWindows()) {

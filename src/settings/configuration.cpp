@@ -46,15 +46,17 @@ void LoadGeometry(const ProfileFile& file, bool startup, MainWindowGeometry& geo
         geometry.maximized = false;
         return;
     }
-    auto apply = [&file](std::u16string_view key, int32_t& value, int32_t limit) {
+    // A value beyond the screen leaves its dimension as it is; so does a size of zero or less,
+    // which would leave no window to see. Edges may be negative (a screen to the left).
+    auto apply = [&file](std::u16string_view key, int32_t& value, int32_t limit, bool isSize) {
         const int32_t read = file.ReadInteger(u"SP", key).value_or(value);
-        if (read <= limit)
+        if (read <= limit && (!isSize || read > 0))
             value = read;
     };
-    apply(u"PB", geometry.clientWidth, screen.width);
-    apply(u"PH", geometry.clientHeight, screen.height);
-    apply(u"PT", geometry.top, screen.height);
-    apply(u"PL", geometry.left, screen.width);
+    apply(u"PB", geometry.clientWidth, screen.width, true);
+    apply(u"PH", geometry.clientHeight, screen.height, true);
+    apply(u"PT", geometry.top, screen.height, false);
+    apply(u"PL", geometry.left, screen.width, false);
 }
 
 }  // namespace

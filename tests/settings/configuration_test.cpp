@@ -172,9 +172,14 @@ TEST(Configuration, LoadingTakesWhatItCanRead) {
     EXPECT_EQ(shell.geometry.clientHeight, 500);
     EXPECT_EQ(shell.geometry.top, 10);
     EXPECT_EQ(shell.geometry.left, 30);
+    load("[SP]\r\nPB=0\r\nPH=-20\r\nPT=-5\r\nPL=-1280\r\n");
+    EXPECT_EQ(shell.geometry.clientWidth, 640);
+    EXPECT_EQ(shell.geometry.clientHeight, 500);
+    EXPECT_EQ(shell.geometry.top, -5);
+    EXPECT_EQ(shell.geometry.left, -1280);
     KonfigurationLaden(folder.file("missing.lkfg"), false, settings, shell, ScreenSize{},
                        [&] { ++reapplied; });
-    EXPECT_EQ(reapplied, 4);
+    EXPECT_EQ(reapplied, 5);
 }
 
 TEST(Configuration, AMaximisedWindowComesBackAtTheTopEdge) {

@@ -7,6 +7,7 @@
 #include <variant>
 
 #include "engine/replace_whole_words.h"
+#include "engine/separator_set.h"
 #include "engine/word_char_table.h"
 
 namespace lexorim {
@@ -363,8 +364,11 @@ WordPipeline::~WordPipeline() = default;
 WordPipeline::WordPipeline(WordPipeline&&) noexcept = default;
 WordPipeline& WordPipeline::operator=(WordPipeline&&) noexcept = default;
 
-void WordPipeline::FilterPageWords(TextView page, TextView key, TextView tag,
+void WordPipeline::FilterPageWords(TextView fullPage, TextView key, TextView tag,
                                    const WordSink& sink) const {
+    // Soft hyphens and zero-width characters go first, so that the word lists see whole words.
+    Text visible;
+    const TextView page = WithoutInvisibleCharacters(fullPage, visible);
     const std::vector<Compiled::PositiveLine>& lines = compiled_->positive;
     if (!options_.criteria.usePositiveList || lines.empty()) {
         FilterAfterPositiveList(page, key, tag, sink);
@@ -403,8 +407,10 @@ void WordPipeline::FilterPageWords(TextView page, TextView key, TextView tag,
     FilterAfterPositiveList(current, key, tag, sink);
 }
 
-void WordPipeline::FilterAfterPositiveList(TextView text, TextView key, TextView tag,
+void WordPipeline::FilterAfterPositiveList(TextView fullText, TextView key, TextView tag,
                                            const WordSink& sink) const {
+    Text visible;
+    const TextView text = WithoutInvisibleCharacters(fullText, visible);
     if (!options_.criteria.useNegativeList || compiled_->negative.empty()) {
         SplitAndDeliver(text, options_.criteria, key, tag, sink);
         return;
@@ -428,6 +434,9 @@ Text NormaliseSeparators(TextView text) {
     result.reserve(text.size() + 2);
     result.push_back(kStop);
     for (const char16_t c : text) {
+        if (IsInvisibleInWords(c)) {
+            continue;
+        }
         if (!table.IsSeparator(c)) {
             result.push_back(c);
         } else {

@@ -150,7 +150,7 @@ TEST(FilterPageWords, GivesTheWordsThatPassTheCriteria) {
         {"both case criteria keep positive hits", BothCaseCriteria(true, true),
          u"kam Jonas Weller heute", Words({u"Jonas&Weller"})},
         {"control characters alone are no word", AllOff(), u"a \u0001 b", Words({u"a", u"b"})},
-        {"control characters stay inside words", AllOff(), u"\u0001a", Words({u"\u0001a"})},
+        {"control characters end words", AllOff(), u"\u0001a\u0002b", Words({u"a", u"b"})},
         {"a blank at the end of a page", OnlyCombined(), u"x A ", Words({u"x", u"A"})},
     };
     for (const PageCase& c : cases) {
@@ -258,9 +258,48 @@ TEST(FilterPageWords, AfterPositiveListSkipsOnlyThatStep) {
     EXPECT_EQ(words, Words({u"Hund", u"Jonas&Weller"}));
 }
 
+// Typographic punctuation, unusual spaces and control characters end words as their plain
+// forms do; soft hyphens and zero-width characters vanish from the words.
+TEST(FilterPageWords, TypographicAndInvisibleCharacters) {
+    struct Case {
+        const char16_t* page;
+        std::vector<Text> expected;
+    };
+    const std::vector<Case> cases = {
+        {u"\u201EQuelltext\u201D und \u201AName\u2018 \u00ABDatei\u00BB \u2039Wort\u203A",
+         Words({u"Quelltext", u"und", u"Name", u"Datei", u"Wort"})},
+        {u"Berlin\u2014Paris, Rom\u2013Wien\u2026 Ende\u2019s",
+         Words({u"Berlin", u"Paris", u"Rom", u"Wien", u"Ende", u"s"})},
+        {u"Abschnitt\u00A0Abschnitt\u202FAbschnitt\u2007x\u3000y\u2028z",
+         Words({u"Abschnitt", u"Abschnitt", u"Abschnitt", u"x", u"y", u"z"})},
+        {u"Seite\fZwei\u0001a\u001Fb\u007Fc\u0085d\u009Fe\u000Bf",
+         Words({u"Seite", u"Zwei", u"a", u"b", u"c", u"d", u"e", u"f"})},
+        {u"Mitglied\u00ADschaft \uFEFFHaus\u200B\u200Cboot Wort\u2060art Zwi\u200Dschen",
+         Words({u"Mitgliedschaft", u"Hausboot", u"Wortart", u"Zwischen"})},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(WordsOf(AllOff(), c.page), c.expected) << ToUtf8(c.page);
+    }
+    EXPECT_EQ(WordsOf(AllOff(), Text(u"Null\0Zeichen", 12)), Words({u"Null", u"Zeichen"}));
+}
+
+TEST(FilterPageWords, InvisibleCharactersDoNotHideWordsFromTheLists) {
+    WordCriteria c = OnlyNegative();
+    c.usePositiveList = true;
+    EXPECT_EQ(WordsOf(c, u"Jonas\u00AD Wel\u00ADler und Mit\u00ADglied", Words({u"Mitglied"}),
+                      Words({u"Jonas Weller"})),
+              Words({u"Jonas&Weller", u"und"}));
+}
+
+TEST(FilterPageWords, AFormFeedEndsAWordInsideARunOfCapitalisedWords) {
+    EXPECT_EQ(WordsOf(OnlyCombined(), u"kam Jonas\fWeller Haus"),
+              Words({u"kam", u"Jonas", u"Weller&Haus"}));
+}
+
 TEST(PipelineSteps, EachStepRewritesTheWordString) {
     using namespace pipeline_steps;
     EXPECT_EQ(NormaliseSeparators(u"E-Mail, Haus"), u".E Mail. Haus.");
+    EXPECT_EQ(NormaliseSeparators(u"Mit\u00ADglied\u2014\u00A0x"), u".Mitglied..x.");
     EXPECT_EQ(MarkCombinedWords(u".kam Jonas Weller."), u".kam Jonas&Weller.");
     EXPECT_EQ(MarkCombinedWords(u".kam Haus. Jonas x"), u".kam Haus.&Jonas x");
     EXPECT_EQ(MarkCombinedWords(u".Haus. Jonas x"), u".Haus. Jonas x");

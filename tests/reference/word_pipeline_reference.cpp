@@ -72,6 +72,9 @@ Text NegativeListStep(TextView text, const std::vector<Text>& negativeList) {
 Text NormaliseSeparators(TextView text) {
     Text result = u".";
     for (const char16_t c : text) {
+        if (IsInvisibleInWords(c)) {
+            continue;
+        }
         if (!IsSeparator(c)) {
             result += c;
         } else if (c == u'-') {
@@ -189,7 +192,11 @@ void DeliverWords(TextView text, TextView key, TextView tag, const WordSink& sin
 void FilterPageWords(TextView page, const WordCriteria& criteria, bool positiveHitsJoinBlanks,
                      const std::vector<Text>& negativeList, const std::vector<Text>& positiveList,
                      TextView key, TextView tag, const WordSink& sink) {
-    Text text(page);
+    Text text;
+    for (const char16_t c : page) {
+        if (!IsInvisibleInWords(c))
+            text += c;
+    }
     if (criteria.usePositiveList) {
         text = PositiveListStep(text, positiveList, positiveHitsJoinBlanks, key, tag, sink);
     }

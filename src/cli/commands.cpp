@@ -198,7 +198,7 @@ int RunStripHtmlCommand(const CommandLine& line, Streams io) {
 }
 
 std::string FormatName(const std::string& path) {
-    switch (DocumentFormatOf(path)) {
+    switch (DetectDocumentFormat(path)) {
         case DocumentFormat::Doc:
             return "DOC";
         case DocumentFormat::Docx:
@@ -207,6 +207,8 @@ std::string FormatName(const std::string& path) {
             return "ODT";
         case DocumentFormat::Pdf:
             return "PDF";
+        case DocumentFormat::Rtf:
+            return "RTF";
         case DocumentFormat::None:
             break;
     }

@@ -1,5 +1,7 @@
 #include "textfiles/document_pages.h"
 
+#include "textfiles/document_readers.h"
+
 #include <algorithm>
 
 namespace lexorim {
@@ -57,6 +59,11 @@ Text FormatDocumentPages(const std::vector<Text>& pages, const std::vector<Text>
 
 Text FormatDocumentPages(const std::vector<Text>& pages, int pageLimit) {
     return FormatDocumentPages(pages, {}, pageLimit);
+}
+
+bool RecordsItsWholeLayout(const DocumentPages& pages) {
+    const size_t count = pages.pages.size();
+    return pages.statedPageCount == count && (count == 1 || pages.recordedPageStarts > 0);
 }
 
 }  // namespace lexorim

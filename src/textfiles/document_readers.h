@@ -15,7 +15,15 @@ struct DocumentPages {
     std::vector<Text> pages;
     // The number line of each page; pages without one are numbered from 1.
     std::vector<Text> numberLines;
+    // The page count Word stated when it last saved the document (DOCX), and how many page
+    // starts of that layout the document recorded in its text.
+    std::optional<size_t> statedPageCount;
+    size_t recordedPageStarts = 0;
 };
+
+// True when the pages read from the document itself are the pages its word processor laid
+// out: the document recorded its layout's page starts and they give the page count it states.
+bool RecordsItsWholeLayout(const DocumentPages& pages);
 
 // DOCX: the main document part, with page breaks from the breaks the author inserted, section
 // starts and the page starts Word recorded when it last laid the document out.

@@ -98,6 +98,7 @@ class DocxWalker {
     }
 
     std::vector<Text> TakePages() { return pages_.TakePages(); }
+    size_t renderedBreaks() const { return renderedBreaks_; }
 
   private:
     struct ParagraphState {
@@ -224,6 +225,7 @@ class DocxWalker {
     }
 
     void RenderedBreak(ParagraphState& state) {
+        ++renderedBreaks_;
         if (rowBreaks_ != nullptr) {
             ++cellBreaks_;
             if (cellBreaks_ <= *rowBreaks_) {
@@ -246,7 +248,33 @@ class DocxWalker {
     PageCollector pages_;
     int* rowBreaks_ = nullptr;  // the breaks taken in the innermost table row being read
     int cellBreaks_ = 0;
+    size_t renderedBreaks_ = 0;
 };
+
+// The page count Word stored with the document (docProps/app.xml). Other programs store counts
+// they never laid out, or none, so only Word's own count is taken.
+std::optional<size_t> PageCountStatedByWord(const ZipArchive& archive) {
+    const std::optional<std::string> part =
+        archive.ReadPart("docProps/app.xml", kMaxDocumentPartBytes);
+    pugi::xml_document document;
+    if (!part || !ParseXml(document, *part)) {
+        return std::nullopt;
+    }
+    std::string_view application;
+    std::optional<size_t> pages;
+    for (const pugi::xml_node& child : document.document_element().children()) {
+        const std::string_view name = LocalName(child.name());
+        if (name == "Application") {
+            application = child.text().get();
+        } else if (name == "Pages") {
+            const long long count = child.text().as_llong(-1);
+            if (count > 0) {
+                pages = static_cast<size_t>(count);
+            }
+        }
+    }
+    return application.starts_with("Microsoft") ? pages : std::nullopt;
+}
 
 }  // namespace
 
@@ -270,7 +298,11 @@ std::optional<DocumentPages> ReadDocxPages(std::string_view bytes) {
     }
     DocxWalker walker(w, mc);
     walker.Block(body, 0);
-    return DocumentPages{walker.TakePages(), {}};
+    DocumentPages pages;
+    pages.pages = walker.TakePages();
+    pages.statedPageCount = PageCountStatedByWord(*archive);
+    pages.recordedPageStarts = walker.renderedBreaks();
+    return pages;
 }
 
 Text ReadDocxBytes(std::string_view bytes, int pageLimit) {

@@ -277,7 +277,9 @@ std::optional<DocumentPages> ReadOdtPages(std::string_view bytes) {
 
     OdtWalker walker(ns, styles);
     walker.Block(text, 0);
-    return DocumentPages{walker.TakePages(), {}};
+    DocumentPages pages;
+    pages.pages = walker.TakePages();
+    return pages;
 }
 
 Text ReadOdtBytes(std::string_view bytes, int pageLimit) {

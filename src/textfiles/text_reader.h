@@ -12,10 +12,21 @@
 
 namespace lexorim {
 
+// How word-processor documents get their pages.
+enum class DocumentLayout {
+    // Laid out by LibreOffice when it is installed, unless the document records its own layout
+    // completely; read natively with a warning otherwise.
+    Automatic,
+    // Only the native readers, without a warning (for tests of the readers themselves).
+    NativeOnly,
+};
+
 struct ReadContext {
     Language language = Language::German;
-    // Shows the messages of the document readers ("Word was not found"); may be empty.
+    // Shows the messages of the document readers ("Word was not found", pages that are only
+    // approximate); may be empty.
     MessageCallback showMessage;
+    DocumentLayout layout = DocumentLayout::Automatic;
 };
 
 // Reads the whole document. Throws UserError with

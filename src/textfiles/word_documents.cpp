@@ -1,5 +1,7 @@
 #include "textfiles/word_documents.h"
 
+#include "engine/errors.h"
+#include "textfiles/document_layout.h"
 #include "textfiles/document_pages.h"
 #include "textfiles/document_readers.h"
 #include "textfiles/file_access.h"
@@ -17,6 +19,9 @@ char AsciiUpper(char c) {
 DocumentFormat FormatOfContent(std::string_view bytes) {
     if (bytes.starts_with("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1")) {
         return DocumentFormat::Doc;
+    }
+    if (bytes.starts_with("{\\rtf")) {
+        return DocumentFormat::Rtf;
     }
     if (bytes.starts_with("PK")) {
         if (const std::optional<ZipArchive> archive = ZipArchive::Open(bytes)) {
@@ -46,7 +51,8 @@ void ShowWordNotFound(const ReadContext& context) {
     }
 }
 
-std::optional<DocumentPages> ReadDocPages(const std::string& path, const ReadContext& context) {
+std::optional<DocumentPages> ReadDocWithAntiword(const std::string& path,
+                                                 const ReadContext& context) {
     const std::optional<std::string> output = RunAntiword(path);
     if (!output) {
         ShowWordNotFound(context);
@@ -56,6 +62,69 @@ std::optional<DocumentPages> ReadDocPages(const std::string& path, const ReadCon
         return std::nullopt;  // antiword could not read the file
     }
     return PagesFromAntiwordOutput(*output);
+}
+
+void WarnPagesApproximate(const std::string& path, const ReadContext& context) {
+    if (context.showMessage) {
+        context.showMessage(LayoutUnavailableWarning(context.language, path));
+    }
+}
+
+// The pages of the document as LibreOffice lays it out; nothing when it is not installed or
+// when only the native readers are wanted. A failed layout throws.
+std::optional<DocumentPages> LaidOutPages(const std::string& path, int pageLimit,
+                                          const ReadContext& context) {
+    if (context.layout == DocumentLayout::NativeOnly) {
+        return std::nullopt;
+    }
+    const std::optional<std::string> program = FindLayoutProgram();
+    if (!program) {
+        return std::nullopt;
+    }
+    const std::string pdf = LayOutAsPdf(path, *program, LayoutTimeLimit());
+    std::optional<DocumentPages> pages = ReadPdfPages(pdf, pageLimit);
+    if (!pages) {
+        throw UserError(u"Cannot lay out the document \"" + FromUtf8(path) +
+                        u"\". LibreOffice wrote pages that cannot be read.");
+    }
+    return pages;
+}
+
+// DOCX and ODT: the native reading when the document recorded its whole layout, else the
+// layout of LibreOffice, else the native reading with a warning that the pages are approximate.
+std::optional<DocumentPages> ReadWordProcessorPages(const std::string& path, int pageLimit,
+                                                    std::optional<DocumentPages> native,
+                                                    const ReadContext& context) {
+    if (!native || RecordsItsWholeLayout(*native)) {
+        return native;  // not a valid document, or exact as it is
+    }
+    if (std::optional<DocumentPages> laidOut = LaidOutPages(path, pageLimit, context)) {
+        return laidOut;
+    }
+    if (context.layout == DocumentLayout::Automatic) {
+        WarnPagesApproximate(path, context);
+    }
+    return native;
+}
+
+std::optional<DocumentPages> ReadDocPages(const std::string& path, int pageLimit,
+                                          const ReadContext& context) {
+    if (std::optional<DocumentPages> laidOut = LaidOutPages(path, pageLimit, context)) {
+        return laidOut;
+    }
+    std::optional<DocumentPages> native = ReadDocWithAntiword(path, context);
+    if (native && context.layout == DocumentLayout::Automatic) {
+        WarnPagesApproximate(path, context);
+    }
+    return native;
+}
+
+std::optional<DocumentPages> ReadRtfPages(const std::string& path, int pageLimit,
+                                          const ReadContext& context) {
+    if (std::optional<DocumentPages> laidOut = LaidOutPages(path, pageLimit, context)) {
+        return laidOut;
+    }
+    throw UserError(LayoutRequiredMessage(path));
 }
 
 // The pages of any document kind; nothing when the file is not a readable document.
@@ -68,13 +137,24 @@ std::optional<DocumentPages> ReadDocumentPages(const std::string& path, int page
     }
     switch (format) {
         case DocumentFormat::Docx:
-            return ReadDocxPages(bytes);
+            return ReadWordProcessorPages(path, pageLimit, ReadDocxPages(bytes), context);
         case DocumentFormat::Odt:
-            return ReadOdtPages(bytes);
+            return ReadWordProcessorPages(path, pageLimit, ReadOdtPages(bytes), context);
         case DocumentFormat::Pdf:
             return ReadPdfPages(bytes, pageLimit);
         case DocumentFormat::Doc:
-            return ReadDocPages(path, context);
+            // Only a file in the binary Word format goes to the layout; anything else under
+            // a .doc name is left to antiword, which rejects what it cannot read.
+            if (bytes.starts_with("\xD0\xCF\x11\xE0")) {
+                return ReadDocPages(path, pageLimit, context);
+            }
+            return ReadDocWithAntiword(path, context);
+        case DocumentFormat::Rtf:
+            // RTF is recognised by its content; a file named .rtf that holds none is no document.
+            if (bytes.starts_with("{\\rtf")) {
+                return ReadRtfPages(path, pageLimit, context);
+            }
+            return std::nullopt;
         case DocumentFormat::None:
             break;
     }
@@ -106,7 +186,24 @@ DocumentFormat DocumentFormatOf(const std::string& path) {
         return DocumentFormat::Odt;
     if (extension == "PDF")
         return DocumentFormat::Pdf;
+    if (extension == "RTF")
+        return DocumentFormat::Rtf;
     return DocumentFormat::None;
+}
+
+DocumentFormat DetectDocumentFormat(const std::string& path) {
+    const DocumentFormat byName = DocumentFormatOf(path);
+    if (byName == DocumentFormat::None) {
+        return byName;
+    }
+    std::string bytes;
+    try {
+        bytes = ReadFileBytes(path);
+    } catch (const UserError&) {
+        return byName;  // the reading itself will report the file
+    }
+    const DocumentFormat byContent = FormatOfContent(bytes);
+    return byContent == DocumentFormat::None ? byName : byContent;
 }
 
 Text ReadWordDocument(const std::string& path, int pageLimit, const ReadContext& context) {

@@ -13,15 +13,23 @@
 namespace lexorim {
 
 // The kinds of document that are not read as plain text files.
-enum class DocumentFormat { None, Doc, Docx, Odt, Pdf };
+enum class DocumentFormat { None, Doc, Docx, Odt, Pdf, Rtf };
 
 // The format by the file's extension (the characters after the last "." of the file name, in
 // any case).
 DocumentFormat DocumentFormatOf(const std::string& path);
 
-// Reads at most `pageLimit` pages (all pages when it is below 0). DOCX and ODT are read
-// natively, DOC through antiword when it is installed, PDF through poppler. When no reader is
-// available the "Word was not found" message goes to context.showMessage and the text is empty.
+// The format of a file with a document extension by what it holds (an RTF or a DOCX saved under
+// a .doc name), else by its extension; None for every other file.
+DocumentFormat DetectDocumentFormat(const std::string& path);
+
+// Reads at most `pageLimit` pages (all pages when it is below 0). DOC, DOCX, ODT and RTF are
+// laid out by LibreOffice and their pages taken from its PDF, except a DOCX or ODT that records
+// its whole layout itself, which is read natively; PDF is read through poppler. Without
+// LibreOffice, DOCX and ODT are read natively and DOC through antiword, and a warning that the
+// pages are approximate goes to context.showMessage; RTF then fails with UserError. When no
+// reader is available for a DOC, the "Word was not found" message goes to context.showMessage
+// and the text is empty. A failed layout throws UserError.
 Text ReadWordDocument(const std::string& path, int pageLimit, const ReadContext& context = {});
 
 // A document read page by page, with each page's number line and the zero-based line of the

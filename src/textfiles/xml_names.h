@@ -48,6 +48,12 @@ class QName {
     std::string full_;
 };
 
+// A name without its namespace prefix.
+inline std::string_view LocalName(std::string_view name) {
+    const size_t colon = name.find(':');
+    return colon == std::string_view::npos ? name : name.substr(colon + 1);
+}
+
 // True when the element's name ends in "Pr" (a property element such as w:rPr or w:tblPr).
 inline bool IsPropertyElement(const pugi::xml_node& node) {
     const std::string_view name = node.name();

@@ -59,12 +59,14 @@ class CliTest : public ::testing::Test {
     }
     fs::path Path(const std::string& name) const { return folder_ / name; }
 
-    CliResult Run(const std::vector<std::string>& args, const std::string& input = "") const {
+    // `environment` is put before the command, e.g. "LEXORIM_SOFFICE=/nonexistent".
+    CliResult Run(const std::vector<std::string>& args, const std::string& input = "",
+                  const std::string& environment = "") const {
         const fs::path in = folder_ / ".stdin";
         const fs::path out = folder_ / ".stdout";
         const fs::path err = folder_ / ".stderr";
         WriteAll(in, input);
-        std::string command = Quote(LEXORIM_CLI);
+        std::string command = environment + " " + Quote(LEXORIM_CLI);
         for (const std::string& a : args)
             command += " " + Quote(a);
         command += " < " + Quote(in) + " > " + Quote(out) + " 2> " + Quote(err);
@@ -181,32 +183,41 @@ TEST_F(CliTest, IndexesDocumentsWithTheirOwnPageNumbers) {
                                  "<< /Nums [0 << /S /r >> 1 << /S /D /St 17 >>] >>"));
     const CliResult fromPdf = Run({"text", pdf.string()});
     EXPECT_EQ(fromPdf.status, 0) << fromPdf.err;
-    EXPECT_EQ(fromPdf.out, "Index\r\n\r\nA\r\nAnton 17, 18\r\n\r\nM\r\nMarta i, 18\r\n"
-                           "\r\nV\r\nVorwort i\r\n");
+    EXPECT_EQ(fromPdf.out,
+              "Index\r\n\r\nA\r\nAnton 17, 18\r\n\r\nM\r\nMarta i, 18\r\n"
+              "\r\nV\r\nVorwort i\r\n");
     EXPECT_EQ(Run({"designations", pdf.string()}).out, "i (2)\r\n17 (5)\r\n18 (8)\r\n");
 
     const fs::path docx = File(
         "buch.docx",
         MakeDocx("<w:p><w:r><w:t>Erste Seite mit Anton</w:t></w:r></w:p>"
                  "<w:p><w:r><w:br w:type=\"page\"/><w:t>Zweite Seite mit Marta</w:t></w:r></w:p>"));
-    const CliResult fromDocx = Run({"text", docx.string()});
-    EXPECT_EQ(fromDocx.out, "Index\r\n\r\nA\r\nAnton 1\r\n\r\nE\r\nErste 1\r\n\r\nM\r\n"
-                            "Marta 2\r\n\r\nS\r\nSeite 1, 2\r\n\r\nZ\r\nZweite 2\r\n")
+    // Read natively, as on a machine without LibreOffice; the user is told so.
+    const std::string withoutOffice = "LEXORIM_SOFFICE=/nonexistent/soffice";
+    const CliResult fromDocx = Run({"text", docx.string()}, "", withoutOffice);
+    EXPECT_NE(fromDocx.err.find("LibreOffice"), std::string::npos) << fromDocx.err;
+    EXPECT_EQ(fromDocx.status, 0);
+    EXPECT_EQ(fromDocx.out,
+              "Index\r\n\r\nA\r\nAnton 1\r\n\r\nE\r\nErste 1\r\n\r\nM\r\n"
+              "Marta 2\r\n\r\nS\r\nSeite 1, 2\r\n\r\nZ\r\nZweite 2\r\n")
         << fromDocx.err;
 
     const fs::path odt = File("buch.odt", MakeOdt("<text:p>Anton</text:p><text:soft-page-break/>"
                                                   "<text:p>Marta</text:p>"));
-    EXPECT_EQ(Run({"text", odt.string()}).out,
+    EXPECT_EQ(Run({"text", odt.string()}, "", withoutOffice).out,
               "Index\r\n\r\nA\r\nAnton 1\r\n\r\nM\r\nMarta 2\r\n");
-    EXPECT_EQ(Run({"detect", pdf.string(), docx.string(), odt.string()}).out,
-              "PDF\t" + pdf.string() + "\nDOCX\t" + docx.string() + "\nODT\t" + odt.string() +
-                  "\n");
+    EXPECT_EQ(
+        Run({"detect", pdf.string(), docx.string(), odt.string()}).out,
+        "PDF\t" + pdf.string() + "\nDOCX\t" + docx.string() + "\nODT\t" + odt.string() + "\n");
 }
 
 TEST_F(CliTest, ConvertsBetweenEncodingsAndToPictures) {
-    const fs::path in = File("in.txt", "Gr\xC3\xBC\xC3\x9F" "e \xF0\x9F\x98\x80\r\nZeile 2\r\n");
+    const fs::path in = File("in.txt",
+                             "Gr\xC3\xBC\xC3\x9F"
+                             "e \xF0\x9F\x98\x80\r\nZeile 2\r\n");
     const fs::path utf16 = Path("out16.txt");
-    ASSERT_EQ(Run({"convert", in.string(), "-o", utf16.string(), "--set", "rb_utf_be=1"}).status, 0);
+    ASSERT_EQ(Run({"convert", in.string(), "-o", utf16.string(), "--set", "rb_utf_be=1"}).status,
+              0);
     EXPECT_EQ(Run({"detect", utf16.string()}).out, "UTF-16 BE\t" + utf16.string() + "\n");
     const fs::path back = Path("back.txt");
     ASSERT_EQ(Run({"convert", utf16.string(), "-o", back.string()}).status, 0);

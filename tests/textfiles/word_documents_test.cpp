@@ -10,9 +10,9 @@
 #include <vector>
 
 #include "engine/errors.h"
+#include "temp_folder.h"
 #include "textfiles/document_fixtures.h"
 #include "textfiles/document_readers.h"
-#include "temp_folder.h"
 #include "textfiles/text_reader.h"
 
 namespace lexorim {
@@ -29,6 +29,13 @@ const Text kDocxText = u"Docx text\r\n\r\n1\r\n";
 const std::string kOdtText = "<text:p>Odt text</text:p>";
 const Text kOdtResult = u"Odt text\r\n\r\n1\r\n";
 
+// These tests are about the native readers; the layout through LibreOffice has its own tests.
+const ReadContext kNative = [] {
+    ReadContext context;
+    context.layout = DocumentLayout::NativeOnly;
+    return context;
+}();
+
 // Collects the messages a reading shows.
 struct MessageLog {
     std::vector<Text> messages;
@@ -36,6 +43,7 @@ struct MessageLog {
         ReadContext context;
         context.language = language;
         context.showMessage = [this](TextView message) { messages.emplace_back(message); };
+        context.layout = DocumentLayout::NativeOnly;
         return context;
     }
 };
@@ -67,26 +75,28 @@ TEST(ReadWordDocument, ReadsEachKindFromItsFile) {
         {folder.write("c.pdf", MakePdf({{"Pdf text"}})), u"Pdf text\r\n\r\n1\r\n"},
     };
     for (const auto& [path, expected] : cases) {
-        EXPECT_EQ(ReadWordDocument(path, -1), expected) << path;
+        EXPECT_EQ(ReadWordDocument(path, -1, kNative), expected) << path;
     }
 }
 
 TEST(ReadWordDocument, ReadTextFileHandsDocumentsToTheDocumentReader) {
     TempFolder folder;
-    EXPECT_EQ(ReadTextFile(folder.write("a.DOCX", MakeDocx(kDocxBody))), kDocxText);
-    EXPECT_EQ(ReadTextFile(folder.write("b.odt", MakeOdt(kOdtText))), kOdtResult);
-    EXPECT_EQ(ReadTextFile(folder.write("c.Pdf", MakePdf({{"Pdf text"}}))),
+    EXPECT_EQ(ReadTextFile(folder.write("a.DOCX", MakeDocx(kDocxBody)), kNative), kDocxText);
+    EXPECT_EQ(ReadTextFile(folder.write("b.odt", MakeOdt(kOdtText)), kNative), kOdtResult);
+    EXPECT_EQ(ReadTextFile(folder.write("c.Pdf", MakePdf({{"Pdf text"}})), kNative),
               u"Pdf text\r\n\r\n1\r\n");
 }
 
 TEST(ReadWordDocument, ARenamedDocumentIsReadByItsContent) {
     TempFolder folder;
-    EXPECT_EQ(ReadWordDocument(folder.write("really-docx.doc", MakeDocx(kDocxBody)), -1),
+    EXPECT_EQ(ReadWordDocument(folder.write("really-docx.doc", MakeDocx(kDocxBody)), -1, kNative),
               kDocxText);
-    EXPECT_EQ(ReadWordDocument(folder.write("really-odt.docx", MakeOdt(kOdtText)), -1), kOdtResult);
-    EXPECT_EQ(ReadWordDocument(folder.write("really-pdf.docx", MakePdf({{"P"}})), -1),
+    EXPECT_EQ(ReadWordDocument(folder.write("really-odt.docx", MakeOdt(kOdtText)), -1, kNative),
+              kOdtResult);
+    EXPECT_EQ(ReadWordDocument(folder.write("really-pdf.docx", MakePdf({{"P"}})), -1, kNative),
               u"P\r\n\r\n1\r\n");
-    EXPECT_EQ(ReadWordDocument(folder.write("any-name.bin", MakeDocx(kDocxBody)), -1), kDocxText);
+    EXPECT_EQ(ReadWordDocument(folder.write("any-name.bin", MakeDocx(kDocxBody)), -1, kNative),
+              kDocxText);
 }
 
 TEST(ReadWordDocument, PageLimitApplies) {
@@ -95,25 +105,25 @@ TEST(ReadWordDocument, PageLimitApplies) {
         "<w:p><w:r><w:t>one</w:t><w:br w:type=\"page\"/><w:t>two</w:t><w:br w:type=\"page\"/>"
         "<w:t>three</w:t></w:r></w:p>";
     const std::string path = folder.write("three.docx", MakeDocx(body));
-    EXPECT_EQ(ReadWordDocument(path, 2), u"one\r\n1\r\ntwo\r\n2\r\n");
-    EXPECT_EQ(ReadWordDocument(path, -1), u"one\r\n1\r\ntwo\r\n2\r\nthree\r\n\r\n3\r\n");
+    EXPECT_EQ(ReadWordDocument(path, 2, kNative), u"one\r\n1\r\ntwo\r\n2\r\n");
+    EXPECT_EQ(ReadWordDocument(path, -1, kNative), u"one\r\n1\r\ntwo\r\n2\r\nthree\r\n\r\n3\r\n");
 }
 
 TEST(ReadWordDocument, AFileThatCannotBeOpenedFailsWithTheReason) {
     TempFolder folder;
     const std::string missing = folder.file("missing.docx");
     try {
-        ReadWordDocument(missing, -1);
+        ReadWordDocument(missing, -1, kNative);
         FAIL() << "no error";
     } catch (const UserError& error) {
         EXPECT_EQ(error.text(),
                   u"Cannot open file \"" + FromUtf8(missing) + u"\". No such file or directory");
     }
     for (const std::string& name : {std::string("missing.doc"), std::string("missing.pdf")}) {
-        EXPECT_THROW(ReadWordDocument(folder.file(name), -1), UserError) << name;
+        EXPECT_THROW(ReadWordDocument(folder.file(name), -1, kNative), UserError) << name;
     }
     std::filesystem::create_directory(folder.file("folder.docx"));
-    EXPECT_THROW(ReadWordDocument(folder.file("folder.docx"), -1), UserError);
+    EXPECT_THROW(ReadWordDocument(folder.file("folder.docx"), -1, kNative), UserError);
 }
 
 TEST(ReadWordDocument, AFileWithoutReadPermissionFails) {
@@ -123,7 +133,7 @@ TEST(ReadWordDocument, AFileWithoutReadPermissionFails) {
     TempFolder folder;
     const std::string path = folder.write("locked.docx", MakeDocx(kDocxBody));
     ::chmod(path.c_str(), 0);
-    EXPECT_THROW(ReadWordDocument(path, -1), UserError);
+    EXPECT_THROW(ReadWordDocument(path, -1, kNative), UserError);
 }
 
 TEST(ReadWordDocument, InvalidDocumentsReadAsEmptyTextsWithoutMessage) {
@@ -202,7 +212,7 @@ TEST_F(AntiwordOnPath, DocPagesComeFromFormFeeds) {
 TEST_F(AntiwordOnPath, WithoutFormFeedsTheDocumentIsOnePage) {
     TempFolder folder;
     UseOnlyFolder(InstallFakeAntiword(folder, "First paragraph\\nSecond \\303\\244\\n"));
-    EXPECT_EQ(ReadWordDocument(folder.write("a.doc", "x"), -1),
+    EXPECT_EQ(ReadWordDocument(folder.write("a.doc", "x"), -1, kNative),
               u"First paragraph\r\nSecond ä\r\n\r\n1\r\n");
 }
 
@@ -233,7 +243,7 @@ TEST_F(AntiwordOnPath, MissingAntiwordShowsTheMessageInTheInterfaceLanguage) {
         EXPECT_EQ(log.messages, std::vector<Text>{c.message});
     }
     // Without a message callback the reading is just empty.
-    EXPECT_EQ(ReadWordDocument(path, -1), u"");
+    EXPECT_EQ(ReadWordDocument(path, -1, kNative), u"");
 }
 
 TEST(ReadWordDocument, InstalledAntiwordRejectsAFileThatIsNoWordDocument) {

@@ -1,0 +1,299 @@
+#include "textfiles/document_layout.h"
+
+#include <fcntl.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <filesystem>
+#include <thread>
+#include <vector>
+
+#include "engine/errors.h"
+#include "textfiles/file_access.h"
+
+extern char** environ;
+
+namespace lexorim {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr std::chrono::seconds kDefaultTimeLimit{120};
+constexpr std::chrono::milliseconds kPollInterval{20};
+
+[[noreturn]] void FailLayout(const std::string& path, TextView reason) {
+    throw UserError(u"Cannot lay out the document \"" + FromUtf8(path) + u"\". " + Text(reason));
+}
+
+bool IsExecutableFile(const fs::path& path) {
+    std::error_code error;
+    return fs::is_regular_file(path, error) && ::access(path.c_str(), X_OK) == 0;
+}
+
+std::optional<std::string> SearchPath(const std::string& program) {
+    if (program.find('/') != std::string::npos) {
+        return IsExecutableFile(program) ? std::optional(program) : std::nullopt;
+    }
+    const char* const searchPath = std::getenv("PATH");
+    const std::string folders = searchPath != nullptr ? searchPath : "/usr/bin:/bin";
+    size_t start = 0;
+    while (start <= folders.size()) {
+        size_t end = folders.find(':', start);
+        if (end == std::string::npos) {
+            end = folders.size();
+        }
+        const std::string folder = folders.substr(start, end - start);
+        const fs::path candidate = fs::path(folder.empty() ? "." : folder) / program;
+        if (IsExecutableFile(candidate)) {
+            return candidate.string();
+        }
+        start = end + 1;
+    }
+    return std::nullopt;
+}
+
+// A folder of its own in the system's temporary folder, removed with its content at the end.
+class ScratchFolder {
+  public:
+    ScratchFolder() {
+        std::string pattern = (fs::temp_directory_path() / "lexorim-layout-XXXXXX").string();
+        if (::mkdtemp(pattern.data()) == nullptr) {
+            throw UserError(u"Cannot create a temporary folder. " + SystemReason(errno));
+        }
+        path_ = pattern;
+    }
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+    ~ScratchFolder() {
+        std::error_code ignored;
+        fs::remove_all(path_, ignored);
+    }
+    const fs::path& path() const { return path_; }
+
+  private:
+    fs::path path_;
+};
+
+struct SpawnSettings {
+    SpawnSettings() {
+        posix_spawn_file_actions_init(&actions);
+        posix_spawnattr_init(&attributes);
+    }
+    ~SpawnSettings() {
+        posix_spawn_file_actions_destroy(&actions);
+        posix_spawnattr_destroy(&attributes);
+    }
+    SpawnSettings(const SpawnSettings&) = delete;
+    SpawnSettings& operator=(const SpawnSettings&) = delete;
+    posix_spawn_file_actions_t actions;
+    posix_spawnattr_t attributes;
+};
+
+// A started program in a process group of its own, so that the helpers it starts end with it.
+// A program still running when the object goes is stopped.
+class ChildProgram {
+  public:
+    ChildProgram(std::vector<std::string> arguments, const fs::path& logFile) {
+        SpawnSettings spawn;
+        posix_spawn_file_actions_addopen(&spawn.actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
+        posix_spawn_file_actions_addopen(&spawn.actions, STDOUT_FILENO, logFile.c_str(),
+                                         O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        posix_spawn_file_actions_adddup2(&spawn.actions, STDOUT_FILENO, STDERR_FILENO);
+        posix_spawnattr_setpgroup(&spawn.attributes, 0);
+        posix_spawnattr_setflags(&spawn.attributes, POSIX_SPAWN_SETPGROUP);
+        std::vector<char*> argv;
+        for (std::string& argument : arguments) {
+            argv.push_back(argument.data());
+        }
+        argv.push_back(nullptr);
+        const int error =
+            posix_spawn(&pid_, argv[0], &spawn.actions, &spawn.attributes, argv.data(), environ);
+        if (error != 0) {
+            pid_ = -1;
+            startError_ = error;
+        }
+    }
+    ChildProgram(const ChildProgram&) = delete;
+    ChildProgram& operator=(const ChildProgram&) = delete;
+    ~ChildProgram() {
+        if (pid_ > 0) {
+            Stop();
+        }
+    }
+
+    int startError() const { return startError_; }
+
+    // The wait status once the program has ended within the time limit; nothing when it was
+    // stopped because it took longer.
+    std::optional<int> WaitAtMost(std::chrono::seconds limit) {
+        const auto deadline = std::chrono::steady_clock::now() + limit;
+        for (;;) {
+            int status = 0;
+            const pid_t done = ::waitpid(pid_, &status, WNOHANG);
+            if (done == pid_) {
+                // Helpers the program left behind in its group have no work left to finish.
+                ::kill(-pid_, SIGKILL);
+                pid_ = -1;
+                return status;
+            }
+            if (done < 0 && errno != EINTR) {
+                pid_ = -1;
+                return -1;
+            }
+            if (std::chrono::steady_clock::now() >= deadline) {
+                Stop();
+                return std::nullopt;
+            }
+            std::this_thread::sleep_for(kPollInterval);
+        }
+    }
+
+  private:
+    void Stop() {
+        ::kill(-pid_, SIGKILL);
+        int status = 0;
+        while (::waitpid(pid_, &status, 0) < 0 && errno == EINTR) {
+        }
+        pid_ = -1;
+    }
+
+    pid_t pid_ = -1;
+    int startError_ = 0;
+};
+
+// The last lines the program wrote, as a hint to what went wrong.
+Text LogTail(const fs::path& logFile) {
+    std::error_code error;
+    if (!fs::is_regular_file(logFile, error)) {
+        return {};
+    }
+    std::string log = ReadFileBytes(logFile.string());
+    constexpr size_t kTail = 300;
+    if (log.size() > kTail) {
+        log.erase(0, log.size() - kTail);
+    }
+    Text tail = FromUtf8(log);
+    for (char16_t& c : tail) {
+        if (c < u' ') {
+            c = u' ';
+        }
+    }
+    return Text(TrimBlanksAndControls(tail));
+}
+
+// The office program picks the import filter by the file's content; the copy keeps the
+// extension as a hint and gets a name that can never read as an option.
+fs::path CopyIntoFolder(const std::string& path, const fs::path& folder) {
+    std::string extension = fs::path(path).extension().string();
+    for (char& c : extension) {
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+    const fs::path copy = folder / ("document" + extension);
+    std::error_code error;
+    fs::copy_file(path, copy, error);
+    if (error) {
+        ReadFileBytes(path);  // throws "Cannot open file" with the system's reason
+        FailLayout(path, FromUtf8(error.message()) + u".");
+    }
+    return copy;
+}
+
+std::string FileUrl(const fs::path& path) {
+    std::string url = "file://";
+    for (const unsigned char c : path.string()) {
+        if (std::isalnum(c) || c == '/' || c == '-' || c == '_' || c == '.' || c == '~') {
+            url += static_cast<char>(c);
+        } else {
+            static constexpr char kHex[] = "0123456789ABCDEF";
+            url += '%';
+            url += kHex[c >> 4];
+            url += kHex[c & 15];
+        }
+    }
+    return url;
+}
+
+}  // namespace
+
+std::optional<std::string> FindLayoutProgram() {
+    const char* const configured = std::getenv("LEXORIM_SOFFICE");
+    if (configured != nullptr && *configured != '\0') {
+        return SearchPath(configured);
+    }
+    return SearchPath("soffice");
+}
+
+std::chrono::seconds LayoutTimeLimit() {
+    const char* const configured = std::getenv("LEXORIM_LAYOUT_SECONDS");
+    if (configured != nullptr) {
+        char* end = nullptr;
+        const long seconds = std::strtol(configured, &end, 10);
+        if (end != configured && *end == '\0' && seconds > 0) {
+            return std::chrono::seconds(seconds);
+        }
+    }
+    return kDefaultTimeLimit;
+}
+
+std::string LayOutAsPdf(const std::string& path, const std::string& program,
+                        std::chrono::seconds timeLimit) {
+    const ScratchFolder scratch;
+    const fs::path source = CopyIntoFolder(path, scratch.path());
+    const fs::path output = scratch.path() / "pages";
+    const fs::path log = scratch.path() / "log.txt";
+    ChildProgram office(
+        {program, "-env:UserInstallation=" + FileUrl(scratch.path() / "profile"), "--headless",
+         "--invisible", "--norestore", "--nolockcheck", "--nodefault", "--convert-to",
+         "pdf:writer_pdf_Export", "--outdir", output.string(), source.string()},
+        log);
+    if (office.startError() != 0) {
+        FailLayout(path, u"LibreOffice could not be started: " + SystemReason(office.startError()));
+    }
+    const std::optional<int> status = office.WaitAtMost(timeLimit);
+    if (!status) {
+        FailLayout(path, u"LibreOffice did not finish within " +
+                             DecimalText(static_cast<int64_t>(timeLimit.count())) + u" s.");
+    }
+    const fs::path pdf = output / "document.pdf";
+    std::error_code error;
+    if (!WIFEXITED(*status) || WEXITSTATUS(*status) != 0 || !fs::is_regular_file(pdf, error)) {
+        Text reason =
+            WIFEXITED(*status) && WEXITSTATUS(*status) != 0
+                ? u"LibreOffice ended with status " + DecimalText(WEXITSTATUS(*status)) + u"."
+                : Text(u"LibreOffice wrote no pages.");
+        const Text tail = LogTail(log);
+        if (!tail.empty()) {
+            reason += u" " + tail;
+        }
+        FailLayout(path, reason);
+    }
+    return ReadFileBytes(pdf.string());
+}
+
+Text LayoutUnavailableWarning(Language language, const std::string& path) {
+    const Text name = FromUtf8(fs::path(path).filename().string());
+    return Text(Choose(language, u"Hinweis: LibreOffice ist nicht installiert. Die Seiten von \"",
+                       u"Note: LibreOffice is not installed. The pages of \"")) +
+           name +
+           Text(Choose(language,
+                       u"\" sind daher nur so genau, wie das Dokument selbst seine Seitenumbrüche "
+                       u"verzeichnet. Für die gedruckten Seiten installieren Sie LibreOffice "
+                       u"Writer (Paket libreoffice-writer-nogui).",
+                       u"\" are therefore only as exact as the page breaks the document records "
+                       u"itself. For the printed pages, install LibreOffice Writer (package "
+                       u"libreoffice-writer-nogui)."));
+}
+
+Text LayoutRequiredMessage(const std::string& path) {
+    return u"Cannot read the document \"" + FromUtf8(path) +
+           u"\". RTF documents are read through LibreOffice, which is not installed (package "
+           u"libreoffice-writer-nogui).";
+}
+
+}  // namespace lexorim

@@ -1,0 +1,38 @@
+#pragma once
+// Laying a word-processor document out into printed pages with LibreOffice, started headless
+// for one document at a time. The pages come back as a PDF, which the PDF reader turns into
+// page texts.
+
+#include <chrono>
+#include <optional>
+#include <string>
+
+#include "engine/language.h"
+#include "engine/text_helpers.h"
+
+namespace lexorim {
+
+// The office program that lays documents out: $LEXORIM_SOFFICE when it is set (a path or a
+// program name), else "soffice" on the search path. Nothing when it cannot be found.
+std::optional<std::string> FindLayoutProgram();
+
+// How long one document may take before the layout is given up: $LEXORIM_LAYOUT_SECONDS when
+// it holds a positive number, else two minutes.
+std::chrono::seconds LayoutTimeLimit();
+
+// The PDF bytes of the document at `path` as the office program lays it out. Runs `program`
+// with a private profile folder in the system's temporary folder, which is removed afterwards,
+// so that an office program the user has open is neither disturbed nor used. Throws UserError
+// `Cannot lay out the document "PATH". REASON` when the program fails, takes longer than
+// `timeLimit` (it is then stopped) or writes no PDF.
+std::string LayOutAsPdf(const std::string& path, const std::string& program,
+                        std::chrono::seconds timeLimit);
+
+// Shown when a document is read without the office program: its pages are then only as exact
+// as the page breaks the document itself records.
+Text LayoutUnavailableWarning(Language language, const std::string& path);
+
+// The error for a document that only the office program can read (RTF).
+Text LayoutRequiredMessage(const std::string& path);
+
+}  // namespace lexorim

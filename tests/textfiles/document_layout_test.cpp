@@ -1,0 +1,339 @@
+// Documents laid out by an office program. Most cases use a small stand-in program that
+// behaves like LibreOffice's converter; the cases with the real LibreOffice skip when it is
+// not installed and start it as seldom as possible.
+
+#include "textfiles/document_layout.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "engine/errors.h"
+#include "engine/word_pipeline.h"
+#include "temp_folder.h"
+#include "textfiles/document_fixtures.h"
+#include "textfiles/document_readers.h"
+#include "textfiles/word_documents.h"
+
+namespace lexorim {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::MakeDocx;
+using testing::MakePdf;
+using testing::MakeZip;
+using testing::TempFolder;
+
+// Sets an environment variable for the lifetime of the object.
+class ScopedVariable {
+  public:
+    ScopedVariable(const char* name, const std::string& value) : name_(name) {
+        const char* old = std::getenv(name);
+        if (old != nullptr) {
+            old_ = old;
+        }
+        ::setenv(name, value.c_str(), 1);
+    }
+    ScopedVariable(const ScopedVariable&) = delete;
+    ScopedVariable& operator=(const ScopedVariable&) = delete;
+    ~ScopedVariable() {
+        if (old_) {
+            ::setenv(name_, old_->c_str(), 1);
+        } else {
+            ::unsetenv(name_);
+        }
+    }
+
+  private:
+    const char* name_;
+    std::optional<std::string> old_;
+};
+
+struct MessageLog {
+    std::vector<Text> messages;
+    ReadContext Context(Language language = Language::English) {
+        ReadContext context;
+        context.language = language;
+        context.showMessage = [this](TextView message) { messages.emplace_back(message); };
+        return context;
+    }
+};
+
+// A stand-in for soffice: records its arguments, then runs `body` (a shell snippet that sees
+// the output folder in $out and the source in $src).
+std::string InstallFakeOffice(const TempFolder& folder, const std::string& body) {
+    const std::string script = "#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\"; done > '" +
+                               folder.file("arguments") +
+                               "'\nout=''\nwhile [ $# -gt 1 ]; do\n"
+                               "  if [ \"$1\" = --outdir ]; then out=$2; fi\n  shift\ndone\n"
+                               "src=$1\n" +
+                               body + "\n";
+    const std::string path = folder.write("fake-soffice", script);
+    ::chmod(path.c_str(), 0755);
+    return path;
+}
+
+// The "lexorim-layout-*" folders left in a temporary folder.
+std::vector<std::string> LayoutFoldersIn(const fs::path& folder) {
+    std::vector<std::string> left;
+    for (const auto& entry : fs::directory_iterator(folder)) {
+        if (entry.path().filename().string().starts_with("lexorim-layout-")) {
+            left.push_back(entry.path().filename().string());
+        }
+    }
+    return left;
+}
+
+const std::string kTwoPageDocx =
+    MakeDocx("<w:p><w:r><w:t>Erste</w:t></w:r></w:p><w:p><w:r><w:t>Zweite</w:t></w:r></w:p>");
+
+TEST(DocumentLayout, PagesComeFromThePdfOfTheOfficeProgram) {
+    TempFolder folder;
+    const std::string pdf = folder.write("laid-out.pdf", MakePdf({{"Erste"}, {"Zweite"}}));
+    const ScopedVariable office(
+        "LEXORIM_SOFFICE",
+        InstallFakeOffice(folder, "mkdir -p \"$out\"\ncp '" + pdf + "' \"$out/document.pdf\""));
+    fs::create_directory(folder.path() / "tmp");
+    const ScopedVariable temp("TMPDIR", folder.file("tmp"));
+    const std::string source = folder.write("-buch name.docx", kTwoPageDocx);
+    MessageLog log;
+    EXPECT_EQ(ReadWordDocument(source, -1, log.Context()),
+              u"Erste\r\n\r\n1\r\nZweite\r\n\r\n2\r\n");
+    EXPECT_EQ(ReadWordDocument(source, 1, log.Context()), u"Erste\r\n\r\n1\r\n");
+    EXPECT_TRUE(log.messages.empty());
+    // A private profile in the temporary folder, headless, and a copy of the document whose
+    // name cannot be taken for an option; nothing is left behind.
+    const Text argumentLines = FromUtf8(TempFolder::read(folder.file("arguments")));
+    const std::vector<TextView> arguments = SplitLines(argumentLines);
+    ASSERT_GE(arguments.size(), 4u);
+    EXPECT_TRUE(arguments[0].starts_with(u"-env:UserInstallation=file://" +
+                                         FromUtf8(folder.file("tmp/lexorim-layout-"))))
+        << ToUtf8(arguments[0]);
+    EXPECT_NE(std::find(arguments.begin(), arguments.end(), TextView(u"--headless")),
+              arguments.end());
+    EXPECT_NE(std::find_if(arguments.begin(), arguments.end(),
+                           [](TextView a) { return a.ends_with(u"/document.docx"); }),
+              arguments.end());
+    EXPECT_TRUE(LayoutFoldersIn(folder.path() / "tmp").empty());
+}
+
+TEST(DocumentLayout, AFailedLayoutIsAnErrorNamingTheFile) {
+    TempFolder folder;
+    fs::create_directory(folder.path() / "tmp");
+    const ScopedVariable temp("TMPDIR", folder.file("tmp"));
+    const ScopedVariable limit("LEXORIM_LAYOUT_SECONDS", "1");
+    const std::string source = folder.write("buch.docx", kTwoPageDocx);
+    const struct {
+        const char* what;
+        std::string body;
+        Text reason;
+    } cases[] = {
+        {"exits with an error", "echo 'Error: source file could not be loaded'\nexit 3",
+         u"LibreOffice ended with status 3. Error: source file could not be loaded"},
+        {"writes no PDF", "exit 0", u"LibreOffice wrote no pages."},
+        {"writes a broken PDF", "mkdir -p \"$out\"\necho broken > \"$out/document.pdf\"",
+         u"LibreOffice wrote pages that cannot be read."},
+        {"takes too long", "sleep 30", u"LibreOffice did not finish within 1 s."},
+    };
+    for (const auto& c : cases) {
+        const ScopedVariable office("LEXORIM_SOFFICE", InstallFakeOffice(folder, c.body));
+        MessageLog log;
+        try {
+            ReadWordDocument(source, -1, log.Context());
+            ADD_FAILURE() << c.what << ": no error";
+        } catch (const UserError& error) {
+            EXPECT_EQ(error.text(),
+                      u"Cannot lay out the document \"" + FromUtf8(source) + u"\". " + c.reason)
+                << c.what;
+        }
+        EXPECT_TRUE(LayoutFoldersIn(folder.path() / "tmp").empty()) << c.what;
+    }
+}
+
+TEST(DocumentLayout, WithoutTheOfficeProgramDocumentsAreReadNativelyWithAWarning) {
+    TempFolder folder;
+    const ScopedVariable office("LEXORIM_SOFFICE", folder.file("no-such-soffice"));
+    EXPECT_FALSE(FindLayoutProgram().has_value());
+    const std::string docx = folder.write("buch.docx", kTwoPageDocx);
+    for (const Language language : {Language::German, Language::English}) {
+        MessageLog log;
+        EXPECT_EQ(ReadWordDocument(docx, -1, log.Context(language)),
+                  u"Erste\r\nZweite\r\n\r\n1\r\n");
+        ASSERT_EQ(log.messages.size(), 1u);
+        EXPECT_EQ(log.messages[0], LayoutUnavailableWarning(language, docx));
+        EXPECT_NE(log.messages[0].find(u"\"buch.docx\""), Text::npos);
+    }
+    EXPECT_NE(LayoutUnavailableWarning(Language::German, docx),
+              LayoutUnavailableWarning(Language::English, docx));
+    // RTF has no native reader: a clear error instead of an empty index.
+    for (const char* name : {"brief.rtf", "brief-rtf.doc"}) {
+        const std::string rtf = folder.write(name, "{\\rtf1\\ansi Hallo\\par}");
+        EXPECT_EQ(DetectDocumentFormat(rtf), DocumentFormat::Rtf) << name;
+        try {
+            ReadWordDocument(rtf, -1);
+            ADD_FAILURE() << name << ": no error";
+        } catch (const UserError& error) {
+            EXPECT_EQ(error.text(), LayoutRequiredMessage(rtf));
+        }
+    }
+}
+
+// Word records where its pages started and how many there were; such a document is read as it
+// is, without starting the office program.
+TEST(DocumentLayout, ADocxThatRecordsItsWholeLayoutIsReadNatively) {
+    TempFolder folder;
+    const ScopedVariable office("LEXORIM_SOFFICE", InstallFakeOffice(folder, "exit 1"));
+    const std::string body =
+        "<w:p><w:r><w:t>Erste</w:t></w:r></w:p>"
+        "<w:p><w:r><w:lastRenderedPageBreak/><w:t>Zweite</w:t></w:r></w:p>";
+    auto package = [&](const std::string& application, const std::string& pages) {
+        return MakeZip(
+            {{"[Content_Types].xml", "<Types>wordprocessingml</Types>"},
+             {"word/document.xml", testing::DocxDocumentXml(body)},
+             {"docProps/app.xml", "<Properties><Application>" + application +
+                                      "</Application><Pages>" + pages + "</Pages></Properties>"}});
+    };
+    MessageLog log;
+    EXPECT_EQ(ReadWordDocument(folder.write("word.docx", package("Microsoft Office Word", "2")), -1,
+                               log.Context()),
+              u"Erste\r\n\r\n1\r\nZweite\r\n\r\n2\r\n");
+    EXPECT_TRUE(log.messages.empty());
+    // A page count that does not match, or one written by another program, is not trusted.
+    for (const auto& [application, pages] :
+         {std::pair{"Microsoft Office Word", "3"}, std::pair{"LibreOffice/7.4", "2"}}) {
+        EXPECT_THROW(ReadWordDocument(folder.write("other.docx", package(application, pages)), -1,
+                                      log.Context()),
+                     UserError)
+            << application << " " << pages;
+    }
+}
+
+TEST(RecordsItsWholeLayout, NeedsWordsCountAndRecordedPageStarts) {
+    DocumentPages pages;
+    pages.pages = {u"a", u"b"};
+    EXPECT_FALSE(RecordsItsWholeLayout(pages));
+    pages.statedPageCount = 2;
+    EXPECT_FALSE(RecordsItsWholeLayout(pages));
+    pages.recordedPageStarts = 1;
+    EXPECT_TRUE(RecordsItsWholeLayout(pages));
+    pages.statedPageCount = 3;
+    EXPECT_FALSE(RecordsItsWholeLayout(pages));
+    pages.pages = {u"a"};
+    pages.statedPageCount = 1;
+    pages.recordedPageStarts = 0;
+    EXPECT_TRUE(RecordsItsWholeLayout(pages));
+}
+
+// ---------------------------------------------------------------------------------------------
+// With the real LibreOffice: books written by pandoc and by LibreOffice, made once for all
+// cases by scripts/make-document-fixtures.
+
+class LaidOutBooks : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() {
+        if (!FindLayoutProgram() || std::system("command -v pandoc >/dev/null 2>&1") != 0) {
+            return;
+        }
+        folder_ = new TempFolder();
+        const std::string command = std::string(LEXORIM_SOURCE_DIR) +
+                                    "/scripts/make-document-fixtures '" + folder_->file("books") +
+                                    "'";
+        made_ = std::system(command.c_str()) == 0;
+    }
+    static void TearDownTestSuite() {
+        delete folder_;
+        folder_ = nullptr;
+    }
+    void SetUp() override {
+        if (folder_ == nullptr) {
+            GTEST_SKIP() << "LibreOffice (soffice) or pandoc is not installed";
+        }
+        ASSERT_TRUE(made_) << "scripts/make-document-fixtures failed";
+    }
+    static std::string Book(const std::string& name) { return folder_->file("books/" + name); }
+
+    static TempFolder* folder_;
+    static bool made_;
+};
+
+TempFolder* LaidOutBooks::folder_ = nullptr;
+bool LaidOutBooks::made_ = false;
+
+using PagesOfWords = std::map<Text, std::set<Text>>;
+
+// Every word of each page, with the page's number line.
+PagesOfWords WordPages(const std::vector<Text>& pages, const std::vector<Text>& numbers) {
+    WordCriteria criteria;
+    criteria.useNegativeList = false;
+    criteria.markCombined = false;
+    const WordPipeline pipeline({criteria, false}, {}, {});
+    PagesOfWords result;
+    for (size_t i = 0; i < pages.size(); ++i) {
+        const Text number = i < numbers.size() ? numbers[i] : DecimalText(int64_t(i) + 1);
+        pipeline.FilterPageWords(
+            pages[i], number, u"-",
+            [&](TextView word, TextView key, TextView) { result[Text(word)].insert(Text(key)); });
+    }
+    return result;
+}
+
+// The pages of the document as the index run takes them: the text between number lines.
+PagesOfWords WordPagesOfDocument(const std::string& path) {
+    const std::optional<PagedDocument> document = ReadPagedDocument(path);
+    EXPECT_TRUE(document.has_value()) << path;
+    if (!document) {
+        return {};
+    }
+    const std::vector<TextView> lines = SplitLines(document->text);
+    std::vector<Text> pages;
+    std::vector<Text> numbers;
+    int64_t next = 0;
+    for (const PageNumberLine& page : document->pageNumbers) {
+        Text text;
+        for (int64_t line = next; line < page.line; ++line) {
+            text += lines[static_cast<size_t>(line)];
+            text += u"\r\n";
+        }
+        pages.push_back(text);
+        numbers.push_back(page.number);
+        next = page.line + 1;
+    }
+    return WordPages(pages, numbers);
+}
+
+// One case for all books, so that the fixtures are made once.
+TEST_F(LaidOutBooks, EveryWordIsOnThePagesOfTheOfficePdfExport) {
+    // RTF is recognised by its content also under a Word name.
+    fs::copy_file(Book("pandoc-rtf.rtf"), Book("pandoc-rtf-named.doc"));
+    fs::copy_file(Book("reference/pandoc-rtf.pdf"), Book("reference/pandoc-rtf-named.pdf"));
+    EXPECT_EQ(DetectDocumentFormat(Book("pandoc-rtf-named.doc")), DocumentFormat::Rtf);
+    EXPECT_EQ(DetectDocumentFormat(Book("office-rtf.rtf")), DocumentFormat::Rtf);
+    EXPECT_EQ(DetectDocumentFormat(Book("office-doc.doc")), DocumentFormat::Doc);
+    for (const std::string name :
+         {"pandoc-docx.docx", "pandoc-odt.odt", "pandoc-rtf.rtf", "pandoc-rtf-named.doc",
+          "office-docx.docx", "office-odt.odt", "office-doc.doc", "office-rtf.rtf"}) {
+        const std::string stem = name.substr(0, name.find('.'));
+        const std::optional<DocumentPages> reference =
+            ReadPdfPages(TempFolder::read(Book("reference/" + stem + ".pdf")), -1);
+        ASSERT_TRUE(reference.has_value()) << name;
+        // Long enough that the layout adds page breaks of its own to the hard ones.
+        EXPECT_GE(reference->pages.size(), 9u) << name;
+        const PagesOfWords expected = WordPages(reference->pages, {});
+        const PagesOfWords actual = WordPagesOfDocument(Book(name));
+        EXPECT_EQ(actual.size(), expected.size()) << name;
+        for (const auto& [word, pages] : expected) {
+            const auto found = actual.find(word);
+            ASSERT_NE(found, actual.end()) << name << ": " << ToUtf8(word);
+            EXPECT_EQ(found->second, pages) << name << ": " << ToUtf8(word);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace lexorim

@@ -28,6 +28,9 @@ class PageCollector {
     // would start a page anyway.
     void SoftBreak();
 
+    // The index of the page that the next content goes to.
+    size_t PageOfNextContent() const { return pages_.size() + (breakPending_ ? 1 : 0); }
+
     // True when nothing has been written on the page that the next content goes to.
     bool AtPageStart() const { return breakPending_ || current_.empty(); }
 

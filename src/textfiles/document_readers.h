@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "engine/text_helpers.h"
+#include "textfiles/page_numbering.h"
 
 namespace lexorim {
 
@@ -19,6 +20,8 @@ struct DocumentPages {
     // starts of that layout the document recorded in its text.
     std::optional<size_t> statedPageCount;
     size_t recordedPageStarts = 0;
+    // The document's own page numbering, section by section (empty when it numbers 1 to n).
+    std::vector<NumberingSection> numbering;
 };
 
 // True when the pages read from the document itself are the pages its word processor laid

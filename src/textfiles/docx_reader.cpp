@@ -70,6 +70,9 @@ class DocxWalker {
           pPr_(w, "pPr"),
           pageBreakBefore_(w, "pageBreakBefore"),
           sectPr_(w, "sectPr"),
+          pgNumType_(w, "pgNumType"),
+          fmt_(w, "fmt"),
+          start_(w, "start"),
           type_(w, "type"),
           val_(w, "val"),
           alternateContent_(mc, "AlternateContent"),
@@ -99,6 +102,19 @@ class DocxWalker {
 
     std::vector<Text> TakePages() { return pages_.TakePages(); }
     size_t renderedBreaks() const { return renderedBreaks_; }
+
+    // Ends the section being read with the section properties that close it.
+    void EndSection(const pugi::xml_node& sectionProperties) {
+        const pugi::xml_node numbering = sectionProperties.child(pgNumType_.c_str());
+        section_.format = FormatOf(numbering.attribute(fmt_.c_str()).value());
+        const pugi::xml_attribute start = numbering.attribute(start_.c_str());
+        if (start) {
+            section_.start = start.as_llong(1);
+        }
+        sections_.push_back(std::move(section_));
+        section_ = {};
+    }
+    std::vector<NumberingSection> TakeSections() { return std::move(sections_); }
 
   private:
     struct ParagraphState {
@@ -141,8 +157,36 @@ class DocxWalker {
         if (state.breakPending) {
             pages_.HardBreak();
         }
-        if (EndsSectionWithNewPage(properties.child(sectPr_.c_str()))) {
+        const pugi::xml_node sectionProperties = properties.child(sectPr_.c_str());
+        if (sectionProperties) {
+            EndSection(sectionProperties);
+        }
+        if (EndsSectionWithNewPage(sectionProperties)) {
             pages_.SoftBreak();
+        }
+    }
+
+    static PageNumberFormat FormatOf(std::string_view format) {
+        if (format == "lowerRoman")
+            return PageNumberFormat::LowerRoman;
+        if (format == "upperRoman")
+            return PageNumberFormat::UpperRoman;
+        if (format == "lowerLetter")
+            return PageNumberFormat::LowerLetter;
+        if (format == "upperLetter")
+            return PageNumberFormat::UpperLetter;
+        return PageNumberFormat::Decimal;
+    }
+
+    // The section's first page and first characters, for its page numbers.
+    void NoteSectionText(TextView text) {
+        constexpr size_t kKept = 80;
+        if (!section_.recordedFirstPage) {
+            section_.recordedFirstPage = pages_.PageOfNextContent();
+        }
+        if (section_.firstText.size() < kKept) {
+            section_.firstText.append(text.substr(0, kKept - section_.firstText.size()));
+            section_.firstText += u' ';
         }
     }
 
@@ -214,6 +258,7 @@ class DocxWalker {
             pages_.HardBreak();
             state.breakPending = false;
         }
+        NoteSectionText(text);
         pages_.Append(text);
     }
 
@@ -243,12 +288,14 @@ class DocxWalker {
     }
 
     const QName p_, r_, t_, tab_, ptab_, br_, cr_, noBreakHyphen_, lastRenderedPageBreak_, tr_, tc_,
-        del_, moveFrom_, txbxContent_, pPr_, pageBreakBefore_, sectPr_, type_, val_,
-        alternateContent_, fallback_;
+        del_, moveFrom_, txbxContent_, pPr_, pageBreakBefore_, sectPr_, pgNumType_, fmt_, start_,
+        type_, val_, alternateContent_, fallback_;
     PageCollector pages_;
     int* rowBreaks_ = nullptr;  // the breaks taken in the innermost table row being read
     int cellBreaks_ = 0;
     size_t renderedBreaks_ = 0;
+    NumberingSection section_;  // the section being read
+    std::vector<NumberingSection> sections_;
 };
 
 // The page count Word stored with the document (docProps/app.xml). Other programs store counts
@@ -298,8 +345,16 @@ std::optional<DocumentPages> ReadDocxPages(std::string_view bytes) {
     }
     DocxWalker walker(w, mc);
     walker.Block(body, 0);
+    // The last section is closed by the properties at the end of the body.
+    walker.EndSection(body.child(QName(w, "sectPr").c_str()));
     DocumentPages pages;
     pages.pages = walker.TakePages();
+    if (std::vector<NumberingSection> sections = walker.TakeSections();
+        DefinesOwnNumbering(sections)) {
+        pages.numbering = std::move(sections);
+        pages.numberLines =
+            NumberPages(pages.pages.size(), pages.numbering, RecordedFirstPages(pages.numbering));
+    }
     pages.statedPageCount = PageCountStatedByWord(*archive);
     pages.recordedPageStarts = walker.renderedBreaks();
     return pages;

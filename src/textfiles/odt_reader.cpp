@@ -45,6 +45,8 @@ struct StyleInfo {
     std::optional<bool> breakBefore;  // absent when the style leaves it to its parent
     std::optional<bool> breakAfter;
     bool startsMasterPage = false;
+    std::string masterPage;
+    std::optional<int64_t> pageNumber;  // the number its first page gets ("auto": nothing)
 };
 
 // The paragraph and table styles of one or more style parts, by family and name.
@@ -65,8 +67,13 @@ class StyleTable {
             info.parent = style.attribute((ns.style + "parent-style-name").c_str()).value();
             info.breakBefore = BreakValue(properties.attribute((ns.fo + "break-before").c_str()));
             info.breakAfter = BreakValue(properties.attribute((ns.fo + "break-after").c_str()));
-            info.startsMasterPage =
-                *style.attribute((ns.style + "master-page-name").c_str()).value() != '\0';
+            info.masterPage = style.attribute((ns.style + "master-page-name").c_str()).value();
+            info.startsMasterPage = !info.masterPage.empty();
+            const pugi::xml_attribute pageNumber =
+                properties.attribute((ns.style + "page-number").c_str());
+            if (pageNumber && std::string_view(pageNumber.value()) != "auto") {
+                info.pageNumber = pageNumber.as_llong(1);
+            }
             const std::string name = style.attribute((ns.style + "name").c_str()).value();
             styles_[{family, name}] = std::move(info);
         }
@@ -82,7 +89,64 @@ class StyleTable {
         return Inherited(family, name, &StyleInfo::breakAfter);
     }
 
+    // The style's own master page, which starts a page with that page style; nothing when it
+    // has none.
+    const StyleInfo* MasterPageStart(const std::string& family, const std::string& name) const {
+        const StyleInfo* own = Find(family, name);
+        return own != nullptr && own->startsMasterPage ? own : nullptr;
+    }
+
+    // The page number formats of the page styles (master pages) of styles.xml.
+    void AddMasterPagesOf(const pugi::xml_node& root, const Prefixes& ns) {
+        std::map<std::string, PageNumberFormat> layouts;
+        const pugi::xml_node automatic = root.child((ns.office + "automatic-styles").c_str());
+        // Named, because the ranges below keep only a pointer to the name.
+        const QName pageLayout(ns.style, "page-layout");
+        const QName masterPage(ns.style, "master-page");
+        for (const pugi::xml_node& layout : automatic.children(pageLayout.c_str())) {
+            const std::string_view format =
+                layout.child((ns.style + "page-layout-properties").c_str())
+                    .attribute((ns.style + "num-format").c_str())
+                    .value();
+            layouts[layout.attribute((ns.style + "name").c_str()).value()] = FormatOf(format);
+        }
+        const pugi::xml_node masters = root.child((ns.office + "master-styles").c_str());
+        for (const pugi::xml_node& master : masters.children(masterPage.c_str())) {
+            const std::string name = master.attribute((ns.style + "name").c_str()).value();
+            const auto layout =
+                layouts.find(master.attribute((ns.style + "page-layout-name").c_str()).value());
+            const PageNumberFormat format =
+                layout == layouts.end() ? PageNumberFormat::Decimal : layout->second;
+            masterFormats_[name] = format;
+            if (firstMaster_.empty()) {
+                firstMaster_ = name;
+            }
+        }
+    }
+
+    PageNumberFormat MasterPageFormat(const std::string& name) const {
+        const auto found = masterFormats_.find(name);
+        return found == masterFormats_.end() ? PageNumberFormat::Decimal : found->second;
+    }
+
+    // The page style of pages that no paragraph chose one for.
+    std::string DefaultMasterPage() const {
+        return masterFormats_.contains("Standard") ? "Standard" : firstMaster_;
+    }
+
   private:
+    static PageNumberFormat FormatOf(std::string_view format) {
+        if (format == "i")
+            return PageNumberFormat::LowerRoman;
+        if (format == "I")
+            return PageNumberFormat::UpperRoman;
+        if (format == "a")
+            return PageNumberFormat::LowerLetter;
+        if (format == "A")
+            return PageNumberFormat::UpperLetter;
+        return PageNumberFormat::Decimal;
+    }
+
     static std::optional<bool> BreakValue(const pugi::xml_attribute& attribute) {
         if (!attribute) {
             return std::nullopt;
@@ -112,6 +176,8 @@ class StyleTable {
     }
 
     std::map<std::pair<std::string, std::string>, StyleInfo> styles_;
+    std::map<std::string, PageNumberFormat> masterFormats_;
+    std::string firstMaster_;
 };
 
 class OdtWalker {
@@ -133,7 +199,9 @@ class OdtWalker {
           tableStyleName_(ns.table, "style-name"),
           annotation_(ns.office, "annotation"),
           forms_(ns.office, "forms"),
-          draw_(ns.draw) {}
+          draw_(ns.draw) {
+        section_.format = styles_.MasterPageFormat(styles_.DefaultMasterPage());
+    }
 
     void Block(const pugi::xml_node& container, int depth) {
         if (depth > kMaxDepth) {
@@ -157,6 +225,13 @@ class OdtWalker {
 
     std::vector<Text> TakePages() { return pages_.TakePages(); }
 
+    // The sections of page styles, the last one closed.
+    std::vector<NumberingSection> TakeSections() {
+        sections_.push_back(std::move(section_));
+        section_ = {};
+        return std::move(sections_);
+    }
+
   private:
     bool Skipped(const pugi::xml_node& node) const {
         // Notes, comments, frames and the record of deleted text are outside the text flow;
@@ -166,8 +241,36 @@ class OdtWalker {
                std::string_view(node.name()).starts_with(draw_);
     }
 
+    // A paragraph or table whose style names a page style starts a section of its own.
+    void StartSectionIfNamed(const std::string& family, const std::string& style) {
+        const StyleInfo* start = styles_.MasterPageStart(family, style);
+        if (start == nullptr) {
+            return;
+        }
+        sections_.push_back(std::move(section_));
+        section_ = {};
+        section_.format = styles_.MasterPageFormat(start->masterPage);
+        section_.start = start->pageNumber;
+    }
+
+    // Text of the page; the section notes where it starts and how it begins.
+    void AppendText(TextView text) {
+        constexpr size_t kKept = 80;
+        if (text.empty()) {
+            return;
+        }
+        if (!section_.recordedFirstPage) {
+            section_.recordedFirstPage = pages_.PageOfNextContent();
+        }
+        if (section_.firstText.size() < kKept) {
+            section_.firstText.append(text.substr(0, kKept - section_.firstText.size()));
+        }
+        pages_.Append(text);
+    }
+
     void Table(const pugi::xml_node& table, int depth) {
         const std::string style = table.attribute(tableStyleName_.c_str()).value();
+        StartSectionIfNamed("table", style);
         if (styles_.BreaksBefore("table", style)) {
             pages_.SoftBreak();
         }
@@ -179,6 +282,7 @@ class OdtWalker {
 
     void Paragraph(const pugi::xml_node& paragraph, int depth) {
         const std::string style = paragraph.attribute(textStyleName_.c_str()).value();
+        StartSectionIfNamed("paragraph", style);
         if (styles_.BreaksBefore("paragraph", style)) {
             pages_.SoftBreak();
         }
@@ -205,13 +309,13 @@ class OdtWalker {
             if (s_.Names(child)) {
                 const int count =
                     std::clamp(child.attribute(c_.c_str()).as_int(1), 1, kMaxRepeatedSpaces);
-                pages_.Append(Text(static_cast<size_t>(count), u' '));
+                AppendText(Text(static_cast<size_t>(count), u' '));
                 afterSpace = false;
             } else if (tab_.Names(child)) {
-                pages_.Append(u'\t');
+                AppendText(u"\t");
                 afterSpace = false;
             } else if (lineBreak_.Names(child)) {
-                pages_.Append(u'\r');
+                AppendText(u"\r");
                 afterSpace = false;
             } else if (softPageBreak_.Names(child)) {
                 pages_.SoftBreak();
@@ -232,7 +336,7 @@ class OdtWalker {
             collapsed += space ? u' ' : c;
             afterSpace = space;
         }
-        pages_.Append(collapsed);
+        AppendText(collapsed);
     }
 
     const StyleTable& styles_;
@@ -240,6 +344,8 @@ class OdtWalker {
         textStyleName_, table_, tableStyleName_, annotation_, forms_;
     const std::string draw_;
     PageCollector pages_;
+    NumberingSection section_;  // the section being read
+    std::vector<NumberingSection> sections_;
 };
 
 }  // namespace
@@ -272,6 +378,7 @@ std::optional<DocumentPages> ReadOdtPages(std::string_view bytes) {
         const pugi::xml_node stylesRoot = stylesDocument.document_element();
         const Prefixes stylesNs(stylesRoot);
         styles.AddStylesOf(stylesRoot.child((stylesNs.office + "styles").c_str()), stylesNs);
+        styles.AddMasterPagesOf(stylesRoot, stylesNs);
     }
     styles.AddStylesOf(root.child((ns.office + "automatic-styles").c_str()), ns);
 
@@ -279,6 +386,12 @@ std::optional<DocumentPages> ReadOdtPages(std::string_view bytes) {
     walker.Block(text, 0);
     DocumentPages pages;
     pages.pages = walker.TakePages();
+    if (std::vector<NumberingSection> sections = walker.TakeSections();
+        DefinesOwnNumbering(sections)) {
+        pages.numbering = std::move(sections);
+        pages.numberLines =
+            NumberPages(pages.pages.size(), pages.numbering, RecordedFirstPages(pages.numbering));
+    }
     return pages;
 }
 

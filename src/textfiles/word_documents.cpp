@@ -99,6 +99,12 @@ std::optional<DocumentPages> ReadWordProcessorPages(const std::string& path, int
         return native;  // not a valid document, or exact as it is
     }
     if (std::optional<DocumentPages> laidOut = LaidOutPages(path, pageLimit, context)) {
+        // The layout keeps the document's own page numbers: each section is found on the
+        // laid-out pages by its text.
+        if (!native->numbering.empty()) {
+            laidOut->numberLines = NumberPages(laidOut->pages.size(), native->numbering,
+                                               LocateSections(laidOut->pages, native->numbering));
+        }
         return laidOut;
     }
     if (context.layout == DocumentLayout::Automatic) {

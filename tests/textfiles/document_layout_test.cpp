@@ -9,6 +9,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <set>
 #include <string>
@@ -307,8 +308,12 @@ PagesOfWords WordPagesOfDocument(const std::string& path) {
     return WordPages(pages, numbers);
 }
 
+void ExpectPagesCarryTheNumbersTheDocumentDefines(
+    const std::function<std::string(const std::string&)>& Book);
+
 // One case for all books, so that the fixtures are made once.
-TEST_F(LaidOutBooks, EveryWordIsOnThePagesOfTheOfficePdfExport) {
+TEST_F(LaidOutBooks, EveryWordIsOnThePagesAndNumbersOfTheOfficePdfExport) {
+    ExpectPagesCarryTheNumbersTheDocumentDefines(&LaidOutBooks::Book);
     // RTF is recognised by its content also under a Word name.
     fs::copy_file(Book("pandoc-rtf.rtf"), Book("pandoc-rtf-named.doc"));
     fs::copy_file(Book("reference/pandoc-rtf.pdf"), Book("reference/pandoc-rtf-named.pdf"));
@@ -333,6 +338,42 @@ TEST_F(LaidOutBooks, EveryWordIsOnThePagesOfTheOfficePdfExport) {
             EXPECT_EQ(found->second, pages) << name << ": " << ToUtf8(word);
         }
     }
+}
+
+// The number each page of a PDF shows in its footer: its last line.
+std::vector<Text> FooterNumbers(const std::vector<Text>& pages) {
+    std::vector<Text> numbers;
+    for (const Text& page : pages) {
+        const std::vector<Text> lines = SplitAt(TrimBlanksAndControls(page), u"\r");
+        numbers.emplace_back(TrimBlanksAndControls(lines.back()));
+    }
+    return numbers;
+}
+
+// Front matter in roman numerals, chapters from 1: the numbers the user sees in the word
+// processor, whatever path the document takes.
+void ExpectPagesCarryTheNumbersTheDocumentDefines(
+    const std::function<std::string(const std::string&)>& Book) {
+    for (const std::string name : {"numbered-odt.odt", "numbered-docx.docx"}) {
+        const std::string stem = name.substr(0, name.find('.'));
+        const std::optional<DocumentPages> reference =
+            ReadPdfPages(TempFolder::read(Book("reference/" + stem + ".pdf")), -1);
+        ASSERT_TRUE(reference.has_value()) << name;
+        const std::vector<Text> numbers = FooterNumbers(reference->pages);
+        ASSERT_GE(numbers.size(), 5u);
+        EXPECT_EQ(numbers[0], u"i") << name;
+        const PagesOfWords expected = WordPages(reference->pages, numbers);
+        const PagesOfWords actual = WordPagesOfDocument(Book(name));
+        EXPECT_EQ(actual, expected) << name;
+    }
+    // Word's own record of its pages, with a roman first section.
+    const std::optional<PagedDocument> word = ReadPagedDocument(Book("word.docx"));
+    ASSERT_TRUE(word.has_value());
+    std::vector<Text> numbers;
+    for (const PageNumberLine& page : word->pageNumbers) {
+        numbers.push_back(page.number);
+    }
+    EXPECT_EQ(numbers, (std::vector<Text>{u"i", u"ii", u"1", u"2", u"3"}));
 }
 
 }  // namespace

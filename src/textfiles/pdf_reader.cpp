@@ -5,9 +5,12 @@
 #include <poppler-global.h>
 #include <poppler-page.h>
 
+#include <unicode/uchar.h>
+
 #include <climits>
 #include <memory>
 #include <mutex>
+#include <vector>
 
 #include "textfiles/document_pages.h"
 #include "textfiles/document_readers.h"
@@ -53,6 +56,78 @@ Text NormalizePageText(const Text& raw) {
     return text;
 }
 
+bool IsLineEndHyphen(char16_t c) {
+    return c == u'-' || c == u'\u2010';
+}
+
+bool IsLineBreak(char16_t c) {
+    return c == u'\n' || c == u'\r';
+}
+
+// A hyphen at a line end that stays in the text: the word parts around it, and the hyphen.
+struct KeptHyphen {
+    Text before;
+    Text after;
+    char16_t hyphen;
+};
+
+// Poppler joins the parts of every word that is hyphenated at a line end. That is right for a
+// word split by hyphenation ("Mitglied-" / "schaft"), but a hyphen followed by a capital letter
+// belongs to a compound ("Debian-" / "Maschinen") and must stay. The raw text, which keeps the
+// lines as they are, tells where such hyphens stand.
+std::vector<KeptHyphen> CapitalisedLineEndHyphens(const Text& raw) {
+    std::vector<KeptHyphen> kept;
+    for (size_t i = 0; i + 1 < raw.size(); ++i) {
+        if (!IsLineEndHyphen(raw[i]) || !IsLineBreak(raw[i + 1]) || i == 0 ||
+            !u_isalnum(raw[i - 1])) {
+            continue;
+        }
+        size_t next = i + 1;
+        while (next < raw.size() && (IsLineBreak(raw[next]) || raw[next] == u'\f')) {
+            ++next;
+        }
+        if (next >= raw.size() || !u_isupper(raw[next])) {
+            continue;
+        }
+        size_t start = i;
+        while (start > 0 && u_isalnum(raw[start - 1])) {
+            --start;
+        }
+        size_t end = next;
+        while (end < raw.size() && u_isalnum(raw[end])) {
+            ++end;
+        }
+        kept.push_back({raw.substr(start, i - start), raw.substr(next, end - next), raw[i]});
+    }
+    return kept;
+}
+
+// Puts the kept hyphens back where poppler joined their parts, in reading order.
+Text RestoreKeptHyphens(Text text, const std::vector<KeptHyphen>& kept) {
+    size_t from = 0;
+    for (const KeptHyphen& hyphen : kept) {
+        const Text joined = hyphen.before + hyphen.after;
+        size_t at = text.find(joined, from);
+        if (at == Text::npos) {
+            at = text.find(joined);  // the reading order may differ from the raw order
+        }
+        if (at == Text::npos) {
+            continue;  // not joined: the hyphen is still there
+        }
+        text.insert(at + hyphen.before.size(), 1, hyphen.hyphen);
+        from = at + joined.size() + 1;
+    }
+    return text;
+}
+
+// The text of a page in reading order, with its line-end hyphens as the rules above keep them.
+Text PageText(const poppler::page& page) {
+    Text text = ToText(page.text(poppler::rectf(), poppler::page::non_raw_non_physical_layout));
+    const Text raw = ToText(page.text(poppler::rectf(), poppler::page::raw_order_layout));
+    const std::vector<KeptHyphen> kept = CapitalisedLineEndHyphens(raw);
+    return kept.empty() ? text : RestoreKeptHyphens(std::move(text), kept);
+}
+
 // The printed label of a page; a page whose label is empty or missing keeps its position number.
 Text NumberLineOf(const poppler::page& page, size_t index) {
     Text label = ToText(page.label());
@@ -89,8 +164,7 @@ std::optional<DocumentPages> ReadPdfPages(std::string_view bytes, int pageLimit)
             result.numberLines.push_back(DecimalText(static_cast<int64_t>(i) + 1));
             continue;
         }
-        result.pages.push_back(NormalizePageText(
-            ToText(page->text(poppler::rectf(), poppler::page::non_raw_non_physical_layout))));
+        result.pages.push_back(NormalizePageText(PageText(*page)));
         result.numberLines.push_back(NumberLineOf(*page, i));
     }
     return result;

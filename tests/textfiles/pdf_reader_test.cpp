@@ -2,10 +2,10 @@
 
 #include <string>
 
+#include "temp_folder.h"
 #include "textfiles/document_fixtures.h"
 #include "textfiles/document_pages.h"
 #include "textfiles/document_readers.h"
-#include "temp_folder.h"
 
 namespace lexorim {
 namespace {
@@ -107,6 +107,51 @@ TEST(PdfReader, DamagedFilesNeverCrash) {
         (void)Read(flipped);
     }
     SUCCEED();
+}
+
+// A hyphen at a line end joins the parts of a hyphenated word, but stays in a compound whose
+// second part starts with a capital letter.
+void ExpectLineEndHyphensResolved(const std::string& pdf, TextView lastCompound) {
+    const std::optional<DocumentPages> pages = ReadPdfPages(pdf, -1);
+    ASSERT_TRUE(pages.has_value());
+    ASSERT_EQ(pages->pages.size(), 1u);
+    const Text& text = pages->pages[0];
+    for (const TextView expected : {TextView(u"Debian-Maschinen"), TextView(u"Mitgliedschaft"),
+                                    TextView(u"Nord-Ostsee"), lastCompound}) {
+        EXPECT_NE(text.find(expected), Text::npos) << ToUtf8(expected) << " in " << ToUtf8(text);
+    }
+    for (const TextView glued : {u"DebianMaschinen", u"NordOstsee", u"BuildA"}) {
+        EXPECT_EQ(text.find(glued), Text::npos) << ToUtf8(glued) << " in " << ToUtf8(text);
+    }
+}
+
+const char* const kHyphenLines[] = {"Die Debian-", "Maschinen laufen. Jede Mitglied-",
+                                    "schaft z\xC3\xA4hlt. Nord-", "Ostsee und Build-",
+                                    "Abh\xC3\xA4ngigkeiten am Ende."};
+
+TEST(PdfReader, LineEndHyphensBeforeCapitalsStay) {
+    // A PDF written by reportlab, as document programs write them: lines of one paragraph.
+    testing::TempFolder folder;
+    const std::string path = folder.file("hyphens.pdf");
+    std::string script = "from reportlab.pdfgen import canvas\nc = canvas.Canvas('" + path +
+                         "')\ny = 800\nfor line in [";
+    for (const char* line : kHyphenLines) {
+        script += "'" + std::string(line) + "',";
+    }
+    script += "]:\n    c.drawString(72, y, line)\n    y -= 14\nc.showPage()\nc.save()\n";
+    folder.write("make.py", script);
+    if (std::system(("/usr/bin/python3 '" + folder.file("make.py") + "' 2>/dev/null").c_str()) !=
+        0) {
+        GTEST_SKIP() << "python3-reportlab is not installed";
+    }
+    ExpectLineEndHyphensResolved(testing::TempFolder::read(path), u"Build-Abh\u00E4ngigkeiten");
+}
+
+TEST(PdfReader, LineEndHyphensInAPdfOfTheTestWriter) {
+    ExpectLineEndHyphensResolved(
+        MakePdf({{"Die Debian-", "Maschinen laufen.", "Jede Mitglied-",
+                  "schaft zaehlt. Nord-Ostsee und Build-", "Ablauf am Ende."}}),
+        u"Build-Ablauf");
 }
 
 }  // namespace

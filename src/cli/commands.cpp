@@ -16,6 +16,7 @@
 #include "textfiles/text_reader.h"
 #include "textfiles/text_writer.h"
 #include "textfiles/word_documents.h"
+#include "textindex/empty_result_hints.h"
 #include "textindex/index_file.h"
 #include "textindex/page_designations.h"
 #include "textindex/text_index_run.h"
@@ -130,6 +131,32 @@ std::vector<Text> DesignationsFor(const Settings& settings, const Source& source
     return ReadOutDesignations(SplitLines(source.text), MakeDesignationCriteria(settings));
 }
 
+// Says on standard error why the index will be empty and what to try; the run goes on as asked.
+void PrintEmptyResultHint(const Source& source, const TextIndexOptions& options, Language language,
+                          std::ostream& err) {
+    std::vector<int64_t> numberLines;
+    if (source.documentDesignations) {
+        for (const Text& item : *source.documentDesignations) {
+            if (const std::optional<int64_t> number = ParseDesignationItem(item).lineNumber) {
+                numberLines.push_back(*number);
+            }
+        }
+    }
+    const EmptyResultFacts facts{.lineMode = options.lineMode,
+                                 .isDocument = source.documentDesignations.has_value(),
+                                 .sourceHasText = HasTextBesidesLines(source.text, numberLines),
+                                 .designationCount = options.designations.size()};
+    const std::optional<Text> hint = EmptyResultHint(facts, language);
+    if (!hint) {
+        return;
+    }
+    err << ToUtf8(*hint) << '\n';
+    if (!facts.isDocument) {
+        err << "  lexorim-cli: --set sz_zeilezuseite=1, or --set sz_laenge=N / sz_zeichbeginn=1 "
+               "sz_zeichen=MARK\n";
+    }
+}
+
 // Without a SOURCE, a configuration that chose a source file names it.
 CommandLine WithConfiguredSource(const CommandLine& line, const Settings& settings) {
     CommandLine effective = line;
@@ -159,6 +186,7 @@ int RunTextCommand(const CommandLine& given, Streams io) {
     TextIndexOptions options = MakeTextIndexOptions(settings);
     options.designations = DesignationsFor(settings, source);
     const OutputSettings outputSettings = OutputFrom(line, settings);
+    PrintEmptyResultHint(source, options, line.language, io.err);
 
     RunProgress progress;
     if (line.progress) {

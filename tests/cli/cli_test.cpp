@@ -96,6 +96,24 @@ TEST_F(CliTest, ReadsPageNumbersFromTheTextByDefault) {
     EXPECT_EQ(above.out, "Index\r\n\r\nB\r\nBirne 17\r\n");
 }
 
+// An empty index for a reason the user can change comes with a hint on standard error; the
+// result and the exit status stay as they are.
+TEST_F(CliTest, HintsWhyAnIndexIsEmpty) {
+    const CliResult noNumbers = Run({"text", "--lang", "en"}, "Der Hund bellt.\r\nAnton kam.\r\n");
+    EXPECT_EQ(noNumbers.status, 0);
+    EXPECT_EQ(noNumbers.out, "Index\r\n");
+    EXPECT_NE(noNumbers.err.find("No page numbers were found"), std::string::npos) << noNumbers.err;
+    EXPECT_NE(noNumbers.err.find("--set sz_zeilezuseite=1"), std::string::npos);
+    EXPECT_EQ(Run({"text", "--set", "sz_zeilezuseite=1"}, "Der Hund bellt.\r\n").err, "");
+
+    const fs::path pdf = File("scan.pdf", lexorim::testing::MakePdf({{}, {}}));
+    const CliResult scan = Run({"text", pdf.string()});
+    EXPECT_EQ(scan.status, 0);
+    EXPECT_EQ(scan.out, "Index\r\n");
+    EXPECT_NE(scan.err.find("Das Dokument enth\xC3\xA4lt keinen Text"), std::string::npos)
+        << scan.err;
+}
+
 TEST_F(CliTest, RejectsBadArgumentsWithUsage) {
     for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
              {"text", "--bogus"},

@@ -106,15 +106,17 @@ class DocxWalker {
     // Ends the section being read with the section properties that close it.
     void EndSection(const pugi::xml_node& sectionProperties) {
         const pugi::xml_node numbering = sectionProperties.child(pgNumType_.c_str());
-        section_.format = FormatOf(numbering.attribute(fmt_.c_str()).value());
+        NumberingSection& section = sections_.current();
+        section.format =
+            PageNumberFormatNamed(numbering.attribute(fmt_.c_str()).value(),
+                                  {"lowerRoman", "upperRoman", "lowerLetter", "upperLetter"});
         const pugi::xml_attribute start = numbering.attribute(start_.c_str());
         if (start) {
-            section_.start = start.as_llong(1);
+            section.start = start.as_llong(1);
         }
-        sections_.push_back(std::move(section_));
-        section_ = {};
+        sections_.EndSection();
     }
-    std::vector<NumberingSection> TakeSections() { return std::move(sections_); }
+    std::vector<NumberingSection> TakeSections() { return sections_.Take(); }
 
   private:
     struct ParagraphState {
@@ -163,30 +165,6 @@ class DocxWalker {
         }
         if (EndsSectionWithNewPage(sectionProperties)) {
             pages_.SoftBreak();
-        }
-    }
-
-    static PageNumberFormat FormatOf(std::string_view format) {
-        if (format == "lowerRoman")
-            return PageNumberFormat::LowerRoman;
-        if (format == "upperRoman")
-            return PageNumberFormat::UpperRoman;
-        if (format == "lowerLetter")
-            return PageNumberFormat::LowerLetter;
-        if (format == "upperLetter")
-            return PageNumberFormat::UpperLetter;
-        return PageNumberFormat::Decimal;
-    }
-
-    // The section's first page and first characters, for its page numbers.
-    void NoteSectionText(TextView text) {
-        constexpr size_t kKept = 80;
-        if (!section_.recordedFirstPage) {
-            section_.recordedFirstPage = pages_.PageOfNextContent();
-        }
-        if (section_.firstText.size() < kKept) {
-            section_.firstText.append(text.substr(0, kKept - section_.firstText.size()));
-            section_.firstText += u' ';
         }
     }
 
@@ -258,7 +236,7 @@ class DocxWalker {
             pages_.HardBreak();
             state.breakPending = false;
         }
-        NoteSectionText(text);
+        sections_.NoteText(text, pages_.PageOfNextContent());
         pages_.Append(text);
     }
 
@@ -294,8 +272,7 @@ class DocxWalker {
     int* rowBreaks_ = nullptr;  // the breaks taken in the innermost table row being read
     int cellBreaks_ = 0;
     size_t renderedBreaks_ = 0;
-    NumberingSection section_;  // the section being read
-    std::vector<NumberingSection> sections_;
+    SectionCollector sections_;
 };
 
 // The page count Word stored with the document (docProps/app.xml). Other programs store counts

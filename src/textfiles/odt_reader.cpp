@@ -108,7 +108,8 @@ class StyleTable {
                 layout.child((ns.style + "page-layout-properties").c_str())
                     .attribute((ns.style + "num-format").c_str())
                     .value();
-            layouts[layout.attribute((ns.style + "name").c_str()).value()] = FormatOf(format);
+            layouts[layout.attribute((ns.style + "name").c_str()).value()] =
+                PageNumberFormatNamed(format, {"i", "I", "a", "A"});
         }
         const pugi::xml_node masters = root.child((ns.office + "master-styles").c_str());
         for (const pugi::xml_node& master : masters.children(masterPage.c_str())) {
@@ -135,18 +136,6 @@ class StyleTable {
     }
 
   private:
-    static PageNumberFormat FormatOf(std::string_view format) {
-        if (format == "i")
-            return PageNumberFormat::LowerRoman;
-        if (format == "I")
-            return PageNumberFormat::UpperRoman;
-        if (format == "a")
-            return PageNumberFormat::LowerLetter;
-        if (format == "A")
-            return PageNumberFormat::UpperLetter;
-        return PageNumberFormat::Decimal;
-    }
-
     static std::optional<bool> BreakValue(const pugi::xml_attribute& attribute) {
         if (!attribute) {
             return std::nullopt;
@@ -200,7 +189,7 @@ class OdtWalker {
           annotation_(ns.office, "annotation"),
           forms_(ns.office, "forms"),
           draw_(ns.draw) {
-        section_.format = styles_.MasterPageFormat(styles_.DefaultMasterPage());
+        sections_.current().format = styles_.MasterPageFormat(styles_.DefaultMasterPage());
     }
 
     void Block(const pugi::xml_node& container, int depth) {
@@ -226,11 +215,7 @@ class OdtWalker {
     std::vector<Text> TakePages() { return pages_.TakePages(); }
 
     // The sections of page styles, the last one closed.
-    std::vector<NumberingSection> TakeSections() {
-        sections_.push_back(std::move(section_));
-        section_ = {};
-        return std::move(sections_);
-    }
+    std::vector<NumberingSection> TakeSections() { return sections_.Take(); }
 
   private:
     bool Skipped(const pugi::xml_node& node) const {
@@ -247,24 +232,14 @@ class OdtWalker {
         if (start == nullptr) {
             return;
         }
-        sections_.push_back(std::move(section_));
-        section_ = {};
-        section_.format = styles_.MasterPageFormat(start->masterPage);
-        section_.start = start->pageNumber;
+        sections_.EndSection();
+        sections_.current().format = styles_.MasterPageFormat(start->masterPage);
+        sections_.current().start = start->pageNumber;
     }
 
     // Text of the page; the section notes where it starts and how it begins.
     void AppendText(TextView text) {
-        constexpr size_t kKept = 80;
-        if (text.empty()) {
-            return;
-        }
-        if (!section_.recordedFirstPage) {
-            section_.recordedFirstPage = pages_.PageOfNextContent();
-        }
-        if (section_.firstText.size() < kKept) {
-            section_.firstText.append(text.substr(0, kKept - section_.firstText.size()));
-        }
+        sections_.NoteText(text, pages_.PageOfNextContent());
         pages_.Append(text);
     }
 
@@ -344,8 +319,7 @@ class OdtWalker {
         textStyleName_, table_, tableStyleName_, annotation_, forms_;
     const std::string draw_;
     PageCollector pages_;
-    NumberingSection section_;  // the section being read
-    std::vector<NumberingSection> sections_;
+    SectionCollector sections_;
 };
 
 }  // namespace

@@ -69,6 +69,46 @@ void AppendComparable(TextView text, Text& out, size_t limit) {
 
 }  // namespace
 
+PageNumberFormat PageNumberFormatNamed(std::string_view name,
+                                       const std::array<std::string_view, 4>& names) {
+    constexpr std::array<PageNumberFormat, 4> kFormats = {
+        PageNumberFormat::LowerRoman, PageNumberFormat::UpperRoman, PageNumberFormat::LowerLetter,
+        PageNumberFormat::UpperLetter};
+    for (size_t i = 0; i < names.size(); ++i) {
+        if (name == names[i]) {
+            return kFormats[i];
+        }
+    }
+    return PageNumberFormat::Decimal;
+}
+
+void SectionCollector::NoteText(TextView text, size_t page) {
+    // Enough to find the section again; more would only slow the search.
+    constexpr size_t kKept = 80;
+    if (text.empty()) {
+        return;
+    }
+    if (!current_.recordedFirstPage) {
+        current_.recordedFirstPage = page;
+    }
+    if (current_.firstText.size() < kKept) {
+        current_.firstText.append(text.substr(0, kKept - current_.firstText.size()));
+    }
+}
+
+void SectionCollector::EndSection() {
+    sections_.push_back(std::move(current_));
+    current_ = {};
+}
+
+std::vector<NumberingSection> SectionCollector::Take() {
+    if (current_.recordedFirstPage || current_.start ||
+        current_.format != PageNumberFormat::Decimal) {
+        EndSection();
+    }
+    return std::move(sections_);
+}
+
 Text FormatPageNumber(int64_t number, PageNumberFormat format) {
     if (number < 1) {
         return DecimalText(number);

@@ -2,8 +2,10 @@
 // Page numbers as a document defines them: sections that restart the count or number their
 // pages in roman numerals or letters, as a word processor prints them.
 
+#include <array>
 #include <cstdint>
 #include <optional>
+#include <string_view>
 #include <vector>
 
 #include "engine/text_helpers.h"
@@ -20,6 +22,28 @@ struct NumberingSection {
     Text firstText;
     // The page on which the section starts as the document itself records its pages.
     std::optional<size_t> recordedFirstPage;
+};
+
+// The format a document names by one of `names` (lower roman, upper roman, lower letter, upper
+// letter, in this order); decimal for any other name.
+PageNumberFormat PageNumberFormatNamed(std::string_view name,
+                                       const std::array<std::string_view, 4>& names);
+
+// Gathers the numbering sections of a document while a reader walks its text in reading order.
+class SectionCollector {
+  public:
+    // The section being read; the reader sets its format and start.
+    NumberingSection& current() { return current_; }
+    // Notes text of the section being read that goes to page `page`.
+    void NoteText(TextView text, size_t page);
+    // Closes the section being read; further text belongs to a new one.
+    void EndSection();
+    // Every section, the one being read closed as the last unless nothing belongs to it.
+    std::vector<NumberingSection> Take();
+
+  private:
+    NumberingSection current_;
+    std::vector<NumberingSection> sections_;
 };
 
 // The printed form of a page number: "iv", "D", "aa" (letters repeat after "z", as word

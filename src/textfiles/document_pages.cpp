@@ -61,6 +61,15 @@ Text FormatDocumentPages(const std::vector<Text>& pages, int pageLimit) {
     return FormatDocumentPages(pages, {}, pageLimit);
 }
 
+void NumberByOwnSections(DocumentPages& pages, std::vector<NumberingSection> sections) {
+    if (!DefinesOwnNumbering(sections)) {
+        return;
+    }
+    pages.numbering = std::move(sections);
+    pages.numberLines =
+        NumberPages(pages.pages.size(), pages.numbering, RecordedFirstPages(pages.numbering));
+}
+
 bool RecordsItsWholeLayout(const DocumentPages& pages) {
     const size_t count = pages.pages.size();
     return pages.statedPageCount == count && (count == 1 || pages.recordedPageStarts > 0);

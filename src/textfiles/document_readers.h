@@ -24,6 +24,10 @@ struct DocumentPages {
     std::vector<NumberingSection> numbering;
 };
 
+// Keeps the document's own numbering when it numbers its pages other than 1 to n, and numbers
+// the pages as read from the document itself by it.
+void NumberByOwnSections(DocumentPages& pages, std::vector<NumberingSection> sections);
+
 // True when the pages read from the document itself are the pages its word processor laid
 // out: the document recorded its layout's page starts and they give the page count it states.
 bool RecordsItsWholeLayout(const DocumentPages& pages);

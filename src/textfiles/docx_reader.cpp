@@ -326,12 +326,7 @@ std::optional<DocumentPages> ReadDocxPages(std::string_view bytes) {
     walker.EndSection(body.child(QName(w, "sectPr").c_str()));
     DocumentPages pages;
     pages.pages = walker.TakePages();
-    if (std::vector<NumberingSection> sections = walker.TakeSections();
-        DefinesOwnNumbering(sections)) {
-        pages.numbering = std::move(sections);
-        pages.numberLines =
-            NumberPages(pages.pages.size(), pages.numbering, RecordedFirstPages(pages.numbering));
-    }
+    NumberByOwnSections(pages, walker.TakeSections());
     pages.statedPageCount = PageCountStatedByWord(*archive);
     pages.recordedPageStarts = walker.renderedBreaks();
     return pages;

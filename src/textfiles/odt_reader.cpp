@@ -360,12 +360,7 @@ std::optional<DocumentPages> ReadOdtPages(std::string_view bytes) {
     walker.Block(text, 0);
     DocumentPages pages;
     pages.pages = walker.TakePages();
-    if (std::vector<NumberingSection> sections = walker.TakeSections();
-        DefinesOwnNumbering(sections)) {
-        pages.numbering = std::move(sections);
-        pages.numberLines =
-            NumberPages(pages.pages.size(), pages.numbering, RecordedFirstPages(pages.numbering));
-    }
+    NumberByOwnSections(pages, walker.TakeSections());
     return pages;
 }
 

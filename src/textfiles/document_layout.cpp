@@ -28,7 +28,7 @@ constexpr std::chrono::seconds kDefaultTimeLimit{120};
 constexpr std::chrono::milliseconds kPollInterval{20};
 
 [[noreturn]] void FailLayout(const std::string& path, TextView reason) {
-    throw UserError(u"Cannot lay out the document \"" + FromUtf8(path) + u"\". " + Text(reason));
+    throw UserError(LayoutErrorText(path, reason));
 }
 
 bool IsExecutableFile(const fs::path& path) {
@@ -274,6 +274,10 @@ std::string LayOutAsPdf(const std::string& path, const std::string& program,
         FailLayout(path, reason);
     }
     return ReadFileBytes(pdf.string());
+}
+
+Text LayoutErrorText(const std::string& path, TextView reason) {
+    return u"Cannot lay out the document \"" + FromUtf8(path) + u"\". " + Text(reason);
 }
 
 Text LayoutUnavailableWarning(Language language, const std::string& path) {

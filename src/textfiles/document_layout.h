@@ -28,6 +28,9 @@ std::chrono::seconds LayoutTimeLimit();
 std::string LayOutAsPdf(const std::string& path, const std::string& program,
                         std::chrono::seconds timeLimit);
 
+// The error text of a failed layout: `Cannot lay out the document "PATH". REASON`.
+Text LayoutErrorText(const std::string& path, TextView reason);
+
 // Shown when a document is read without the office program: its pages are then only as exact
 // as the page breaks the document itself records.
 Text LayoutUnavailableWarning(Language language, const std::string& path);

@@ -84,8 +84,7 @@ std::optional<DocumentPages> LaidOutPages(const std::string& path, int pageLimit
     const std::string pdf = LayOutAsPdf(path, *program, LayoutTimeLimit());
     std::optional<DocumentPages> pages = ReadPdfPages(pdf, pageLimit);
     if (!pages) {
-        throw UserError(u"Cannot lay out the document \"" + FromUtf8(path) +
-                        u"\". LibreOffice wrote pages that cannot be read.");
+        throw UserError(LayoutErrorText(path, u"LibreOffice wrote pages that cannot be read."));
     }
     return pages;
 }

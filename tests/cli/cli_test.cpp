@@ -114,6 +114,19 @@ TEST_F(CliTest, HintsWhyAnIndexIsEmpty) {
         << scan.err;
 }
 
+// RTF is recognised by its content, also under a Word name; without LibreOffice it cannot be
+// read, which is an error and not an empty index.
+TEST_F(CliTest, NamesRtfAndFailsClearlyWithoutLibreOffice) {
+    const fs::path rtf = File("brief.doc", "{\\rtf1\\ansi Hallo Anton\\par}");
+    EXPECT_EQ(Run({"detect", rtf.string()}).out, "RTF\t" + rtf.string() + "\n");
+    const CliResult r = Run({"text", rtf.string(), "-o", Path("index.txt").string()}, "",
+                            "LEXORIM_SOFFICE=/nonexistent/soffice");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("Cannot read the document \"" + rtf.string() + "\""), std::string::npos)
+        << r.err;
+    EXPECT_FALSE(fs::exists(Path("index.txt")));
+}
+
 TEST_F(CliTest, RejectsBadArgumentsWithUsage) {
     for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
              {"text", "--bogus"},

@@ -509,6 +509,16 @@ void IndexStore::JoinCombinedWords() {
     FinishEntries();
 }
 
+void IndexStore::ReplaceCharacter(char16_t from, char16_t to) {
+    for (auto& bucket : buckets_) {
+        for (IndexEntry& entry : bucket) {
+            std::replace(entry.word.begin(), entry.word.end(), from, to);
+            std::replace(entry.references.begin(), entry.references.end(), from, to);
+        }
+    }
+    FinishEntries();
+}
+
 void IndexStore::SortStore(const LocaleCollator& collator) {
     Lookup& lookup = TheLookup();
     lookup.ForgetEverything();
@@ -543,12 +553,24 @@ void IndexStore::SortStore(const LocaleCollator& collator) {
     }
 }
 
+namespace {
+
+// An expansion entry's word is a part, "; " and the combined word. The word of a line ends at its
+// first ":"; a line without one is not taken anyway.
+bool IsExpansionLine(TextView line) {
+    const size_t colon = line.find(u':');
+    return line.substr(0, colon).find(u"; ") != TextView::npos;
+}
+
+}  // namespace
+
 void IndexStore::LoadIndexLines(TextView text, IndexLineRules rules) {
     TheLookup().runKnown = false;
     Text line;
     for (const TextView rawLine : SplitLines(text)) {
-        // Expansion lines are made again by ExpandCombinedWords.
-        if (rules.skipExpansionLines && rawLine.find(u';') != TextView::npos) {
+        // Expansion entries are made again by ExpandCombinedWords. Only the word tells them: a
+        // page label such as "12;" in the references is no sign of one.
+        if (rules.skipExpansionLines && IsExpansionLine(rawLine)) {
             continue;
         }
         line.assign(rawLine);

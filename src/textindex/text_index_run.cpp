@@ -20,29 +20,11 @@ Text StatusRefreshing(Language language) {
 Text StatusWriting(Language language) {
     return Text(Choose(language, u"Index schreiben..", u"Writing Index.."));
 }
+Text StatusReadingFile(Language language) {
+    return Text(Choose(language, u"Datei einlesen: ", u"Reading File: "));
+}
 
 namespace {
-
-class ProgressReporter {
-  public:
-    explicit ProgressReporter(const RunProgress& progress) : progress_(progress) {}
-
-    void Report(TextView status) const {
-        if (progress_.report)
-            progress_.report(status, percent_);
-    }
-    void SetPercent(int percent) { percent_ = percent; }
-    void AddPercent(int step) { percent_ += step; }
-    void ThrowIfCancelled() const {
-        if (progress_.cancel != nullptr && progress_.cancel->load(std::memory_order_relaxed)) {
-            throw RunCancelled();
-        }
-    }
-
-  private:
-    const RunProgress& progress_;
-    int percent_ = 0;
-};
 
 PageList BuildPageList(const TextIndexOptions& options, TextView source) {
     if (options.lineMode) {
@@ -66,7 +48,7 @@ void FillTextIndexStore(const TextIndexOptions& options, TextView source, const 
     }
 
     const PageList pages = BuildPageList(options, source);
-    const int step = pages.empty() ? 30 : static_cast<int>(100 / (pages.size() + 2));
+    const int step = ProgressReporter::StepFor(pages.size());
     reporter.SetPercent(step);
 
     PipelineOptions pipelineOptions;

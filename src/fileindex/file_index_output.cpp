@@ -1,0 +1,292 @@
+#include "fileindex/file_index_output.h"
+
+#include <unicode/uchar.h>
+
+#include <optional>
+#include <vector>
+
+#include "engine/html_cleaning.h"
+#include "engine/web_addresses.h"
+
+namespace lexorim {
+
+namespace {
+
+struct Reference {
+    TextView name;
+    TextView link;
+};
+
+// A reference is the document's name, ">" and its link; further pieces are ignored and a
+// reference without ">" has an empty link.
+Reference ParseReference(TextView reference) {
+    const size_t gt = reference.find(u'>');
+    if (gt == TextView::npos)
+        return {reference, {}};
+    const TextView rest = reference.substr(gt + 1);
+    return {reference.substr(0, gt), rest.substr(0, rest.find(u'>'))};
+}
+
+bool IsHighSurrogate(char16_t c) {
+    return c >= 0xD800 && c <= 0xDBFF;
+}
+bool IsLowSurrogate(char16_t c) {
+    return c >= 0xDC00 && c <= 0xDFFF;
+}
+
+// The upper-cased first character of a word; a surrogate pair counts as one character, so a
+// heading never holds half of one.
+Text FirstCharacterUpper(TextView word) {
+    if (word.size() >= 2 && IsHighSurrogate(word[0]) && IsLowSurrogate(word[1])) {
+        const UChar32 upper = u_toupper(U16_GET_SUPPLEMENTARY(word[0], word[1]));
+        return Text{U16_LEAD(upper), U16_TRAIL(upper)};
+    }
+    return Text(1, static_cast<char16_t>(u_toupper(word[0])));
+}
+
+// Headings of the bucket of other characters: one whenever the first character changes.
+class OtherBucketHeadings {
+  public:
+    // The heading this word starts, if any.
+    std::optional<Text> Next(TextView word) {
+        if (word.empty())
+            return std::nullopt;
+        Text first = FirstCharacterUpper(word);
+        if (last_ && *last_ == first)
+            return std::nullopt;
+        last_ = first;
+        return first;
+    }
+
+  private:
+    std::optional<Text> last_;
+};
+
+TextView LetterOf(int bucket, char16_t& storage) {
+    storage = static_cast<char16_t>(u'A' + bucket);
+    return TextView(&storage, 1);
+}
+
+void AppendTextEntry(Text& out, const IndexEntry& entry, const FileTextDesign& design) {
+    out += entry.word;
+    out += design.afterWord;
+    bool first = true;
+    for (const TextView reference : SplitViewsAt(entry.references, u"|")) {
+        if (!first)
+            out += design.betweenReferences;
+        first = false;
+        const Reference parsed = ParseReference(reference);
+        if (design.names)
+            out.append(design.beforeName).append(parsed.name);
+        if (design.links)
+            out.append(design.beforeLink).append(parsed.link).append(design.afterLink);
+    }
+    out += kCrLf;
+}
+
+void AppendLine(Text& out, TextView line) {
+    out.append(line).append(kCrLf);
+}
+
+void AppendHead(Text& page, const HtmlDesign& d) {
+    const Text headingSize = AddPxUnit(d.headingSize);
+    const Text sectionSize = AddPxUnit(d.sectionSize);
+    const Text textSize = AddPxUnit(d.textSize);
+    const Text boxWidth = AddPxUnit(d.boxWidth);
+    const Text leftWidth = AddPxUnit(d.leftWidth);
+    const Text rightWidth = AddPxUnit(d.rightWidth);
+    const Text topWidth = AddPxUnit(d.topWidth);
+    const Text sideSpace = AddPxUnit(d.sideSpace);
+    const Text sectionSpace = AddPxUnit(d.sectionSpace);
+    const Text edgeSpace = AddPxUnit(d.edgeSpace);
+    const Text textSpace = AddPxUnit(d.textSpace);
+    auto line = [&page](std::initializer_list<TextView> pieces) {
+        for (const TextView piece : pieces)
+            page += piece;
+        page += kCrLf;
+    };
+    line(
+        {u"<!DOCTYPE html PUBLIC \"-//W3C//DTD XHTML 1.0 Transitional//EN\" "
+         u"\"http://www.w3.org/TR/xhtml1/DTD/xhtml1-transitional.dtd\">"});
+    line({u"<html xmlns=\"http://www.w3.org/1999/xhtml\">"});
+    line({u"<head>"});
+    line({u"<meta http-equiv=\"Content-Type\" content=\"text/html; charset=iso-8859-1\" />"});
+    line({u"<title>", d.title, u"</title>"});
+    line({u"<style type=\"text/css\">"});
+    line({u"<!--"});
+    line({u"body,td,th { font-family: ", d.font, u"; color: ", d.textColour, u"; }"});
+    line({u"body { background-color: ", d.background,
+          u"; margin-left: 0px; margin-top: 0px; margin-right: 0px; margin-bottom: 0px; }"});
+    line({u"a:link { color: ", d.linkColour, u"; text-decoration: none; }"});
+    line({u"a:visited { text-decoration: none; color: ", d.linkColour, u"; }"});
+    line({u"a:hover { text-decoration: underline; color: ", d.textColour, u"; }"});
+    line({u"a:active { text-decoration: none; color: ", d.linkColour, u"; }"});
+    line({u"#top { width: ", topWidth, u"; float: left; font-size: ", headingSize,
+          u"; padding-top: ", edgeSpace, u"; padding-left: ", sideSpace, u"; padding-right: ",
+          sideSpace, u"; }"});
+    line({u"#links { width: ", topWidth, u"; float: left; font-size: ", textSize,
+          u"; padding-top: ", textSpace, u"; padding-left: ", sideSpace, u";\tpadding-right: ",
+          sideSpace, u"; }"});
+    line({u"#abc-box { width: ", topWidth, u"; float: left; font-size: ", sectionSize,
+          u"; font-weight: bold; padding-top: ", sectionSpace, u"; padding-left: ", sideSpace,
+          u"; padding-right: ", sideSpace, u"; }"});
+    line({u"#abc-box a { color: ", d.textColour, u"; text-decoration: none; }"});
+    line({u"#box { width: ", boxWidth, u"; float: left; font-size: ", textSize, u"; padding-top: ",
+          textSpace, u"; padding-left: ", sideSpace, u"; padding-right: ", sideSpace,
+          u"; clear: both; }"});
+    line({u"#l { width: ", leftWidth, u"; float: left; }"});
+    line({u"#r { width: ", rightWidth, u"; float: right; }"});
+    line({u"#footer { width: ", topWidth, u";  float: left; font-size: ", textSize,
+          u"; padding-top: ", sectionSpace, u"; padding-left: ", sideSpace, u"; padding-right: ",
+          sideSpace, u"; padding-bottom: ", edgeSpace, u"; }"});
+    line({u"-->"});
+    line({u"</style>"});
+    line({u"</head>"});
+    line({u""});
+    line({u"<body>"});
+    line({u"<div id=\"top\">", d.heading, u"</div>"});
+}
+
+void AppendHtmlEntry(Text& body, const IndexEntry& entry, TextView separator) {
+    body += u"<div id=\"box\"><div id=\"l\">";
+    body += entry.word;
+    body += u"</div><div id=\"r\">";
+    bool first = true;
+    for (const TextView reference : SplitViewsAt(entry.references, u"|")) {
+        if (!first)
+            body += separator;
+        first = false;
+        const Reference parsed = ParseReference(reference);
+        body.append(u"<a href=\"").append(parsed.link).append(u"\">").append(parsed.name);
+        body += u"</a>";
+    }
+    body += u"</div></div>";
+    body += kCrLf;
+}
+
+void AppendNavigationLink(std::vector<Text>& links, TextView anchor, TextView caption) {
+    Text link = u"<a href=\"#";
+    link.append(anchor).append(u"\">").append(caption).append(u"</a>");
+    links.push_back(std::move(link));
+}
+
+void AppendFooter(Text& page, Language language) {
+    page += kCrLf;
+    page += Choose(language, u"<div id=\"footer\">Erstellt mit dem <a href=\"",
+                   u"<div id=\"footer\">Created by <a href=\"");
+    page += ProgramPageAddress(language);
+    page += Choose(language, u"\">Lexorim</a> von <a href=\"", u"\">Lexorim</a> from <a href=\"");
+    page += AuthorPageAddress(language);
+    page += u"\">Jonas Weller</a> (<a href=\"";
+    page += MakerHomeAddress(language);
+    page += u"\">Orvell</a>).</div>";
+    page += kCrLf;
+}
+
+}  // namespace
+
+Text WriteFileTextIndex(const IndexStore& store, const FileTextDesign& design) {
+    Text out;
+    AppendLine(out, design.title);
+    char16_t letter = 0;
+    for (int bucket = 0; bucket < IndexStore::kOtherBucket; ++bucket) {
+        const auto& entries = store.Bucket(bucket);
+        if (entries.empty())
+            continue;
+        if (design.headings) {
+            out += kCrLf;
+            AppendLine(out, LetterOf(bucket, letter));
+        }
+        for (const IndexEntry& entry : entries)
+            AppendTextEntry(out, entry, design);
+    }
+    OtherBucketHeadings headings;
+    for (const IndexEntry& entry : store.Bucket(IndexStore::kOtherBucket)) {
+        if (design.headings) {
+            if (const std::optional<Text> heading = headings.Next(entry.word)) {
+                out += kCrLf;
+                AppendLine(out, *heading);
+            }
+        }
+        AppendTextEntry(out, entry, design);
+    }
+    return out;
+}
+
+Text WriteHtmlIndex(const IndexStore& store, const HtmlDesign& design, Language language) {
+    std::vector<Text> navigation;
+    Text body;
+    char16_t letter = 0;
+    for (int bucket = 0; bucket < IndexStore::kOtherBucket; ++bucket) {
+        const auto& entries = store.Bucket(bucket);
+        if (entries.empty())
+            continue;
+        const TextView x = LetterOf(bucket, letter);
+        AppendNavigationLink(navigation, x, x);
+        if (design.headings) {
+            body += kCrLf;
+            body.append(u"<div id=\"abc-box\"><a name=\"").append(x).append(u"\">").append(x);
+            body.append(u"</a></div>").append(kCrLf);
+        }
+        for (const IndexEntry& entry : entries)
+            AppendHtmlEntry(body, entry, design.separator);
+    }
+    OtherBucketHeadings headings;
+    const auto& others = store.Bucket(IndexStore::kOtherBucket);
+    for (size_t n = 0; n < others.size(); ++n) {
+        const IndexEntry& entry = others[n];
+        if (design.headings) {
+            if (const std::optional<Text> heading = headings.Next(entry.word)) {
+                const Text anchor = u"sz" + DecimalText(static_cast<int64_t>(n));
+                body += kCrLf;
+                body.append(u"<div id=\"abc-box\"><a name=\"").append(anchor).append(u"\">");
+                body.append(*heading).append(u"</a></div>").append(kCrLf);
+                AppendNavigationLink(navigation, anchor, *heading);
+            }
+        }
+        AppendHtmlEntry(body, entry, design.separator);
+    }
+
+    Text page;
+    AppendHead(page, design);
+    if (design.navigationBar) {
+        page += u"<div id=\"links\">";
+        for (size_t i = 0; i < navigation.size(); ++i) {
+            if (i > 0)
+                page += design.separator;
+            page += navigation[i];
+        }
+        page += u"</div>";
+        page += kCrLf;
+    }
+    page += body;
+    AppendFooter(page, language);
+    page += u"</body></html>";
+    return EncodeHtmlPage(page);
+}
+
+Text EncodeHtmlPage(TextView page) {
+    const Text named = EncodeHtmlEntities(page);
+    Text result;
+    result.reserve(named.size());
+    for (size_t i = 0; i < named.size(); ++i) {
+        const char16_t c = named[i];
+        if (c < 0x80) {
+            result += c;
+            continue;
+        }
+        uint32_t codePoint = c;
+        if (IsHighSurrogate(c) && i + 1 < named.size() && IsLowSurrogate(named[i + 1])) {
+            codePoint = U16_GET_SUPPLEMENTARY(c, named[i + 1]);
+            ++i;
+        } else if (IsHighSurrogate(c) || IsLowSurrogate(c)) {
+            codePoint = 0xFFFD;  // half a pair stands for no character
+        }
+        result += u"&#";
+        result += DecimalText(codePoint);
+        result += u';';
+    }
+    return result;
+}
+
+}  // namespace lexorim

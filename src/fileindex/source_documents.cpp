@@ -1,0 +1,32 @@
+#include "fileindex/source_documents.h"
+
+#include <filesystem>
+
+#include "textfiles/word_documents.h"
+
+namespace lexorim {
+
+SourceDocumentReader::SourceDocumentReader(const ReadContext& context)
+    : shared_(std::make_shared<Shared>()), context_(context) {
+    if (context.showMessage) {
+        context_.showMessage = [shared = shared_, show = context.showMessage](TextView message) {
+            std::lock_guard lock(shared->messages);
+            show(message);
+        };
+    }
+}
+
+std::optional<Text> SourceDocumentReader::Read(TextView path) const {
+    const std::string file = ToUtf8(path);
+    std::error_code error;
+    if (file.empty() || !std::filesystem::is_regular_file(file, error))
+        return std::nullopt;
+    if (DocumentFormatOf(file) != DocumentFormat::None) {
+        // Layout programs keep one profile per user and do not run twice at the same time.
+        std::lock_guard lock(shared_->layout);
+        return ReadTextFile(file, context_);
+    }
+    return ReadTextFile(file, context_);
+}
+
+}  // namespace lexorim

@@ -1,6 +1,7 @@
 #include "cli/commands.h"
 
 #include "cli/config_commands.h"
+#include "cli/index_commands.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -283,6 +284,10 @@ int RunCommand(const CommandLine& line, Streams streams) {
         return RunTxt2IdxCommand(line, SettingsFrom(line), streams);
     if (line.command == "paginate")
         return RunPaginateCommand(line, SettingsFrom(line), streams);
+    if (line.command == "files")
+        return RunFilesCommand(line, streams);
+    if (line.command == "keywords")
+        return RunKeywordsCommand(line, streams);
     throw UsageError("unknown command " + line.command);
 }
 

@@ -2,6 +2,7 @@
 
 #include <unicode/uchar.h>
 
+#include <algorithm>
 #include <optional>
 #include <vector>
 
@@ -213,23 +214,45 @@ Text WriteFileTextIndex(const IndexStore& store, const FileTextDesign& design) {
     return out;
 }
 
-Text WriteHtmlIndex(const IndexStore& store, const HtmlDesign& design, Language language) {
+namespace {
+
+// The navigation links: the letters that have entries, then the headings of the bucket of other
+// characters with their numbered anchors.
+std::vector<Text> NavigationLinks(const IndexStore& store, bool headings) {
     std::vector<Text> navigation;
-    Text body;
+    char16_t letter = 0;
+    for (int bucket = 0; bucket < IndexStore::kOtherBucket; ++bucket) {
+        if (!store.Bucket(bucket).empty()) {
+            const TextView x = LetterOf(bucket, letter);
+            AppendNavigationLink(navigation, x, x);
+        }
+    }
+    if (!headings)
+        return navigation;
+    OtherBucketHeadings others;
+    const auto& entries = store.Bucket(IndexStore::kOtherBucket);
+    for (size_t n = 0; n < entries.size(); ++n) {
+        if (const std::optional<Text> heading = others.Next(entries[n].word))
+            AppendNavigationLink(navigation, u"sz" + DecimalText(static_cast<int64_t>(n)),
+                                 *heading);
+    }
+    return navigation;
+}
+
+void AppendBody(Text& page, const IndexStore& store, const HtmlDesign& design) {
     char16_t letter = 0;
     for (int bucket = 0; bucket < IndexStore::kOtherBucket; ++bucket) {
         const auto& entries = store.Bucket(bucket);
         if (entries.empty())
             continue;
-        const TextView x = LetterOf(bucket, letter);
-        AppendNavigationLink(navigation, x, x);
         if (design.headings) {
-            body += kCrLf;
-            body.append(u"<div id=\"abc-box\"><a name=\"").append(x).append(u"\">").append(x);
-            body.append(u"</a></div>").append(kCrLf);
+            const TextView x = LetterOf(bucket, letter);
+            page += kCrLf;
+            page.append(u"<div id=\"abc-box\"><a name=\"").append(x).append(u"\">").append(x);
+            page.append(u"</a></div>").append(kCrLf);
         }
         for (const IndexEntry& entry : entries)
-            AppendHtmlEntry(body, entry, design.separator);
+            AppendHtmlEntry(page, entry, design.separator);
     }
     OtherBucketHeadings headings;
     const auto& others = store.Bucket(IndexStore::kOtherBucket);
@@ -237,19 +260,39 @@ Text WriteHtmlIndex(const IndexStore& store, const HtmlDesign& design, Language 
         const IndexEntry& entry = others[n];
         if (design.headings) {
             if (const std::optional<Text> heading = headings.Next(entry.word)) {
-                const Text anchor = u"sz" + DecimalText(static_cast<int64_t>(n));
-                body += kCrLf;
-                body.append(u"<div id=\"abc-box\"><a name=\"").append(anchor).append(u"\">");
-                body.append(*heading).append(u"</a></div>").append(kCrLf);
-                AppendNavigationLink(navigation, anchor, *heading);
+                page += kCrLf;
+                page.append(u"<div id=\"abc-box\"><a name=\"sz")
+                    .append(DecimalText(static_cast<int64_t>(n)));
+                page.append(u"\">").append(*heading).append(u"</a></div>").append(kCrLf);
             }
         }
-        AppendHtmlEntry(body, entry, design.separator);
+        AppendHtmlEntry(page, entry, design.separator);
     }
+}
 
+// Room for the page, so that it is built without growing again and again.
+size_t EstimatedPageSize(const IndexStore& store, const HtmlDesign& design) {
+    size_t size = 4096;
+    for (int bucket = 0; bucket < IndexStore::kBucketCount; ++bucket) {
+        for (const IndexEntry& entry : store.Bucket(bucket)) {
+            const size_t references = static_cast<size_t>(std::count(
+                                          entry.references.begin(), entry.references.end(), u'|')) +
+                                      1;
+            size += 64 + entry.word.size() + entry.references.size() +
+                    references * (16 + design.separator.size());
+        }
+    }
+    return size;
+}
+
+}  // namespace
+
+Text WriteHtmlIndex(const IndexStore& store, const HtmlDesign& design, Language language) {
     Text page;
+    page.reserve(EstimatedPageSize(store, design));
     AppendHead(page, design);
     if (design.navigationBar) {
+        const std::vector<Text> navigation = NavigationLinks(store, design.headings);
         page += u"<div id=\"links\">";
         for (size_t i = 0; i < navigation.size(); ++i) {
             if (i > 0)
@@ -259,32 +302,33 @@ Text WriteHtmlIndex(const IndexStore& store, const HtmlDesign& design, Language 
         page += u"</div>";
         page += kCrLf;
     }
-    page += body;
+    AppendBody(page, store, design);
     AppendFooter(page, language);
     page += u"</body></html>";
     return EncodeHtmlPage(page);
 }
 
 Text EncodeHtmlPage(TextView page) {
-    const Text named = EncodeHtmlEntities(page);
     Text result;
-    result.reserve(named.size());
-    for (size_t i = 0; i < named.size(); ++i) {
-        const char16_t c = named[i];
+    result.reserve(page.size() + page.size() / 8);
+    for (size_t i = 0; i < page.size(); ++i) {
+        const char16_t c = page[i];
         if (c < 0x80) {
             result += c;
             continue;
         }
+        if (const TextView name = HtmlEntityName(c); !name.empty()) {
+            result.append(u"&").append(name).append(u";");
+            continue;
+        }
         uint32_t codePoint = c;
-        if (IsHighSurrogate(c) && i + 1 < named.size() && IsLowSurrogate(named[i + 1])) {
-            codePoint = U16_GET_SUPPLEMENTARY(c, named[i + 1]);
+        if (IsHighSurrogate(c) && i + 1 < page.size() && IsLowSurrogate(page[i + 1])) {
+            codePoint = U16_GET_SUPPLEMENTARY(c, page[i + 1]);
             ++i;
         } else if (IsHighSurrogate(c) || IsLowSurrogate(c)) {
             codePoint = 0xFFFD;  // half a pair stands for no character
         }
-        result += u"&#";
-        result += DecimalText(codePoint);
-        result += u';';
+        result.append(u"&#").append(DecimalText(codePoint)).append(u";");
     }
     return result;
 }

@@ -1,7 +1,11 @@
 #include "cli/cli_support.h"
 
+#include "cli/config_commands.h"
+
 #include <algorithm>
 #include <ostream>
+
+#include "settings/run_options.h"
 
 namespace lexorim::cli {
 
@@ -20,6 +24,7 @@ void Print(std::ostream& out, TextView text) {
 
 Settings SettingsFromAssignments(const CommandLine& line) {
     Settings settings;
+    LoadConfigurationFiles(line, settings);
     for (const auto& [name, value] : line.settings) {
         try {
             settings.Set(name, FromUtf8(value));
@@ -54,6 +59,10 @@ WordLists LoadWordLists(const CommandLine& line, const ReadContext& context) {
     lists.negative = ListFromFileOr(line.negativeListPath, &LoadNegativeList, context);
     lists.positive = ListFromFileOr(line.positiveListPath, &LoadPositiveList, context);
     return lists;
+}
+
+OutputSettings OutputSettingsFor(const CommandLine& line, const Settings& settings) {
+    return MakeOutputSettings(settings, line.font.value_or(PictureStyle{}));
 }
 
 RunProgress ProgressFor(const CommandLine& line, std::ostream& err) {

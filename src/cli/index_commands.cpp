@@ -54,8 +54,7 @@ void WriteOutput(const CommandLine& line, const Settings& settings, TextView out
         Print(out, output);
         return;
     }
-    WriteTextFile(output, line.outputPath,
-                  MakeOutputSettings(settings, line.font.value_or(PictureStyle{})));
+    WriteTextFile(output, line.outputPath, OutputSettingsFor(line, settings));
 }
 
 Settings FileIndexSettings(const CommandLine& line) {
@@ -92,8 +91,7 @@ int RunFilesCommand(const CommandLine& line, Streams io) {
                 ProgressFor(line, io.err), context);
     WriteOutput(line, settings, session.output(), io.out);
     if (!line.indexPath.empty()) {
-        SaveFileIndex(session.store(), line.indexPath,
-                      MakeOutputSettings(settings, line.font.value_or(PictureStyle{})));
+        SaveFileIndex(session.store(), line.indexPath, OutputSettingsFor(line, settings));
     }
     return 0;
 }

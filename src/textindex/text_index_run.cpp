@@ -41,7 +41,6 @@ namespace {
 void FillTextIndexStore(const TextIndexOptions& options, TextView source, const WordLists& lists,
                         IndexStore& store, Language language, ProgressReporter& reporter) {
     reporter.Report(StatusPreparing(language));
-    store.Clear();
     if (options.addToExisting) {
         LoadExistingIndex(store, options.existingIndexPath, options.multipleCombined,
                           options.criteria.markCombined);
@@ -94,24 +93,27 @@ Text FinishTextIndex(const TextIndexOptions& options, IndexStore& store,
 
 }  // namespace
 
-Text RunTextIndex(const TextIndexOptions& options, TextView source, const WordLists& lists,
-                  IndexStore& store, const LocaleCollator& collator, Language language,
-                  const RunProgress& progress) {
+TextIndexResult RunTextIndex(const TextIndexOptions& options, TextView source,
+                             const WordLists& lists, const LocaleCollator& collator,
+                             Language language, const RunProgress& progress) {
     ProgressReporter reporter(progress);
-    FillTextIndexStore(options, source, lists, store, language, reporter);
-    return FinishTextIndex(options, store, collator, language, reporter);
+    TextIndexResult result;
+    FillTextIndexStore(options, source, lists, result.store, language, reporter);
+    result.output = FinishTextIndex(options, result.store, collator, language, reporter);
+    return result;
 }
 
-Text RunTextIndexOnOwnedSource(const TextIndexOptions& options, Text&& source,
-                               const WordLists& lists, IndexStore& store,
-                               const LocaleCollator& collator, Language language,
-                               const RunProgress& progress) {
+TextIndexResult RunTextIndexOnOwnedSource(const TextIndexOptions& options, Text&& source,
+                                          const WordLists& lists, const LocaleCollator& collator,
+                                          Language language, const RunProgress& progress) {
     ProgressReporter reporter(progress);
+    TextIndexResult result;
     {
         const Text pagesSource = std::move(source);
-        FillTextIndexStore(options, pagesSource, lists, store, language, reporter);
+        FillTextIndexStore(options, pagesSource, lists, result.store, language, reporter);
     }
-    return FinishTextIndex(options, store, collator, language, reporter);
+    result.output = FinishTextIndex(options, result.store, collator, language, reporter);
+    return result;
 }
 
 }  // namespace lexorim

@@ -45,17 +45,22 @@ Text StatusRefreshing(Language language);
 Text StatusWriting(Language language);
 Text StatusReadingFile(Language language);  // followed by the file's path
 
-// Runs the text index on `source` (the source text, taken as lines) and returns the output
-// text. The store is emptied first and holds the finished, sorted entries afterwards.
-Text RunTextIndex(const TextIndexOptions& options, TextView source, const WordLists& lists,
-                  IndexStore& store, const LocaleCollator& collator, Language language,
-                  const RunProgress& progress = {});
+// What a run gives: its own finished, sorted store and the output text.
+struct TextIndexResult {
+    IndexStore store;
+    Text output;
+};
+
+// Runs the text index on `source` (the source text, taken as lines) into a store of its own.
+// Throws RunCancelled when cancelled and the UserError of an existing index that cannot be read.
+TextIndexResult RunTextIndex(const TextIndexOptions& options, TextView source,
+                             const WordLists& lists, const LocaleCollator& collator,
+                             Language language, const RunProgress& progress = {});
 
 // The same run taking over the source text, which is released as soon as the pages are read so
 // that a large book and its finished index are not held in memory together.
-Text RunTextIndexOnOwnedSource(const TextIndexOptions& options, Text&& source,
-                               const WordLists& lists, IndexStore& store,
-                               const LocaleCollator& collator, Language language,
-                               const RunProgress& progress = {});
+TextIndexResult RunTextIndexOnOwnedSource(const TextIndexOptions& options, Text&& source,
+                                          const WordLists& lists, const LocaleCollator& collator,
+                                          Language language, const RunProgress& progress = {});
 
 }  // namespace lexorim

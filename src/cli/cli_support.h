@@ -7,7 +7,7 @@
 
 #include "cli/command_line.h"
 #include "engine/run_progress.h"
-#include "engine/word_lists.h"
+#include "textfiles/word_lists.h"
 #include "settings/settings.h"
 #include "textfiles/text_reader.h"
 #include "textfiles/text_writer.h"

@@ -9,8 +9,8 @@
 #include <cerrno>
 #include <vector>
 
-#include "textfiles/document_pages.h"
-#include "textfiles/document_readers.h"
+#include "textfiles/internal/document_pages.h"
+#include "textfiles/internal/document_readers.h"
 
 extern char** environ;
 

@@ -1,4 +1,4 @@
-#include "textfiles/file_access.h"
+#include "textfiles/internal/file_access.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -15,7 +15,7 @@
 #include <random>
 
 #include "engine/errors.h"
-#include "textfiles/large_buffers.h"
+#include "textfiles/internal/large_buffers.h"
 
 namespace lexorim {
 

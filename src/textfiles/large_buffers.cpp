@@ -1,4 +1,4 @@
-#include "textfiles/large_buffers.h"
+#include "textfiles/internal/large_buffers.h"
 
 #include <sys/mman.h>
 

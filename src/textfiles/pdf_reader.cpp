@@ -12,8 +12,8 @@
 #include <mutex>
 #include <vector>
 
-#include "textfiles/document_pages.h"
-#include "textfiles/document_readers.h"
+#include "textfiles/internal/document_pages.h"
+#include "textfiles/internal/document_readers.h"
 
 namespace lexorim {
 

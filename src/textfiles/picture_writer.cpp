@@ -1,12 +1,12 @@
-#include "textfiles/picture_writer.h"
+#include "textfiles/internal/picture_writer.h"
 
 #include <algorithm>
 #include <optional>
 
 #include "engine/errors.h"
-#include "textfiles/file_access.h"
-#include "textfiles/image_files.h"
-#include "textfiles/text_raster.h"
+#include "textfiles/internal/file_access.h"
+#include "textfiles/internal/image_files.h"
+#include "textfiles/internal/text_raster.h"
 
 namespace lexorim {
 

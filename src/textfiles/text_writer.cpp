@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "textfiles/codecs.h"
-#include "textfiles/file_access.h"
-#include "textfiles/picture_writer.h"
+#include "textfiles/internal/codecs.h"
+#include "textfiles/internal/file_access.h"
+#include "textfiles/internal/picture_writer.h"
 
 namespace lexorim {
 

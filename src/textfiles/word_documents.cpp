@@ -2,10 +2,10 @@
 
 #include "engine/errors.h"
 #include "textfiles/document_layout.h"
-#include "textfiles/document_pages.h"
-#include "textfiles/document_readers.h"
-#include "textfiles/file_access.h"
-#include "textfiles/zip_archive.h"
+#include "textfiles/internal/document_pages.h"
+#include "textfiles/internal/document_readers.h"
+#include "textfiles/internal/file_access.h"
+#include "textfiles/internal/zip_archive.h"
 
 namespace lexorim {
 

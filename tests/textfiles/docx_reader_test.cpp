@@ -3,7 +3,7 @@
 #include <string>
 
 #include "textfiles/document_fixtures.h"
-#include "textfiles/document_readers.h"
+#include "textfiles/internal/document_readers.h"
 #include "temp_folder.h"
 
 namespace lexorim {

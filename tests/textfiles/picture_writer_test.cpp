@@ -1,4 +1,4 @@
-#include "textfiles/picture_writer.h"
+#include "textfiles/internal/picture_writer.h"
 
 #include <gtest/gtest.h>
 
@@ -15,9 +15,9 @@
 #include <memory>
 #include <string>
 
-#include "textfiles/image_files.h"
+#include "textfiles/internal/image_files.h"
 #include "temp_folder.h"
-#include "textfiles/text_raster.h"
+#include "textfiles/internal/text_raster.h"
 #include "textfiles/text_writer.h"
 
 namespace lexorim {

@@ -13,7 +13,7 @@
 #include <thread>
 
 #include "engine/errors.h"
-#include "textfiles/codecs.h"
+#include "textfiles/internal/codecs.h"
 #include "temp_folder.h"
 
 namespace lexorim {

@@ -14,7 +14,7 @@
 #include <thread>
 
 #include "engine/errors.h"
-#include "textfiles/codecs.h"
+#include "textfiles/internal/codecs.h"
 #include "temp_folder.h"
 #include "textfiles/text_reader.h"
 

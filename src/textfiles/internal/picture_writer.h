@@ -6,7 +6,7 @@
 #include <string>
 
 #include "engine/text_helpers.h"
-#include "textfiles/text_raster.h"
+#include "textfiles/internal/text_raster.h"
 #include "textfiles/text_writer.h"
 
 namespace lexorim {

@@ -75,26 +75,21 @@ std::optional<CoverageImage> RenderTextPicture(TextView text, const PictureStyle
     return image;
 }
 
-bool WritePicture(TextView text, const std::string& path, const PictureStyle& style) {
+void WritePicture(TextView text, const std::string& path, const PictureStyle& style) {
+    const auto fail = [&path](TextView reason) {
+        throw UserError(u"Cannot create file \"" + FromUtf8(path) + u"\". " + Text(reason));
+    };
     const std::optional<PictureFormat> format = PictureFormatOf(path);
-    if (!format) {
-        return false;
-    }
+    if (!format)
+        fail(u"The name has no picture extension (BMP, GIF, JPG, JPEG).");
     const std::optional<CoverageImage> image = RenderTextPicture(text, style);
-    if (!image) {
-        return false;
-    }
+    if (!image)
+        fail(u"No font is available to draw the text.");
     const std::optional<std::string> bytes =
         EncodePicture(*image, {style.textColor, style.backgroundColor}, *format);
-    if (!bytes) {
-        return false;
-    }
-    try {
-        ReplaceFileContents(path, *bytes);
-    } catch (const UserError&) {
-        return false;  // a picture that cannot be saved is reported by the result only
-    }
-    return true;
+    if (!bytes)
+        fail(u"The picture cannot be encoded.");
+    ReplaceFileContents(path, *bytes);
 }
 
 }  // namespace lexorim

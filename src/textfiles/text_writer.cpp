@@ -75,7 +75,6 @@ std::string EncodeText(TextView text, TextEncoding code, bool writeSignature) {
 void WriteTextFile(TextView text, const std::string& path, TextEncoding code, bool writeSignature,
                    const PictureStyle& picture) {
     if (IsPicturePath(path)) {
-        // A picture that cannot be made is not reported; the file may then be missing.
         WritePicture(text, path, picture);
         return;
     }

@@ -1,5 +1,6 @@
 // lexorim-cli: the indexes of Lexorim without a window.
 
+#include <exception>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -25,5 +26,12 @@ int main(int argc, char** argv) {
     } catch (const UserError& error) {
         std::cerr << error.what() << '\n';
         return 1;
+    } catch (const std::exception& error) {
+        // Anything else is a fault of the program: said as such, with its own exit status.
+        std::cerr << "lexorim-cli: internal error: " << error.what() << '\n';
+        return 3;
+    } catch (...) {
+        std::cerr << "lexorim-cli: internal error\n";
+        return 3;
     }
 }

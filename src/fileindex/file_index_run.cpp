@@ -32,10 +32,7 @@ Text ReferencePart(TextView text, bool blanksAsJoinMark) {
 }
 
 IndexStore::IndexLineRules LoadRulesFor(const FileIndexOptions& options) {
-    // With combined words joined, blanks are read as the join mark too, so a combined word of
-    // the new documents merges with the same word of the loaded index.
-    return {.skipExpansionLines = options.multipleCombined,
-            .blanksAsJoinMark = options.multipleCombined || options.criteria.markCombined};
+    return ExistingIndexRules(options.multipleCombined, options.criteria.markCombined);
 }
 
 void LoadExistingFileIndex(IndexStore& store, const FileIndexOptions& options,

@@ -42,8 +42,9 @@ void FillTextIndexStore(const TextIndexOptions& options, TextView source, const 
                         IndexStore& store, Language language, ProgressReporter& reporter) {
     reporter.Report(StatusPreparing(language));
     if (options.addToExisting) {
-        LoadExistingIndex(store, options.existingIndexPath, options.multipleCombined,
-                          options.criteria.markCombined);
+        LoadExistingIndex(
+            store, options.existingIndexPath,
+            ExistingIndexRules(options.multipleCombined, options.criteria.markCombined));
     }
 
     const PageList pages = BuildPageList(options, source);

@@ -107,7 +107,7 @@ TEST_F(IndexFileMendTest, SeparatorCharactersInWordsAndLabelsCannotCorruptTheFil
     const std::string path = (folder / "b.idx").string();
     WriteTextFile(fileText, path, encoding::kUtf8, false);
     IndexStore reloaded;
-    LoadExistingIndex(reloaded, path, true);
+    LoadExistingIndex(reloaded, path, ExistingIndexRules(true, true));
     ASSERT_EQ(reloaded.Bucket(20).size(), 1u);
     EXPECT_EQ(reloaded.Bucket(20)[0].references, u"3\u00A64>-|a\u203Ab>-");
 }

@@ -22,7 +22,7 @@ void Print(std::ostream& out, TextView text) {
     }
 }
 
-Settings SettingsFromAssignments(const CommandLine& line) {
+Settings SettingsFromArguments(const CommandLine& line, const std::optional<AddToControls>& addTo) {
     Settings settings;
     LoadConfigurationFiles(line, settings);
     for (const auto& [name, value] : line.settings) {
@@ -31,6 +31,10 @@ Settings SettingsFromAssignments(const CommandLine& line) {
         } catch (const SettingsError& error) {
             throw UsageError(error.what());
         }
+    }
+    if (addTo && !line.addToIndexPath.empty()) {
+        settings.Set(addTo->addToExisting, u"1");
+        settings.Set(addTo->indexPath, FromUtf8(line.addToIndexPath));
     }
     return settings;
 }

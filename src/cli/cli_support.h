@@ -3,14 +3,15 @@
 // context, word lists and progress lines.
 
 #include <iosfwd>
+#include <optional>
 #include <string>
 
 #include "cli/command_line.h"
 #include "engine/run_progress.h"
-#include "textfiles/word_lists.h"
 #include "settings/settings.h"
 #include "textfiles/text_reader.h"
 #include "textfiles/text_writer.h"
+#include "textfiles/word_lists.h"
 #include "textindex/text_index_run.h"
 
 namespace lexorim::cli {
@@ -18,9 +19,15 @@ namespace lexorim::cli {
 // Writes a text as UTF-8 in slices, so a large index is not held twice in memory.
 void Print(std::ostream& out, TextView text);
 
-// The settings at their defaults, the --config files loaded in order, then every --set applied in
-// order; a bad name or value is a usage error.
-Settings SettingsFromAssignments(const CommandLine& line);
+// The two controls that --add-to sets: the "add to an existing index" check box and the path.
+struct AddToControls {
+    std::string_view addToExisting;
+    std::string_view indexPath;
+};
+
+// The settings at their defaults, the --config files loaded in order, every --set applied in
+// order (a bad name or value is a usage error), and --add-to as the given controls.
+Settings SettingsFromArguments(const CommandLine& line, const std::optional<AddToControls>& addTo);
 
 // Reader messages ("Word was not found") go to the error stream.
 ReadContext MakeReadContext(const CommandLine& line, std::ostream& err);

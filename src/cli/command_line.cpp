@@ -39,6 +39,9 @@ void CheckArgumentCount(const CommandLine& line) {
         throw UsageError("files takes one or more documents (or --add-to FILE.idx)");
     if (c == "keywords" && n == 0)
         throw UsageError("keywords takes one or more documents");
+    if (c == "keywords" && (!line.addToIndexPath.empty() || !line.indexPath.empty()))
+        throw UsageError(
+            "keywords writes no index file: --add-to and --idx are for files and text");
     if (c == "convert" && (n != 1 || line.outputPath.empty())) {
         throw UsageError("convert takes one input file and -o OUTPUT");
     }

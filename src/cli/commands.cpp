@@ -30,12 +30,7 @@ namespace lexorim::cli {
 namespace {
 
 Settings SettingsFrom(const CommandLine& line) {
-    Settings settings = SettingsFromAssignments(line);
-    if (!line.addToIndexPath.empty()) {
-        settings.Set("kt_integrieren", u"1");
-        settings.Set("kt_index", FromUtf8(line.addToIndexPath));
-    }
-    return settings;
+    return SettingsFromArguments(line, AddToControls{"kt_integrieren", "kt_index"});
 }
 
 Text ReadStandardInput(std::istream& in) {

@@ -58,12 +58,7 @@ void WriteOutput(const CommandLine& line, const Settings& settings, TextView out
 }
 
 Settings FileIndexSettings(const CommandLine& line) {
-    Settings settings = SettingsFromAssignments(line);
-    if (!line.addToIndexPath.empty()) {
-        settings.Set("dkt_integrieren", u"1");
-        settings.Set("dkt_index", FromUtf8(line.addToIndexPath));
-    }
-    return settings;
+    return SettingsFromArguments(line, AddToControls{"dkt_integrieren", "dkt_index"});
 }
 
 }  // namespace
@@ -97,7 +92,7 @@ int RunFilesCommand(const CommandLine& line, Streams io) {
 }
 
 int RunKeywordsCommand(const CommandLine& line, Streams io) {
-    Settings settings = SettingsFromAssignments(line);
+    Settings settings = SettingsFromArguments(line, std::nullopt);
     if (!AllDocumentsExist(line, io.err))
         return 1;
     KeywordIndexSession session;

@@ -1,5 +1,6 @@
 #include "settings/index_run_options.h"
 
+#include "settings/run_options.h"
 #include "textindex/text_index_summary.h"
 
 namespace lexorim {
@@ -15,29 +16,14 @@ constexpr std::string_view kKeywordDesign = "Tsdesign";
 }  // namespace
 
 WordCriteria FileIndexCriteria(const Settings& s) {
-    WordCriteria c;
-    c.lowerCaseOut = s.IsOn(kMain, "dkt_kleineraus");
-    c.upperCaseOut = s.IsOn(kMain, "dkt_grosseraus");
-    c.minLengthOn = s.IsOn(kMain, "dkt_maxl");
-    c.minLengthText = s.Value(kMain, "dkt_max");
-    c.numbersOut = s.IsOn(kMain, "dkt_zahlenraus");
-    c.useNegativeList = s.IsOn(kMain, "dkt_negativliste");
-    c.usePositiveList = s.IsOn(kMain, "dkt_positivliste");
-    c.markCombined = s.IsOn(kMain, "dkt_zusammen");
-    return c;
+    return CriteriaFrom(
+        s, {"dkt_kleineraus", "dkt_grosseraus", "dkt_maxl", "dkt_max", "dkt_zahlenraus",
+            "dkt_negativliste", "dkt_positivliste", "dkt_zusammen"});
 }
 
 WordCriteria KeywordCriteria(const Settings& s) {
-    WordCriteria c;
-    c.lowerCaseOut = s.IsOn(kMain, "stw_kleinraus");
-    c.upperCaseOut = s.IsOn(kMain, "stw_grossraus");
-    c.minLengthOn = s.IsOn(kMain, "stw_maxl");
-    c.minLengthText = s.Value(kMain, "stw_max");
-    c.numbersOut = s.IsOn(kMain, "stw_zahlenraus");
-    c.useNegativeList = s.IsOn(kMain, "stw_neg");
-    c.usePositiveList = s.IsOn(kMain, "stw_pos");
-    c.markCombined = s.IsOn(kMain, "stw_zus");
-    return c;
+    return CriteriaFrom(s, {"stw_kleinraus", "stw_grossraus", "stw_maxl", "stw_max",
+                            "stw_zahlenraus", "stw_neg", "stw_pos", "stw_zus"});
 }
 
 SourceOptions MakeSourceOptions(const Settings& s) {

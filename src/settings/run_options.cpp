@@ -16,17 +16,22 @@ constexpr std::string_view kPageWriting = "Tedittxt";
 
 }  // namespace
 
-WordCriteria TextIndexCriteria(const Settings& s) {
+WordCriteria CriteriaFrom(const Settings& s, const CriteriaControls& names) {
     WordCriteria c;
-    c.lowerCaseOut = s.IsOn(kMain, "kt_kleineraus");
-    c.upperCaseOut = s.IsOn(kMain, "kt_grosseraus");
-    c.minLengthOn = s.IsOn(kMain, "kt_maxl");
-    c.minLengthText = s.Value(kMain, "kt_max");
-    c.numbersOut = s.IsOn(kMain, "kt_zahlen");
-    c.useNegativeList = s.IsOn(kMain, "kt_negativliste");
-    c.usePositiveList = s.IsOn(kMain, "kt_positivliste");
-    c.markCombined = s.IsOn(kMain, "kt_zusammen");
+    c.lowerCaseOut = s.IsOn(kMain, names.lowerCaseOut);
+    c.upperCaseOut = s.IsOn(kMain, names.upperCaseOut);
+    c.minLengthOn = s.IsOn(kMain, names.minLengthOn);
+    c.minLengthText = s.Value(kMain, names.minLengthText);
+    c.numbersOut = s.IsOn(kMain, names.numbersOut);
+    c.useNegativeList = s.IsOn(kMain, names.useNegativeList);
+    c.usePositiveList = s.IsOn(kMain, names.usePositiveList);
+    c.markCombined = s.IsOn(kMain, names.markCombined);
     return c;
+}
+
+WordCriteria TextIndexCriteria(const Settings& s) {
+    return CriteriaFrom(s, {"kt_kleineraus", "kt_grosseraus", "kt_maxl", "kt_max", "kt_zahlen",
+                            "kt_negativliste", "kt_positivliste", "kt_zusammen"});
 }
 
 DesignationCriteria MakeDesignationCriteria(const Settings& s) {

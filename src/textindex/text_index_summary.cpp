@@ -1,39 +1,10 @@
 #include "textindex/text_index_summary.h"
 
+#include "engine/summary_builder.h"
+
 namespace lexorim {
 
 namespace {
-
-class SummaryBuilder {
-  public:
-    explicit SummaryBuilder(Language language) : language_(language) {}
-
-    // Adds a piece in the interface language, then `ending`.
-    SummaryBuilder& Add(TextView german, TextView english, TextView ending = kCrLf) {
-        text_ += Choose(language_, german, english);
-        text_ += ending;
-        return *this;
-    }
-    SummaryBuilder& AddIf(bool condition, TextView german, TextView english,
-                          TextView ending = kCrLf) {
-        return condition ? Add(german, english, ending) : *this;
-    }
-    // Adds a piece followed by a value (the value is the same in both languages).
-    SummaryBuilder& AddWithValue(bool condition, TextView german, TextView english, TextView value,
-                                 TextView ending) {
-        if (condition) {
-            text_ += Choose(language_, german, english);
-            text_ += value;
-            text_ += ending;
-        }
-        return *this;
-    }
-    Text Take() { return std::move(text_); }
-
-  private:
-    Language language_;
-    Text text_;
-};
 
 constexpr TextView kTwoBreaks = u"\r\n\r\n";
 

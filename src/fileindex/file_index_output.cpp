@@ -184,33 +184,56 @@ void AppendFooter(Text& page, Language language) {
     page += kCrLf;
 }
 
-}  // namespace
+// A heading of the layout: a letter (anchored by itself) or a first character of the bucket of
+// other characters (anchored "szN" by its entry's position N).
+struct Heading {
+    TextView caption;
+    std::optional<size_t> otherPosition;
 
-Text WriteFileTextIndex(const IndexStore& store, const FileTextDesign& design) {
-    Text out;
-    AppendLine(out, design.title);
+    Text Anchor() const {
+        return otherPosition ? u"sz" + DecimalText(static_cast<int64_t>(*otherPosition))
+                             : Text(caption);
+    }
+};
+
+// Walks the store in the layout both outputs share: each letter that has entries under its
+// heading, then the entries of the other characters with a heading wherever the upper-cased first
+// character changes. Without headings only the entries are visited.
+template <typename OnHeading, typename OnEntry>
+void WalkSections(const IndexStore& store, bool headings, OnHeading onHeading, OnEntry onEntry) {
     char16_t letter = 0;
     for (int bucket = 0; bucket < IndexStore::kOtherBucket; ++bucket) {
         const auto& entries = store.Bucket(bucket);
         if (entries.empty())
             continue;
-        if (design.headings) {
-            out += kCrLf;
-            AppendLine(out, LetterOf(bucket, letter));
-        }
+        if (headings)
+            onHeading(Heading{LetterOf(bucket, letter), std::nullopt});
         for (const IndexEntry& entry : entries)
-            AppendTextEntry(out, entry, design);
+            onEntry(entry);
     }
-    OtherBucketHeadings headings;
-    for (const IndexEntry& entry : store.Bucket(IndexStore::kOtherBucket)) {
-        if (design.headings) {
-            if (const std::optional<Text> heading = headings.Next(entry.word)) {
-                out += kCrLf;
-                AppendLine(out, *heading);
-            }
+    OtherBucketHeadings changes;
+    const auto& others = store.Bucket(IndexStore::kOtherBucket);
+    for (size_t n = 0; n < others.size(); ++n) {
+        if (headings) {
+            if (const std::optional<Text> heading = changes.Next(others[n].word))
+                onHeading(Heading{*heading, n});
         }
-        AppendTextEntry(out, entry, design);
+        onEntry(others[n]);
     }
+}
+
+}  // namespace
+
+Text WriteFileTextIndex(const IndexStore& store, const FileTextDesign& design) {
+    Text out;
+    AppendLine(out, design.title);
+    WalkSections(
+        store, design.headings,
+        [&out](const Heading& heading) {
+            out += kCrLf;
+            AppendLine(out, heading.caption);
+        },
+        [&out, &design](const IndexEntry& entry) { AppendTextEntry(out, entry, design); });
     return out;
 }
 
@@ -220,54 +243,28 @@ namespace {
 // characters with their numbered anchors.
 std::vector<Text> NavigationLinks(const IndexStore& store, bool headings) {
     std::vector<Text> navigation;
-    char16_t letter = 0;
-    for (int bucket = 0; bucket < IndexStore::kOtherBucket; ++bucket) {
-        if (!store.Bucket(bucket).empty()) {
-            const TextView x = LetterOf(bucket, letter);
-            AppendNavigationLink(navigation, x, x);
-        }
-    }
-    if (!headings)
-        return navigation;
-    OtherBucketHeadings others;
-    const auto& entries = store.Bucket(IndexStore::kOtherBucket);
-    for (size_t n = 0; n < entries.size(); ++n) {
-        if (const std::optional<Text> heading = others.Next(entries[n].word))
-            AppendNavigationLink(navigation, u"sz" + DecimalText(static_cast<int64_t>(n)),
-                                 *heading);
-    }
+    // The letters are linked whether or not their anchors are written.
+    WalkSections(
+        store, true,
+        [&](const Heading& heading) {
+            if (headings || !heading.otherPosition)
+                AppendNavigationLink(navigation, heading.Anchor(), heading.caption);
+        },
+        [](const IndexEntry&) {});
     return navigation;
 }
 
 void AppendBody(Text& page, const IndexStore& store, const HtmlDesign& design) {
-    char16_t letter = 0;
-    for (int bucket = 0; bucket < IndexStore::kOtherBucket; ++bucket) {
-        const auto& entries = store.Bucket(bucket);
-        if (entries.empty())
-            continue;
-        if (design.headings) {
-            const TextView x = LetterOf(bucket, letter);
+    WalkSections(
+        store, design.headings,
+        [&page](const Heading& heading) {
             page += kCrLf;
-            page.append(u"<div id=\"abc-box\"><a name=\"").append(x).append(u"\">").append(x);
-            page.append(u"</a></div>").append(kCrLf);
-        }
-        for (const IndexEntry& entry : entries)
+            page.append(u"<div id=\"abc-box\"><a name=\"").append(heading.Anchor()).append(u"\">");
+            page.append(heading.caption).append(u"</a></div>").append(kCrLf);
+        },
+        [&page, &design](const IndexEntry& entry) {
             AppendHtmlEntry(page, entry, design.separator);
-    }
-    OtherBucketHeadings headings;
-    const auto& others = store.Bucket(IndexStore::kOtherBucket);
-    for (size_t n = 0; n < others.size(); ++n) {
-        const IndexEntry& entry = others[n];
-        if (design.headings) {
-            if (const std::optional<Text> heading = headings.Next(entry.word)) {
-                page += kCrLf;
-                page.append(u"<div id=\"abc-box\"><a name=\"sz")
-                    .append(DecimalText(static_cast<int64_t>(n)));
-                page.append(u"\">").append(*heading).append(u"</a></div>").append(kCrLf);
-            }
-        }
-        AppendHtmlEntry(page, entry, design.separator);
-    }
+        });
 }
 
 // Room for the page, so that it is built without growing again and again.

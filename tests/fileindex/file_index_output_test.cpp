@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "engine/index_store.h"
+#include "engine/program_folder.h"
 #include "fileindex/file_index_output.h"
+#include "fileindex/html_preview.h"
+#include "temp_folder.h"
 
 namespace lexorim {
 namespace {
@@ -161,6 +164,25 @@ TEST(EncodeHtmlPageTest, HalfASurrogatePairBecomesTheReplacementCharacter) {
                              u"b\xDC00"),
               u"a&#65533;b&#65533;");
     EXPECT_EQ(EncodeHtmlPage(u"<\u00A0\u0080>"), u"<&nbsp;&#128;>");
+}
+
+}  // namespace
+}  // namespace lexorim
+
+namespace lexorim {
+namespace {
+
+TEST(HtmlPreviewTest, ARunsPageGoesToTheProgramFolderTheEditedCodeToTheTemporaryFolder) {
+    const HtmlPreviewFile afterRun = PreviewFileFor(PreviewOrigin::AfterRun);
+    EXPECT_EQ(afterRun.path, ProgramFolder() / "temphtmlindex.html");
+    EXPECT_EQ(afterRun.encoding, encoding::kUtf8Bom);
+    const HtmlPreviewFile design = PreviewFileFor(PreviewOrigin::DesignButton);
+    EXPECT_EQ(design.path, TemporaryFolder() / "temphtmlindex.html");
+    EXPECT_EQ(design.encoding, encoding::kUtf8);
+
+    const std::filesystem::path written =
+        WriteHtmlPreview(u"<p>\u00E4</p>", PreviewOrigin::AfterRun);
+    EXPECT_EQ(testing::TempFolder::read(written.string()), "\xEF\xBB\xBF<p>\xC3\xA4</p>");
 }
 
 }  // namespace

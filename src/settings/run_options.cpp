@@ -1,5 +1,7 @@
 #include "settings/run_options.h"
 
+#include "fileindex/file_index_design.h"
+
 #include <array>
 #include <utility>
 
@@ -117,14 +119,10 @@ std::optional<uint32_t> ParseHtmlColor(TextView text) {
     const Text digits = ReplaceAll(text, u"#", u"");
     if (digits.size() != 6)
         return std::nullopt;
-    uint32_t value = 0;
-    for (const char16_t c : digits) {
-        const int digit = HexDigitValue(c);
-        if (digit < 0)
-            return std::nullopt;
-        value = value * 16 + static_cast<uint32_t>(digit);
-    }
-    return value;
+    const std::optional<RgbColour> colour = ParseHtmlColour(digits);
+    if (!colour)
+        return std::nullopt;
+    return uint32_t{colour->red} << 16 | uint32_t{colour->green} << 8 | colour->blue;
 }
 
 OutputSettings MakeOutputSettings(const Settings& s, const PictureStyle& font) {

@@ -15,17 +15,7 @@ namespace {
 constexpr int kMargin = 10;
 
 std::optional<PictureFormat> PictureFormatOf(const std::string& path) {
-    const size_t slash = path.find_last_of('/');
-    const size_t dot = path.find_last_of('.');
-    if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) {
-        return std::nullopt;
-    }
-    std::string extension = path.substr(dot + 1);
-    for (char& c : extension) {
-        if (c >= 'a' && c <= 'z') {
-            c = static_cast<char>(c - 'a' + 'A');
-        }
-    }
+    const std::string extension = UpperCaseExtension(path);
     if (extension == "BMP")
         return PictureFormat::Bmp;
     if (extension == "GIF")

@@ -8,23 +8,7 @@
 
 namespace lexorim {
 
-namespace {
-
-// The extension of the file name (after its last "."), upper-cased; empty without one.
-std::string UpperCaseExtension(const std::string& path) {
-    const size_t nameStart = path.find_last_of('/');
-    const size_t dot = path.find_last_of('.');
-    if (dot == std::string::npos || (nameStart != std::string::npos && dot < nameStart)) {
-        return {};
-    }
-    std::string extension = path.substr(dot + 1);
-    std::transform(extension.begin(), extension.end(), extension.begin(), [](char c) {
-        return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-    });
-    return extension;
-}
-
-}  // namespace
+namespace {}  // namespace
 
 bool IsPicturePath(const std::string& path) {
     const std::string extension = UpperCaseExtension(path);

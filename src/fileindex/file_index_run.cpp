@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <unordered_set>
 
+#include "engine/case_rules.h"
 #include "engine/collation.h"
 #include "engine/html_cleaning.h"
 #include "engine/ordered_parallel.h"
@@ -53,17 +55,40 @@ struct DocumentWords {
     std::vector<size_t> ends;
 };
 
+// With duplicate references removed, a word that the document already gave (same bucket, same
+// upper-cased form) would find its entry holding this document's reference already, so it is
+// left out here, on the reading thread, instead of in the store.
+class RepeatFilter {
+  public:
+    explicit RepeatFilter(bool active) : active_(active) {}
+    bool IsRepeat(TextView word) {
+        if (!active_)
+            return false;
+        Text key = ToUpper(word);
+        key.insert(key.begin(), static_cast<char16_t>(IndexStore::BucketOf(word)));
+        return !seen_.insert(std::move(key)).second;
+    }
+
+  private:
+    bool active_;
+    std::unordered_set<Text> seen_;
+};
+
 DocumentWords CollectDocumentWords(const SourceDocumentReader& reader, const WordPipeline& pipeline,
-                                   const FileIndexDocument& document, bool removeHtml) {
+                                   const FileIndexDocument& document,
+                                   const FileIndexOptions& options) {
     DocumentWords words;
     std::optional<Text> text = reader.Read(document.source);
     if (!text)
         return words;
     words.exists = true;
-    if (removeHtml)
+    if (options.removeHtml)
         *text = RemoveHtmlTags(*text);
+    RepeatFilter repeats(options.removeDuplicates);
     pipeline.FilterPageWords(*text, document.name, document.link,
-                             [&words](TextView word, TextView, TextView) {
+                             [&words, &repeats](TextView word, TextView, TextView) {
+                                 if (repeats.IsRepeat(word))
+                                     return;
                                  words.letters.append(word);
                                  words.ends.push_back(words.letters.size());
                              });
@@ -119,7 +144,7 @@ FileIndexResult RunFileIndex(const FileIndexOptions& options,
         [&](size_t i) {
             if (progress.cancel != nullptr && progress.cancel->load(std::memory_order_relaxed))
                 return DocumentWords{};  // the calling thread stops at this document anyway
-            return CollectDocumentWords(reader, pipeline, documents[i], options.removeHtml);
+            return CollectDocumentWords(reader, pipeline, documents[i], options);
         },
         [&](size_t i, DocumentWords&& words) {
             reporter.ThrowIfCancelled();

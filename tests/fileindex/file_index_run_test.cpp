@@ -11,6 +11,7 @@
 #include "fileindex/file_index_session.h"
 #include "fileindex/file_index_summary.h"
 #include "generated_documents.h"
+#include "reference/file_index_reference.h"
 #include "temp_folder.h"
 #include "textindex/index_file.h"
 
@@ -117,26 +118,36 @@ TEST_F(FileIndexRunTest, AddsToAnExistingIndexAndKeepsAmpersandsOfNames) {
     EXPECT_NE(shown.output.find(u"<a href=\"ueber.html\">&Uuml;ber Uns</a>"), Text::npos);
 }
 
-TEST_F(FileIndexRunTest, ReadingOnAllCoresGivesTheSameOutputAsOneThread) {
+TEST_F(FileIndexRunTest, ReadingOnAllCoresGivesTheSameResultAsThePlainRun) {
     const std::vector<testing::GeneratedDocument> generated =
         testing::GenerateDocuments(folder, 300, 7);
     std::vector<FileIndexDocument> documents;
     for (const auto& d : generated)
         documents.push_back({FromUtf8(d.name), FromUtf8(d.link), FromUtf8(d.path)});
+    documents.push_back({u"Gr\u00FC\u00DFe & Co", u"a b.html", documents[5].source});
     lists.negative = {u"und", u"der"};
     lists.positive = {u"Dr. Müller", u"Köln"};
+    options.criteria.usePositiveList = true;
+    // An existing index with a name that holds "&" and a blank.
+    options.existingIndexPath = folder.write("alt.idx", "Haus:&Uuml;ber Uns>ueber.html\r\n");
     for (const bool html : {true, false}) {
         for (const bool multiple : {true, false}) {
-            options.htmlOutput = html;
-            options.multipleCombined = multiple;
-            options.criteria.usePositiveList = true;
-            options.threads = 1;
-            const FileIndexResult sequential = Run(documents);
-            options.threads = 4;
-            const FileIndexResult parallel = Run(documents);
-            EXPECT_EQ(parallel.output, sequential.output);
-            EXPECT_EQ(BuildIndexFileText(parallel.store), BuildIndexFileText(sequential.store));
-            EXPECT_GT(sequential.store.EntryCount(), 10u);
+            for (const bool duplicates : {true, false}) {
+                options.htmlOutput = html;
+                options.multipleCombined = multiple;
+                options.removeDuplicates = duplicates;
+                options.addToExisting = multiple;
+                const FileIndexResult plain =
+                    reference::RunFileIndex(options, documents, lists, collator, Language::German);
+                ASSERT_GT(plain.store.EntryCount(), 10u);
+                for (const unsigned threads : {1u, 4u}) {
+                    options.threads = threads;
+                    const FileIndexResult fast = Run(documents);
+                    ASSERT_EQ(fast.output, plain.output)
+                        << html << multiple << duplicates << threads;
+                    ASSERT_EQ(BuildIndexFileText(fast.store), BuildIndexFileText(plain.store));
+                }
+            }
         }
     }
 }

@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
+#include <filesystem>
 
+#include "engine/html_cleaning.h"
+#include "engine/word_pipeline.h"
 #include "generated_documents.h"
 #include "keywordindex/keyword_run.h"
 #include "keywordindex/keyword_session.h"
@@ -68,6 +72,23 @@ TEST_F(KeywordRunTest, ReadingOnAllCoresGivesTheSameOutputAsOneThread) {
     lists.negative = {u"und"};
     lists.positive = {u"Köln"};
     options.criteria.usePositiveList = true;
+    // The words of each document as plainly collected: a linear search for duplicates.
+    PipelineOptions plainOptions{options.criteria, false};
+    const WordPipeline pipeline(plainOptions, lists.negative, lists.positive);
+    const std::vector<KeywordDocument> collected =
+        CollectKeywords(options, documents, lists, Language::German);
+    ASSERT_EQ(collected.size(), documents.size());
+    for (size_t i = 0; i < documents.size(); ++i) {
+        std::vector<Text> plain;
+        if (std::filesystem::exists(ToUtf8(documents[i].source))) {
+            const Text text = RemoveHtmlTags(ReadTextFile(ToUtf8(documents[i].source)) + u" ");
+            pipeline.FilterPageWords(text, u"", u"", [&plain](TextView word, TextView, TextView) {
+                if (std::find(plain.begin(), plain.end(), word) == plain.end())
+                    plain.emplace_back(word);
+            });
+        }
+        ASSERT_EQ(collected[i].words, plain) << i;
+    }
     for (const bool alphabetical : {true, false}) {
         options.alphabetical = alphabetical;
         options.threads = 1;

@@ -1,4 +1,4 @@
-#include "textfiles/internal/file_access.h"
+#include "textfiles/file_access.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

@@ -4,7 +4,7 @@
 #include <optional>
 
 #include "engine/errors.h"
-#include "textfiles/internal/file_access.h"
+#include "textfiles/file_access.h"
 #include "textfiles/internal/image_files.h"
 #include "textfiles/internal/text_raster.h"
 

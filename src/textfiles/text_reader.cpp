@@ -6,7 +6,7 @@
 
 #include "engine/errors.h"
 #include "textfiles/internal/codecs.h"
-#include "textfiles/internal/file_access.h"
+#include "textfiles/file_access.h"
 #include "textfiles/internal/large_buffers.h"
 #include "textfiles/word_documents.h"
 

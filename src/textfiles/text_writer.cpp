@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "textfiles/internal/codecs.h"
-#include "textfiles/internal/file_access.h"
+#include "textfiles/file_access.h"
 #include "textfiles/internal/picture_writer.h"
 
 namespace lexorim {

@@ -4,7 +4,7 @@
 #include "textfiles/document_layout.h"
 #include "textfiles/internal/document_pages.h"
 #include "textfiles/internal/document_readers.h"
-#include "textfiles/internal/file_access.h"
+#include "textfiles/file_access.h"
 #include "textfiles/internal/zip_archive.h"
 
 namespace lexorim {

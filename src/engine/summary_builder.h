@@ -38,6 +38,30 @@ class SummaryBuilder {
         }
         return *this;
     }
+    // The criteria lines that the summaries of the three index kinds share.
+    SummaryBuilder& LowerCaseWordsOut(bool on) {
+        return AddIf(on, u" - Worte mit kleinen Buchstaben werden aussortiert",
+                     u" - Lower Words will be removed");
+    }
+    SummaryBuilder& UpperCaseWordsOut(bool on) {
+        return AddIf(on, u" - Worte mit großen Buchstaben werden aussortiert",
+                     u" - Upper Words will be removed");
+    }
+    SummaryBuilder& NumbersOut(bool on) {
+        return AddIf(on, u" - Zahlen werden aussortiert", u" - Numbers will be removed");
+    }
+    SummaryBuilder& HtmlTagsOut(bool on) {
+        return AddIf(on, u" - HTML Tags werden entfernt", u" - HTML Tags will be removed");
+    }
+    SummaryBuilder& PositiveListUsed(bool on) {
+        return AddIf(on, u" - Worte aus Positivliste werden gesucht",
+                     u" - Search for Words from White List");
+    }
+    SummaryBuilder& NegativeListUsed(bool on) {
+        return AddIf(on, u" - Worte aus Negativliste werden aussortiert",
+                     u" - Words from Black List will be removed");
+    }
+
     Text Take() { return std::move(text_); }
 
   private:

@@ -9,16 +9,12 @@ Text FileIndexSummary(const FileIndexSummaryInput& input, Language language) {
     const WordCriteria& c = o.criteria;
     SummaryBuilder s(language);
     s.Add(u"Suchkriterien", u"Criteria");
-    s.AddIf(c.lowerCaseOut, u" - Worte mit kleinen Buchstaben werden aussortiert",
-            u" - Lower Words will be removed");
-    s.AddIf(c.upperCaseOut, u" - Worte mit großen Buchstaben werden aussortiert",
-            u" - Upper Words will be removed");
-    s.AddIf(c.numbersOut, u" - Zahlen werden aussortiert", u" - Numbers will be removed");
-    s.AddIf(o.removeHtml, u" - HTML Tags werden entfernt", u" - HTML Tags will be removed");
-    s.AddIf(c.usePositiveList, u" - Worte aus Positivliste werden gesucht",
-            u" - Search for Words from White List");
-    s.AddIf(c.useNegativeList, u" - Worte aus Negativliste werden aussortiert",
-            u" - Words from Black List will be removed");
+    s.LowerCaseWordsOut(c.lowerCaseOut);
+    s.UpperCaseWordsOut(c.upperCaseOut);
+    s.NumbersOut(c.numbersOut);
+    s.HtmlTagsOut(o.removeHtml);
+    s.PositiveListUsed(c.usePositiveList);
+    s.NegativeListUsed(c.useNegativeList);
     s.AddWithValue(c.minLengthOn, u" - Minimale Wortlänge: ", u" - Minimum Word Length: ",
                    c.minLengthText);
     s.Add(u"\r\nIndex", u"\r\nIndex");

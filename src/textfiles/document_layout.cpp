@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "engine/errors.h"
-#include "textfiles/internal/file_access.h"
+#include "textfiles/file_access.h"
 
 extern char** environ;
 

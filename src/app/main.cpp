@@ -1,0 +1,24 @@
+// lexorim: the desktop program.
+
+#include <QApplication>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "app/app_context.h"
+#include "app/main_window.h"
+#include "settings/languages.h"
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Lexorim - Orvell"));
+    lexorim::app::AppContext context;
+    context.language = lexorim::LanguageFromMarkerFiles(std::filesystem::current_path());
+    lexorim::app::MainWindow window(context);
+    window.show();
+    std::vector<std::string> arguments;
+    for (const QString& argument : QApplication::arguments().mid(1))
+        arguments.push_back(argument.toStdString());
+    window.StartUp(arguments);
+    return QApplication::exec();
+}

@@ -1,0 +1,616 @@
+#include "app/main_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFileDialog>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QTabWidget>
+#include <QVBoxLayout>
+#include <filesystem>
+
+#include "app/error_display.h"
+#include "app/output_settings_dialog.h"
+#include "app/qt_text.h"
+#include "app/settings_binding.h"
+#include "app/text_index_dialogs.h"
+#include "app/text_index_wizard.h"
+#include "app/window_texts.h"
+#include "app/word_list_dialogs.h"
+#include "engine/errors.h"
+#include "engine/program_folder.h"
+#include "settings/languages.h"
+
+namespace lexorim::app {
+
+namespace {
+
+// The entries of the start page: the description is underlined while the mouse is over its
+// entry, and a click does what the matching side button does.
+class StartEntryFilter : public QObject {
+  public:
+    StartEntryFilter(QLabel* description, std::function<void()> open, QObject* parent)
+        : QObject(parent), description_(description), open_(std::move(open)) {}
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        switch (event->type()) {
+            case QEvent::Enter:
+                Underline(true);
+                break;
+            case QEvent::Leave:
+                Underline(false);
+                break;
+            case QEvent::MouseButtonRelease:
+                open_();
+                return true;
+            default:
+                break;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+  private:
+    void Underline(bool on) {
+        QFont font = description_->font();
+        font.setUnderline(on);
+        description_->setFont(font);
+    }
+    QLabel* description_;
+    std::function<void()> open_;
+};
+
+void RemoveFileIfPresent(const std::filesystem::path& path) {
+    std::error_code ignored;  // a file that is not there needs no deleting
+    std::filesystem::remove(path, ignored);
+}
+
+std::filesystem::path TemporaryPreviewPath() {
+    return TemporaryFolder() / "temphtmlindex.html";
+}
+
+}  // namespace
+
+MainWindow::MainWindow(AppContext& context, QWidget* parent)
+    : QMainWindow(parent), context_(context) {
+    setObjectName(QStringLiteral("Tprog"));
+    auto* central = new QWidget(this);
+    auto* layout = new QHBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    BuildSideBar(central, layout);
+    panels_ = new QStackedWidget(central);
+    panels_->setObjectName(QStringLiteral("panels"));
+    panels_->addWidget(BuildStartPage());
+    textIndex_ = new TextIndexWizard(context_, panels_);
+    panels_->addWidget(textIndex_);
+    panels_->addWidget(
+        BuildWizardPlaceholder("pgdateien", "dct", {"td1", "td2", "td3", "td4", "td5"}));
+    panels_->addWidget(BuildWizardPlaceholder("pgstw", "sct", {"ts1", "ts2", "ts3", "ts4", "ts5"}));
+    panels_->addWidget(BuildInfoPanel());
+    layout->addWidget(panels_, 1);
+    setCentralWidget(central);
+    BuildMenus();
+    BuildDialogs();
+
+    new SettingsBinding(context_.settings, "Tprog", this);
+    panelListener_ = context_.settings.AddListener([this](const ControlRef& changed) {
+        if (changed.window->className == "Tprog" && changed.control->kind == ui::ControlKind::Panel)
+            ShowPanelOfSettings();
+    });
+    connect(textIndex_, &TextIndexWizard::runStarted, this, [this] { SetInputBlocked(true); });
+    connect(textIndex_, &TextIndexWizard::runFinished, this, [this] { SetInputBlocked(false); });
+
+    configurations_ = ConfigurationMenu([this](TextView text) {
+        return configurationMenu_->fontMetrics().horizontalAdvance(ToQString(text));
+    });
+    configurations_.SetStartConfigurationHint(StartConfigurationPath().string());
+    configurations_.AddFolder(ProgramFolder());
+    RebuildRecentConfigurations();
+
+    textIndex_->ShowTextPage(TextIndexWizard::tt1);
+    ShowPanel("pstart");
+    resize(980, 680);
+    ApplyAllTexts();
+}
+
+MainWindow::~MainWindow() {
+    textIndex_->WaitForRun();
+    context_.settings.RemoveListener(panelListener_);
+}
+
+std::filesystem::path MainWindow::TemporaryIndexPath() {
+    return TemporaryFolder() / "lexorim-temp.idx";
+}
+
+// ---------------------------------------------------------------------------------------------
+// Building.
+
+void MainWindow::BuildSideBar(QWidget* parent, QLayout* layout) {
+    sideBar_ = new QFrame(parent);
+    sideBar_->setObjectName(QStringLiteral("rand"));
+    sideBar_->setStyleSheet(QStringLiteral(
+        "#rand { background: #24476b; }"
+        "#rand QPushButton { color: white; border: none; padding: 12px 10px; text-align: left;"
+        " font-weight: bold; }"
+        "#rand QPushButton:hover { background: #35628f; }"));
+    sideBar_->setMinimumWidth(150);
+    auto* column = new QVBoxLayout(sideBar_);
+    column->setContentsMargins(0, 8, 0, 8);
+    const auto addButton = [this, column](const char* name, const char* panel) {
+        auto* button = new QPushButton(sideBar_);
+        button->setObjectName(QString::fromLatin1(name));
+        button->setFlat(true);
+        button->setCursor(Qt::PointingHandCursor);
+        connect(button, &QPushButton::clicked, this, [this, panel] { ShowPanel(panel); });
+        column->addWidget(button);
+    };
+    addButton("rand_btstart", "pstart");
+    addButton("rand_bttxtidx", "pgtxt");
+    addButton("rand_btdidx", "pgdateien");
+    addButton("rand_btstw", "pgstw");
+    column->addStretch();
+    addButton("rand_btinfo", "pinfo");
+    layout->addWidget(sideBar_);
+}
+
+QWidget* MainWindow::BuildStartPage() {
+    auto* page = new QWidget;
+    page->setObjectName(QStringLiteral("pstart"));
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(32, 28, 32, 28);
+    auto* welcome = new QLabel(page);
+    welcome->setObjectName(QStringLiteral("start_text0"));
+    welcome->setWordWrap(true);
+    welcome->setStyleSheet(QStringLiteral("font-size: 15pt; color: #24476b;"));
+    layout->addWidget(welcome);
+    layout->addSpacing(16);
+    const char* panels[] = {"pgtxt", "pgdateien", "pgstw", "pinfo"};
+    for (int i = 1; i <= 4; ++i) {
+        auto* title = new QLabel(page);
+        title->setObjectName(QStringLiteral("start_label%1").arg(i));
+        title->setStyleSheet(QStringLiteral("font-size: 13pt; font-weight: bold; color: #2b5d8a;"));
+        title->setCursor(Qt::PointingHandCursor);
+        auto* description = new QLabel(page);
+        description->setObjectName(QStringLiteral("start_text%1").arg(i));
+        description->setWordWrap(true);
+        description->setCursor(Qt::PointingHandCursor);
+        const char* panel = panels[i - 1];
+        const auto open = [this, panel] { ShowPanel(panel); };
+        title->installEventFilter(new StartEntryFilter(description, open, title));
+        description->installEventFilter(new StartEntryFilter(description, open, description));
+        layout->addWidget(title);
+        layout->addWidget(description);
+        layout->addSpacing(12);
+    }
+    layout->addStretch();
+    return page;
+}
+
+QWidget* MainWindow::BuildWizardPlaceholder(const char* panel, const char* pageControl,
+                                            const std::vector<const char*>& pages) {
+    auto* widget = new QWidget;
+    widget->setObjectName(QString::fromLatin1(panel));
+    auto* layout = new QVBoxLayout(widget);
+    auto* tabs = new QTabWidget(widget);
+    tabs->setObjectName(QString::fromLatin1(pageControl));
+    for (const char* name : pages) {
+        auto* page = new QWidget;
+        page->setObjectName(QString::fromLatin1(name));
+        tabs->addTab(page, QString());
+    }
+    layout->addWidget(tabs);
+    return widget;
+}
+
+QWidget* MainWindow::BuildInfoPanel() {
+    auto* panel = new QWidget;
+    panel->setObjectName(QStringLiteral("pinfo"));
+    auto* layout = new QVBoxLayout(panel);
+    for (const char* name : {"pinfo_de", "pinfo_en"}) {
+        auto* text = new QLabel(panel);
+        text->setObjectName(QString::fromLatin1(name));
+        text->setWordWrap(true);
+        text->setText(QStringLiteral("Lexorim - Orvell"));
+        layout->addWidget(text);
+    }
+    layout->addStretch();
+    return panel;
+}
+
+QAction* MainWindow::AddAction(QMenu* menu, const char* name, const QKeySequence& keys) {
+    QAction* item = menu->addAction(QString());
+    item->setObjectName(QString::fromLatin1(name));
+    if (!keys.isEmpty())
+        item->setShortcut(keys);
+    return item;
+}
+
+QMenu* MainWindow::AddMenu(QMenu* parent, const char* name) {
+    QMenu* menu = parent != nullptr ? parent->addMenu(QString()) : menuBar()->addMenu(QString());
+    menu->setObjectName(QString::fromLatin1(name));
+    return menu;
+}
+
+QAction* MainWindow::action(const char* name) const {
+    return findChild<QAction*>(QString::fromLatin1(name));
+}
+
+void MainWindow::BuildMenus() {
+    QMenu* file = AddMenu(nullptr, "mdatei");
+    QMenu* fresh = AddMenu(file, "mneu");
+    connect(AddAction(fresh, "mneutxt"), &QAction::triggered, textIndex_, &TextIndexWizard::Clear);
+    AddAction(fresh, "mneudatei")->setEnabled(false);
+    AddAction(fresh, "mneustw")->setEnabled(false);
+    file->addSeparator();
+    connect(AddAction(file, "mtidxload"), &QAction::triggered, this, [this] {
+        textIndex_->ChooseExistingIndex();
+        textIndex_->ShowTextPage(TextIndexWizard::tt6);
+        textIndex_->StartCreate();
+    });
+    AddAction(file, "mdidxload")->setEnabled(false);
+    file->addSeparator();
+    QMenu* saveText = AddMenu(file, "mtidxsave");
+    connect(AddAction(saveText, "ext1", QKeySequence::Save), &QAction::triggered, textIndex_,
+            &TextIndexWizard::SaveOutputText);
+    connect(AddAction(saveText, "Indexidx1"), &QAction::triggered, textIndex_,
+            &TextIndexWizard::SaveIndexFile);
+    QMenu* saveFile = AddMenu(file, "mdidxsave");
+    AddAction(saveFile, "extHTML1")->setEnabled(false);
+    AddAction(saveFile, "Indexidx2")->setEnabled(false);
+    AddAction(file, "mstwidxsave")->setEnabled(false);
+    file->addSeparator();
+    AddAction(file, "m_bug")->setEnabled(false);
+    connect(AddAction(file, "mbeenden", QKeySequence::Quit), &QAction::triggered, this, [] {
+        // Ends at once: no close query, so no automatic save.
+        RemoveFileIfPresent(TemporaryPreviewPath());
+        QApplication::exit(0);
+    });
+
+    QMenu* settings = AddMenu(nullptr, "meinst");
+    QMenu* text = AddMenu(settings, "met");
+    connect(AddAction(text, "mets"), &QAction::triggered, this,
+            [this] { textIndex_->ShowTextPage(TextIndexWizard::tt2); });
+    connect(AddAction(text, "metk"), &QAction::triggered, this,
+            [this] { textIndex_->ShowTextPage(TextIndexWizard::tt3); });
+    connect(AddAction(text, "metd"), &QAction::triggered, this, [this] { design_->exec(); });
+    QMenu* files = AddMenu(settings, "med");
+    connect(AddAction(files, "medk"), &QAction::triggered, this,
+            [this] { ShowPanel("pgdateien"); });
+    AddAction(files, "medd")->setEnabled(false);
+    QMenu* keywords = AddMenu(settings, "mes");
+    connect(AddAction(keywords, "mesk"), &QAction::triggered, this, [this] { ShowPanel("pgstw"); });
+    AddAction(keywords, "mesd")->setEnabled(false);
+    QMenu* lists = AddMenu(settings, "mewl");
+    connect(AddAction(lists, "mewlneg"), &QAction::triggered, this,
+            [this] { negativeList_->exec(); });
+    connect(AddAction(lists, "mewlpos"), &QAction::triggered, this,
+            [this] { positiveList_->exec(); });
+    QAction* latching = AddAction(settings, "zspmenu");
+    latching->setCheckable(true);
+    latching->setChecked(true);
+    connect(AddAction(settings, "spopt"), &QAction::triggered, this,
+            [this] { outputSettings_->exec(); });
+    QMenu* links = AddMenu(settings, "verk");
+    AddAction(links, "verk_lkfg")->setEnabled(false);
+    AddAction(links, "verk_idx")->setEnabled(false);
+    QMenu* language = AddMenu(settings, "mspr");
+    QAction* german = AddAction(language, "msprde");
+    QAction* english = AddAction(language, "mspren");
+    german->setCheckable(true);
+    english->setCheckable(true);
+    connect(german, &QAction::triggered, this, [this] { SetLanguage(Language::German); });
+    connect(english, &QAction::triggered, this, [this] { SetLanguage(Language::English); });
+
+    configurationMenu_ = AddMenu(nullptr, "mkonfig");
+    BuildConfigurationMenu(configurationMenu_);
+
+    QMenu* window = AddMenu(nullptr, "mfenster");
+    connect(AddAction(window, "mfstart"), &QAction::triggered, this,
+            [this] { ShowPanel("pstart"); });
+    QMenu* textPages = AddMenu(window, "mft");
+    connect(textPages, &QMenu::aboutToShow, this, [this] { ShowPanel("pgtxt"); });
+    for (int page = 0; page < 6; ++page) {
+        const std::string name = "mft" + std::to_string(page + 1);
+        QAction* item = AddAction(textPages, name.c_str());
+        connect(item, &QAction::triggered, this, [this, page] {
+            textIndex_->ShowTextPage(static_cast<TextIndexWizard::Page>(page));
+        });
+    }
+    QMenu* filePages = AddMenu(window, "mfd");
+    connect(filePages, &QMenu::aboutToShow, this, [this] { ShowPanel("pgdateien"); });
+    QMenu* keywordPages = AddMenu(window, "mfs");
+    connect(keywordPages, &QMenu::aboutToShow, this, [this] { ShowPanel("pgstw"); });
+    QMenu* info = AddMenu(window, "mfi");
+    connect(info, &QMenu::aboutToShow, this, [this] { ShowPanel("pinfo"); });
+
+    QMenu* tools = AddMenu(nullptr, "mtools");
+    for (const char* name : {"mt1", "mt2", "mt3", "mt4"})
+        AddAction(tools, name)->setEnabled(false);
+    tools->addSeparator();
+    AddAction(tools, "m_komp")->setEnabled(false);
+
+    QMenu* about = AddMenu(nullptr, "minfo");
+    connect(about, &QMenu::aboutToShow, this, [this] { ShowPanel("pinfo"); });
+}
+
+void MainWindow::BuildConfigurationMenu(QMenu* menu) {
+    connect(AddAction(menu, "m_konfig_save"), &QAction::triggered, this,
+            &MainWindow::ChooseConfigurationToSave);
+    connect(AddAction(menu, "m_konfig_save_start"), &QAction::triggered, this,
+            &MainWindow::SaveStartConfiguration);
+    connect(AddAction(menu, "m_konfig_load", QKeySequence(Qt::CTRL | Qt::Key_K)),
+            &QAction::triggered, this, &MainWindow::ChooseConfigurationToLoad);
+    menu->addSeparator();
+    QMenu* autoSave = AddMenu(menu, "m_konfig_autosave");
+    QAction* never = AddAction(autoSave, "m_konfig_autosave_nie");
+    QAction* all = AddAction(autoSave, "m_konfig_autosave_alles");
+    never->setCheckable(true);
+    all->setCheckable(true);
+    connect(never, &QAction::triggered, this, [this] { SetAutoSave(false); });
+    connect(all, &QAction::triggered, this, [this] { SetAutoSave(true); });
+    menu->addSeparator();
+    connect(AddAction(menu, "m_konfig_standard", QKeySequence(Qt::Key_F2)), &QAction::triggered,
+            this, &MainWindow::ResetAllSettings);
+    connect(AddAction(menu, "m_konfig_start", QKeySequence(Qt::Key_F3)), &QAction::triggered, this,
+            &MainWindow::LoadStartConfiguration);
+    menu->addSeparator();
+}
+
+void MainWindow::BuildDialogs() {
+    // Every dialog is made once and only hidden when closed, so its settings stay in force.
+    negativeList_ = new WordListDialog(context_, WordListDialog::Kind::Negative, this);
+    positiveList_ = new WordListDialog(context_, WordListDialog::Kind::Positive, this);
+    pageNumberCriteria_ = new PageNumberCriteriaDialog(context_, this);
+    pageListEdit_ = new PageListEditDialog(context_, this);
+    design_ = new TextIndexDesignDialog(context_, this);
+    outputSettings_ = new OutputSettingsDialog(context_, this);
+    negativeList_->LoadAtStart();
+    positiveList_->LoadAtStart();
+    textIndex_->SetDialogs({pageNumberCriteria_, pageListEdit_, design_});
+}
+
+// ---------------------------------------------------------------------------------------------
+// Panels, languages, input.
+
+void MainWindow::ShowPanel(const char* panel) {
+    app::ShowPanel(context_.settings, panel);
+}
+
+void MainWindow::ShowPanelOfSettings() {
+    for (const char* name : kContentPanels) {
+        if (context_.settings.IsOn("Tprog", name)) {
+            panels_->setCurrentWidget(panels_->findChild<QWidget*>(QString::fromLatin1(name)));
+            return;
+        }
+    }
+}
+
+QString MainWindow::visiblePanel() const {
+    return panels_->currentWidget()->objectName();
+}
+
+void MainWindow::SetLanguage(Language language) {
+    context_.language = language;
+    ApplyAllTexts();
+}
+
+void MainWindow::ApplyAllTexts() {
+    ApplyLanguageState(context_.settings, context_.language);
+    ApplyWindowTexts(this, "Tprog", context_.language);
+    setWindowTitle(QStringLiteral("Lexorim - Orvell"));
+    textIndex_->ApplyTexts();
+    negativeList_->ApplyTexts();
+    positiveList_->ApplyTexts();
+    design_->ApplyTexts();
+    pageListEdit_->ApplyTexts();
+    pageNumberCriteria_->ApplyTexts();
+    outputSettings_->ApplyTexts();
+    const bool german = context_.language == Language::German;
+    action("msprde")->setChecked(german);
+    action("mspren")->setChecked(!german);
+    // The Fenster menu's page items carry the captions of their pages.
+    for (int page = 0; page < 6; ++page) {
+        const std::string name = "tt" + std::to_string(page + 1);
+        action(("mft" + std::to_string(page + 1)).c_str())
+            ->setText(WindowQText("Tprog", name, context_.language));
+    }
+    ShowShellState();
+}
+
+void MainWindow::SetInputBlocked(bool blocked) {
+    // While a run reads the settings nothing may change them; the window still moves and
+    // repaints.
+    menuBar()->setEnabled(!blocked);
+    sideBar_->setEnabled(!blocked);
+    for (int page = 0; page < TextIndexWizard::tt5; ++page)
+        textIndex_->pages()->widget(page)->setEnabled(!blocked);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Configurations.
+
+void MainWindow::ShowShellState() {
+    action("m_konfig_autosave_nie")->setChecked(context_.shell.autoSave.never);
+    action("m_konfig_autosave_alles")->setChecked(context_.shell.autoSave.all);
+    action("m_konfig_start")
+        ->setToolTip(QString::fromStdString(configurations_.startConfigurationHint()));
+}
+
+void MainWindow::SetAutoSave(bool all) {
+    context_.shell.autoSave.never = !all;
+    context_.shell.autoSave.all = all;
+    ShowShellState();
+}
+
+bool MainWindow::SaveConfiguration(const QString& path) {
+    ShellState shell = context_.shell;
+    shell.geometry.maximized = isMaximized();
+    shell.geometry.clientWidth = width();
+    shell.geometry.clientHeight = height();
+    shell.geometry.left = x();
+    shell.geometry.top = y();
+    return RunReportingErrors(
+        this, [&] { KonfigurationSpeichern(ToPath(path), context_.settings, shell); });
+}
+
+void MainWindow::LoadConfiguration(const QString& path, bool startup) {
+    ScreenSize screen;
+    if (const QScreen* current = QApplication::primaryScreen()) {
+        screen.width = current->availableGeometry().width();
+        screen.height = current->availableGeometry().height();
+    }
+    KonfigurationLaden(ToPath(path), startup, context_.settings, context_.shell, screen,
+                       [this] { ApplyAllTexts(); });
+    const MainWindowGeometry& geometry = context_.shell.geometry;
+    if (geometry.maximized) {
+        showMaximized();
+    } else if (geometry.clientWidth > 0 && geometry.clientHeight > 0) {
+        setGeometry(geometry.left, geometry.top, geometry.clientWidth, geometry.clientHeight);
+    }
+}
+
+void MainWindow::ChooseConfigurationToSave() {
+    const Language language = context_.language;
+    const QString suggested = QString::fromStdString(
+        (ProgramFolder() / ToPath(WindowQText("Tprog", "KonfigurationSpeichernDialog", language,
+                                              ui::TextRole::DefaultFileName)))
+            .string());
+    QFileDialog dialog(
+        this, WindowQText("Tprog", "KonfigurationSpeichernDialog", language, ui::TextRole::Title),
+        suggested,
+        DialogFilter(
+            WindowText("Tprog", "KonfigurationSpeichernDialog", language, ui::TextRole::Filter)));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("lkfg"));
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().value(0).isEmpty())
+        return;
+    const QString path = dialog.selectedFiles().value(0);
+    if (SaveConfiguration(path))
+        AddConfigurationToMenu(path);
+}
+
+void MainWindow::ChooseConfigurationToLoad() {
+    const Language language = context_.language;
+    const QString path = QFileDialog::getOpenFileName(
+        this, WindowQText("Tprog", "KonfigurationLadenDialog", language, ui::TextRole::Title),
+        QString::fromStdString(ProgramFolder().string()),
+        DialogFilter(
+            WindowText("Tprog", "KonfigurationLadenDialog", language, ui::TextRole::Filter)));
+    if (path.isEmpty())
+        return;
+    LoadConfiguration(path);
+    AddConfigurationToMenu(path);
+}
+
+void MainWindow::SaveStartConfiguration() {
+    const QString path = QString::fromStdString(StartConfigurationPath().string());
+    if (SaveConfiguration(path)) {
+        configurations_.SetStartConfigurationHint(path.toStdString());
+        ShowShellState();
+    }
+}
+
+void MainWindow::LoadStartConfiguration() {
+    const std::filesystem::path path = StartConfigurationPath();
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) {
+        ShowMessage(
+            this, WindowQText("Tprog", "m_konfig_start", context_.language, ui::TextRole::Message));
+        return;
+    }
+    LoadConfiguration(QString::fromStdString(path.string()));
+}
+
+void MainWindow::ResetAllSettings() {
+    KonfigurationLadenStandard(context_.settings, context_.shell.autoSave);
+    ApplyAllTexts();
+}
+
+void MainWindow::AddConfigurationToMenu(const QString& path) {
+    if (configurations_.Add(path.toStdString()))
+        RebuildRecentConfigurations();
+}
+
+void MainWindow::RebuildRecentConfigurations() {
+    for (QAction* item : recentActions_) {
+        configurationMenu_->removeAction(item);
+        item->deleteLater();
+    }
+    recentActions_.clear();
+    for (const ConfigurationMenuItem& item : configurations_.items()) {
+        QAction* entry = configurationMenu_->addAction(ToQString(item.caption));
+        entry->setObjectName(QString::fromStdString(item.name));
+        const QString path = QString::fromStdString(item.hint);
+        entry->setToolTip(path);
+        connect(entry, &QAction::triggered, this, [this, path] { LoadConfiguration(path); });
+        recentActions_.push_back(entry);
+    }
+}
+
+// ---------------------------------------------------------------------------------------------
+// Start and end.
+
+void MainWindow::StartUp(const std::vector<std::string>& arguments) {
+    ReadContext read;
+    read.language = context_.language;
+    StartupPlan plan;
+    RunReportingErrors(this, [&] { plan = PlanStartup(arguments, read); });
+    for (const std::string& path : plan.configurations) {
+        LoadConfiguration(QString::fromStdString(path), true);
+        AddConfigurationToMenu(QString::fromStdString(path));
+    }
+    std::error_code error;
+    if (plan.loadStartConfiguration &&
+        std::filesystem::is_regular_file(StartConfigurationPath(), error))
+        LoadConfiguration(QString::fromStdString(StartConfigurationPath().string()), true);
+    ApplyStartArgument(plan);
+}
+
+void MainWindow::ApplyStartArgument(const StartupPlan& plan) {
+    switch (plan.firstUse) {
+        case FirstArgumentUse::Nothing:
+            break;
+        case FirstArgumentUse::TextSource:
+            textIndex_->source()->setPlainText(ToQString(plan.firstText));
+            textIndex_->ShowTextPage(TextIndexWizard::tt1);
+            break;
+        case FirstArgumentUse::TextIndexFile:
+            context_.settings.Set("Tprog.kt_index", FromUtf8(plan.firstPath));
+            context_.settings.Set("Tprog.kt_integrieren", u"1");
+            textIndex_->ShowTextPage(TextIndexWizard::tt6);
+            textIndex_->StartCreate();
+            break;
+        case FirstArgumentUse::FileIndexFile:
+            // The file index wizard is not in this window yet; its label and page are prepared.
+            context_.settings.Set("Tprog.dkt_index", FromUtf8(plan.firstPath));
+            context_.settings.Set("Tprog.dkt_integrieren", u"1");
+            ShowPanel("pgdateien");
+            if (auto* tabs = findChild<QTabWidget*>(QStringLiteral("dct")))
+                tabs->setCurrentIndex(4);
+            break;
+    }
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    textIndex_->WaitForRun();
+    RemoveFileIfPresent(TemporaryIndexPath());
+    if (context_.shell.autoSave.all) {
+        const QString path = QString::fromStdString(StartConfigurationPath().string());
+        if (!SaveConfiguration(path)) {
+            event->ignore();  // the window stays open so nothing is lost
+            return;
+        }
+        configurations_.SetStartConfigurationHint(path.toStdString());
+    }
+    RemoveFileIfPresent(TemporaryPreviewPath());
+    event->accept();
+}
+
+}  // namespace lexorim::app

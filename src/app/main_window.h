@@ -1,0 +1,101 @@
+#pragma once
+// Tprog, the main window: the side bar rand, the five panels (start page, the three wizards and
+// the information panel), the menu bar, the configuration menu, the language switch and what
+// happens at start and at the end.
+
+#include <QMainWindow>
+#include <QMenu>
+#include <QStackedWidget>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/app_context.h"
+#include "app/start_up.h"
+#include "settings/configuration.h"
+
+namespace lexorim::app {
+
+class SettingsBinding;
+class TextIndexWizard;
+class SettingsDialog;
+class PageNumberCriteriaDialog;
+class PageListEditDialog;
+class TextIndexDesignDialog;
+class OutputSettingsDialog;
+class WordListDialog;
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+
+  public:
+    explicit MainWindow(AppContext& context, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // The start-up steps that follow the first showing of the window: configurations from the
+    // command line or the start configuration, then the first argument.
+    void StartUp(const std::vector<std::string>& arguments);
+
+    // Shows one of pstart, pgtxt, pgdateien, pgstw, pinfo and hides the others.
+    void ShowPanel(const char* panel);
+    QString visiblePanel() const;
+
+    void SetLanguage(Language language);
+    // Every window's language routine, in the program's order.
+    void ApplyAllTexts();
+
+    // The configuration commands (the menu items call these).
+    bool SaveConfiguration(const QString& path);
+    void LoadConfiguration(const QString& path, bool startup = false);
+    void SaveStartConfiguration();
+    void LoadStartConfiguration();
+    void ResetAllSettings();
+    void AddConfigurationToMenu(const QString& path);
+
+    TextIndexWizard* textIndex() const { return textIndex_; }
+    QAction* action(const char* name) const;
+    const ConfigurationMenu& configurationMenu() const { return configurations_; }
+
+    // Where the temporary index file of the text-to-index editor lives.
+    static std::filesystem::path TemporaryIndexPath();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void BuildSideBar(QWidget* parent, QLayout* layout);
+    QWidget* BuildStartPage();
+    QWidget* BuildWizardPlaceholder(const char* panel, const char* pageControl,
+                                    const std::vector<const char*>& pages);
+    QWidget* BuildInfoPanel();
+    void BuildMenus();
+    void BuildConfigurationMenu(QMenu* menu);
+    void BuildDialogs();
+    QAction* AddAction(QMenu* menu, const char* name, const QKeySequence& keys = {});
+    QMenu* AddMenu(QMenu* parent, const char* name);
+    void ShowPanelOfSettings();
+    void SetInputBlocked(bool blocked);
+    void ApplyStartArgument(const StartupPlan& plan);
+    void ChooseConfigurationToSave();
+    void ChooseConfigurationToLoad();
+    void RebuildRecentConfigurations();
+    void SetAutoSave(bool all);
+    void ShowShellState();
+
+    AppContext& context_;
+    ConfigurationMenu configurations_;
+    QStackedWidget* panels_ = nullptr;
+    QWidget* sideBar_ = nullptr;
+    TextIndexWizard* textIndex_ = nullptr;
+    QMenu* configurationMenu_ = nullptr;
+    std::vector<QAction*> recentActions_;
+    size_t panelListener_ = 0;
+    PageNumberCriteriaDialog* pageNumberCriteria_ = nullptr;
+    PageListEditDialog* pageListEdit_ = nullptr;
+    TextIndexDesignDialog* design_ = nullptr;
+    OutputSettingsDialog* outputSettings_ = nullptr;
+    WordListDialog* negativeList_ = nullptr;
+    WordListDialog* positiveList_ = nullptr;
+};
+
+}  // namespace lexorim::app

@@ -1,0 +1,86 @@
+#include "app/output_settings_dialog.h"
+
+#include <QColorDialog>
+#include <QFontDialog>
+#include <QHBoxLayout>
+#include <QPushButton>
+
+#include "app/qt_text.h"
+#include "app/window_texts.h"
+#include "settings/run_options.h"
+
+namespace lexorim::app {
+
+OutputSettingsDialog::OutputSettingsDialog(AppContext& context, QWidget* parent)
+    : SettingsDialog(context, "Teinstausgabe", parent) {
+    auto* row = new QHBoxLayout;
+    auto* fontButton = new QPushButton(this);
+    fontButton->setObjectName(QStringLiteral("BitBtn6"));
+    fontShown_ = new QLabel(this);
+    fontShown_->setObjectName(QStringLiteral("Label3"));
+    auto* colorButton = new QPushButton(this);
+    colorButton->setObjectName(QStringLiteral("BitBtn1"));
+    row->addWidget(fontButton);
+    row->addWidget(fontShown_, 1);
+    row->addWidget(colorButton);
+    contentLayout()->addLayout(row);
+    Finish(false);
+    colorEdit_ = findChild<QLineEdit*>(QStringLiteral("Edit1"));
+    connect(fontButton, &QPushButton::clicked, this, &OutputSettingsDialog::ChooseFont);
+    connect(colorButton, &QPushButton::clicked, this, &OutputSettingsDialog::ChooseColor);
+    connect(colorEdit_, &QLineEdit::textChanged, this, &OutputSettingsDialog::ShowBackgroundColor);
+    ShowBackgroundColor();
+}
+
+void OutputSettingsDialog::ApplyTexts() {
+    SettingsDialog::ApplyTexts();
+    if (fontShown_ != nullptr) {
+        const PictureStyle& font = context_.pictureFont;
+        fontShown_->setText(QStringLiteral("%1: %2, %3 px")
+                                .arg(WindowQText("Teinstausgabe", "Label3", context_.language),
+                                     QString::fromStdString(font.fontFamily))
+                                .arg(font.pixelSize));
+    }
+}
+
+void OutputSettingsDialog::ChooseFont() {
+    PictureStyle& style = context_.pictureFont;
+    QFont current(QString::fromStdString(style.fontFamily));
+    current.setPixelSize(style.pixelSize);
+    current.setBold(style.bold);
+    current.setItalic(style.italic);
+    bool chosen = false;
+    const QFont font = QFontDialog::getFont(&chosen, current, this);
+    if (!chosen)
+        return;
+    style.fontFamily = font.family().toStdString();
+    style.pixelSize = font.pixelSize() > 0 ? font.pixelSize() : font.pointSize() * 4 / 3;
+    style.bold = font.bold();
+    style.italic = font.italic();
+    ApplyTexts();
+}
+
+void OutputSettingsDialog::ChooseColor() {
+    const uint32_t rgb = ParseHtmlColor(ToText(colorEdit_->text())).value_or(0xFFFFFF);
+    const QColor color = QColorDialog::getColor(QColor::fromRgb(rgb), this);
+    if (!color.isValid())
+        return;
+    colorEdit_->setText(QStringLiteral("#%1%2%3")
+                            .arg(color.red(), 2, 16, QLatin1Char('0'))
+                            .arg(color.green(), 2, 16, QLatin1Char('0'))
+                            .arg(color.blue(), 2, 16, QLatin1Char('0'))
+                            .toUpper());
+}
+
+void OutputSettingsDialog::ShowBackgroundColor() {
+    const std::optional<uint32_t> rgb = ParseHtmlColor(ToText(colorEdit_->text()));
+    if (!rgb)
+        return;  // other input leaves the colour as it was
+    const int red = (*rgb >> 16) & 0xFF, green = (*rgb >> 8) & 0xFF, blue = *rgb & 0xFF;
+    const bool light = red + green + blue >= 500;
+    colorEdit_->setStyleSheet(QStringLiteral("QLineEdit { background: #%1; color: %2; }")
+                                  .arg(*rgb, 6, 16, QLatin1Char('0'))
+                                  .arg(light ? QStringLiteral("black") : QStringLiteral("white")));
+}
+
+}  // namespace lexorim::app

@@ -1,0 +1,26 @@
+#include "app/qt_text.h"
+
+#include <QStringList>
+
+namespace lexorim::app {
+
+QString DialogFilter(TextView filter) {
+    const QStringList parts = ToQString(filter).split(u'|');
+    QStringList entries;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QString description = parts[i];
+        const qsizetype bracket = description.indexOf(u'(');
+        if (bracket > 0)
+            description = description.left(bracket).trimmed();
+        QStringList patterns;
+        for (const QString& pattern : parts[i + 1].split(u';', Qt::SkipEmptyParts)) {
+            const QString trimmed = pattern.trimmed();
+            // "*.*" means every file, also those without an extension.
+            patterns << (trimmed == QStringLiteral("*.*") ? QStringLiteral("*") : trimmed);
+        }
+        entries << QStringLiteral("%1 (%2)").arg(description, patterns.join(u' '));
+    }
+    return entries.join(QStringLiteral(";;"));
+}
+
+}  // namespace lexorim::app

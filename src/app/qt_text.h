@@ -1,0 +1,28 @@
+#pragma once
+// The border between the core's UTF-16 texts and Qt's strings, and the core's file dialog filters
+// in Qt's form.
+
+#include <QString>
+#include <string>
+
+#include "engine/text_helpers.h"
+
+namespace lexorim::app {
+
+inline QString ToQString(TextView text) {
+    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+inline Text ToText(const QString& text) {
+    return Text(reinterpret_cast<const char16_t*>(text.utf16()), static_cast<size_t>(text.size()));
+}
+
+inline std::string ToPath(const QString& text) {
+    return text.toStdString();
+}
+
+// "Text (*.txt)|*.txt|Alle Dateien (*.*)|*.*" becomes "Text (*.txt);;Alle Dateien (*)": each
+// description keeps its words and gets the patterns of its pair.
+QString DialogFilter(TextView filter);
+
+}  // namespace lexorim::app

@@ -1,0 +1,145 @@
+#include "app/text_index_dialogs.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "app/number_boxes.h"
+#include "app/qt_text.h"
+#include "app/window_texts.h"
+#include "textindex/page_designations.h"
+
+namespace lexorim::app {
+
+PageNumberCriteriaDialog::PageNumberCriteriaDialog(AppContext& context, QWidget* parent)
+    : SettingsDialog(context, "Tszkriterien", parent) {
+    Finish(true);
+    // The custom item and the numeric rules of the two combo boxes.
+    MakeNumberComboBox(findChild<QComboBox*>(QStringLiteral("sz_laenge")), {QStringLiteral("5")});
+    MakeNumberComboBox(findChild<QComboBox*>(QStringLiteral("cb_pluswert")),
+                       {QStringLiteral("1"), true});
+    for (auto* box : findChildren<QCheckBox*>())
+        connect(box, &QCheckBox::toggled, this, &PageNumberCriteriaDialog::UpdateEnabled);
+    for (auto* button : findChildren<QRadioButton*>())
+        connect(button, &QRadioButton::toggled, this, &PageNumberCriteriaDialog::UpdateEnabled);
+    UpdateEnabled();
+}
+
+void PageNumberCriteriaDialog::UpdateEnabled() {
+    const bool shorten = findChild<QCheckBox*>(QStringLiteral("sz_kuerzen"))->isChecked();
+    const bool custom = findChild<QRadioButton*>(QStringLiteral("sz_bwdef"))->isChecked();
+    findChild<QRadioButton*>(QStringLiteral("sz_bwstandard"))->setEnabled(shorten);
+    findChild<QRadioButton*>(QStringLiteral("sz_bwdef"))->setEnabled(shorten);
+    findChild<QLineEdit*>(QStringLiteral("sz_bwdefs"))->setEnabled(custom);
+}
+
+PageListEditDialog::PageListEditDialog(AppContext& context, QWidget* parent)
+    : QDialog(parent), context_(context) {
+    setObjectName(QStringLiteral("Tszbearbeiten"));
+    auto* layout = new QVBoxLayout(this);
+    list_ = new QPlainTextEdit(this);
+    list_->setObjectName(QStringLiteral("liste"));
+    layout->addWidget(list_);
+    auto* form = new QFormLayout;
+    for (const char* name : {"ed1", "ed2"}) {
+        auto* edit = new QLineEdit(this);
+        edit->setObjectName(QString::fromLatin1(name));
+        auto* label = new QLabel(this);
+        label->setBuddy(edit);
+        form->addRow(label, edit);
+    }
+    layout->addLayout(form);
+    auto* row = new QHBoxLayout;
+    auto* add = new QPushButton(this);
+    add->setObjectName(QStringLiteral("add"));
+    auto* sort = new QPushButton(this);
+    sort->setObjectName(QStringLiteral("Sortieren"));
+    row->addWidget(add);
+    row->addWidget(sort);
+    row->addStretch();
+    layout->addLayout(row);
+    auto* buttons = new QDialogButtonBox(this);
+    buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole)
+        ->setObjectName(QStringLiteral("OK"));
+    buttons->addButton(QString(), QDialogButtonBox::RejectRole)
+        ->setObjectName(QStringLiteral("Abbrechen"));
+    layout->addWidget(buttons);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(add, &QPushButton::clicked, this, &PageListEditDialog::AddLine);
+    connect(sort, &QPushButton::clicked, this, &PageListEditDialog::SortLines);
+    resize(360, 480);
+    ApplyTexts();
+}
+
+void PageListEditDialog::ApplyTexts() {
+    ApplyWindowTexts(this, "Tszbearbeiten", context_.language);
+}
+
+void PageListEditDialog::SetLines(const QStringList& lines) {
+    list_->setPlainText(lines.join(u'\n'));
+}
+
+QStringList PageListEditDialog::lines() const {
+    return list_->toPlainText().split(u'\n');
+}
+
+void PageListEditDialog::AddLine() {
+    const QString designation = findChild<QLineEdit*>(QStringLiteral("ed1"))->text();
+    const QString line = findChild<QLineEdit*>(QStringLiteral("ed2"))->text();
+    list_->appendPlainText(QStringLiteral("%1 (%2)").arg(designation, line));
+}
+
+void PageListEditDialog::SortLines() {
+    std::vector<Text> texts;
+    for (const QString& line : lines())
+        texts.push_back(ToText(line));
+    const std::vector<TextView> views(texts.begin(), texts.end());
+    QStringList sorted;
+    for (const Text& line : SortDesignationLines(views))
+        sorted << ToQString(line);
+    SetLines(sorted);
+}
+
+TextIndexDesignDialog::TextIndexDesignDialog(AppContext& context, QWidget* parent)
+    : SettingsDialog(context, "Tdesign", parent) {
+    auto* shown = new QFormLayout;
+    separatorShown_ = new QLabel(this);
+    separatorShown_->setObjectName(QStringLiteral("Label1"));
+    betweenShown_ = new QLabel(this);
+    betweenShown_->setObjectName(QStringLiteral("Label2"));
+    preview_ = new QLabel(this);
+    preview_->setObjectName(QStringLiteral("vorschau"));
+    shown->addRow(separatorShown_);
+    shown->addRow(betweenShown_);
+    shown->addRow(preview_);
+    contentLayout()->addLayout(shown);
+    Finish(false);
+    for (auto* edit : findChildren<QLineEdit*>())
+        connect(edit, &QLineEdit::textChanged, this, &TextIndexDesignDialog::UpdatePreview);
+    UpdatePreview();
+}
+
+void TextIndexDesignDialog::ApplyTexts() {
+    SettingsDialog::ApplyTexts();
+    if (preview_ != nullptr)
+        UpdatePreview();
+}
+
+void TextIndexDesignDialog::UpdatePreview() {
+    const QString separator = findChild<QLineEdit*>(QStringLiteral("dsep"))->text();
+    const QString between = findChild<QLineEdit*>(QStringLiteral("dzw"))->text();
+    separatorShown_->setText(QStringLiteral("\"%1\"").arg(separator));
+    betweenShown_->setText(QStringLiteral("\"%1\"").arg(between));
+    const QString item =
+        WindowQText("Tdesign", "vorschau", context_.language, ui::TextRole::Message);
+    preview_->setText(item + between + QStringLiteral("17") + separator + QStringLiteral("38") +
+                      separator + QStringLiteral("69") + separator + QStringLiteral("193"));
+}
+
+}  // namespace lexorim::app

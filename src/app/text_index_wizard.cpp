@@ -1,0 +1,575 @@
+#include "app/text_index_wizard.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QShortcut>
+#include <QVBoxLayout>
+#include <filesystem>
+
+#include "app/error_display.h"
+#include "app/number_boxes.h"
+#include "app/qt_text.h"
+#include "app/text_index_dialogs.h"
+#include "app/window_texts.h"
+#include "engine/program_folder.h"
+#include "settings/languages.h"
+#include "settings/run_options.h"
+#include "textfiles/text_reader.h"
+#include "textindex/index_file.h"
+#include "textindex/text_index_summary.h"
+
+namespace lexorim::app {
+
+namespace {
+
+template <typename T>
+T* Named(QWidget* parent, const char* name) {
+    auto* widget = new T(parent);
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+}  // namespace
+
+TextIndexWizard::TextIndexWizard(AppContext& context, QWidget* parent)
+    : QWidget(parent), context_(context) {
+    setObjectName(QStringLiteral("pgtxt"));
+    auto* layout = new QVBoxLayout(this);
+    auto* header = Named<QLabel>(this, "rand_bttxtidx_header");
+    header->setText(QStringLiteral("Text Index"));
+    header->setStyleSheet(QStringLiteral(
+        "QLabel { font-size: 18pt; font-weight: bold; color: white; padding: 10px 14px;"
+        " background: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 #2b5d8a, stop:1 #6c9cc6); }"));
+    layout->addWidget(header);
+
+    pages_ = Named<QTabWidget>(this, "pct");
+    pages_->addTab(BuildSourcePage(), QString());
+    pages_->addTab(BuildPageNumberPage(), QString());
+    pages_->addTab(BuildCriteriaPage(), QString());
+    pages_->addTab(BuildSummaryPage(), QString());
+    pages_->addTab(BuildProgressPage(), QString());
+    pages_->addTab(BuildResultPage(), QString());
+    layout->addWidget(pages_, 1);
+    connect(pages_, &QTabWidget::tabBarClicked, this, &TextIndexWizard::TabClicked);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    back_ = AddButton(this, "bt1");
+    next_ = AddButton(this, "bt2");
+    create_ = AddButton(this, "ft_start");
+    buttons->addWidget(back_);
+    buttons->addWidget(next_);
+    buttons->addWidget(create_);
+    layout->addLayout(buttons);
+    connect(back_, &QPushButton::clicked, this, &TextIndexWizard::BackClicked);
+    connect(next_, &QPushButton::clicked, this, &TextIndexWizard::NextClicked);
+    connect(create_, &QPushButton::clicked, this, &TextIndexWizard::StartCreate);
+
+    connect(&runner_, &TextIndexRunner::statusChanged, this, &TextIndexWizard::ShowStatus);
+    connect(&runner_, &TextIndexRunner::finished, this, &TextIndexWizard::RunFinished);
+    ShowTextPage(tt1);
+}
+
+QPushButton* TextIndexWizard::AddButton(QWidget* parent, const char* name) {
+    return Named<QPushButton>(parent, name);
+}
+
+QWidget* TextIndexWizard::BuildSourcePage() {
+    auto* page = Named<QWidget>(nullptr, "tt1");
+    auto* layout = new QGridLayout(page);
+    auto* fileMode = Named<QRadioButton>(page, "qu_datei");
+    auto* path = Named<QLineEdit>(page, "edit_quelle");
+    auto* browse = AddButton(page, "bttxtquelle");
+    auto* textMode = Named<QRadioButton>(page, "qu_text");
+    original_ = Named<QPlainTextEdit>(page, "original");
+    original_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    auto* load = AddButton(page, "qu_laden");
+    auto* remove = AddButton(page, "qu_delete");
+    layout->addWidget(fileMode, 0, 0, 1, 3);
+    layout->addWidget(path, 1, 0, 1, 2);
+    layout->addWidget(browse, 1, 2);
+    layout->addWidget(textMode, 2, 0, 1, 3);
+    layout->addWidget(original_, 3, 0, 1, 3);
+    auto* row = new QHBoxLayout;
+    row->addWidget(load);
+    row->addWidget(remove);
+    row->addStretch();
+    layout->addLayout(row, 4, 0, 1, 3);
+    layout->setRowStretch(3, 1);
+    layout->setColumnStretch(0, 1);
+
+    connect(fileMode, &QRadioButton::toggled, this, &TextIndexWizard::UpdateSourceMode);
+    connect(textMode, &QRadioButton::toggled, this, &TextIndexWizard::UpdateSourceMode);
+    connect(path, &QLineEdit::textChanged, this, &TextIndexWizard::SourcePathEdited);
+    connect(browse, &QPushButton::clicked, this, &TextIndexWizard::BrowseSourceFile);
+    connect(load, &QPushButton::clicked, this, &TextIndexWizard::LoadTextIntoSource);
+    connect(remove, &QPushButton::clicked, original_, &QPlainTextEdit::clear);
+    // Any change of the source text makes the designations stale; the text itself is handed to
+    // the session only when it is needed, so that typing in a large text stays quick.
+    connect(original_->document(), &QTextDocument::contentsChanged, this,
+            [this] { sourceChanged_ = true; });
+    return page;
+}
+
+QWidget* TextIndexWizard::BuildPageNumberPage() {
+    auto* page = Named<QWidget>(nullptr, "tt2");
+    auto* layout = new QGridLayout(page);
+    auto* lineMode = Named<QRadioButton>(page, "sz_zeilezuseite");
+    auto* firstPage = Named<QLineEdit>(page, "sz_beginn");
+    firstPage->setMaximumWidth(80);
+    MakeNumberBox(firstPage, {QStringLiteral("1")});
+    auto* designationMode = Named<QRadioButton>(page, "sz_auslesen");
+    auto* hint = Named<QLabel>(page, "tt2_hinweis");
+    designationList_ = Named<QListWidget>(page, "sz_libo");
+    designationList_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    designationList_->setUniformItemSizes(true);
+    auto* readOut = AddButton(page, "Auslesen");
+    auto* remove = AddButton(page, "sz_entfernen");
+    auto* edit = AddButton(page, "sz_bearbeiten");
+    auto* criteria = AddButton(page, "sz_kriterien");
+    layout->addWidget(lineMode, 0, 0);
+    layout->addWidget(firstPage, 0, 1, Qt::AlignLeft);
+    layout->addWidget(designationMode, 1, 0, 1, 2);
+    layout->addWidget(hint, 2, 0, 1, 2);
+    layout->addWidget(designationList_, 3, 0, 5, 2);
+    layout->addWidget(readOut, 3, 2);
+    layout->addWidget(remove, 4, 2);
+    layout->addWidget(edit, 5, 2);
+    layout->addWidget(criteria, 6, 2);
+    layout->setRowStretch(7, 1);
+    layout->setColumnStretch(1, 1);
+
+    connect(lineMode, &QRadioButton::toggled, this, &TextIndexWizard::UpdatePageNumberMode);
+    connect(designationMode, &QRadioButton::toggled, this, &TextIndexWizard::UpdatePageNumberMode);
+    connect(readOut, &QPushButton::clicked, this, &TextIndexWizard::ReadOutDesignations);
+    connect(remove, &QPushButton::clicked, this, &TextIndexWizard::RemoveSelectedDesignations);
+    connect(edit, &QPushButton::clicked, this, &TextIndexWizard::EditDesignations);
+    connect(criteria, &QPushButton::clicked, this, &TextIndexWizard::EditCriteria);
+    auto* deleteKey = new QShortcut(QKeySequence::Delete, designationList_);
+    deleteKey->setContext(Qt::WidgetShortcut);
+    connect(deleteKey, &QShortcut::activated, this, &TextIndexWizard::RemoveSelectedDesignations);
+    return page;
+}
+
+QWidget* TextIndexWizard::BuildCriteriaPage() {
+    auto* page = Named<QWidget>(nullptr, "tt3");
+    auto* layout = new QHBoxLayout(page);
+    auto* criteria = Named<QGroupBox>(page, "gb_kriterien");
+    auto* criteriaLayout = new QGridLayout(criteria);
+    int row = 0;
+    for (const char* name :
+         {"kt_kleineraus", "kt_grosseraus", "kt_zahlen", "kt_negativliste", "kt_positivliste"}) {
+        criteriaLayout->addWidget(Named<QCheckBox>(criteria, name), row++, 0, 1, 2);
+    }
+    criteriaLayout->addWidget(Named<QCheckBox>(criteria, "kt_maxl"), row, 0);
+    auto* minimumLength = Named<QComboBox>(criteria, "kt_max");
+    MakeNumberComboBox(minimumLength,
+                       {QStringLiteral("3"), false, [this](QWidget* box) {
+                            ShowMessage(box, WindowQText("Tprog", "NumbersOnly", context_.language,
+                                                         ui::TextRole::Message));
+                        }});
+    criteriaLayout->addWidget(minimumLength, row++, 1, Qt::AlignLeft);
+    criteriaLayout->setRowStretch(row, 1);
+
+    auto* index = Named<QGroupBox>(page, "gb_index");
+    auto* indexLayout = new QGridLayout(index);
+    row = 0;
+    for (const char* name : {"kt_keinedoppeltenseiten", "kt_zusammen", "kt_zusdoppelt"})
+        indexLayout->addWidget(Named<QCheckBox>(index, name), row++, 0, 1, 2);
+    indexLayout->addWidget(Named<QCheckBox>(index, "kt_integrieren"), row++, 0, 1, 2);
+    auto* existing = Named<QLabel>(index, "kt_index");
+    existing->setWordWrap(true);
+    existing->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    indexLayout->addWidget(existing, row, 0);
+    auto* choose = AddButton(index, "andindex");
+    indexLayout->addWidget(choose, row++, 1);
+    indexLayout->addWidget(Named<QCheckBox>(index, "kt_design"), row, 0);
+    auto* design = AddButton(index, "btdesign");
+    indexLayout->addWidget(design, row++, 1);
+    indexLayout->setRowStretch(row, 1);
+    indexLayout->setColumnStretch(0, 1);
+    layout->addWidget(criteria, 1);
+    layout->addWidget(index, 1);
+
+    connect(choose, &QPushButton::clicked, this, &TextIndexWizard::ChooseExistingIndex);
+    connect(design, &QPushButton::clicked, this, [this] {
+        if (dialogs_.design != nullptr)
+            dialogs_.design->exec();
+    });
+    return page;
+}
+
+QWidget* TextIndexWizard::BuildSummaryPage() {
+    auto* page = Named<QWidget>(nullptr, "tt4");
+    auto* layout = new QVBoxLayout(page);
+    summary_ = Named<QPlainTextEdit>(page, "zusammenfassung");
+    summary_->setReadOnly(true);
+    summary_->setFrameShape(QFrame::NoFrame);
+    layout->addWidget(summary_);
+    return page;
+}
+
+QWidget* TextIndexWizard::BuildProgressPage() {
+    auto* page = Named<QWidget>(nullptr, "tt5");
+    auto* layout = new QVBoxLayout(page);
+    auto* note = Named<QLabel>(page, "StaticText9");
+    note->setWordWrap(true);
+    status_ = Named<QLabel>(page, "status");
+    progress_ = Named<QProgressBar>(page, "progress");
+    progress_->setRange(0, 100);
+    layout->addStretch();
+    layout->addWidget(note);
+    layout->addWidget(status_);
+    layout->addWidget(progress_);
+    layout->addStretch();
+    return page;
+}
+
+QWidget* TextIndexWizard::BuildResultPage() {
+    auto* page = Named<QWidget>(nullptr, "tt6");
+    auto* layout = new QVBoxLayout(page);
+    hints_ = Named<QLabel>(page, "hinweise");
+    hints_->setWordWrap(true);
+    hints_->hide();
+    // A plain-text view lays out only what is on screen, so an index of many megabytes shows
+    // at once.
+    output_ = Named<QPlainTextEdit>(page, "output");
+    output_->setReadOnly(true);
+    output_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    output_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    auto* row = new QHBoxLayout;
+    auto* saveText = AddButton(page, "outputspeichern");
+    auto* saveIndex = AddButton(page, "DatenSpeichern");
+    auto* copy = AddButton(page, "zwischenablage");
+    row->addWidget(saveText);
+    row->addWidget(saveIndex);
+    row->addWidget(copy);
+    row->addStretch();
+    layout->addWidget(hints_);
+    layout->addWidget(output_, 1);
+    layout->addLayout(row);
+    connect(saveText, &QPushButton::clicked, this, &TextIndexWizard::SaveOutputText);
+    connect(saveIndex, &QPushButton::clicked, this, &TextIndexWizard::SaveIndexFile);
+    connect(copy, &QPushButton::clicked, this, &TextIndexWizard::CopyOutputToClipboard);
+    return page;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Navigation.
+
+void TextIndexWizard::ShowTextPage(Page page) {
+    if (!context_.settings.IsOn("Tprog", "pgtxt"))
+        app::ShowPanel(context_.settings, "pgtxt");
+    pages_->setCurrentIndex(page);
+    switch (page) {
+        case tt1:
+            back_->hide();
+            next_->setEnabled(true);
+            create_->setEnabled(true);
+            break;
+        case tt2:
+            next_->setEnabled(true);
+            create_->setEnabled(true);
+            SyncSourceText();
+            if (!context_.textIndex.designationsCurrent())
+                ReadOutDesignations();
+            break;
+        case tt3:
+            next_->setEnabled(true);
+            create_->setEnabled(true);
+            break;
+        case tt4:
+            next_->setEnabled(false);
+            create_->setEnabled(true);
+            summary_->setPlainText(ToQString(
+                TextIndexSummary(MakeTextIndexSummaryInput(context_.settings), context_.language)));
+            break;
+        case tt5:
+            back_->setEnabled(false);
+            next_->setEnabled(false);
+            create_->setEnabled(false);
+            break;
+        case tt6:
+            next_->setEnabled(false);
+            create_->setEnabled(true);
+            progress_->setValue(0);
+            status_->clear();
+            break;
+    }
+}
+
+void TextIndexWizard::NextClicked() {
+    back_->show();
+    next_->setEnabled(true);
+    create_->setEnabled(true);
+    switch (currentPage()) {
+        case tt1:
+            ShowTextPage(tt2);
+            break;
+        case tt2:
+            ShowTextPage(tt3);
+            break;
+        case tt3:
+            ShowTextPage(tt4);
+            break;
+        default:
+            break;
+    }
+}
+
+void TextIndexWizard::BackClicked() {
+    back_->show();
+    next_->setEnabled(true);
+    create_->setEnabled(true);
+    switch (currentPage()) {
+        case tt2:
+            ShowTextPage(tt1);
+            break;
+        case tt3:
+            ShowTextPage(tt2);
+            break;
+        case tt4:
+            ShowTextPage(tt3);
+            break;
+        case tt5:
+        case tt6:
+            // Back from the result goes to the summary, not to the progress page.
+            ShowTextPage(tt4);
+            break;
+        default:
+            break;
+    }
+}
+
+void TextIndexWizard::TabClicked(int index) {
+    if (index < 0 || runner_.isRunning())
+        return;
+    back_->show();
+    next_->show();
+    back_->setEnabled(true);
+    next_->setEnabled(true);
+    create_->setEnabled(true);
+    ShowTextPage(static_cast<Page>(index));
+}
+
+// ---------------------------------------------------------------------------------------------
+// Source.
+
+void TextIndexWizard::SyncSourceText() {
+    if (!sourceChanged_)
+        return;
+    context_.textIndex.SetSourceText(ToText(original_->toPlainText()));
+    sourceChanged_ = false;
+}
+
+void TextIndexWizard::UpdateSourceMode() {
+    const bool fileMode = context_.settings.IsOn("Tprog", "qu_datei");
+    for (const char* name : {"edit_quelle", "bttxtquelle"})
+        findChild<QWidget*>(QString::fromLatin1(name))->setEnabled(fileMode);
+    for (const char* name : {"original", "qu_laden", "qu_delete"}) {
+        auto* widget = findChild<QWidget*>(QString::fromLatin1(name));
+        // The memo stays readable in file mode: it shows the file's text.
+        if (auto* memo = qobject_cast<QPlainTextEdit*>(widget))
+            memo->setReadOnly(fileMode);
+        else
+            widget->setEnabled(!fileMode);
+    }
+}
+
+void TextIndexWizard::UpdatePageNumberMode() {
+    const bool lineMode = context_.settings.IsOn("Tprog", "sz_zeilezuseite");
+    findChild<QWidget*>(QStringLiteral("sz_beginn"))->setEnabled(lineMode);
+    for (const char* name :
+         {"sz_libo", "sz_entfernen", "sz_bearbeiten", "sz_kriterien", "Auslesen"})
+        findChild<QWidget*>(QString::fromLatin1(name))->setEnabled(!lineMode);
+}
+
+bool TextIndexWizard::LoadSourceFile(const QString& path) {
+    return RunReportingErrors(this, [&] {
+        ReadContext read;
+        read.language = context_.language;
+        QStringList messages;
+        read.showMessage = [&messages](TextView message) { messages << ToQString(message); };
+        const QString text = ToQString(ReadTextFile(ToPath(path), read));
+        original_->setPlainText(text);
+        for (const QString& message : messages)
+            ShowMessage(this, message);
+    });
+}
+
+void TextIndexWizard::SourcePathEdited(const QString& path) {
+    if (!path.isEmpty() && QFileInfo(path).isFile())
+        LoadSourceFile(path);
+}
+
+void TextIndexWizard::BrowseSourceFile() {
+    const QString path = QFileDialog::getOpenFileName(
+        this, QString(), QString(),
+        DialogFilter(WindowText("Tprog", "OpenDatei", context_.language, ui::TextRole::Filter)));
+    if (!path.isEmpty())
+        findChild<QLineEdit*>(QStringLiteral("edit_quelle"))->setText(path);
+    sourceChanged_ = true;
+}
+
+void TextIndexWizard::LoadTextIntoSource() {
+    const QString path = QFileDialog::getOpenFileName(
+        this, QString(), QString(),
+        DialogFilter(WindowText("Tprog", "memoload", context_.language, ui::TextRole::Filter)));
+    if (!path.isEmpty())
+        LoadSourceFile(path);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Page designations.
+
+void TextIndexWizard::ReadOutDesignations() {
+    SyncSourceText();
+    context_.textIndex.ReadOutDesignations(MakeDesignationCriteria(context_.settings),
+                                           context_.settings.IsOn("Tprog", "sz_zeilezuseite"));
+    ShowDesignations();
+}
+
+void TextIndexWizard::ShowDesignations() {
+    QStringList items;
+    for (const Text& item : context_.textIndex.designations())
+        items << ToQString(item);
+    designationList_->clear();
+    designationList_->addItems(items);
+}
+
+void TextIndexWizard::RemoveSelectedDesignations() {
+    std::vector<size_t> positions;
+    for (const QModelIndex& index : designationList_->selectionModel()->selectedIndexes())
+        positions.push_back(static_cast<size_t>(index.row()));
+    context_.textIndex.RemoveDesignations(positions);
+    ShowDesignations();
+}
+
+void TextIndexWizard::EditDesignations() {
+    if (dialogs_.pageList == nullptr)
+        return;
+    QStringList items;
+    for (const Text& item : context_.textIndex.designations())
+        items << ToQString(item);
+    dialogs_.pageList->SetLines(items);
+    if (dialogs_.pageList->exec() != QDialog::Accepted)
+        return;
+    std::vector<Text> lines;
+    for (const QString& line : dialogs_.pageList->lines())
+        lines.push_back(ToText(line));
+    context_.textIndex.ReplaceDesignations(std::vector<TextView>(lines.begin(), lines.end()));
+    ShowDesignations();
+}
+
+void TextIndexWizard::EditCriteria() {
+    if (dialogs_.criteria != nullptr && dialogs_.criteria->exec() == QDialog::Accepted)
+        ReadOutDesignations();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Existing index, run and result.
+
+void TextIndexWizard::ChooseExistingIndex() {
+    const QString path = QFileDialog::getOpenFileName(
+        this, QString(), QString(),
+        DialogFilter(WindowText("Tprog", "OpenIndex", context_.language, ui::TextRole::Filter)));
+    if (!path.isEmpty())
+        context_.settings.Set("Tprog.kt_index", ToText(path));
+    context_.settings.Set("Tprog.kt_integrieren", u"1");
+}
+
+void TextIndexWizard::StartCreate() {
+    if (runner_.isRunning())
+        return;
+    ShowTextPage(tt5);
+    SyncSourceText();
+    TextIndexRunInput input;
+    input.options = MakeTextIndexOptions(context_.settings);
+    input.criteria = MakeDesignationCriteria(context_.settings);
+    input.lists = context_.lists;
+    input.language = context_.language;
+    pages_->tabBar()->setEnabled(false);
+    emit runStarted();
+    runner_.Start(context_.textIndex, std::move(input));
+}
+
+void TextIndexWizard::ShowStatus(const QString& status, int percent) {
+    status_->setText(status);
+    progress_->setValue(percent);
+}
+
+void TextIndexWizard::RunFinished(const QString& error) {
+    pages_->tabBar()->setEnabled(true);
+    ShowDesignations();
+    if (!error.isEmpty()) {
+        ShowError(this, error);
+        ShowTextPage(tt4);
+        emit runFinished(false);
+        return;
+    }
+    output_->setPlainText(ToQString(context_.textIndex.output()));
+    ShowTextPage(tt6);
+    emit runFinished(true);
+}
+
+void TextIndexWizard::Clear() {
+    context_.textIndex.Clear();
+    context_.settings.Set("Tprog.edit_quelle", u"");
+    original_->clear();
+    designationList_->clear();
+    output_->clear();
+    sourceChanged_ = true;
+    ShowTextPage(tt1);
+}
+
+QString TextIndexWizard::DefaultSavePath(const QString& fileName) const {
+    return QString::fromStdString((ProgramFolder() / fileName.toStdString()).string());
+}
+
+void TextIndexWizard::SaveOutputText() {
+    const QString path = QFileDialog::getSaveFileName(
+        this, QString(), DefaultSavePath(QStringLiteral("Index.txt")),
+        DialogFilter(WindowText("Tprog", "memosave", context_.language, ui::TextRole::Filter)));
+    if (path.isEmpty())
+        return;
+    RunReportingErrors(this, [&] {
+        WriteTextFile(context_.textIndex.output(), ToPath(path),
+                      MakeOutputSettings(context_.settings, context_.pictureFont));
+    });
+}
+
+void TextIndexWizard::SaveIndexFile() {
+    const QString path = QFileDialog::getSaveFileName(
+        this, QString(), QString(),
+        DialogFilter(WindowText("Tprog", "SaveIndex", context_.language, ui::TextRole::Filter)));
+    if (path.isEmpty())
+        return;
+    RunReportingErrors(this, [&] {
+        WriteTextFile(BuildIndexFileText(context_.textIndex.store()), IndexFileName(ToPath(path)),
+                      MakeOutputSettings(context_.settings, context_.pictureFont));
+    });
+}
+
+void TextIndexWizard::CopyOutputToClipboard() {
+    QString text = ToQString(context_.textIndex.output());
+    QApplication::clipboard()->setText(text);
+}
+
+void TextIndexWizard::ApplyTexts() {
+    auto* header = findChild<QLabel*>(QStringLiteral("rand_bttxtidx_header"));
+    header->setText(WindowQText("Tprog", "rand_bttxtidx", context_.language));
+    UpdateSourceMode();
+    UpdatePageNumberMode();
+}
+
+}  // namespace lexorim::app

@@ -1,0 +1,118 @@
+#pragma once
+// The text index wizard: the panel pgtxt with the page control pct (source, page numbers,
+// criteria, summary, progress, result) and its back, next and create buttons.
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QWidget>
+
+#include "app/app_context.h"
+#include "app/text_index_runner.h"
+
+namespace lexorim::app {
+
+class PageNumberCriteriaDialog;
+class PageListEditDialog;
+class TextIndexDesignDialog;
+
+struct TextIndexDialogs {
+    PageNumberCriteriaDialog* criteria = nullptr;
+    PageListEditDialog* pageList = nullptr;
+    TextIndexDesignDialog* design = nullptr;
+};
+
+class TextIndexWizard : public QWidget {
+    Q_OBJECT
+
+  public:
+    enum Page { tt1, tt2, tt3, tt4, tt5, tt6 };
+
+    TextIndexWizard(AppContext& context, QWidget* parent);
+    void SetDialogs(TextIndexDialogs dialogs) { dialogs_ = dialogs; }
+
+    // Activates a page and sets the buttons by the wizard's table.
+    void ShowTextPage(Page page);
+    Page currentPage() const { return static_cast<Page>(pages_->currentIndex()); }
+
+    void NextClicked();
+    void BackClicked();
+    void TabClicked(int index);
+    // The create sequence: progress page, the run on a worker thread, the result page.
+    void StartCreate();
+    bool isRunning() const { return runner_.isRunning(); }
+    // Waits for a running run (closing the program during a run).
+    void WaitForRun() { runner_.Wait(); }
+
+    // Reads the page designations out of the current source text into sz_libo.
+    void ReadOutDesignations();
+    // "Neu" > "Text Index".
+    void Clear();
+    // Loads a file into the source memo (the start-up argument, edit_quelle naming a file).
+    bool LoadSourceFile(const QString& path);
+    // andindex: choose an index file to add to; kt_integrieren goes on whatever the choice.
+    void ChooseExistingIndex();
+
+    void SaveOutputText();
+    void SaveIndexFile();
+    void CopyOutputToClipboard();
+
+    // Sets the texts built at their moment of use (summary) again after a language switch.
+    void ApplyTexts();
+
+    QPlainTextEdit* source() const { return original_; }
+    QPlainTextEdit* output() const { return output_; }
+    QListWidget* designationList() const { return designationList_; }
+    QPushButton* backButton() const { return back_; }
+    QPushButton* nextButton() const { return next_; }
+    QPushButton* createButton() const { return create_; }
+    QTabWidget* pages() const { return pages_; }
+
+  signals:
+    void runStarted();
+    void runFinished(bool succeeded);
+
+  private:
+    QWidget* BuildSourcePage();
+    QWidget* BuildPageNumberPage();
+    QWidget* BuildCriteriaPage();
+    QWidget* BuildSummaryPage();
+    QWidget* BuildProgressPage();
+    QWidget* BuildResultPage();
+    QPushButton* AddButton(QWidget* parent, const char* name);
+
+    void SyncSourceText();
+    void ShowDesignations();
+    void RemoveSelectedDesignations();
+    void EditDesignations();
+    void EditCriteria();
+    void BrowseSourceFile();
+    void LoadTextIntoSource();
+    void UpdateSourceMode();
+    void UpdatePageNumberMode();
+    void SourcePathEdited(const QString& path);
+    void RunFinished(const QString& error);
+    void ShowStatus(const QString& status, int percent);
+    QString DefaultSavePath(const QString& fileName) const;
+
+    AppContext& context_;
+    TextIndexDialogs dialogs_;
+    TextIndexRunner runner_;
+    bool sourceChanged_ = true;
+    QTabWidget* pages_ = nullptr;
+    QPushButton* back_ = nullptr;
+    QPushButton* next_ = nullptr;
+    QPushButton* create_ = nullptr;
+    QPlainTextEdit* original_ = nullptr;
+    QListWidget* designationList_ = nullptr;
+    QPlainTextEdit* summary_ = nullptr;
+    QLabel* status_ = nullptr;
+    QProgressBar* progress_ = nullptr;
+    QPlainTextEdit* output_ = nullptr;
+    QLabel* hints_ = nullptr;
+};
+
+}  // namespace lexorim::app

@@ -1,0 +1,317 @@
+// The desktop program driven as a user would: wizard navigation, a whole run from a typed text,
+// the page designations, configurations through the menu commands, the language switch and the
+// start-up arguments.
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+#include "app/app_context.h"
+#include "app/error_display.h"
+#include "app/main_window.h"
+#include "app/qt_text.h"
+#include "app/start_up.h"
+#include "app/text_index_wizard.h"
+
+using namespace lexorim;
+using namespace lexorim::app;
+
+namespace {
+
+void WriteFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+}  // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+  private:
+    std::unique_ptr<AppContext> context_;
+    std::unique_ptr<MainWindow> window_;
+    QStringList messages_;
+    QTemporaryDir folder_;
+
+    TextIndexWizard* wizard() const { return window_->textIndex(); }
+    template <typename T>
+    T* Find(const char* name) const {
+        return window_->findChild<T*>(QString::fromLatin1(name));
+    }
+    void TypeSource(const QString& text) {
+        Find<QRadioButton>("qu_text")->click();
+        wizard()->source()->setPlainText(text);
+    }
+    void RunAndWait() {
+        wizard()->createButton()->click();
+        QTRY_COMPARE_WITH_TIMEOUT(wizard()->currentPage(), TextIndexWizard::tt6, 20000);
+    }
+
+  private slots:
+    void init() {
+        messages_.clear();
+        SetMessageSink([this](MessageKind, const QString& text) { messages_ << text; });
+        context_ = std::make_unique<AppContext>();
+        window_ = std::make_unique<MainWindow>(*context_);
+    }
+
+    void cleanup() {
+        window_.reset();
+        context_.reset();
+        SetMessageSink({});
+    }
+
+    void startsOnTheStartPageWithEveryMenuItemCaptioned() {
+        QCOMPARE(window_->visiblePanel(), QStringLiteral("pstart"));
+        for (const char* name : {"mneutxt",
+                                 "mtidxload",
+                                 "ext1",
+                                 "Indexidx1",
+                                 "mbeenden",
+                                 "mets",
+                                 "metk",
+                                 "metd",
+                                 "mewlneg",
+                                 "mewlpos",
+                                 "spopt",
+                                 "msprde",
+                                 "mspren",
+                                 "m_konfig_save",
+                                 "m_konfig_save_start",
+                                 "m_konfig_load",
+                                 "m_konfig_autosave_nie",
+                                 "m_konfig_autosave_alles",
+                                 "m_konfig_standard",
+                                 "m_konfig_start",
+                                 "mfstart",
+                                 "mt1",
+                                 "mt4"}) {
+            QVERIFY2(window_->action(name) != nullptr, name);
+            QVERIFY2(!window_->action(name)->text().isEmpty(), name);
+        }
+        QCOMPARE(window_->action("m_konfig_load")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_K));
+        QCOMPARE(window_->action("m_konfig_standard")->shortcut(), QKeySequence(Qt::Key_F2));
+        QCOMPARE(window_->action("m_konfig_start")->shortcut(), QKeySequence(Qt::Key_F3));
+        QVERIFY(window_->action("m_konfig_autosave_nie")->isChecked());
+    }
+
+    void sideButtonsShowTheirPanels() {
+        const std::pair<const char*, const char*> cases[] = {{"rand_bttxtidx", "pgtxt"},
+                                                             {"rand_btdidx", "pgdateien"},
+                                                             {"rand_btstw", "pgstw"},
+                                                             {"rand_btinfo", "pinfo"},
+                                                             {"rand_btstart", "pstart"}};
+        for (const auto& [button, panel] : cases) {
+            Find<QPushButton>(button)->click();
+            QCOMPARE(window_->visiblePanel(), QString::fromLatin1(panel));
+            QVERIFY(context_->settings.IsOn("Tprog", panel));
+        }
+    }
+
+    void pagesSetTheButtonsByTheTable() {
+        struct Case {
+            TextIndexWizard::Page page;
+            bool backVisible, nextEnabled, createEnabled;
+        };
+        // Reached by a tab click, which shows back and next and enables all three first.
+        const Case cases[] = {{TextIndexWizard::tt1, false, true, true},
+                              {TextIndexWizard::tt2, true, true, true},
+                              {TextIndexWizard::tt3, true, true, true},
+                              {TextIndexWizard::tt4, true, false, true},
+                              {TextIndexWizard::tt6, true, false, true}};
+        window_->show();
+        for (const Case& c : cases) {
+            wizard()->TabClicked(c.page);
+            QCOMPARE(wizard()->currentPage(), c.page);
+            QCOMPARE(wizard()->backButton()->isVisible(), c.backVisible);
+            QCOMPARE(wizard()->backButton()->isEnabled(), true);
+            QCOMPARE(wizard()->nextButton()->isEnabled(), c.nextEnabled);
+            QCOMPARE(wizard()->createButton()->isEnabled(), c.createEnabled);
+        }
+        wizard()->ShowTextPage(TextIndexWizard::tt5);
+        QVERIFY(!wizard()->backButton()->isEnabled());
+        QVERIFY(!wizard()->nextButton()->isEnabled());
+        QVERIFY(!wizard()->createButton()->isEnabled());
+    }
+
+    void nextAndBackFollowTheirTables() {
+        window_->show();
+        wizard()->ShowTextPage(TextIndexWizard::tt1);
+        const TextIndexWizard::Page forward[] = {TextIndexWizard::tt2, TextIndexWizard::tt3,
+                                                 TextIndexWizard::tt4, TextIndexWizard::tt4};
+        for (const TextIndexWizard::Page expected : forward) {
+            wizard()->NextClicked();
+            QCOMPARE(wizard()->currentPage(), expected);
+        }
+        QVERIFY(wizard()->backButton()->isVisible());
+        const std::pair<TextIndexWizard::Page, TextIndexWizard::Page> back[] = {
+            {TextIndexWizard::tt2, TextIndexWizard::tt1},
+            {TextIndexWizard::tt3, TextIndexWizard::tt2},
+            {TextIndexWizard::tt4, TextIndexWizard::tt3},
+            {TextIndexWizard::tt5, TextIndexWizard::tt4},
+            {TextIndexWizard::tt6, TextIndexWizard::tt4}};
+        for (const auto& [from, to] : back) {
+            wizard()->ShowTextPage(from);
+            wizard()->BackClicked();
+            QCOMPARE(wizard()->currentPage(), to);
+        }
+        // The Fenster menu moves without showing the back button again.
+        wizard()->ShowTextPage(TextIndexWizard::tt1);
+        window_->action("mft3")->trigger();
+        QCOMPARE(wizard()->currentPage(), TextIndexWizard::tt3);
+        QVERIFY(!wizard()->backButton()->isVisible());
+    }
+
+    void createSequenceIndexesATypedText() {
+        window_->show();
+        TypeSource(QStringLiteral("Apfel und Birne\nder Apfel\nBirne Zitrone"));
+        Find<QRadioButton>("sz_zeilezuseite")->click();
+        RunAndWait();
+        const QString output = wizard()->output()->toPlainText();
+        QVERIFY2(output.startsWith(QStringLiteral("Index")), qPrintable(output));
+        QVERIFY2(output.contains(QStringLiteral("Apfel 1, 2")), qPrintable(output));
+        QVERIFY2(output.contains(QStringLiteral("Birne 1, 3")), qPrintable(output));
+        QVERIFY2(output.contains(QStringLiteral("Zitrone 3")), qPrintable(output));
+        // After a run the back button stays disabled on the result page.
+        QVERIFY(!wizard()->backButton()->isEnabled());
+        QVERIFY(window_->menuBar()->isEnabled());
+        QVERIFY(messages_.isEmpty());
+    }
+
+    void pageNumberStepReadsTheDesignationsOnce() {
+        window_->show();
+        TypeSource(QStringLiteral("Erste Seite Text\n1\nZweite Seite Text\n2\n"));
+        wizard()->NextClicked();
+        QCOMPARE(wizard()->currentPage(), TextIndexWizard::tt2);
+        QListWidget* list = wizard()->designationList();
+        QCOMPARE(list->count(), 2);
+        QCOMPARE(list->item(0)->text(), QStringLiteral("1 (1)"));
+        QCOMPARE(list->item(1)->text(), QStringLiteral("2 (3)"));
+        // A removed item stays removed until the text changes.
+        list->item(0)->setSelected(true);
+        Find<QPushButton>("sz_entfernen")->click();
+        QCOMPARE(list->count(), 1);
+        wizard()->BackClicked();
+        wizard()->NextClicked();
+        QCOMPARE(list->count(), 1);
+        wizard()->BackClicked();
+        wizard()->source()->appendPlainText(QStringLiteral("Dritte Seite\n3"));
+        wizard()->NextClicked();
+        QCOMPARE(list->count(), 3);
+    }
+
+    void configurationRoundTripThroughTheMenuCommands() {
+        const QString path = folder_.filePath(QStringLiteral("Test.lkfg"));
+        Find<QCheckBox>("kt_zahlen")->setChecked(false);
+        Find<QComboBox>("kt_max")->setCurrentText(QStringLiteral("5"));
+        Find<QRadioButton>("sz_zeilezuseite")->click();
+        Find<QLineEdit>("sz_beginn")->setText(QStringLiteral("17"));
+        QVERIFY(window_->SaveConfiguration(path));
+        window_->AddConfigurationToMenu(path);
+
+        window_->action("m_konfig_standard")->trigger();
+        QVERIFY(Find<QCheckBox>("kt_zahlen")->isChecked());
+        QCOMPARE(Find<QComboBox>("kt_max")->currentText(), QStringLiteral("3"));
+
+        // The recent entry loads the file back into every bound widget.
+        QAction* recent = window_->findChild<QAction*>(QStringLiteral("m_konfig_8"));
+        QVERIFY(recent != nullptr);
+        QCOMPARE(recent->toolTip(), path);
+        recent->trigger();
+        QVERIFY(!Find<QCheckBox>("kt_zahlen")->isChecked());
+        QCOMPARE(Find<QComboBox>("kt_max")->currentText(), QStringLiteral("5"));
+        QVERIFY(Find<QRadioButton>("sz_zeilezuseite")->isChecked());
+        QCOMPARE(Find<QLineEdit>("sz_beginn")->text(), QStringLiteral("17"));
+        QVERIFY(Find<QLineEdit>("sz_beginn")->isEnabled());
+        QVERIFY(!Find<QListWidget>("sz_libo")->isEnabled());
+    }
+
+    void missingStartConfigurationIsReported() {
+        window_->action("m_konfig_start")->trigger();
+        QCOMPARE(messages_, QStringList{QStringLiteral("Keine Startkonfiguration definiert.")});
+    }
+
+    void languageSwitchKeepsAChosenIndexPath() {
+        auto* label = Find<QLabel>("kt_index");
+        QCOMPARE(label->text(), QStringLiteral("Kein anderer Index ausgewählt"));
+        window_->action("mspren")->trigger();
+        QCOMPARE(label->text(), QStringLiteral("No Index Selected"));
+        QCOMPARE(Find<QPushButton>("bt2")->text(), QStringLiteral("next >>"));
+        QCOMPARE(window_->action("m_konfig_load")->text(), QStringLiteral("Load Configuration"));
+        QVERIFY(window_->action("mspren")->isChecked());
+        QCOMPARE(Find<QComboBox>("kt_max")->itemText(6), QStringLiteral("Custom.."));
+
+        const QString chosen = folder_.filePath(QStringLiteral("Buch.idx"));
+        context_->settings.Set("Tprog.kt_index", ToText(chosen));
+        window_->action("msprde")->trigger();
+        QCOMPARE(label->text(), chosen);
+        QCOMPARE(Find<QPushButton>("bt2")->text(), QStringLiteral("weiter >>"));
+        window_->action("mspren")->trigger();
+        QCOMPARE(label->text(), chosen);
+    }
+
+    void startUpArgumentsFollowTheirRules() {
+        const QString text = folder_.filePath(QStringLiteral("buch.txt"));
+        const QString configuration = folder_.filePath(QStringLiteral("eins.lkfg"));
+        const QString upperConfiguration = folder_.filePath(QStringLiteral("zwei.LKFG"));
+        const QString textIndex = folder_.filePath(QStringLiteral("buch.idx"));
+        const QString fileIndex = folder_.filePath(QStringLiteral("dateien.idx"));
+        WriteFile(text, "Apfel\nBirne\n");
+        WriteFile(upperConfiguration, "Apfel\n");
+        WriteFile(textIndex, "Apfel:3>-|17>-\r\n");
+        WriteFile(fileIndex, "Preise:Preise>preise.html\r\n");
+        QVERIFY(window_->SaveConfiguration(configuration));
+
+        struct Case {
+            QStringList arguments;
+            FirstArgumentUse use;
+            int configurations;
+        };
+        const Case cases[] = {
+            {{text}, FirstArgumentUse::TextSource, 0},
+            {{configuration}, FirstArgumentUse::Nothing, 1},
+            {{configuration, configuration}, FirstArgumentUse::Nothing, 2},
+            {{upperConfiguration}, FirstArgumentUse::TextSource, 0},
+            {{textIndex}, FirstArgumentUse::TextIndexFile, 0},
+            {{fileIndex}, FirstArgumentUse::FileIndexFile, 0},
+            {{folder_.filePath(QStringLiteral("fehlt.txt"))}, FirstArgumentUse::Nothing, 0},
+        };
+        for (const Case& c : cases) {
+            std::vector<std::string> arguments;
+            for (const QString& argument : c.arguments)
+                arguments.push_back(argument.toStdString());
+            const StartupPlan plan = PlanStartup(arguments);
+            QCOMPARE(plan.firstUse, c.use);
+            QCOMPARE(static_cast<int>(plan.configurations.size()), c.configurations);
+            QCOMPARE(plan.loadStartConfiguration, c.configurations == 0);
+        }
+
+        window_->show();
+        window_->StartUp({text.toStdString()});
+        QCOMPARE(wizard()->source()->toPlainText(), QStringLiteral("Apfel\nBirne\n"));
+        QCOMPARE(wizard()->currentPage(), TextIndexWizard::tt1);
+        QCOMPARE(window_->visiblePanel(), QStringLiteral("pgtxt"));
+
+        window_->StartUp({textIndex.toStdString()});
+        QTRY_COMPARE_WITH_TIMEOUT(wizard()->currentPage(), TextIndexWizard::tt6, 20000);
+        QVERIFY(context_->settings.IsOn("Tprog", "kt_integrieren"));
+        QVERIFY2(wizard()->output()->toPlainText().contains(QStringLiteral("Apfel 3, 17")),
+                 qPrintable(wizard()->output()->toPlainText()));
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"

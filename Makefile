@@ -1,4 +1,6 @@
-# make run   : install what is missing, build, and index the sample book
+# make run   : install what is missing, build, and start the desktop program (without a
+#              display: index the sample book with the command line)
+# make screenshots : pictures of the desktop program's pages in both languages
 # make test  : install, build and run every test (also under the sanitizers)
 # make bench : run the benchmarks
 # make fuzz  : run the fuzzers for a bounded time
@@ -7,7 +9,7 @@ BUILD := build/release
 CLI := $(BUILD)/src/cli/lexorim-cli
 FUZZ_SECONDS ?= 60
 
-.PHONY: deps build run test test-release test-sanitize bench fuzz format clean
+.PHONY: deps build run screenshots test test-release test-sanitize bench fuzz format clean
 
 deps:
 	@scripts/install-deps
@@ -17,7 +19,15 @@ build: deps
 	cmake --build --preset release
 
 run: build
-	$(CLI) text examples/sample-book.txt
+	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then \
+	  $(BUILD)/src/app/lexorim examples/sample-book.txt; \
+	else \
+	  echo "No display found: running the command-line example instead."; \
+	  $(CLI) text examples/sample-book.txt; \
+	fi
+
+screenshots: build
+	scripts/take-screenshots $(BUILD)
 
 test: build
 	ctest --preset release

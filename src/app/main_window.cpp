@@ -7,6 +7,7 @@
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
@@ -330,7 +331,9 @@ void MainWindow::BuildMenus() {
     connect(info, &QMenu::aboutToShow, this, [this] { ShowPanel("pinfo"); });
 
     QMenu* tools = AddMenu(nullptr, "mtools");
-    for (const char* name : {"mt1", "mt2", "mt3", "mt4"})
+    connect(AddAction(tools, "mt1"), &QAction::triggered, this, [this] { negativeTool_->Open(); });
+    connect(AddAction(tools, "mt2"), &QAction::triggered, this, [this] { positiveTool_->Open(); });
+    for (const char* name : {"mt3", "mt4"})
         AddAction(tools, name)->setEnabled(false);
     tools->addSeparator();
     AddAction(tools, "m_komp")->setEnabled(false);
@@ -370,6 +373,10 @@ void MainWindow::BuildDialogs() {
     pageListEdit_ = new PageListEditDialog(context_, this);
     design_ = new TextIndexDesignDialog(context_, this);
     outputSettings_ = new OutputSettingsDialog(context_, this);
+    negativeTool_ =
+        new IndexToListTool(context_, *negativeList_, WordListDialog::Kind::Negative, this);
+    positiveTool_ =
+        new IndexToListTool(context_, *positiveList_, WordListDialog::Kind::Positive, this);
     negativeList_->LoadAtStart();
     positiveList_->LoadAtStart();
     textIndex_->SetDialogs({pageNumberCriteria_, pageListEdit_, design_});
@@ -411,6 +418,8 @@ void MainWindow::ApplyAllTexts() {
     pageListEdit_->ApplyTexts();
     pageNumberCriteria_->ApplyTexts();
     outputSettings_->ApplyTexts();
+    negativeTool_->ApplyTexts();
+    positiveTool_->ApplyTexts();
     const bool german = context_.language == Language::German;
     action("msprde")->setChecked(german);
     action("mspren")->setChecked(!german);
@@ -578,6 +587,13 @@ void MainWindow::ApplyStartArgument(const StartupPlan& plan) {
         case FirstArgumentUse::Nothing:
             break;
         case FirstArgumentUse::TextSource:
+            // The file is also named as the source file, so that the run indexes the text the
+            // user sees (a file-mode run reads the named file).
+            context_.settings.Set("Tprog.qu_datei", u"1");
+            {
+                const QSignalBlocker quiet(findChild<QLineEdit*>(QStringLiteral("edit_quelle")));
+                context_.settings.Set("Tprog.edit_quelle", FromUtf8(plan.firstPath));
+            }
             textIndex_->source()->setPlainText(ToQString(plan.firstText));
             textIndex_->ShowTextPage(TextIndexWizard::tt1);
             break;

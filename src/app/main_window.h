@@ -24,6 +24,7 @@ class PageListEditDialog;
 class TextIndexDesignDialog;
 class OutputSettingsDialog;
 class WordListDialog;
+class IndexToListTool;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -96,6 +97,8 @@ class MainWindow : public QMainWindow {
     OutputSettingsDialog* outputSettings_ = nullptr;
     WordListDialog* negativeList_ = nullptr;
     WordListDialog* positiveList_ = nullptr;
+    IndexToListTool* negativeTool_ = nullptr;
+    IndexToListTool* positiveTool_ = nullptr;
 };
 
 }  // namespace lexorim::app

@@ -366,10 +366,16 @@ void TextIndexWizard::TabClicked(int index) {
 // Source.
 
 void TextIndexWizard::SyncSourceText() {
-    if (!sourceChanged_)
+    // A file-mode run indexes the named file, which the memo shows; a name that is no existing
+    // file gives an empty text.
+    const bool fileMode = context_.settings.IsOn("Tprog", "qu_datei");
+    const bool memoIsSource =
+        !fileMode || QFileInfo(ToQString(context_.settings.Value("Tprog", "edit_quelle"))).isFile();
+    if (!sourceChanged_ && memoIsSource == memoWasSource_)
         return;
-    context_.textIndex.SetSourceText(ToText(original_->toPlainText()));
+    context_.textIndex.SetSourceText(memoIsSource ? ToText(original_->toPlainText()) : Text());
     sourceChanged_ = false;
+    memoWasSource_ = memoIsSource;
 }
 
 void TextIndexWizard::UpdateSourceMode() {

@@ -102,6 +102,7 @@ class TextIndexWizard : public QWidget {
     TextIndexDialogs dialogs_;
     TextIndexRunner runner_;
     bool sourceChanged_ = true;
+    bool memoWasSource_ = true;
     QTabWidget* pages_ = nullptr;
     QPushButton* back_ = nullptr;
     QPushButton* next_ = nullptr;

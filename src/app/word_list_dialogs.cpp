@@ -1,14 +1,20 @@
 #include "app/word_list_dialogs.h"
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include "app/error_display.h"
 #include "app/qt_text.h"
+#include "app/settings_binding.h"
 #include "app/window_texts.h"
+#include "engine/collation.h"
 #include "engine/program_folder.h"
 #include "engine/word_lists.h"
 #include "settings/languages.h"
@@ -83,6 +89,10 @@ void WordListDialog::Load(bool append) {
 }
 
 void WordListDialog::Save() {
+    SaveText(list_->toPlainText());
+}
+
+void WordListDialog::SaveText(const QString& text) {
     const std::filesystem::path suggested =
         kind_ == Kind::Negative ? NegativeListPath() : PositiveListPath();
     const QString path = QFileDialog::getSaveFileName(
@@ -91,9 +101,124 @@ void WordListDialog::Save() {
     if (path.isEmpty())
         return;
     RunReportingErrors(this, [&] {
-        WriteTextFile(ToText(list_->toPlainText()), ToPath(path),
+        WriteTextFile(ToText(text), ToPath(path),
                       MakeOutputSettings(context_.settings, context_.pictureFont));
     });
+}
+
+IndexToListTool::IndexToListTool(AppContext& context, WordListDialog& list,
+                                 WordListDialog::Kind kind, QWidget* parent)
+    : QDialog(parent), context_(context), list_(list), kind_(kind) {
+    setObjectName(QString::fromLatin1(windowClass()));
+    auto* layout = new QGridLayout(this);
+    auto* choice = new QComboBox(this);
+    choice->setObjectName(QStringLiteral("wahl"));
+    choice->setEditable(true);
+    indexList_ = new QListWidget(this);
+    indexList_->setObjectName(QStringLiteral("idxliste"));
+    indexList_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    indexList_->setUniformItemSizes(true);
+    toolList_ = new QPlainTextEdit(this);
+    toolList_->setObjectName(QStringLiteral("liste"));
+    toolList_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    const auto button = [this](const char* name) {
+        auto* created = new QPushButton(this);
+        created->setObjectName(QString::fromLatin1(name));
+        return created;
+    };
+    auto* move = button("versch");
+    auto* sort = button("sort");
+    auto* session = new QCheckBox(this);
+    session->setObjectName(QStringLiteral("sitzung"));
+    auto* save = button("Speichern");
+    auto* cancel = button("Abbrechen");
+    auto* indexLabel = new QLabel(this);
+    indexLabel->setObjectName(QStringLiteral("Label1"));
+    auto* listLabel = new QLabel(this);
+    listLabel->setObjectName(QStringLiteral("Label2"));
+    layout->addWidget(indexLabel, 0, 0);
+    layout->addWidget(listLabel, 0, 2);
+    layout->addWidget(choice, 1, 0);
+    layout->addWidget(indexList_, 2, 0, 3, 1);
+    layout->addWidget(move, 3, 1);
+    layout->addWidget(toolList_, 1, 2, 4, 1);
+    layout->addWidget(sort, 5, 2, Qt::AlignLeft);
+    layout->addWidget(session, 6, 0, 1, 3);
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    row->addWidget(save);
+    row->addWidget(cancel);
+    layout->addLayout(row, 7, 0, 1, 3);
+    layout->setRowStretch(2, 1);
+    layout->setRowStretch(4, 1);
+    connect(choice, &QComboBox::currentTextChanged, this, &IndexToListTool::FillIndexWords);
+    connect(move, &QPushButton::clicked, this, &IndexToListTool::MoveSelectedWords);
+    connect(sort, &QPushButton::clicked, this, &IndexToListTool::SortList);
+    connect(save, &QPushButton::clicked, this, &IndexToListTool::SaveAndClose);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    new SettingsBinding(context_.settings, windowClass(), this);
+    resize(640, 520);
+    ApplyTexts();
+}
+
+const char* IndexToListTool::windowClass() const {
+    return kind_ == WordListDialog::Kind::Negative ? "Teditneg" : "Teditpos";
+}
+
+void IndexToListTool::ApplyTexts() {
+    ApplyWindowTexts(this, windowClass(), context_.language);
+}
+
+void IndexToListTool::Open() {
+    FillIndexWords();
+    toolList_->setPlainText(list_.listText());
+    show();
+    raise();
+}
+
+void IndexToListTool::FillIndexWords() {
+    const QString choice = findChild<QComboBox*>(QStringLiteral("wahl"))->currentText();
+    if (choice == QLatin1String("Index: TextIndex")) {
+        indexWords_ = IndexWordList(context_.textIndex.store(), LocaleCollator());
+    } else if (choice == QLatin1String("Index: DateiIndex") ||
+               choice == QLatin1String("Index: FileIndex")) {
+        indexWords_.clear();  // the file index has no store in this window yet
+    } else {
+        return;  // typed text leaves the list as it is
+    }
+    QStringList items;
+    for (const Text& word : indexWords_)
+        items << ToQString(word);
+    indexList_->clear();
+    indexList_->addItems(items);
+}
+
+void IndexToListTool::MoveSelectedWords() {
+    std::vector<bool> selected(indexWords_.size(), false);
+    for (const QModelIndex& index : indexList_->selectionModel()->selectedIndexes())
+        selected[static_cast<size_t>(index.row())] = true;
+    WordList target = WordListFromText(ToText(toolList_->toPlainText()));
+    lexorim::MoveSelectedWords(indexWords_, selected, target, LocaleCollator());
+    toolList_->setPlainText(ToQString(WordListText(target)));
+    QStringList items;
+    for (const Text& word : indexWords_)
+        items << ToQString(word);
+    indexList_->clear();
+    indexList_->addItems(items);
+}
+
+void IndexToListTool::SortList() {
+    const WordList sorted =
+        SortWordListLines(WordListFromText(ToText(toolList_->toPlainText())), LocaleCollator());
+    toolList_->setPlainText(ToQString(WordListText(sorted)));
+}
+
+void IndexToListTool::SaveAndClose() {
+    if (!context_.settings.IsOn(windowClass(), "sitzung"))
+        list_.SaveText(toolList_->toPlainText());
+    // The list takes the tool's words in every case, also when saving was cancelled.
+    list_.SetListText(toolList_->toPlainText());
+    accept();
 }
 
 }  // namespace lexorim::app

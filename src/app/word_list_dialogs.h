@@ -3,7 +3,9 @@
 // runs read.
 
 #include <QDialog>
+#include <QListWidget>
 #include <QPlainTextEdit>
+#include <vector>
 
 #include "app/app_context.h"
 
@@ -21,6 +23,9 @@ class WordListDialog : public QDialog {
     QString listText() const { return list_->toPlainText(); }
     void ApplyTexts();
     const char* windowClass() const;
+    // Saves a list's text with the output settings under a name the user chooses, starting
+    // from the list's file in the program folder.
+    void SaveText(const QString& text);
 
   private:
     void Load(bool append);
@@ -30,6 +35,32 @@ class WordListDialog : public QDialog {
     AppContext& context_;
     Kind kind_;
     QPlainTextEdit* list_;
+};
+
+// Teditneg and Teditpos: words of the current index moved into a copy of a word list, which then
+// replaces the list (and is saved unless it is for this session only).
+class IndexToListTool : public QDialog {
+    Q_OBJECT
+  public:
+    IndexToListTool(AppContext& context, WordListDialog& list, WordListDialog::Kind kind,
+                    QWidget* parent);
+    // Shows the tool filled from the current index and the current list.
+    void Open();
+    void ApplyTexts();
+    void FillIndexWords();
+    void MoveSelectedWords();
+    void SortList();
+    void SaveAndClose();
+
+  private:
+    const char* windowClass() const;
+
+    AppContext& context_;
+    WordListDialog& list_;
+    WordListDialog::Kind kind_;
+    std::vector<Text> indexWords_;
+    QListWidget* indexList_;
+    QPlainTextEdit* toolList_;
 };
 
 }  // namespace lexorim::app

@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -191,6 +192,39 @@ class MainWindowTest : public QObject {
         QVERIFY(messages_.isEmpty());
     }
 
+    void fileModeIndexesTheNamedFileOnly() {
+        window_->show();
+        const QString book = folder_.filePath(QStringLiteral("quelle.txt"));
+        WriteFile(book, "Apfel\nBirne\n");
+        Find<QRadioButton>("sz_zeilezuseite")->click();
+        Find<QRadioButton>("qu_datei")->click();
+        Find<QLineEdit>("edit_quelle")->setText(book);
+        QCOMPARE(wizard()->source()->toPlainText(), QStringLiteral("Apfel\nBirne\n"));
+        RunAndWait();
+        QVERIFY(wizard()->output()->toPlainText().contains(QStringLiteral("Birne 2")));
+        Find<QLineEdit>("edit_quelle")->setText(folder_.filePath(QStringLiteral("fehlt.txt")));
+        RunAndWait();
+        QVERIFY(!wizard()->output()->toPlainText().contains(QStringLiteral("Birne")));
+    }
+
+    void wordListToolMovesIndexWordsIntoTheList() {
+        window_->show();
+        TypeSource(QStringLiteral("Apfel und Birne und Zitrone"));
+        Find<QRadioButton>("sz_zeilezuseite")->click();
+        RunAndWait();
+        context_->settings.Set("Teditneg.sitzung", u"1");
+        window_->action("mt1")->trigger();
+        auto* tool = window_->findChild<QDialog*>(QStringLiteral("Teditneg"));
+        auto* words = tool->findChild<QListWidget*>(QStringLiteral("idxliste"));
+        QCOMPARE(words->count(), 3);
+        words->item(1)->setSelected(true);
+        tool->findChild<QPushButton*>(QStringLiteral("versch"))->click();
+        QCOMPARE(words->count(), 2);
+        tool->findChild<QPushButton*>(QStringLiteral("Speichern"))->click();
+        QVERIFY(std::find(context_->lists.negative.begin(), context_->lists.negative.end(),
+                          u"Birne") != context_->lists.negative.end());
+    }
+
     void pageNumberStepReadsTheDesignationsOnce() {
         window_->show();
         TypeSource(QStringLiteral("Erste Seite Text\n1\nZweite Seite Text\n2\n"));
@@ -304,6 +338,7 @@ class MainWindowTest : public QObject {
         QCOMPARE(wizard()->source()->toPlainText(), QStringLiteral("Apfel\nBirne\n"));
         QCOMPARE(wizard()->currentPage(), TextIndexWizard::tt1);
         QCOMPARE(window_->visiblePanel(), QStringLiteral("pgtxt"));
+        QCOMPARE(Find<QLineEdit>("edit_quelle")->text(), text);
 
         window_->StartUp({textIndex.toStdString()});
         QTRY_COMPARE_WITH_TIMEOUT(wizard()->currentPage(), TextIndexWizard::tt6, 20000);

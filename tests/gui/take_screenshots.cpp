@@ -1,0 +1,66 @@
+// Pictures of the start page and of every text index page in both languages, for looking at the
+// layout: lexorim-screenshots OUTPUT_FOLDER [SOURCE_TEXT]. Runs on any display, also Xvfb.
+
+#include <QApplication>
+#include <QDir>
+#include <QPixmap>
+#include <QTest>
+#include <cstdio>
+
+#include "app/app_context.h"
+#include "app/main_window.h"
+#include "app/text_index_wizard.h"
+
+using namespace lexorim;
+using namespace lexorim::app;
+
+namespace {
+
+bool Save(QWidget* window, const QString& folder, const QString& name) {
+    QApplication::processEvents();
+    QTest::qWait(50);
+    const QString path = QDir(folder).filePath(name + QStringLiteral(".png"));
+    if (!window->grab().save(path)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    std::printf("%s\n", qPrintable(path));
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: lexorim-screenshots OUTPUT_FOLDER [SOURCE_TEXT]\n");
+        return 2;
+    }
+    const QString folder = QString::fromLocal8Bit(argv[1]);
+    QDir().mkpath(folder);
+    bool ok = true;
+    for (const Language language : {Language::German, Language::English}) {
+        const QString code =
+            language == Language::German ? QStringLiteral("de") : QStringLiteral("en");
+        AppContext context;
+        context.language = language;
+        MainWindow window(context);
+        window.show();
+        if (argc > 2)
+            window.StartUp({argv[2]});
+        window.ShowPanel("pstart");
+        ok &= Save(&window, folder, code + QStringLiteral("-start"));
+        TextIndexWizard* wizard = window.textIndex();
+        for (int page = 0; page < 6; ++page) {
+            if (page == TextIndexWizard::tt6) {
+                wizard->StartCreate();
+                while (wizard->isRunning())
+                    QTest::qWait(20);
+            } else {
+                wizard->TabClicked(page);
+            }
+            ok &= Save(&window, folder, code + QStringLiteral("-tt%1").arg(page + 1));
+        }
+    }
+    return ok ? 0 : 1;
+}

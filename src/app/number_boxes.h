@@ -13,7 +13,7 @@ struct NumberBoxRules {
     QString defaultValue;
     bool allowMinus = false;
     // Shown when another key is typed; nothing is shown when it is not set.
-    std::function<void(QWidget* box)> reportRejectedKey;
+    std::function<void(QWidget* box)> reportRejectedKey = {};
 };
 
 // For an edit box.

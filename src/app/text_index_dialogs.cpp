@@ -20,9 +20,10 @@ PageNumberCriteriaDialog::PageNumberCriteriaDialog(AppContext& context, QWidget*
     : SettingsDialog(context, "Tszkriterien", parent) {
     Finish(true);
     // The custom item and the numeric rules of the two combo boxes.
-    MakeNumberComboBox(findChild<QComboBox*>(QStringLiteral("sz_laenge")), {QStringLiteral("5")});
+    MakeNumberComboBox(findChild<QComboBox*>(QStringLiteral("sz_laenge")),
+                       {.defaultValue = QStringLiteral("5")});
     MakeNumberComboBox(findChild<QComboBox*>(QStringLiteral("cb_pluswert")),
-                       {QStringLiteral("1"), true});
+                       {.defaultValue = QStringLiteral("1"), .allowMinus = true});
     for (auto* box : findChildren<QCheckBox*>())
         connect(box, &QCheckBox::toggled, this, &PageNumberCriteriaDialog::UpdateEnabled);
     for (auto* button : findChildren<QRadioButton*>())

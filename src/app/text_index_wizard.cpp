@@ -25,6 +25,8 @@
 #include "settings/languages.h"
 #include "settings/run_options.h"
 #include "textfiles/text_reader.h"
+#include "textfiles/word_documents.h"
+#include "textindex/empty_result_hints.h"
 #include "textindex/index_file.h"
 #include "textindex/text_index_summary.h"
 
@@ -116,8 +118,10 @@ QWidget* TextIndexWizard::BuildSourcePage() {
     connect(remove, &QPushButton::clicked, original_, &QPlainTextEdit::clear);
     // Any change of the source text makes the designations stale; the text itself is handed to
     // the session only when it is needed, so that typing in a large text stays quick.
-    connect(original_->document(), &QTextDocument::contentsChanged, this,
-            [this] { sourceChanged_ = true; });
+    connect(original_->document(), &QTextDocument::contentsChanged, this, [this] {
+        sourceChanged_ = true;
+        sourceIsDocument_ = false;
+    });
     return page;
 }
 
@@ -127,7 +131,7 @@ QWidget* TextIndexWizard::BuildPageNumberPage() {
     auto* lineMode = Named<QRadioButton>(page, "sz_zeilezuseite");
     auto* firstPage = Named<QLineEdit>(page, "sz_beginn");
     firstPage->setMaximumWidth(80);
-    MakeNumberBox(firstPage, {QStringLiteral("1")});
+    MakeNumberBox(firstPage, {.defaultValue = QStringLiteral("1")});
     auto* designationMode = Named<QRadioButton>(page, "sz_auslesen");
     auto* hint = Named<QLabel>(page, "tt2_hinweis");
     designationList_ = Named<QListWidget>(page, "sz_libo");
@@ -173,11 +177,12 @@ QWidget* TextIndexWizard::BuildCriteriaPage() {
     }
     criteriaLayout->addWidget(Named<QCheckBox>(criteria, "kt_maxl"), row, 0);
     auto* minimumLength = Named<QComboBox>(criteria, "kt_max");
-    MakeNumberComboBox(minimumLength,
-                       {QStringLiteral("3"), false, [this](QWidget* box) {
-                            ShowMessage(box, WindowQText("Tprog", "NumbersOnly", context_.language,
-                                                         ui::TextRole::Message));
-                        }});
+    MakeNumberComboBox(
+        minimumLength,
+        {.defaultValue = QStringLiteral("3"), .reportRejectedKey = [this](QWidget* box) {
+             ShowMessage(box, WindowQText("Tprog", "NumbersOnly", context_.language,
+                                          ui::TextRole::Message));
+         }});
     criteriaLayout->addWidget(minimumLength, row++, 1, Qt::AlignLeft);
     criteriaLayout->setRowStretch(row, 1);
 
@@ -406,8 +411,29 @@ bool TextIndexWizard::LoadSourceFile(const QString& path) {
         read.language = context_.language;
         QStringList messages;
         read.showMessage = [&messages](TextView message) { messages << ToQString(message); };
-        const QString text = ToQString(ReadTextFile(ToPath(path), read));
-        original_->setPlainText(text);
+        // A document read page by page brings its own pages and page numbers.
+        std::optional<PagedDocument> document = ReadPagedDocument(ToPath(path), read);
+        const Text text = document ? document->text : ReadTextFile(ToPath(path), read);
+        original_->setPlainText(ToQString(text));
+        documentNumberLines_.clear();
+        sourceIsDocument_ = document.has_value();
+        if (document) {
+            std::vector<Text> items;
+            for (const PageNumberLine& page : document->pageNumbers) {
+                items.push_back(FormatDesignationItem(page.number, page.line));
+                documentNumberLines_.push_back(page.line);
+            }
+            SyncSourceText();
+            // The document's pages stand instead of a read-out: mark the designations current
+            // without reading, then put the document's items in.
+            context_.textIndex.ReadOutDesignations(MakeDesignationCriteria(context_.settings),
+                                                   true);
+            context_.textIndex.ReplaceDesignations(
+                std::vector<TextView>(items.begin(), items.end()));
+            ShowDesignations();
+        }
+        hints_->setText(messages.join(u'\n'));
+        hints_->setVisible(!messages.isEmpty());
         for (const QString& message : messages)
             ShowMessage(this, message);
     });
@@ -524,8 +550,22 @@ void TextIndexWizard::RunFinished(const QString& error) {
         return;
     }
     output_->setPlainText(ToQString(context_.textIndex.output()));
+    ShowEmptyResultHint();
     ShowTextPage(tt6);
     emit runFinished(true);
+}
+
+void TextIndexWizard::ShowEmptyResultHint() {
+    const EmptyResultFacts facts{
+        .lineMode = context_.settings.IsOn("Tprog", "sz_zeilezuseite"),
+        .isDocument = sourceIsDocument_,
+        .sourceHasText = HasTextBesidesLines(context_.textIndex.sourceText(), documentNumberLines_),
+        .designationCount = context_.textIndex.designations().size()};
+    const std::optional<Text> hint = EmptyResultHint(facts, context_.language);
+    if (!hint)
+        return;
+    hints_->setText(ToQString(*hint));
+    hints_->show();
 }
 
 void TextIndexWizard::Clear() {
@@ -533,6 +573,10 @@ void TextIndexWizard::Clear() {
     context_.settings.Set("Tprog.edit_quelle", u"");
     original_->clear();
     designationList_->clear();
+    hints_->clear();
+    hints_->hide();
+    sourceIsDocument_ = false;
+    documentNumberLines_.clear();
     output_->clear();
     sourceChanged_ = true;
     ShowTextPage(tt1);

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QWidget>
+#include <vector>
 
 #include "app/app_context.h"
 #include "app/text_index_runner.h"
@@ -95,6 +96,7 @@ class TextIndexWizard : public QWidget {
     void UpdatePageNumberMode();
     void SourcePathEdited(const QString& path);
     void RunFinished(const QString& error);
+    void ShowEmptyResultHint();
     void ShowStatus(const QString& status, int percent);
     QString DefaultSavePath(const QString& fileName) const;
 
@@ -103,6 +105,9 @@ class TextIndexWizard : public QWidget {
     TextIndexRunner runner_;
     bool sourceChanged_ = true;
     bool memoWasSource_ = true;
+    // The source was read page by page from a document, with its page number lines.
+    bool sourceIsDocument_ = false;
+    std::vector<int64_t> documentNumberLines_;
     QTabWidget* pages_ = nullptr;
     QPushButton* back_ = nullptr;
     QPushButton* next_ = nullptr;

@@ -11,6 +11,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <filesystem>
@@ -267,7 +268,10 @@ void MainWindow::BuildMenus() {
     AddAction(file, "mstwidxsave")->setEnabled(false);
     file->addSeparator();
     AddAction(file, "m_bug")->setEnabled(false);
-    connect(AddAction(file, "mbeenden", QKeySequence::Quit), &QAction::triggered, this, [] {
+    // Ctrl+Q closes the window as its close button does, with the automatic save.
+    auto* quit = new QShortcut(QKeySequence::Quit, this);
+    connect(quit, &QShortcut::activated, this, &QWidget::close);
+    connect(AddAction(file, "mbeenden"), &QAction::triggered, this, [] {
         // Ends at once: no close query, so no automatic save.
         RemoveFileIfPresent(TemporaryPreviewPath());
         QApplication::exit(0);

@@ -3,10 +3,12 @@
 // start-up arguments.
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
 #include <QFile>
+#include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -271,6 +273,44 @@ class MainWindowTest : public QObject {
         QCOMPARE(Find<QLineEdit>("sz_beginn")->text(), QStringLiteral("17"));
         QVERIFY(Find<QLineEdit>("sz_beginn")->isEnabled());
         QVERIFY(!Find<QListWidget>("sz_libo")->isEnabled());
+    }
+
+    void minimumLengthBoxTakesDigitsOnly() {
+        window_->show();
+        wizard()->TabClicked(TextIndexWizard::tt3);
+        auto* box = Find<QComboBox>("kt_max");
+        box->setFocus();
+        box->lineEdit()->selectAll();
+        QTest::keyClicks(box->lineEdit(), QStringLiteral("7x"));
+        QCOMPARE(box->currentText(), QStringLiteral("7"));
+        QCOMPARE(messages_,
+                 QStringList{QStringLiteral("In diesem Feld sind nur Zahleneingaben erlaubt.")});
+        QCOMPARE(context_->settings.Value("Tprog", "kt_max"), Text(u"7"));
+        // The custom item empties the box; left empty, it is refilled with "3".
+        box->activated(box->count() - 1);
+        QTRY_COMPARE(box->currentText(), QString());
+        QFocusEvent leave(QEvent::FocusOut);
+        QApplication::sendEvent(box->lineEdit(), &leave);
+        QCOMPARE(box->currentText(), QStringLiteral("3"));
+    }
+
+    void designPreviewFollowsTheSeparators() {
+        auto* design = window_->findChild<QDialog*>(QStringLiteral("Tdesign"));
+        auto* preview = design->findChild<QLabel*>(QStringLiteral("vorschau"));
+        QCOMPARE(preview->text(), QStringLiteral("Vorschau: Eintrag 17, 38, 69, 193"));
+        context_->settings.Set("Tdesign.dsep", u" - ");
+        context_->settings.Set("Tdesign.dzw", u": ");
+        QCOMPARE(preview->text(), QStringLiteral("Vorschau: Eintrag: 17 - 38 - 69 - 193"));
+        QCOMPARE(design->findChild<QLabel*>(QStringLiteral("Label1"))->text(),
+                 QStringLiteral("\" - \""));
+    }
+
+    void unreadableSourceIsReportedAndChangesNothing() {
+        TypeSource(QStringLiteral("Apfel"));
+        QVERIFY(!wizard()->LoadSourceFile(folder_.filePath(QStringLiteral("fehlt.txt"))));
+        QCOMPARE(messages_.size(), 1);
+        QVERIFY(messages_.front().contains(QStringLiteral("fehlt.txt")));
+        QCOMPARE(wizard()->source()->toPlainText(), QStringLiteral("Apfel"));
     }
 
     void missingStartConfigurationIsReported() {

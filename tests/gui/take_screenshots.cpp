@@ -1,11 +1,16 @@
 // Pictures of the start page and of every text index page in both languages, for looking at the
-// layout: lexorim-screenshots OUTPUT_FOLDER [SOURCE_TEXT]. Runs on any display, also Xvfb.
+// layout: lexorim-screenshots OUTPUT_FOLDER [ARGUMENTS...], the arguments as the program takes
+// them. Runs on any display, also Xvfb.
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QPixmap>
 #include <QTest>
+#include <algorithm>
 #include <cstdio>
+#include <string>
+#include <vector>
 
 #include "app/app_context.h"
 #include "app/main_window.h"
@@ -33,7 +38,7 @@ bool Save(QWidget* window, const QString& folder, const QString& name) {
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     if (argc < 2) {
-        std::fprintf(stderr, "usage: lexorim-screenshots OUTPUT_FOLDER [SOURCE_TEXT]\n");
+        std::fprintf(stderr, "usage: lexorim-screenshots OUTPUT_FOLDER [ARGUMENTS...]\n");
         return 2;
     }
     const QString folder = QString::fromLocal8Bit(argv[1]);
@@ -46,16 +51,27 @@ int main(int argc, char** argv) {
         context.language = language;
         MainWindow window(context);
         window.show();
-        if (argc > 2)
-            window.StartUp({argv[2]});
+        window.StartUp(std::vector<std::string>(argv + 2, argv + argc));
         window.ShowPanel("pstart");
         ok &= Save(&window, folder, code + QStringLiteral("-start"));
         TextIndexWizard* wizard = window.textIndex();
         for (int page = 0; page < 6; ++page) {
             if (page == TextIndexWizard::tt6) {
+                QElapsedTimer clock;
+                clock.start();
                 wizard->StartCreate();
-                while (wizard->isRunning())
+                // The window keeps answering during the run: count the longest pause.
+                qint64 longestPause = 0;
+                while (wizard->isRunning()) {
+                    QElapsedTimer pause;
+                    pause.start();
                     QTest::qWait(20);
+                    longestPause = std::max(longestPause, pause.elapsed() - 20);
+                }
+                QApplication::processEvents();
+                std::printf("run %lld ms, longest pause of the window %lld ms\n",
+                            static_cast<long long>(clock.elapsed()),
+                            static_cast<long long>(longestPause));
             } else {
                 wizard->TabClicked(page);
             }

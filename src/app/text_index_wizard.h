@@ -71,6 +71,8 @@ class TextIndexWizard : public QWidget {
     QPushButton* nextButton() const { return next_; }
     QPushButton* createButton() const { return create_; }
     QTabWidget* pages() const { return pages_; }
+    const TextIndexRunner& runner() const { return runner_; }
+    QLabel* statusLabel() const { return status_; }
 
   signals:
     void runStarted();

@@ -227,6 +227,29 @@ class MainWindowTest : public QObject {
                           u"Birne") != context_->lists.negative.end());
     }
 
+    void statusTextsOfAManyPageRunAreCoalesced() {
+        window_->show();
+        constexpr int kPages = 200000;
+        QString text;
+        for (int page = 0; page < kPages; ++page)
+            text += QStringLiteral("Apfel und Birne\n");
+        TypeSource(text);
+        Find<QRadioButton>("sz_zeilezuseite")->click();
+        QStringList shown;
+        connect(&wizard()->runner(), &TextIndexRunner::statusChanged, this,
+                [&shown](const QString& status) { shown << status; });
+        wizard()->createButton()->click();
+        // Input that would change the run's settings waits for its end.
+        QVERIFY(!window_->menuBar()->isEnabled());
+        QVERIFY(!wizard()->pages()->widget(TextIndexWizard::tt3)->isEnabled());
+        QTRY_COMPARE_WITH_TIMEOUT(wizard()->currentPage(), TextIndexWizard::tt6, 60000);
+        // One status text per page arrives; the window shows a few of them and always the last.
+        QVERIFY2(shown.size() < kPages / 100, qPrintable(QString::number(shown.size())));
+        QCOMPARE(shown.last(), QStringLiteral("Index schreiben.."));
+        QVERIFY(window_->menuBar()->isEnabled());
+        QVERIFY(wizard()->output()->toPlainText().contains(QStringLiteral("Apfel 1, 2, 3")));
+    }
+
     void pageNumberStepReadsTheDesignationsOnce() {
         window_->show();
         TypeSource(QStringLiteral("Erste Seite Text\n1\nZweite Seite Text\n2\n"));

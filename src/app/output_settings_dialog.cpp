@@ -2,6 +2,7 @@
 
 #include <QColorDialog>
 #include <QFontDialog>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QPushButton>
 
@@ -12,7 +13,21 @@
 namespace lexorim::app {
 
 OutputSettingsDialog::OutputSettingsDialog(AppContext& context, QWidget* parent)
-    : SettingsDialog(context, "Teinstausgabe", parent) {
+    : SettingsDialog(context, "Teinstausgabe", parent,
+                     {{"GroupBox2",
+                       {{"Label5"},
+                        {"rb_ansi"},
+                        {"rb_utf7"},
+                        {"rb_utf7ansi"},
+                        {"rb_utf8"},
+                        {"rb_utf8bom"},
+                        {"rb_beibehalten"},
+                        {"rb_utf16le"},
+                        {"rb_utf_be"},
+                        {"rb_utf32le"},
+                        {"rb_utf32be"},
+                        {"jazubom"}}},
+                      {"GroupBox1", {{"Label6"}, {"Edit1"}}}}) {
     auto* row = new QHBoxLayout;
     auto* fontButton = new QPushButton(this);
     fontButton->setObjectName(QStringLiteral("BitBtn6"));
@@ -23,7 +38,8 @@ OutputSettingsDialog::OutputSettingsDialog(AppContext& context, QWidget* parent)
     row->addWidget(fontButton);
     row->addWidget(fontShown_, 1);
     row->addWidget(colorButton);
-    contentLayout()->addLayout(row);
+    static_cast<QVBoxLayout*>(findChild<QGroupBox*>(QStringLiteral("GroupBox1"))->layout())
+        ->addLayout(row);
     Finish(false);
     colorEdit_ = findChild<QLineEdit*>(QStringLiteral("Edit1"));
     connect(fontButton, &QPushButton::clicked, this, &OutputSettingsDialog::ChooseFont);

@@ -3,6 +3,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -12,59 +14,87 @@
 
 namespace lexorim::app {
 
-SettingsDialog::SettingsDialog(AppContext& context, std::string windowClass, QWidget* parent)
+SettingsDialog::SettingsDialog(AppContext& context, std::string windowClass, QWidget* parent,
+                               const std::vector<DialogGroup>& groups)
     : QDialog(parent), context_(context), windowClass_(std::move(windowClass)) {
     setObjectName(QString::fromStdString(windowClass_));
     content_ = new QVBoxLayout(this);
-    form_ = new QFormLayout;
-    form_->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
-    content_->addLayout(form_);
-    if (const ui::WindowDefinition* window = ui::FindWindow(windowClass_)) {
-        for (const ui::ControlDefinition& control : window->controls)
-            AddControl(control);
+    std::vector<DialogGroup> layout = groups;
+    if (layout.empty()) {
+        DialogGroup all{nullptr, {}};
+        if (const ui::WindowDefinition* window = ui::FindWindow(windowClass_)) {
+            for (const ui::ControlDefinition& control : window->controls)
+                all.rows.push_back({control.name.data()});
+        }
+        layout.push_back(all);
+    }
+    for (const DialogGroup& group : layout) {
+        QWidget* parentWidget = this;
+        QVBoxLayout* groupLayout = content_;
+        if (group.name != nullptr) {
+            auto* box = new QGroupBox(this);
+            box->setObjectName(QString::fromLatin1(group.name));
+            groupLayout = new QVBoxLayout(box);
+            content_->addWidget(box);
+            parentWidget = box;
+        }
+        for (const DialogRow& row : group.rows)
+            AddRow(row, parentWidget, groupLayout);
     }
 }
 
-void SettingsDialog::AddControl(const ui::ControlDefinition& control) {
-    const QString name = QString::fromLatin1(control.name);
-    switch (control.kind) {
-        case ui::ControlKind::CheckBox: {
-            auto* box = new QCheckBox(this);
-            box->setObjectName(name);
-            form_->addRow(box);
-            break;
+QWidget* SettingsDialog::MakeWidget(const char* name, QWidget* parent) {
+    const ui::WindowDefinition* window = ui::FindWindow(windowClass_);
+    const ui::ControlDefinition* control = window ? window->FindControl(name) : nullptr;
+    QWidget* widget = nullptr;
+    if (control == nullptr) {
+        auto* label = new QLabel(parent);  // a caption of its own
+        label->setWordWrap(true);
+        widget = label;
+    } else {
+        switch (control->kind) {
+            case ui::ControlKind::CheckBox:
+                widget = new QCheckBox(parent);
+                break;
+            case ui::ControlKind::RadioButton: {
+                auto* button = new QRadioButton(parent);
+                // Each group decides alone; the settings switch the others of a group off.
+                button->setAutoExclusive(false);
+                widget = button;
+                break;
+            }
+            case ui::ControlKind::ComboBox: {
+                auto* combo = new QComboBox(parent);
+                combo->setEditable(true);
+                widget = combo;
+                break;
+            }
+            default:
+                widget = new QLineEdit(parent);
+                break;
         }
-        case ui::ControlKind::RadioButton: {
-            auto* button = new QRadioButton(this);
-            button->setObjectName(name);
-            // Each group decides alone; the settings switch the others of a group off.
-            button->setAutoExclusive(false);
-            form_->addRow(button);
-            break;
-        }
-        case ui::ControlKind::Edit:
-        case ui::ControlKind::LabeledEdit: {
-            auto* edit = new QLineEdit(this);
-            edit->setObjectName(name);
-            auto* label = new QLabel(this);
-            label->setObjectName(name + QStringLiteral("_label"));
-            label->setBuddy(edit);
-            form_->addRow(label, edit);
-            break;
-        }
-        case ui::ControlKind::ComboBox: {
-            auto* combo = new QComboBox(this);
-            combo->setObjectName(name);
-            combo->setEditable(true);
-            auto* label = new QLabel(this);
-            label->setObjectName(name + QStringLiteral("_label"));
-            label->setBuddy(combo);
-            form_->addRow(label, combo);
-            break;
-        }
-        default:
-            break;
     }
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+void SettingsDialog::AddRow(const DialogRow& row, QWidget* parent, QVBoxLayout* layout) {
+    auto* line = new QHBoxLayout;
+    QWidget* first = MakeWidget(row.first, parent);
+    const bool firstIsBox = qobject_cast<QLineEdit*>(first) || qobject_cast<QComboBox*>(first);
+    if (firstIsBox) {
+        // An edit or combo box alone gets its caption in a label before it.
+        auto* label = new QLabel(parent);
+        label->setObjectName(first->objectName() + QStringLiteral("_label"));
+        label->setBuddy(first);
+        line->addWidget(label);
+        line->addWidget(first, 1);
+    } else {
+        line->addWidget(first, row.second == nullptr ? 1 : 0);
+    }
+    if (row.second != nullptr)
+        line->addWidget(MakeWidget(row.second, parent), 1);
+    layout->addLayout(line);
 }
 
 void SettingsDialog::Finish(bool withCancel) {

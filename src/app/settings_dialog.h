@@ -7,17 +7,33 @@
 #include <QFormLayout>
 #include <QVBoxLayout>
 #include <string>
+#include <vector>
 
 #include "app/app_context.h"
 #include "app/settings_binding.h"
 
 namespace lexorim::app {
 
+// One line of a dialog: a control or a caption label, and optionally a box beside it.
+struct DialogRow {
+    const char* first;
+    const char* second = nullptr;
+};
+
+// A group box of a dialog with its lines; a group without a name stands without a frame.
+struct DialogGroup {
+    const char* name;
+    std::vector<DialogRow> rows;
+};
+
 class SettingsDialog : public QDialog {
     Q_OBJECT
 
   public:
-    SettingsDialog(AppContext& context, std::string windowClass, QWidget* parent);
+    // Lays the controls out in `groups`; without groups, one below the other in their stored
+    // order.
+    SettingsDialog(AppContext& context, std::string windowClass, QWidget* parent,
+                   const std::vector<DialogGroup>& groups = {});
 
     const std::string& windowClass() const { return windowClass_; }
     // Sets every text of the dialog in the interface language.
@@ -31,11 +47,11 @@ class SettingsDialog : public QDialog {
     AppContext& context_;
 
   private:
-    void AddControl(const ui::ControlDefinition& control);
+    QWidget* MakeWidget(const char* name, QWidget* parent);
+    void AddRow(const DialogRow& row, QWidget* parent, QVBoxLayout* layout);
 
     std::string windowClass_;
     QVBoxLayout* content_;
-    QFormLayout* form_;
     SettingsBinding* binding_ = nullptr;
 };
 

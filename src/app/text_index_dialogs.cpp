@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
@@ -17,7 +18,14 @@
 namespace lexorim::app {
 
 PageNumberCriteriaDialog::PageNumberCriteriaDialog(AppContext& context, QWidget* parent)
-    : SettingsDialog(context, "Tszkriterien", parent) {
+    : SettingsDialog(
+          context, "Tszkriterien", parent,
+          {{"gb_position", {{"posueber"}, {"posunter"}}},
+           {"gb_laenge", {{"sz_laenge"}}},
+           {"gb_zeichen", {{"sz_zeichbeginn", "sz_zeichen"}, {"sz_zeichenweg"}}},
+           {"gb_andere",
+            {{"sz_nurzahl"}, {"sz_kuerzen"}, {"sz_bwstandard"}, {"sz_bwdef", "sz_bwdefs"}}},
+           {"gb_plus", {{"cb_plus", "cb_pluswert"}}}}) {
     Finish(true);
     // The custom item and the numeric rules of the two combo boxes.
     MakeNumberComboBox(findChild<QComboBox*>(QStringLiteral("sz_laenge")),
@@ -108,18 +116,20 @@ void PageListEditDialog::SortLines() {
 }
 
 TextIndexDesignDialog::TextIndexDesignDialog(AppContext& context, QWidget* parent)
-    : SettingsDialog(context, "Tdesign", parent) {
-    auto* shown = new QFormLayout;
+    : SettingsDialog(
+          context, "Tdesign", parent,
+          {{"gb1", {{"ub"}, {"dabsatz_abc"}, {"kt_alphabet"}}}, {"gb2", {{"dsep"}, {"dzw"}}}}) {
+    auto* group = findChild<QGroupBox*>(QStringLiteral("gb2"));
+    auto* shown = static_cast<QVBoxLayout*>(group->layout());
     separatorShown_ = new QLabel(this);
     separatorShown_->setObjectName(QStringLiteral("Label1"));
     betweenShown_ = new QLabel(this);
     betweenShown_->setObjectName(QStringLiteral("Label2"));
     preview_ = new QLabel(this);
     preview_->setObjectName(QStringLiteral("vorschau"));
-    shown->addRow(separatorShown_);
-    shown->addRow(betweenShown_);
-    shown->addRow(preview_);
-    contentLayout()->addLayout(shown);
+    shown->addWidget(separatorShown_);
+    shown->addWidget(betweenShown_);
+    shown->addWidget(preview_);
     Finish(false);
     for (auto* edit : findChildren<QLineEdit*>())
         connect(edit, &QLineEdit::textChanged, this, &TextIndexDesignDialog::UpdatePreview);

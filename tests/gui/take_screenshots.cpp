@@ -3,6 +3,7 @@
 // them. Runs on any display, also Xvfb.
 
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QPixmap>
@@ -76,6 +77,13 @@ int main(int argc, char** argv) {
                 wizard->TabClicked(page);
             }
             ok &= Save(&window, folder, code + QStringLiteral("-tt%1").arg(page + 1));
+        }
+        for (const char* name : {"Tszkriterien", "Tszbearbeiten", "Tdesign", "Teinstausgabe",
+                                 "Tnegliste", "Teditneg"}) {
+            auto* dialog = window.findChild<QDialog*>(QString::fromLatin1(name));
+            dialog->show();
+            ok &= Save(dialog, folder, code + QStringLiteral("-") + QString::fromLatin1(name));
+            dialog->hide();
         }
     }
     return ok ? 0 : 1;

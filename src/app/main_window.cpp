@@ -327,10 +327,23 @@ void MainWindow::BuildMenus() {
             textIndex_->ShowTextPage(static_cast<TextIndexWizard::Page>(page));
         });
     }
-    QMenu* filePages = AddMenu(window, "mfd");
-    connect(filePages, &QMenu::aboutToShow, this, [this] { ShowPanel("pgdateien"); });
-    QMenu* keywordPages = AddMenu(window, "mfs");
-    connect(keywordPages, &QMenu::aboutToShow, this, [this] { ShowPanel("pgstw"); });
+    // The file and keyword wizards have their pages but no content yet.
+    const auto addPlaceholderPages = [this, window](const char* menuName, const char* panel,
+                                                    const char* pageControl) {
+        QMenu* pages = AddMenu(window, menuName);
+        connect(pages, &QMenu::aboutToShow, this, [this, panel] { ShowPanel(panel); });
+        for (int page = 0; page < 5; ++page) {
+            const std::string name = menuName + std::to_string(page + 1);
+            connect(
+                AddAction(pages, name.c_str()), &QAction::triggered, this,
+                [this, panel, pageControl, page] {
+                    ShowPanel(panel);
+                    findChild<QTabWidget*>(QString::fromLatin1(pageControl))->setCurrentIndex(page);
+                });
+        }
+    };
+    addPlaceholderPages("mfd", "pgdateien", "dct");
+    addPlaceholderPages("mfs", "pgstw", "sct");
     QMenu* info = AddMenu(window, "mfi");
     connect(info, &QMenu::aboutToShow, this, [this] { ShowPanel("pinfo"); });
 
@@ -428,10 +441,15 @@ void MainWindow::ApplyAllTexts() {
     action("msprde")->setChecked(german);
     action("mspren")->setChecked(!german);
     // The Fenster menu's page items carry the captions of their pages.
-    for (int page = 0; page < 6; ++page) {
-        const std::string name = "tt" + std::to_string(page + 1);
-        action(("mft" + std::to_string(page + 1)).c_str())
-            ->setText(WindowQText("Tprog", name, context_.language));
+    const std::pair<const char*, const char*> pageMenus[] = {
+        {"mft", "tt"}, {"mfd", "td"}, {"mfs", "ts"}};
+    for (const auto& [menu, pagePrefix] : pageMenus) {
+        const int pages = std::string_view(menu) == "mft" ? 6 : 5;
+        for (int page = 1; page <= pages; ++page) {
+            action((menu + std::to_string(page)).c_str())
+                ->setText(
+                    WindowQText("Tprog", pagePrefix + std::to_string(page), context_.language));
+        }
     }
     ShowShellState();
 }

@@ -590,9 +590,12 @@ void TextIndexWizard::SaveOutputText() {
     const QString path = QFileDialog::getSaveFileName(
         this, QString(), DefaultSavePath(QStringLiteral("Index.txt")),
         DialogFilter(WindowText("Tprog", "memosave", context_.language, ui::TextRole::Filter)));
-    if (path.isEmpty())
-        return;
-    RunReportingErrors(this, [&] {
+    if (!path.isEmpty())
+        SaveOutputTextTo(path);
+}
+
+bool TextIndexWizard::SaveOutputTextTo(const QString& path) {
+    return RunReportingErrors(this, [&] {
         WriteTextFile(context_.textIndex.output(), ToPath(path),
                       MakeOutputSettings(context_.settings, context_.pictureFont));
     });
@@ -602,9 +605,12 @@ void TextIndexWizard::SaveIndexFile() {
     const QString path = QFileDialog::getSaveFileName(
         this, QString(), QString(),
         DialogFilter(WindowText("Tprog", "SaveIndex", context_.language, ui::TextRole::Filter)));
-    if (path.isEmpty())
-        return;
-    RunReportingErrors(this, [&] {
+    if (!path.isEmpty())
+        SaveIndexFileTo(path);
+}
+
+bool TextIndexWizard::SaveIndexFileTo(const QString& path) {
+    return RunReportingErrors(this, [&] {
         WriteTextFile(BuildIndexFileText(context_.textIndex.store()), IndexFileName(ToPath(path)),
                       MakeOutputSettings(context_.settings, context_.pictureFont));
     });

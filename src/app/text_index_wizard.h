@@ -59,6 +59,9 @@ class TextIndexWizard : public QWidget {
 
     void SaveOutputText();
     void SaveIndexFile();
+    // The saves after the file dialog; false when the file could not be written.
+    bool SaveOutputTextTo(const QString& path);
+    bool SaveIndexFileTo(const QString& path);
     void CopyOutputToClipboard();
 
     // Sets the texts built at their moment of use (summary) again after a language switch.

@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDialog>
 #include <QFile>
@@ -192,6 +193,35 @@ class MainWindowTest : public QObject {
         QVERIFY(!wizard()->backButton()->isEnabled());
         QVERIFY(window_->menuBar()->isEnabled());
         QVERIFY(messages_.isEmpty());
+
+        Find<QPushButton>("zwischenablage")->click();
+        QCOMPARE(QApplication::clipboard()->text(), ToQString(context_->textIndex.output()));
+        QVERIFY(QApplication::clipboard()->text().contains(QStringLiteral("\r\n")));
+
+        const QString saved = folder_.filePath(QStringLiteral("Index.txt"));
+        QVERIFY(wizard()->SaveOutputTextTo(saved));
+        QVERIFY(wizard()->SaveIndexFileTo(folder_.filePath(QStringLiteral("Buch"))));
+        QFile index(folder_.filePath(QStringLiteral("Buch.idx")));
+        QVERIFY(index.open(QIODevice::ReadOnly));
+        QVERIFY(index.readAll().contains("Apfel:1>-|2>-"));
+        // A save that cannot be written is reported and ends nothing else.
+        QVERIFY(!wizard()->SaveOutputTextTo(folder_.filePath(QStringLiteral("fehlt/Index.txt"))));
+        QCOMPARE(messages_.size(), 1);
+        QCOMPARE(wizard()->currentPage(), TextIndexWizard::tt6);
+    }
+
+    void closingSavesTheStartConfigurationWhenChosen() {
+        const QString start = QString::fromStdString(StartConfigurationPath().string());
+        QFile::remove(start);
+        window_->show();
+        window_->close();
+        QVERIFY(!QFile::exists(start));
+        window_->show();
+        window_->action("m_konfig_autosave_alles")->trigger();
+        QVERIFY(!window_->action("m_konfig_autosave_nie")->isChecked());
+        window_->close();
+        QVERIFY(QFile::exists(start));
+        QFile::remove(start);
     }
 
     void fileModeIndexesTheNamedFileOnly() {

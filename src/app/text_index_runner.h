@@ -5,6 +5,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QTextDocument>
 #include <QTimer>
 #include <atomic>
 #include <memory>
@@ -38,8 +39,10 @@ class TextIndexRunner : public QObject {
 
   signals:
     void statusChanged(const QString& status, int percent);
-    // `error` is empty when the run succeeded.
-    void finished(const QString& error);
+    // `error` is empty when the run succeeded; then `shownOutput` is the output laid out for a
+    // plain-text view (made on the worker, so a large index does not hold up the window), and
+    // the receiver takes it over.
+    void finished(const QString& error, QTextDocument* shownOutput);
 
   private:
     void ShowLatestStatus();

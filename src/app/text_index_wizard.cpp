@@ -540,7 +540,7 @@ void TextIndexWizard::ShowStatus(const QString& status, int percent) {
     progress_->setValue(percent);
 }
 
-void TextIndexWizard::RunFinished(const QString& error) {
+void TextIndexWizard::RunFinished(const QString& error, QTextDocument* shownOutput) {
     pages_->tabBar()->setEnabled(true);
     ShowDesignations();
     if (!error.isEmpty()) {
@@ -549,10 +549,21 @@ void TextIndexWizard::RunFinished(const QString& error) {
         emit runFinished(false);
         return;
     }
-    output_->setPlainText(ToQString(context_.textIndex.output()));
+    ShowOutputDocument(shownOutput);
     ShowEmptyResultHint();
     ShowTextPage(tt6);
     emit runFinished(true);
+}
+
+void TextIndexWizard::ShowOutputDocument(QTextDocument* document) {
+    // The view deletes the document it made itself; one of an earlier run is deleted here.
+    QTextDocument* previous = output_->document();
+    const bool previousIsOurs = previous != nullptr && previous->parent() == output_;
+    document->setParent(output_);
+    document->setDefaultFont(output_->font());
+    output_->setDocument(document);
+    if (previousIsOurs)
+        previous->deleteLater();
 }
 
 void TextIndexWizard::ShowEmptyResultHint() {

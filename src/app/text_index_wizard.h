@@ -100,7 +100,8 @@ class TextIndexWizard : public QWidget {
     void UpdateSourceMode();
     void UpdatePageNumberMode();
     void SourcePathEdited(const QString& path);
-    void RunFinished(const QString& error);
+    void RunFinished(const QString& error, QTextDocument* shownOutput);
+    void ShowOutputDocument(QTextDocument* document);
     void ShowEmptyResultHint();
     void ShowStatus(const QString& status, int percent);
     QString DefaultSavePath(const QString& fileName) const;

@@ -251,6 +251,8 @@ void MainWindow::BuildMenus() {
     AddAction(fresh, "mneustw")->setEnabled(false);
     file->addSeparator();
     connect(AddAction(file, "mtidxload"), &QAction::triggered, this, [this] {
+        if (textIndex_->isRunning())
+            return;
         textIndex_->ChooseExistingIndex();
         textIndex_->ShowTextPage(TextIndexWizard::tt6);
         textIndex_->StartCreate();
@@ -348,8 +350,14 @@ void MainWindow::BuildMenus() {
     connect(info, &QMenu::aboutToShow, this, [this] { ShowPanel("pinfo"); });
 
     QMenu* tools = AddMenu(nullptr, "mtools");
-    connect(AddAction(tools, "mt1"), &QAction::triggered, this, [this] { negativeTool_->Open(); });
-    connect(AddAction(tools, "mt2"), &QAction::triggered, this, [this] { positiveTool_->Open(); });
+    connect(AddAction(tools, "mt1"), &QAction::triggered, this, [this] {
+        if (!textIndex_->isRunning())
+            negativeTool_->Open();
+    });
+    connect(AddAction(tools, "mt2"), &QAction::triggered, this, [this] {
+        if (!textIndex_->isRunning())
+            positiveTool_->Open();
+    });
     for (const char* name : {"mt3", "mt4"})
         AddAction(tools, name)->setEnabled(false);
     tools->addSeparator();

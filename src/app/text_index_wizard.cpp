@@ -465,6 +465,8 @@ void TextIndexWizard::LoadTextIntoSource() {
 // Page designations.
 
 void TextIndexWizard::ReadOutDesignations() {
+    if (runner_.isRunning())
+        return;  // the session belongs to the run until it ends
     SyncSourceText();
     context_.textIndex.ReadOutDesignations(MakeDesignationCriteria(context_.settings),
                                            context_.settings.IsOn("Tprog", "sz_zeilezuseite"));
@@ -480,6 +482,8 @@ void TextIndexWizard::ShowDesignations() {
 }
 
 void TextIndexWizard::RemoveSelectedDesignations() {
+    if (runner_.isRunning())
+        return;  // the session belongs to the run until it ends
     std::vector<size_t> positions;
     for (const QModelIndex& index : designationList_->selectionModel()->selectedIndexes())
         positions.push_back(static_cast<size_t>(index.row()));
@@ -488,6 +492,8 @@ void TextIndexWizard::RemoveSelectedDesignations() {
 }
 
 void TextIndexWizard::EditDesignations() {
+    if (runner_.isRunning())
+        return;  // the session belongs to the run until it ends
     if (dialogs_.pageList == nullptr)
         return;
     QStringList items;
@@ -580,6 +586,8 @@ void TextIndexWizard::ShowEmptyResultHint() {
 }
 
 void TextIndexWizard::Clear() {
+    if (runner_.isRunning())
+        return;  // the session belongs to the run until it ends
     context_.textIndex.Clear();
     context_.settings.Set("Tprog.edit_quelle", u"");
     original_->clear();
@@ -598,6 +606,8 @@ QString TextIndexWizard::DefaultSavePath(const QString& fileName) const {
 }
 
 void TextIndexWizard::SaveOutputText() {
+    if (runner_.isRunning())
+        return;  // the session belongs to the run until it ends
     const QString path = QFileDialog::getSaveFileName(
         this, QString(), DefaultSavePath(QStringLiteral("Index.txt")),
         DialogFilter(WindowText("Tprog", "memosave", context_.language, ui::TextRole::Filter)));
@@ -606,6 +616,8 @@ void TextIndexWizard::SaveOutputText() {
 }
 
 bool TextIndexWizard::SaveOutputTextTo(const QString& path) {
+    if (runner_.isRunning())
+        return false;  // the session belongs to the run until it ends
     return RunReportingErrors(this, [&] {
         WriteTextFile(context_.textIndex.output(), ToPath(path),
                       MakeOutputSettings(context_.settings, context_.pictureFont));
@@ -613,6 +625,8 @@ bool TextIndexWizard::SaveOutputTextTo(const QString& path) {
 }
 
 void TextIndexWizard::SaveIndexFile() {
+    if (runner_.isRunning())
+        return;  // the session belongs to the run until it ends
     const QString path = QFileDialog::getSaveFileName(
         this, QString(), QString(),
         DialogFilter(WindowText("Tprog", "SaveIndex", context_.language, ui::TextRole::Filter)));
@@ -621,6 +635,8 @@ void TextIndexWizard::SaveIndexFile() {
 }
 
 bool TextIndexWizard::SaveIndexFileTo(const QString& path) {
+    if (runner_.isRunning())
+        return false;  // the session belongs to the run until it ends
     return RunReportingErrors(this, [&] {
         WriteTextFile(BuildIndexFileText(context_.textIndex.store()), IndexFileName(ToPath(path)),
                       MakeOutputSettings(context_.settings, context_.pictureFont));
@@ -628,6 +644,8 @@ bool TextIndexWizard::SaveIndexFileTo(const QString& path) {
 }
 
 void TextIndexWizard::CopyOutputToClipboard() {
+    if (runner_.isRunning())
+        return;  // the session belongs to the run until it ends
     QString text = ToQString(context_.textIndex.output());
     QApplication::clipboard()->setText(text);
 }

@@ -54,31 +54,37 @@ PageListEditDialog::PageListEditDialog(AppContext& context, QWidget* parent)
     list_ = new QPlainTextEdit(this);
     list_->setObjectName(QStringLiteral("liste"));
     layout->addWidget(list_);
-    auto* form = new QFormLayout;
+    auto* group = new QGroupBox(this);
+    group->setObjectName(QStringLiteral("Bearbeiten"));
+    auto* form = new QFormLayout(group);
     for (const char* name : {"ed1", "ed2"}) {
-        auto* edit = new QLineEdit(this);
+        auto* edit = new QLineEdit(group);
         edit->setObjectName(QString::fromLatin1(name));
-        auto* label = new QLabel(this);
+        auto* label = new QLabel(group);
         label->setBuddy(edit);
         form->addRow(label, edit);
     }
-    layout->addLayout(form);
     auto* row = new QHBoxLayout;
-    auto* add = new QPushButton(this);
+    auto* add = new QPushButton(group);
     add->setObjectName(QStringLiteral("add"));
-    auto* sort = new QPushButton(this);
+    auto* sort = new QPushButton(group);
     sort->setObjectName(QStringLiteral("Sortieren"));
     row->addWidget(add);
     row->addWidget(sort);
     row->addStretch();
-    layout->addLayout(row);
+    form->addRow(row);
+    layout->addWidget(group);
     auto* buttons = new QDialogButtonBox(this);
     buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole)
         ->setObjectName(QStringLiteral("OK"));
     buttons->addButton(QString(), QDialogButtonBox::RejectRole)
         ->setObjectName(QStringLiteral("Abbrechen"));
     layout->addWidget(buttons);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    // "OK" sorts before the lines replace the list.
+    connect(buttons, &QDialogButtonBox::accepted, this, [this] {
+        SortLines();
+        accept();
+    });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(add, &QPushButton::clicked, this, &PageListEditDialog::AddLine);
     connect(sort, &QPushButton::clicked, this, &PageListEditDialog::SortLines);
@@ -102,6 +108,7 @@ void PageListEditDialog::AddLine() {
     const QString designation = findChild<QLineEdit*>(QStringLiteral("ed1"))->text();
     const QString line = findChild<QLineEdit*>(QStringLiteral("ed2"))->text();
     list_->appendPlainText(QStringLiteral("%1 (%2)").arg(designation, line));
+    SortLines();
 }
 
 void PageListEditDialog::SortLines() {

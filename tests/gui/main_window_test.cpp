@@ -19,6 +19,7 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <memory>
 
 #include "app/app_context.h"
@@ -300,6 +301,18 @@ class MainWindowTest : public QObject {
         wizard()->source()->appendPlainText(QStringLiteral("Dritte Seite\n3"));
         wizard()->NextClicked();
         QCOMPARE(list->count(), 3);
+
+        // The edit dialog adds a line sorted by its line number; OK replaces the list.
+        auto* edit = window_->findChild<QDialog*>(QStringLiteral("Tszbearbeiten"));
+        QTimer::singleShot(0, edit, [edit] {
+            edit->findChild<QLineEdit*>(QStringLiteral("ed1"))->setText(QStringLiteral("IV"));
+            edit->findChild<QLineEdit*>(QStringLiteral("ed2"))->setText(QStringLiteral("2"));
+            edit->findChild<QPushButton*>(QStringLiteral("add"))->click();
+            edit->findChild<QPushButton*>(QStringLiteral("OK"))->click();
+        });
+        Find<QPushButton>("sz_bearbeiten")->click();
+        QCOMPARE(list->count(), 4);
+        QCOMPARE(list->item(1)->text(), QStringLiteral("IV (2)"));
     }
 
     void configurationRoundTripThroughTheMenuCommands() {

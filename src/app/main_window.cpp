@@ -117,6 +117,7 @@ MainWindow::MainWindow(AppContext& context, QWidget* parent)
 
     textIndex_->ShowTextPage(TextIndexWizard::tt1);
     ShowPanel("pstart");
+    setMinimumSize(760, 520);
     resize(980, 680);
     ApplyAllTexts();
 }

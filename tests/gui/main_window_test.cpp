@@ -371,6 +371,22 @@ class MainWindowTest : public QObject {
                  QStringLiteral("\" - \""));
     }
 
+    void outputSettingsShowTheBackgroundColour() {
+        auto* dialog = window_->findChild<QDialog*>(QStringLiteral("Teinstausgabe"));
+        auto* colour = dialog->findChild<QLineEdit*>(QStringLiteral("Edit1"));
+        const std::pair<const char*, const char*> cases[] = {
+            {"#000000", "color: white"}, {"##FFFF00", "color: black"}, {"#12", "color: black"}};
+        colour->setText(QStringLiteral("#FFFFFF"));
+        for (const auto& [typed, textColour] : cases) {
+            colour->setText(QString::fromLatin1(typed));
+            QVERIFY2(colour->styleSheet().contains(QLatin1String(textColour)), typed);
+        }
+        // The radio buttons are one group: choosing one switches the one before off.
+        dialog->findChild<QRadioButton*>(QStringLiteral("rb_utf16le"))->click();
+        QVERIFY(!dialog->findChild<QRadioButton*>(QStringLiteral("rb_beibehalten"))->isChecked());
+        QVERIFY(context_->settings.IsOn("Teinstausgabe", "rb_utf16le"));
+    }
+
     void unreadableSourceIsReportedAndChangesNothing() {
         TypeSource(QStringLiteral("Apfel"));
         QVERIFY(!wizard()->LoadSourceFile(folder_.filePath(QStringLiteral("fehlt.txt"))));

@@ -167,7 +167,8 @@ QWidget* TextIndexWizard::BuildPageNumberPage() {
 
 QWidget* TextIndexWizard::BuildCriteriaPage() {
     auto* page = Named<QWidget>(nullptr, "tt3");
-    auto* layout = new QHBoxLayout(page);
+    // One group above the other, so that the long captions fit a narrow window.
+    auto* layout = new QVBoxLayout(page);
     auto* criteria = Named<QGroupBox>(page, "gb_kriterien");
     auto* criteriaLayout = new QGridLayout(criteria);
     int row = 0;
@@ -184,7 +185,6 @@ QWidget* TextIndexWizard::BuildCriteriaPage() {
                                           ui::TextRole::Message));
          }});
     criteriaLayout->addWidget(minimumLength, row++, 1, Qt::AlignLeft);
-    criteriaLayout->setRowStretch(row, 1);
 
     auto* index = Named<QGroupBox>(page, "gb_index");
     auto* indexLayout = new QGridLayout(index);
@@ -201,10 +201,11 @@ QWidget* TextIndexWizard::BuildCriteriaPage() {
     indexLayout->addWidget(Named<QCheckBox>(index, "kt_design"), row, 0);
     auto* design = AddButton(index, "btdesign");
     indexLayout->addWidget(design, row++, 1);
-    indexLayout->setRowStretch(row, 1);
     indexLayout->setColumnStretch(0, 1);
-    layout->addWidget(criteria, 1);
-    layout->addWidget(index, 1);
+    criteriaLayout->setColumnStretch(2, 1);
+    layout->addWidget(criteria);
+    layout->addWidget(index);
+    layout->addStretch();
 
     connect(choose, &QPushButton::clicked, this, &TextIndexWizard::ChooseExistingIndex);
     connect(design, &QPushButton::clicked, this, [this] {

@@ -25,9 +25,9 @@
 #include "settings/languages.h"
 #include "settings/run_options.h"
 #include "textfiles/text_reader.h"
-#include "textfiles/word_documents.h"
 #include "textindex/empty_result_hints.h"
 #include "textindex/index_file.h"
+#include "textindex/text_index_source.h"
 #include "textindex/text_index_summary.h"
 
 namespace lexorim::app {
@@ -413,24 +413,18 @@ bool TextIndexWizard::LoadSourceFile(const QString& path) {
         QStringList messages;
         read.showMessage = [&messages](TextView message) { messages << ToQString(message); };
         // A document read page by page brings its own pages and page numbers.
-        std::optional<PagedDocument> document = ReadPagedDocument(ToPath(path), read);
-        const Text text = document ? document->text : ReadTextFile(ToPath(path), read);
-        original_->setPlainText(ToQString(text));
+        TextIndexSource source = ReadTextIndexSource(ToPath(path), read);
+        original_->setPlainText(ToQString(source.text));
         documentNumberLines_.clear();
-        sourceIsDocument_ = document.has_value();
-        if (document) {
-            std::vector<Text> items;
-            for (const PageNumberLine& page : document->pageNumbers) {
-                items.push_back(FormatDesignationItem(page.number, page.line));
-                documentNumberLines_.push_back(page.line);
+        sourceIsDocument_ = source.documentDesignations.has_value();
+        if (sourceIsDocument_) {
+            for (const Text& item : *source.documentDesignations) {
+                if (const std::optional<int64_t> line = ParseDesignationItem(item).lineNumber)
+                    documentNumberLines_.push_back(*line);
             }
-            SyncSourceText();
-            // The document's pages stand instead of a read-out: mark the designations current
-            // without reading, then put the document's items in.
-            context_.textIndex.ReadOutDesignations(MakeDesignationCriteria(context_.settings),
-                                                   true);
-            context_.textIndex.ReplaceDesignations(
-                std::vector<TextView>(items.begin(), items.end()));
+            context_.textIndex.SetSource(std::move(source));
+            sourceChanged_ = false;
+            memoWasSource_ = true;
             ShowDesignations();
         }
         hints_->setText(messages.join(u'\n'));

@@ -16,10 +16,10 @@
 #include "app/window_texts.h"
 #include "engine/collation.h"
 #include "engine/program_folder.h"
-#include "engine/word_lists.h"
 #include "settings/languages.h"
 #include "settings/run_options.h"
 #include "textfiles/text_reader.h"
+#include "textfiles/word_lists.h"
 
 namespace lexorim::app {
 

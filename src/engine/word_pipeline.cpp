@@ -167,6 +167,7 @@ void MapCharacters(TextView text, const WordCriteria& criteria, Text& mapped) {
     const size_t n = text.size();
     mapped.resize(n);
     bool joining = false;
+    int joinMarks = 0;  // in the combined word being built
     for (size_t k = 0; k < n; ++k) {
         const char16_t c = text[k];
         if (c == u' ' || c == u'-') {
@@ -182,9 +183,22 @@ void MapCharacters(TextView text, const WordCriteria& criteria, Text& mapped) {
                 nextStartsRun = next == u' ' || next == u'-' ||
                                 (!table.IsSeparator(next) && table.IsUpperSame(next));
             }
-            mapped[k] = nextStartsRun && joining ? kJoin : kStop;
+            // A long run of capitalised words is cut into names of at most kMaxCombinedParts
+            // parts; otherwise every part would repeat the whole run and the index would grow
+            // with the square of the run.
+            if (nextStartsRun && joining && joinMarks < kMaxCombinedParts - 1) {
+                mapped[k] = kJoin;
+                ++joinMarks;
+            } else {
+                mapped[k] = kStop;
+                joinMarks = 0;
+            }
             joining = nextStartsRun;
-        } else if (table.IsSeparator(c) || (criteria.numbersOut && IsAsciiDigit(c))) {
+        } else if (table.IsSeparator(c)) {
+            mapped[k] = kStop;
+            joinMarks = 0;
+        } else if (criteria.numbersOut && IsAsciiDigit(c)) {
+            // Digits are removed after the joining, so they do not end a combined word there.
             mapped[k] = kStop;
         } else {
             mapped[k] = c;
@@ -451,15 +465,23 @@ Text MarkCombinedWords(TextView text) {
     const WordCharTable& table = WordCharTable::Get();
     Text result(text);
     bool joining = false;
+    int joinMarks = 0;
     for (size_t i = 0; i + 1 < result.size(); ++i) {
+        if (result[i] == kStop)
+            joinMarks = 0;
         if (result[i] != u' ')
             continue;
         const char16_t next = result[i + 1];
         if (table.IsUpperSame(next) && !table.IsSeparator(next)) {
-            if (joining)
+            if (joining && joinMarks < kMaxCombinedParts - 1) {
                 result[i] = kJoin;
+                ++joinMarks;
+            } else {
+                joinMarks = 0;
+            }
             joining = true;
         } else {
+            joinMarks = 0;
             joining = false;
         }
     }

@@ -198,6 +198,22 @@ const std::vector<Text> kGaps = {
     u"\u00AD ",
 };
 
+// A run of capitalised words longer than a combined word may be, with hyphens, double blanks
+// and full stops among the blanks, so that the cut into names of at most eight parts shows.
+Text LongCapitalisedRun(Random& random) {
+    static const std::array<const char16_t*, 6> joints = {u" ", u" ", u" ", u"-", u"  ", u". "};
+    static const std::array<const char16_t*, 5> names = {u"Jonas", u"Weller", u"Haus", u"A",
+                                                         u"\u00C4pfel"};
+    Text run;
+    const size_t count = 6 + random.Below(20);
+    for (size_t i = 0; i < count; ++i) {
+        if (i > 0)
+            run += random.Pick(joints);
+        run += random.Pick(names);
+    }
+    return run;
+}
+
 Text RandomPage(Random& random, size_t maxTokens) {
     Text page;
     const size_t tokens = random.Below(maxTokens + 1);
@@ -218,7 +234,7 @@ Text RandomPage(Random& random, size_t maxTokens) {
                 word = ToUpper(word);
             page += word;
         } else if (roll < 9) {
-            page += u"Jonas Weller";
+            page += random.OneIn(4) ? LongCapitalisedRun(random) : Text(u"Jonas Weller");
         } else {
             page += DecimalText(static_cast<int64_t>(random.Below(1000)));
         }

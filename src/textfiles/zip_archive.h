@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "textfiles/source_limits.h"
+
 struct zip;
 
 namespace lexorim {
@@ -21,7 +23,21 @@ class ZipArchive {
     // than `maxBytes`.
     std::optional<std::string> ReadPart(const std::string& name, size_t maxBytes) const;
 
+    // The same for a part the document cannot do without: throws DocumentProblemError, naming
+    // `kind` when the part is missing, Damaged when it cannot be decompressed and TooLarge above
+    // `maxBytes`.
+    std::string ReadRequiredPart(const std::string& name, size_t maxBytes,
+                                 const std::string& kind) const;
+
+    // A part the document can do without: nothing when it is missing or damaged, but a part
+    // above `maxBytes` throws DocumentProblemError (TooLarge) like a required one.
+    std::optional<std::string> ReadOptionalPart(const std::string& name, size_t maxBytes,
+                                                const std::string& kind) const;
+
   private:
+    enum class PartStatus { Read, Missing, Damaged, TooLarge };
+    PartStatus Read(const std::string& name, size_t maxBytes, std::string& content) const;
+
     struct Closer {
         void operator()(zip* archive) const;
     };
@@ -31,6 +47,6 @@ class ZipArchive {
 };
 
 // The largest document part the readers decompress; guards against zip bombs.
-inline constexpr size_t kMaxDocumentPartBytes = size_t{512} * 1024 * 1024;
+inline constexpr size_t kMaxDocumentPartBytes = kMaxSourceSize;
 
 }  // namespace lexorim

@@ -1,6 +1,8 @@
 // lexorim-cli: the indexes of Lexorim without a window.
 
+#include <exception>
 #include <iostream>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -24,6 +26,13 @@ int main(int argc, char** argv) {
         return 2;
     } catch (const UserError& error) {
         std::cerr << error.what() << '\n';
+        return 1;
+    } catch (const std::bad_alloc&) {
+        std::cerr << "Not enough memory to finish the command.\n";
+        return 1;
+    } catch (const std::exception& error) {
+        // Anything else is a fault of this program, but it still ends as an error, not a crash.
+        std::cerr << "lexorim-cli: unexpected error: " << error.what() << '\n';
         return 1;
     }
 }

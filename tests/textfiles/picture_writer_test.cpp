@@ -15,8 +15,8 @@
 #include <memory>
 #include <string>
 
-#include "textfiles/image_files.h"
 #include "temp_folder.h"
+#include "textfiles/image_files.h"
 #include "textfiles/text_raster.h"
 #include "textfiles/text_writer.h"
 

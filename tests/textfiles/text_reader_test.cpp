@@ -463,7 +463,7 @@ TEST(ReadTextFile, LargeFilesReadAsTheirBytesDecodeWhole) {
         Text expected;
         try {
             expected = DecodeDetectedText(bytes);
-        } catch (const UserError&) {
+        } catch (const InvalidUtf7&) {
             EXPECT_THROW(ReadTextFile(path), UserError);
             continue;
         }
@@ -509,7 +509,8 @@ TEST(ReadTextFile, RejectsABrokenUtf7File) {
             ReadTextFile(path);
             ADD_FAILURE() << "no error for " << bytes;
         } catch (const UserError& error) {
-            EXPECT_EQ(error.text(), u"Invalid UTF7") << bytes;
+            EXPECT_EQ(error.text(), u"Cannot read file \"" + FromUtf8(path) + u"\". Invalid UTF7")
+                << bytes;
         }
     }
 }

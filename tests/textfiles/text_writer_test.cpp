@@ -14,8 +14,8 @@
 #include <thread>
 
 #include "engine/errors.h"
-#include "textfiles/codecs.h"
 #include "temp_folder.h"
+#include "textfiles/codecs.h"
 #include "textfiles/text_reader.h"
 
 namespace lexorim {

@@ -77,10 +77,10 @@ class CliTest : public ::testing::Test {
 
     // Runs with the shell redirections given as they stand (for a full device, a folder or a
     // closed descriptor as standard input or output); standard error is captured.
-    CliResult RunRedirected(const std::vector<std::string>& args,
-                            const std::string& redirections) const {
+    CliResult RunRedirected(const std::vector<std::string>& args, const std::string& redirections,
+                            const std::string& shellPrefix = "") const {
         const fs::path err = folder_ / ".stderr";
-        std::string command = Quote(LEXORIM_CLI);
+        std::string command = shellPrefix + Quote(LEXORIM_CLI);
         for (const std::string& a : args)
             command += " " + Quote(a);
         command += " " + redirections + " 2> " + Quote(err);
@@ -549,4 +549,17 @@ TEST_F(CliTest, EveryErrorNamesItsFile) {
     EXPECT_EQ(detect.err, "Cannot open file \"" + missing.string() +
                               "\". No such file or directory\nCannot open file \"" +
                               Path("").string() + "\". Is a directory\n");
+}
+
+TEST_F(CliTest, RunningOutOfMemoryIsAnError) {
+    std::string book;
+    while (book.size() < 20'000'000) {
+        book += "Haus Garten und der Weller Jonas\n";
+    }
+    const fs::path source = File("book.txt", book);
+    // About 120 MB of address space: enough to start, too little for the run.
+    const CliResult r = RunRedirected({"text", source.string(), "--set", "sz_zeilezuseite=1"},
+                                      "> /dev/null", "ulimit -v 120000; ");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "Not enough memory to finish the command.\n");
 }

@@ -13,8 +13,8 @@
 #include <string>
 
 #include "engine/html_cleaning.h"
-#include "reference/html_cleaning_reference.h"
 #include "reference/hostile_html.h"
+#include "reference/html_cleaning_reference.h"
 
 namespace {
 
@@ -83,11 +83,11 @@ bool MeasureGrowth() {
         std::function<Text(size_t)> make;
         bool checked;
     } kinds[] = {
-        {"crafted <N<b<c>", [](size_t units) { return lexorim::reference::SharedEndingTags(units); },
-         true},
-        {"crafted strays", [](size_t units) {
-             return lexorim::reference::StraysBeforeCopies(units / 16, units / 4);
-         }, false},
+        {"crafted <N<b<c>",
+         [](size_t units) { return lexorim::reference::SharedEndingTags(units); }, true},
+        {"crafted strays",
+         [](size_t units) { return lexorim::reference::StraysBeforeCopies(units / 16, units / 4); },
+         false},
         {"ordinary HTML", [](size_t units) { return GeneratePage(units, units / 100, 3); }, false},
     };
     bool ok = true;

@@ -61,6 +61,97 @@ Fingerprint FingerprintOf(TextView text, uint64_t base) {
 }
 
 // ---------------------------------------------------------------------------------------------
+// Lists of values by a 64-bit key, in one flat table with open addressing and one array of list
+// cells: adding a value costs no allocation of its own, which matters when every removal moves
+// a few dozen "<" to new keys.
+template <typename Index>
+class KeyedLists {
+  public:
+    void Reserve(size_t values) {
+        cells_.reserve(values);
+        Rehash(values);
+    }
+
+    void Add(uint64_t key, Index value) {
+        if ((used_ + 1) * 2 > slots_.size()) {
+            Rehash(used_ + 1);
+        }
+        Slot& slot = FindSlot(slots_, key);
+        if (!slot.used) {
+            slot = {key, kEnd, true};
+            ++used_;
+        }
+        cells_.push_back({value, slot.head});
+        slot.head = static_cast<Index>(cells_.size() - 1);
+    }
+
+    // Calls `keep(value)` for every value under `key`; the values for which it returns false
+    // are dropped. False when the key has no values.
+    template <typename Keep>
+    bool Filter(uint64_t key, Keep&& keep) {
+        if (slots_.empty()) {
+            return false;
+        }
+        Slot& slot = FindSlot(slots_, key);
+        if (!slot.used || slot.head == kEnd) {
+            return false;
+        }
+        Index* link = &slot.head;
+        while (*link != kEnd) {
+            Cell& cell = cells_[*link];
+            if (keep(cell.value)) {
+                link = &cell.next;
+            } else {
+                *link = cell.next;
+            }
+        }
+        return true;
+    }
+
+  private:
+    static constexpr Index kEnd = std::numeric_limits<Index>::max();
+    struct Slot {
+        uint64_t key = 0;
+        Index head = kEnd;
+        bool used = false;
+    };
+    struct Cell {
+        Index value;
+        Index next;
+    };
+
+    static Slot& FindSlot(std::vector<Slot>& slots, uint64_t key) {
+        const size_t mask = slots.size() - 1;
+        size_t at = static_cast<size_t>((key * 0x9E3779B97F4A7C15ULL) >> 17) & mask;
+        while (slots[at].used && slots[at].key != key) {
+            at = (at + 1) & mask;
+        }
+        return slots[at];
+    }
+
+    // Grows the table for `keys` keys, leaving out keys whose lists are empty.
+    void Rehash(size_t keys) {
+        size_t size = 16;
+        while (size < keys * 2 + 2) {
+            size *= 2;
+        }
+        std::vector<Slot> slots(size);
+        used_ = 0;
+        for (const Slot& slot : slots_) {
+            if (slot.used && slot.head != kEnd) {
+                FindSlot(slots, slot.key) = slot;
+                ++used_;
+            }
+        }
+        slots_.swap(slots);
+    }
+
+    std::vector<Slot> slots_;
+    std::vector<Cell> cells_;
+    size_t used_ = 0;
+};
+
+// ---------------------------------------------------------------------------------------------
 // Tag removal without rescanning the text once per distinct tag.
 //
 // The text is cut into chunks before every "<" and after every ">", so a chunk holds a "<" only
@@ -99,7 +190,7 @@ class TagRemover {
     }
 
   private:
-    static constexpr size_t kMaxIndexedPieces = 32;
+    static constexpr size_t kMaxIndexedPieces = 16;
     static constexpr Index kNone = 0;  // chunk 0 is the list's anchor, never a "<" chunk
     static constexpr Index kNoSegment = std::numeric_limits<Index>::max();
     static constexpr Index kReplacementMark = std::numeric_limits<Index>::max();
@@ -148,14 +239,15 @@ class TagRemover {
 
     // "<" chunks by the fingerprint of their suffix. Entries whose suffix changed since they
     // were added are dropped when their bucket is next looked at.
-    std::unordered_map<uint64_t, std::vector<Index>> suffixIndex_;
+    KeyedLists<Index> suffixIndex_;
 
     Index cycle_ = 0;
     std::vector<Index> tagPieces_;
     std::vector<Match> matches_;
 
     static uint64_t SuffixKey(const Fingerprint& fingerprint) {
-        return fingerprint.hash ^ (static_cast<uint64_t>(fingerprint.length) * 0x9E3779B97F4A7C15ULL);
+        return fingerprint.hash ^
+               (static_cast<uint64_t>(fingerprint.length) * 0x9E3779B97F4A7C15ULL);
     }
 
     bool IsReplacement(Index chunk) const { return chunks_[chunk].begin == kReplacementMark; }
@@ -185,6 +277,7 @@ class TagRemover {
         piece_.reserve(originalChunks);
         previousLt_.reserve(originalChunks);
         segments_.reserve(1 + greaterThan);
+        suffixIndex_.Reserve(lessThan);
 
         chunks_.push_back({});  // the anchor of the circular chunk list
         piece_.emplace_back();
@@ -253,7 +346,7 @@ class TagRemover {
             segmentOf_[lt] = s;
             depth_[lt] = static_cast<Index>(depth);
             if (s != tailSegment_) {
-                suffixIndex_[SuffixKey(suffix_[lt])].push_back(lt);
+                suffixIndex_.Add(SuffixKey(suffix_[lt]), lt);
             }
         }
     }
@@ -261,8 +354,7 @@ class TagRemover {
     // A "<" is indexed while the segment it was indexed in lives: its suffix changes only when
     // that segment loses its end.
     bool IsIndexed(Index lt) const {
-        return removed_[lt] == 0 && segmentOf_[lt] != kNoSegment &&
-               segments_[segmentOf_[lt]].alive;
+        return removed_[lt] == 0 && segmentOf_[lt] != kNoSegment && segments_[segmentOf_[lt]].alive;
     }
 
     bool IsCurrentEntry(Index lt, uint64_t key) const {
@@ -299,37 +391,27 @@ class TagRemover {
         const Index lookedUp =
             longTag ? tagPieces_[tagPieces_.size() - kMaxIndexedPieces] : tagStart;
         const uint64_t key = SuffixKey(suffix_[lookedUp]);
-        const auto bucket = suffixIndex_.find(key);
-        if (bucket == suffixIndex_.end()) {
-            // The first segment always stands in the index under its own key.
-            throw std::logic_error("RemoveHtmlTags: the first tag is missing from its index");
-        }
-
         matches_.clear();
-        std::vector<Index>& candidates = bucket->second;
-        size_t kept = 0;
-        for (const Index lt : candidates) {
+        const bool found = suffixIndex_.Filter(key, [&](Index lt) {
             if (!IsCurrentEntry(lt, key)) {
-                continue;  // moved on or removed since it was indexed
+                return false;  // moved on or removed since it was indexed
             }
             Segment& segment = segments_[segmentOf_[lt]];
             const Index copyStart = longTag ? LongCopyStart(lt) : lt;
-            const bool same = copyStart == tagStart ||
-                              (copyStart != kNone && SameCharacters(copyStart, tagStart, tagLength));
+            const bool same =
+                copyStart == tagStart ||
+                (copyStart != kNone && SameCharacters(copyStart, tagStart, tagLength));
             if (same && segment.matchedInCycle != cycle_) {
                 segment.matchedInCycle = cycle_;
                 matches_.push_back({segmentOf_[lt], copyStart});
-            } else {
-                candidates[kept++] = lt;  // a different text that shares the looked-up ending
+                return false;
             }
-        }
-        if (segments_[headSegment_].matchedInCycle != cycle_) {
-            // Every cycle must take out at least the first tag, or it would never end.
+            return true;  // a different text that shares the looked-up ending
+        });
+        if (!found || segments_[headSegment_].matchedInCycle != cycle_) {
+            // The first segment always stands in the index under its own key, and every cycle
+            // must take out at least the first tag, or it would never end.
             throw std::logic_error("RemoveHtmlTags: the first tag did not match itself");
-        }
-        candidates.resize(kept);
-        if (candidates.empty()) {
-            suffixIndex_.erase(bucket);
         }
 
         // Each copy lies in a segment of its own and its removal only prepends text to the

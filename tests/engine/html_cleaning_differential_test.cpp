@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "engine/html_cleaning.h"
-#include "reference/html_cleaning_reference.h"
 #include "reference/hostile_html.h"
+#include "reference/html_cleaning_reference.h"
 
 namespace lexorim {
 namespace {

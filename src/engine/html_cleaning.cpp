@@ -190,7 +190,7 @@ class TagRemover {
     }
 
   private:
-    static constexpr size_t kMaxIndexedPieces = 16;
+    static constexpr size_t kMaxIndexedPieces = 4;
     static constexpr Index kNone = 0;  // chunk 0 is the list's anchor, never a "<" chunk
     static constexpr Index kNoSegment = std::numeric_limits<Index>::max();
     static constexpr Index kReplacementMark = std::numeric_limits<Index>::max();

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <bitset>
+#include <stdexcept>
 #include <string_view>
+#include <unordered_map>
 #include <unordered_set>
 #include <variant>
 
@@ -344,6 +346,158 @@ class OccurringLines {
 // Up to this many positive-list lines, each is simply searched in the page.
 constexpr size_t kLinesSearchedOneByOne = 8;
 
+// Consecutive positive-list lines made only of word characters (as WordSetEntries accepts
+// them), applied in one pass over the words of the page. Such a line L is found as a whole word
+// exactly by the maximal runs of word characters that equal it ignoring case, and replacing
+// those runs by "." makes no new text, so the line-by-line steps reduce to: L is a hit when a
+// run that is still there equals it ignoring case and some run that is still there holds L as
+// written (the case-sensitive look); then all runs of its upper-case form go. Hits come in list
+// order.
+class PositiveWordGroup {
+  public:
+    void Add(uint32_t line, TextView text) {
+        const WordCharTable& table = WordCharTable::Get();
+        Text upper(text.size(), u'\0');
+        std::transform(text.begin(), text.end(), upper.begin(),
+                       [&](char16_t c) { return table.Upper(c); });
+        const auto [form, added] =
+            forms_.try_emplace(std::move(upper), static_cast<uint32_t>(linesOfForm_.size()));
+        if (added) {
+            linesOfForm_.emplace_back();
+        }
+        linesOfForm_[form->second].push_back({line, Text(text)});
+        firstUnits_.set(form->first[0]);
+        if (text.size() < 64) {
+            lengths_ |= uint64_t{1} << text.size();
+        } else {
+            anyLong_ = true;
+        }
+    }
+
+    // Runs the group's lines over `text`: `hit` gets each line that is entered, in list order.
+    // When runs were replaced, the new text is in `result` and the answer is true.
+    template <typename Hit>
+    bool Apply(TextView text, Text& result, Hit&& hit) const {
+        const WordCharTable& table = WordCharTable::Get();
+        struct Run {
+            size_t start;
+            size_t length;
+            uint32_t form;
+        };
+        constexpr uint32_t kNoForm = UINT32_MAX;
+        std::vector<Run> runs;
+        std::vector<std::pair<uint32_t, uint32_t>> present;  // (form, run) of runs in the group
+        Text upper;
+        const size_t n = text.size();
+        for (size_t i = 0; i < n;) {
+            if (table.IsBoundary(text[i])) {
+                ++i;
+                continue;
+            }
+            const size_t start = i;
+            while (i < n && !table.IsBoundary(text[i])) {
+                ++i;
+            }
+            const uint32_t form = FormOf(text.substr(start, i - start), upper, table);
+            if (form != kNoForm) {
+                present.emplace_back(form, static_cast<uint32_t>(runs.size()));
+            }
+            runs.push_back({start, i - start, form});
+        }
+        if (present.empty()) {
+            return false;
+        }
+        std::sort(present.begin(), present.end());
+        // The lines of the forms that occur, in list order.
+        std::vector<std::pair<uint32_t, uint32_t>> candidates;  // (line, form)
+        for (size_t k = 0; k < present.size(); ++k) {
+            if (k == 0 || present[k].first != present[k - 1].first) {
+                for (const Line& line : linesOfForm_[present[k].first]) {
+                    candidates.emplace_back(line.index, present[k].first);
+                }
+            }
+        }
+        std::sort(candidates.begin(), candidates.end());
+        std::unordered_set<uint32_t> gone;
+        const auto runText = [&](const Run& run) { return text.substr(run.start, run.length); };
+        const auto there = [&](const Run& run) {
+            return run.form == kNoForm || !gone.contains(run.form);
+        };
+        for (const auto& [index, form] : candidates) {
+            if (gone.contains(form)) {
+                continue;
+            }
+            const Text& written = LineText(form, index);
+            // The case-sensitive look: most often the line stands in the page as written.
+            const auto first = std::lower_bound(present.begin(), present.end(),
+                                                std::pair<uint32_t, uint32_t>{form, 0});
+            bool occurs = false;
+            for (auto it = first; it != present.end() && it->first == form && !occurs; ++it) {
+                occurs = runText(runs[it->second]) == TextView(written);
+            }
+            for (size_t r = 0; r < runs.size() && !occurs; ++r) {
+                occurs = runs[r].length > written.size() && there(runs[r]) &&
+                         runText(runs[r]).find(written) != TextView::npos;
+            }
+            if (occurs) {
+                hit(index);
+                gone.insert(form);
+            }
+        }
+        if (gone.empty()) {
+            return false;
+        }
+        result.clear();
+        result.reserve(n);
+        size_t copied = 0;
+        for (const Run& run : runs) {
+            if (!there(run)) {
+                result.append(text.substr(copied, run.start - copied));
+                result.push_back(kStop);
+                copied = run.start + run.length;
+            }
+        }
+        result.append(text.substr(copied));
+        return true;
+    }
+
+  private:
+    struct Line {
+        uint32_t index;
+        Text text;
+    };
+
+    uint32_t FormOf(TextView run, Text& upper, const WordCharTable& table) const {
+        const size_t length = run.size();
+        if (length < 64 ? (lengths_ & (uint64_t{1} << length)) == 0 : !anyLong_) {
+            return UINT32_MAX;
+        }
+        if (!firstUnits_.test(table.Upper(run[0]))) {
+            return UINT32_MAX;
+        }
+        upper.resize(length);
+        std::transform(run.begin(), run.end(), upper.begin(),
+                       [&](char16_t c) { return table.Upper(c); });
+        const auto found = forms_.find(TextView(upper));
+        return found == forms_.end() ? UINT32_MAX : found->second;
+    }
+
+    const Text& LineText(uint32_t form, uint32_t index) const {
+        for (const Line& line : linesOfForm_[form]) {
+            if (line.index == index) {
+                return line.text;
+            }
+        }
+        throw std::logic_error("PositiveWordGroup: a line is missing from its form");
+    }
+
+    std::unordered_map<Text, uint32_t, TextViewHash, std::equal_to<>> forms_;
+    std::vector<std::vector<Line>> linesOfForm_;
+    std::bitset<0x10000> firstUnits_;
+    uint64_t lengths_ = 0;
+    bool anyLong_ = false;
+};
+
 }  // namespace
 
 struct WordPipeline::Compiled {
@@ -351,8 +505,11 @@ struct WordPipeline::Compiled {
         Text line;
         Text hitWord;  // what enters the store when the line is found
     };
+    // One step of the positive list: a group of word lines, or one other line by its index.
+    using PositiveStep = std::variant<PositiveWordGroup, uint32_t>;
     std::vector<PositiveLine> positive;
-    OccurringLines occurring;  // used when the list is longer than kLinesSearchedOneByOne
+    std::vector<PositiveStep> positiveSteps;
+    OccurringLines occurring;  // used when there are more than kLinesSearchedOneByOne steps
     std::vector<NegativeStep> negative;
 };
 
@@ -367,9 +524,24 @@ WordPipeline::WordPipeline(PipelineOptions options, std::vector<Text> negativeLi
         Text hitWord = options_.positiveHitsJoinBlanks ? JoinBlanks(line) : line;
         compiled_->positive.push_back({std::move(line), std::move(hitWord)});
     }
-    if (compiled_->positive.size() > kLinesSearchedOneByOne) {
-        for (size_t i = 0; i < compiled_->positive.size(); ++i) {
-            compiled_->occurring.Add(static_cast<uint32_t>(i), compiled_->positive[i].line);
+    std::vector<Compiled::PositiveStep>& steps = compiled_->positiveSteps;
+    for (size_t i = 0; i < compiled_->positive.size(); ++i) {
+        const auto index = static_cast<uint32_t>(i);
+        const Text& line = compiled_->positive[i].line;
+        if (!WordSetEntries::Accepts(line)) {
+            steps.emplace_back(index);
+            continue;
+        }
+        if (steps.empty() || !std::holds_alternative<PositiveWordGroup>(steps.back())) {
+            steps.emplace_back(PositiveWordGroup{});
+        }
+        std::get<PositiveWordGroup>(steps.back()).Add(index, line);
+    }
+    if (steps.size() > kLinesSearchedOneByOne) {
+        for (const Compiled::PositiveStep& step : steps) {
+            if (const auto* index = std::get_if<uint32_t>(&step)) {
+                compiled_->occurring.Add(*index, compiled_->positive[*index].line);
+            }
         }
     }
 }
@@ -389,28 +561,36 @@ void WordPipeline::FilterPageWords(TextView fullPage, TextView key, TextView tag
         return;
     }
     std::vector<uint8_t> occurs;
-    const bool indexed = lines.size() > kLinesSearchedOneByOne;
+    const bool indexed = compiled_->positiveSteps.size() > kLinesSearchedOneByOne;
     if (indexed) {
         occurs.assign(lines.size(), 0);
         compiled_->occurring.Mark(page, occurs);
     }
     // The page is copied only once a line occurs in it.
     TextView current = page;
-    bool copied = false;
     Text text;
     Text scratch;
-    for (size_t i = 0; i < lines.size(); ++i) {
+    for (const Compiled::PositiveStep& step : compiled_->positiveSteps) {
+        if (const auto* group = std::get_if<PositiveWordGroup>(&step)) {
+            const bool changed = group->Apply(
+                current, scratch, [&](uint32_t index) { sink(lines[index].hitWord, key, tag); });
+            if (changed) {
+                text.swap(scratch);
+                current = text;
+            }
+            continue;
+        }
+        const uint32_t i = std::get<uint32_t>(step);
         const Compiled::PositiveLine& line = lines[i];
-        if (indexed && !occurs[i] && compiled_->occurring.Indexes(static_cast<uint32_t>(i))) {
+        if (indexed && !occurs[i] && compiled_->occurring.Indexes(i)) {
             continue;
         }
         // A case-sensitive look first: a line that does not occur as written is not searched.
         if (current.find(line.line) == TextView::npos) {
             continue;
         }
-        if (!copied) {
-            text.assign(page);
-            copied = true;
+        if (current.data() != text.data()) {
+            text.assign(current);
         }
         const bool changed = ReplaceWholeWordsInPlace(text, line.line, kStopText, {}, scratch);
         current = text;

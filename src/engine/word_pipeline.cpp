@@ -346,6 +346,60 @@ class OccurringLines {
 // Up to this many positive-list lines, each is simply searched in the page.
 constexpr size_t kLinesSearchedOneByOne = 8;
 
+// Answers whether a text stands inside a longer run of word characters of a page. The
+// trigrams inside the page's runs are noted once, so that most answers need no scan.
+class SubstringLook {
+  public:
+    template <typename RunText>
+    SubstringLook(size_t runCount, RunText runText) : runCount_(runCount), runText_(runText) {}
+
+    // True when a run longer than `text` for which `there(run)` holds contains `text`.
+    template <typename There>
+    bool InLongerRun(TextView text, There&& there) {
+        if (text.empty() || !MayOccur(text)) {
+            return false;
+        }
+        for (size_t r = 0; r < runCount_; ++r) {
+            const TextView run = runText_(r);
+            if (run.size() > text.size() && there(r) && run.find(text) != TextView::npos) {
+                return true;
+            }
+        }
+        return false;
+    }
+
+  private:
+    static size_t Trigram(const char16_t* units) {
+        return (units[0] * 0x9E37u ^ units[1] * 0x85EBu ^ units[2] * 0xC2B3u) & 0xFFFFu;
+    }
+
+    bool MayOccur(TextView text) {
+        if (text.size() < 3) {
+            return true;
+        }
+        if (!noted_) {
+            noted_ = true;
+            for (size_t r = 0; r < runCount_; ++r) {
+                const TextView run = runText_(r);
+                for (size_t k = 0; k + 3 <= run.size(); ++k) {
+                    trigrams_.set(Trigram(run.data() + k));
+                }
+            }
+        }
+        for (size_t k = 0; k + 3 <= text.size(); ++k) {
+            if (!trigrams_.test(Trigram(text.data() + k))) {
+                return false;
+            }
+        }
+        return true;
+    }
+
+    size_t runCount_;
+    std::function<TextView(size_t)> runText_;
+    bool noted_ = false;
+    std::bitset<0x10000> trigrams_;
+};
+
 // Consecutive positive-list lines made only of word characters (as WordSetEntries accepts
 // them), applied in one pass over the words of the page. Such a line L is found as a whole word
 // exactly by the maximal runs of word characters that equal it ignoring case, and replacing
@@ -382,7 +436,6 @@ class PositiveWordGroup {
         struct Run {
             size_t start;
             size_t length;
-            uint32_t form;
         };
         constexpr uint32_t kNoForm = UINT32_MAX;
         std::vector<Run> runs;
@@ -402,56 +455,66 @@ class PositiveWordGroup {
             if (form != kNoForm) {
                 present.emplace_back(form, static_cast<uint32_t>(runs.size()));
             }
-            runs.push_back({start, i - start, form});
+            runs.push_back({start, i - start});
         }
         if (present.empty()) {
             return false;
         }
         std::sort(present.begin(), present.end());
-        // The lines of the forms that occur, in list order.
-        std::vector<std::pair<uint32_t, uint32_t>> candidates;  // (line, form)
+        // The forms that occur get local numbers; their lines are the candidates, in list order.
+        std::vector<uint32_t> localOfRun(runs.size(), kNoForm);
+        std::vector<std::pair<size_t, size_t>> runsOfLocal;     // range in `present`
+        std::vector<std::pair<uint32_t, uint32_t>> candidates;  // (line, local form)
         for (size_t k = 0; k < present.size(); ++k) {
             if (k == 0 || present[k].first != present[k - 1].first) {
+                const auto local = static_cast<uint32_t>(runsOfLocal.size());
+                runsOfLocal.emplace_back(k, k);
                 for (const Line& line : linesOfForm_[present[k].first]) {
-                    candidates.emplace_back(line.index, present[k].first);
+                    candidates.emplace_back(line.index, local);
                 }
             }
+            runsOfLocal.back().second = k + 1;
+            localOfRun[present[k].second] = static_cast<uint32_t>(runsOfLocal.size() - 1);
         }
         std::sort(candidates.begin(), candidates.end());
-        std::unordered_set<uint32_t> gone;
-        const auto runText = [&](const Run& run) { return text.substr(run.start, run.length); };
-        const auto there = [&](const Run& run) {
-            return run.form == kNoForm || !gone.contains(run.form);
+        std::vector<uint8_t> gone(runsOfLocal.size(), 0);
+        const auto runText = [&](size_t r) { return text.substr(runs[r].start, runs[r].length); };
+        const auto there = [&](size_t r) {
+            return localOfRun[r] == kNoForm || gone[localOfRun[r]] == 0;
         };
-        for (const auto& [index, form] : candidates) {
-            if (gone.contains(form)) {
+        SubstringLook substrings(runs.size(), [&](size_t r) { return runText(r); });
+        bool anyGone = false;
+        for (const auto& [index, local] : candidates) {
+            if (gone[local] != 0) {
                 continue;
             }
+            const uint32_t form = present[runsOfLocal[local].first].first;
             const Text& written = LineText(form, index);
-            // The case-sensitive look: most often the line stands in the page as written.
-            const auto first = std::lower_bound(present.begin(), present.end(),
-                                                std::pair<uint32_t, uint32_t>{form, 0});
+            // The case-sensitive look: most often the line stands in the page as written,
+            // otherwise it may stand inside a longer word.
             bool occurs = false;
-            for (auto it = first; it != present.end() && it->first == form && !occurs; ++it) {
-                occurs = runText(runs[it->second]) == TextView(written);
+            for (size_t k = runsOfLocal[local].first; k < runsOfLocal[local].second && !occurs;
+                 ++k) {
+                occurs = runText(present[k].second) == TextView(written);
             }
-            for (size_t r = 0; r < runs.size() && !occurs; ++r) {
-                occurs = runs[r].length > written.size() && there(runs[r]) &&
-                         runText(runs[r]).find(written) != TextView::npos;
+            if (!occurs) {
+                occurs = substrings.InLongerRun(written, there);
             }
             if (occurs) {
                 hit(index);
-                gone.insert(form);
+                gone[local] = 1;
+                anyGone = true;
             }
         }
-        if (gone.empty()) {
+        if (!anyGone) {
             return false;
         }
         result.clear();
         result.reserve(n);
         size_t copied = 0;
-        for (const Run& run : runs) {
-            if (!there(run)) {
+        for (size_t r = 0; r < runs.size(); ++r) {
+            const Run& run = runs[r];
+            if (!there(r)) {
                 result.append(text.substr(copied, run.start - copied));
                 result.push_back(kStop);
                 copied = run.start + run.length;

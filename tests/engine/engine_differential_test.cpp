@@ -462,6 +462,48 @@ TEST(PipelineDifferential, EveryCombinationOfCriteriaGivesTheSameStore) {
     }
 }
 
+// A long positive list of single words in several cases, words found only inside longer words,
+// and phrases between them: the one-pass lookup of word lines must give the hits of the
+// line-by-line steps, in the same order.
+TEST(PipelineDifferential, LongPositiveListsGiveTheSameHits) {
+    Random random(2024);
+    std::vector<Text> positive;
+    for (const Text& word : kWords) {
+        positive.push_back(word);
+        positive.push_back(ToUpper(word));
+        if (word.size() > 3) {
+            positive.push_back(word.substr(1, 3));  // stands only inside a longer word
+        }
+        if (random.OneIn(5)) {
+            positive.push_back(u"Jonas " + word);  // a phrase between the word lines
+        }
+    }
+    positive.emplace_back(u"");
+    positive.emplace_back(u"und");
+    for (int variant = 0; variant < 4; ++variant) {
+        WordCriteria criteria;
+        criteria.usePositiveList = true;
+        criteria.useNegativeList = (variant & 1) != 0;
+        const bool joinBlanks = (variant & 2) != 0;
+        const std::vector<Text> negative = {u"und", u"Haus"};
+        const WordPipeline pipeline({criteria, joinBlanks}, negative, positive);
+        for (int p = 0; p < 1500; ++p) {
+            const Text page = RandomPage(random, 20);
+            Occurrences fromProduct;
+            Occurrences fromLiteral;
+            pipeline.FilterPageWords(page, u"1", u"-", [&](TextView w, TextView k, TextView t) {
+                fromProduct.push_back({Text(w), Text(k), Text(t)});
+            });
+            reference::FilterPageWords(page, criteria, joinBlanks, negative, positive, u"1", u"-",
+                                       [&](TextView w, TextView k, TextView t) {
+                                           fromLiteral.push_back({Text(w), Text(k), Text(t)});
+                                       });
+            ASSERT_EQ(fromProduct, fromLiteral)
+                << "variant " << variant << ", page " << ToUtf8(page);
+        }
+    }
+}
+
 TEST(PipelineDifferential, GeneratedBookPagesGiveTheSameStore) {
     const LocaleCollator collator("de_DE");
     const std::vector<Text> pages = GenerateCorpusPages(7, 400000);

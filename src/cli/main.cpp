@@ -1,5 +1,6 @@
 // lexorim-cli: the indexes of Lexorim without a window.
 
+#include <cerrno>
 #include <exception>
 #include <iostream>
 #include <new>
@@ -9,6 +10,7 @@
 #include "cli/command_line.h"
 #include "cli/commands.h"
 #include "engine/errors.h"
+#include "textfiles/file_access.h"
 
 int main(int argc, char** argv) {
     using namespace lexorim;
@@ -20,7 +22,15 @@ int main(int argc, char** argv) {
             std::cout << cli::UsageText();
             return 0;
         }
-        return cli::RunCommand(line, {std::cin, std::cout, std::cerr});
+        const int status = cli::RunCommand(line, {std::cin, std::cout, std::cerr});
+        // Whatever a command printed, a write to standard output that failed is an error.
+        errno = 0;
+        if (!std::cout.flush()) {
+            std::cerr << "Cannot write to standard output. "
+                      << ToUtf8(SystemReason(errno != 0 ? errno : EIO)) << '\n';
+            return 1;
+        }
+        return status;
     } catch (const cli::UsageError& error) {
         std::cerr << "lexorim-cli: " << error.what() << '\n' << cli::UsageText();
         return 2;

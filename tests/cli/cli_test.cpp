@@ -433,12 +433,14 @@ TEST_F(CliTest, AnUnreadableSourceFailsAndLeavesEveryTargetAsItWas) {
 TEST_F(CliTest, AFailedWriteToStandardOutputIsAnError) {
     const fs::path book = File("book.txt", "Hund\n1\nKatze\n2\n");
     const fs::path html = File("page.html", "<b>fett</b>");
+    const fs::path cfg = File("auto.lkfg", "");
     const std::vector<std::vector<std::string>> commands = {
         {"text", book.string(), "--set", "sz_zeilezuseite=1"},
         {"text", "--summary"},
         {"designations", book.string()},
         {"strip-html", html.string()},
         {"detect", book.string()},
+        {"config", "--show", cfg.string()},
     };
     for (const auto& args : commands) {
         const CliResult r = RunRedirected(args, "< /dev/null > /dev/full");

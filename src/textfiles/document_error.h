@@ -2,6 +2,7 @@
 // "Cannot read this document": the error of every document reader, with the file's name and
 // the reason, shared by the command line and the desktop program.
 
+#include <optional>
 #include <stdexcept>
 #include <string>
 
@@ -43,5 +44,16 @@ Text DocumentProblemReason(DocumentProblem problem, const std::string& kind = {}
 UserError CannotReadDocument(const std::string& path, DocumentProblem problem,
                              const std::string& kind = {});
 UserError CannotReadDocument(const std::string& path, const DocumentProblemError& error);
+
+// What `read` gives, or nothing when it throws DocumentProblemError: for callers that only ask
+// whether bytes are a readable document.
+template <typename Read>
+auto NothingOnProblem(Read&& read) -> std::optional<decltype(read())> {
+    try {
+        return read();
+    } catch (const DocumentProblemError&) {
+        return std::nullopt;
+    }
+}
 
 }  // namespace lexorim

@@ -310,14 +310,9 @@ std::optional<size_t> PageCountStatedByWord(const ZipArchive& archive) {
 }  // namespace
 
 DocumentPages ReadDocxDocument(std::string_view bytes) {
-    const std::optional<ZipArchive> archive = ZipArchive::Open(bytes);
-    if (!archive) {
-        throw DocumentProblemError(
-            bytes.starts_with("PK") ? DocumentProblem::Damaged : DocumentProblem::NotThisKind,
-            kKind);
-    }
+    const ZipArchive archive = ZipArchive::OpenDocument(bytes, kKind);
     const std::string part =
-        archive->ReadRequiredPart(MainPartName(*archive), kMaxDocumentPartBytes, kKind);
+        archive.ReadRequiredPart(MainPartName(archive), kMaxDocumentPartBytes, kKind);
     pugi::xml_document document;
     if (!ParseXml(document, part)) {
         throw DocumentProblemError(DocumentProblem::Damaged, kKind);
@@ -342,11 +337,7 @@ DocumentPages ReadDocxDocument(std::string_view bytes) {
 }
 
 std::optional<DocumentPages> ReadDocxPages(std::string_view bytes) {
-    try {
-        return ReadDocxDocument(bytes);
-    } catch (const DocumentProblemError&) {
-        return std::nullopt;
-    }
+    return NothingOnProblem([&] { return ReadDocxDocument(bytes); });
 }
 
 Text ReadDocxBytes(std::string_view bytes, int pageLimit) {

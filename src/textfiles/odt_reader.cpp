@@ -327,14 +327,9 @@ class OdtWalker {
 
 DocumentPages ReadOdtDocument(std::string_view bytes) {
     constexpr char kKind[] = "ODT";
-    const std::optional<ZipArchive> archive = ZipArchive::Open(bytes);
-    if (!archive) {
-        throw DocumentProblemError(
-            bytes.starts_with("PK") ? DocumentProblem::Damaged : DocumentProblem::NotThisKind,
-            kKind);
-    }
+    const ZipArchive archive = ZipArchive::OpenDocument(bytes, kKind);
     const std::string content =
-        archive->ReadRequiredPart("content.xml", kMaxDocumentPartBytes, kKind);
+        archive.ReadRequiredPart("content.xml", kMaxDocumentPartBytes, kKind);
     pugi::xml_document document;
     if (!ParseXml(document, content)) {
         throw DocumentProblemError(DocumentProblem::Damaged, kKind);
@@ -350,7 +345,7 @@ DocumentPages ReadOdtDocument(std::string_view bytes) {
     StyleTable styles;
     // Named styles live in styles.xml; a broken or missing styles part only loses their breaks.
     const std::optional<std::string> stylesPart =
-        archive->ReadOptionalPart("styles.xml", kMaxDocumentPartBytes, kKind);
+        archive.ReadOptionalPart("styles.xml", kMaxDocumentPartBytes, kKind);
     pugi::xml_document stylesDocument;
     if (stylesPart && ParseXml(stylesDocument, *stylesPart)) {
         const pugi::xml_node stylesRoot = stylesDocument.document_element();
@@ -369,11 +364,7 @@ DocumentPages ReadOdtDocument(std::string_view bytes) {
 }
 
 std::optional<DocumentPages> ReadOdtPages(std::string_view bytes) {
-    try {
-        return ReadOdtDocument(bytes);
-    } catch (const DocumentProblemError&) {
-        return std::nullopt;
-    }
+    return NothingOnProblem([&] { return ReadOdtDocument(bytes); });
 }
 
 Text ReadOdtBytes(std::string_view bytes, int pageLimit) {

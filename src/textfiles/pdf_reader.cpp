@@ -190,11 +190,7 @@ DocumentPages ReadPdfDocument(std::string_view bytes, int pageLimit) {
 }
 
 std::optional<DocumentPages> ReadPdfPages(std::string_view bytes, int pageLimit) {
-    try {
-        return ReadPdfDocument(bytes, pageLimit);
-    } catch (const DocumentProblemError&) {
-        return std::nullopt;
-    }
+    return NothingOnProblem([&] { return ReadPdfDocument(bytes, pageLimit); });
 }
 
 }  // namespace lexorim

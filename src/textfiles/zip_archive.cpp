@@ -30,6 +30,16 @@ std::optional<ZipArchive> ZipArchive::Open(std::string_view bytes) {
     return ZipArchive(archive);
 }
 
+ZipArchive ZipArchive::OpenDocument(std::string_view bytes, const std::string& kind) {
+    std::optional<ZipArchive> archive = Open(bytes);
+    if (!archive) {
+        throw DocumentProblemError(
+            bytes.starts_with("PK") ? DocumentProblem::Damaged : DocumentProblem::NotThisKind,
+            kind);
+    }
+    return std::move(*archive);
+}
+
 ZipArchive::PartStatus ZipArchive::Read(const std::string& name, size_t maxBytes,
                                         std::string& content) const {
     zip_int64_t index = zip_name_locate(archive_.get(), name.c_str(), 0);

@@ -18,6 +18,10 @@ class ZipArchive {
     // are not a readable zip container.
     static std::optional<ZipArchive> Open(std::string_view bytes);
 
+    // The same for a document of `kind`: throws DocumentProblemError, Damaged for bytes that
+    // start like a zip container and NotThisKind for any other bytes.
+    static ZipArchive OpenDocument(std::string_view bytes, const std::string& kind);
+
     // The uncompressed bytes of the part `name` (looked up exactly, then without regard to
     // case). Gives nothing when the part is missing, cannot be decompressed or would be larger
     // than `maxBytes`.

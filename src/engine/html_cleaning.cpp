@@ -1,5 +1,7 @@
 #include "engine/html_cleaning.h"
 
+#include "engine/large_buffers.h"
+
 #include <algorithm>
 #include <array>
 #include <cstdint>
@@ -68,12 +70,12 @@ template <typename Index>
 class KeyedLists {
   public:
     void Reserve(size_t values) {
-        cells_.reserve(values);
+        ReserveLarge(cells_, values);
         Rehash(values);
     }
 
     void Add(uint64_t key, Index value) {
-        if ((used_ + 1) * 2 > slots_.size()) {
+        if ((used_ + 1) * 4 > slots_.size() * 3) {
             Rehash(used_ + 1);
         }
         Slot& slot = FindSlot(slots_, key);
@@ -132,10 +134,12 @@ class KeyedLists {
     // Grows the table for `keys` keys, leaving out keys whose lists are empty.
     void Rehash(size_t keys) {
         size_t size = 16;
-        while (size < keys * 2 + 2) {
+        while (size * 3 < keys * 4 + 4) {
             size *= 2;
         }
-        std::vector<Slot> slots(size);
+        std::vector<Slot> slots;
+        ReserveLarge(slots, size);
+        slots.resize(size);
         used_ = 0;
         for (const Slot& slot : slots_) {
             if (slot.used && slot.head != kEnd) {
@@ -272,11 +276,13 @@ class TagRemover {
         const auto lessThan = static_cast<size_t>(std::count(text_.begin(), text_.end(), u'<'));
         const auto greaterThan = static_cast<size_t>(std::count(text_.begin(), text_.end(), u'>'));
         // Every removed copy consumes one ">" and adds one replacement chunk.
-        chunks_.reserve(2 + lessThan + 2 * greaterThan);
+        // The tables of a large text are walked in no particular order; huge pages spare most
+        // of the address translations.
+        ReserveLarge(chunks_, 2 + lessThan + 2 * greaterThan);
         const size_t originalChunks = 2 + lessThan + greaterThan;
-        piece_.reserve(originalChunks);
-        previousLt_.reserve(originalChunks);
-        segments_.reserve(1 + greaterThan);
+        ReserveLarge(piece_, originalChunks);
+        ReserveLarge(previousLt_, originalChunks);
+        ReserveLarge(segments_, 1 + greaterThan);
         suffixIndex_.Reserve(lessThan);
 
         chunks_.push_back({});  // the anchor of the circular chunk list
@@ -298,8 +304,11 @@ class TagRemover {
             AddOriginalChunk(chunkStart, size);
         }
 
+        ReserveLarge(suffix_, piece_.size());
         suffix_.resize(piece_.size());
+        ReserveLarge(segmentOf_, piece_.size());
         segmentOf_.assign(piece_.size(), kNoSegment);
+        ReserveLarge(depth_, piece_.size());
         depth_.assign(piece_.size(), 0);
         removed_.assign(piece_.size(), 0);
         tailSegment_ = static_cast<Index>(segments_.size() - 1);

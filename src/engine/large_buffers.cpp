@@ -1,4 +1,4 @@
-#include "textfiles/large_buffers.h"
+#include "engine/large_buffers.h"
 
 #include <sys/mman.h>
 

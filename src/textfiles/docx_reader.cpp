@@ -286,7 +286,7 @@ class DocxWalker {
 // they never laid out, or none, so only Word's own count is taken.
 std::optional<size_t> PageCountStatedByWord(const ZipArchive& archive) {
     const std::optional<std::string> part =
-        archive.ReadPart("docProps/app.xml", kMaxDocumentPartBytes);
+        archive.ReadOptionalPart("docProps/app.xml", kMaxDocumentPartBytes, kKind);
     pugi::xml_document document;
     if (!part || !ParseXml(document, *part)) {
         return std::nullopt;
@@ -331,7 +331,7 @@ DocumentPages ReadDocxDocument(std::string_view bytes) {
     DocumentPages pages;
     pages.pages = walker.TakePages();
     NumberByOwnSections(pages, walker.TakeSections());
-    pages.statedPageCount = PageCountStatedByWord(*archive);
+    pages.statedPageCount = PageCountStatedByWord(archive);
     pages.recordedPageStarts = walker.renderedBreaks();
     return pages;
 }

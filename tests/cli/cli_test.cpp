@@ -518,24 +518,31 @@ TEST_F(CliTest, WarnsAboutNumericSettingsItCannotUse) {
         {"kt_max=-1", "kt_max=-1 is below 0; using -1, so every word is long enough."},
     };
     for (const auto& c : cases) {
-        const CliResult r = Run({"text", "--set", c.setting}, "Hund\n");
+        const CliResult r =
+            Run({"text", "--set", "sz_zeilezuseite=1", "--set", c.setting}, "Hund\n");
         EXPECT_EQ(r.status, 0) << c.setting;
         EXPECT_EQ(r.err, "lexorim-cli: warning: " + c.warning + "\n") << c.setting;
     }
-    EXPECT_EQ(Run({"text", "--set", "kt_max=4", "--set", "sz_laenge=$10"}, "Hund\n").err, "");
+    EXPECT_EQ(
+        Run({"text", "--set", "sz_zeilezuseite=1", "--set", "kt_max=4", "--set", "sz_laenge=$10"},
+            "Hund\n")
+            .err,
+        "");
 }
 
 TEST_F(CliTest, WarnsWhenTheIndexToAddToHoldsNothing) {
     const fs::path missing = Path("tippfehler.idx");
     const fs::path empty = File("leer.idx", "kein Index\r\n");
     const fs::path real = File("echt.idx", "Apfel:3>-\r\n");
-    EXPECT_EQ(Run({"text", "--add-to", missing.string()}, "Hund\n").err,
-              "lexorim-cli: warning: --add-to \"" + missing.string() +
-                  "\": no such file; the index holds only the new entries.\n");
-    EXPECT_EQ(Run({"text", "--add-to", empty.string()}, "Hund\n").err,
+    EXPECT_EQ(
+        Run({"text", "--set", "sz_zeilezuseite=1", "--add-to", missing.string()}, "Hund\n").err,
+        "lexorim-cli: warning: --add-to \"" + missing.string() +
+            "\": no such file; the index holds only the new entries.\n");
+    EXPECT_EQ(Run({"text", "--set", "sz_zeilezuseite=1", "--add-to", empty.string()}, "Hund\n").err,
               "lexorim-cli: warning: --add-to \"" + empty.string() +
                   "\": the file holds no index line; the index holds only the new entries.\n");
-    EXPECT_EQ(Run({"text", "--add-to", real.string()}, "Hund\n").err, "");
+    EXPECT_EQ(Run({"text", "--set", "sz_zeilezuseite=1", "--add-to", real.string()}, "Hund\n").err,
+              "");
 }
 
 TEST_F(CliTest, EveryErrorNamesItsFile) {

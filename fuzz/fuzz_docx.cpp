@@ -17,7 +17,7 @@
 
 #include "fuzz_check.h"
 #include "textfiles/document_fixtures.h"
-#include "textfiles/document_readers.h"
+#include "textfiles/internal/document_readers.h"
 
 namespace {
 

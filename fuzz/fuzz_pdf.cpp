@@ -8,7 +8,7 @@
 
 #include "fuzz_check.h"
 #include "textfiles/document_error.h"
-#include "textfiles/document_readers.h"
+#include "textfiles/internal/document_readers.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace lexorim;

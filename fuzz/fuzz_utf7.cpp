@@ -9,7 +9,7 @@
 #include "engine/errors.h"
 #include "fuzz_check.h"
 #include "reference/reference_encodings.h"
-#include "textfiles/codecs.h"
+#include "textfiles/internal/codecs.h"
 #include "textfiles/text_reader.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

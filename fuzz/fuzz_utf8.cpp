@@ -9,7 +9,7 @@
 #include "engine/errors.h"
 #include "fuzz_check.h"
 #include "reference/reference_encodings.h"
-#include "textfiles/codecs.h"
+#include "textfiles/internal/codecs.h"
 #include "textfiles/text_reader.h"
 #include "textfiles/text_writer.h"
 

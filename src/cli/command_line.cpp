@@ -11,7 +11,8 @@ namespace {
 
 const std::set<std::string>& Commands() {
     static const std::set<std::string> commands = {
-        "text", "designations", "strip-html", "detect", "convert", "config", "txt2idx", "paginate"};
+        "text",    "designations", "strip-html", "detect", "convert",
+        "config",  "txt2idx",      "paginate",   "files",  "keywords"};
     return commands;
 }
 
@@ -34,6 +35,13 @@ void CheckArgumentCount(const CommandLine& line) {
     }
     if (c == "detect" && n == 0)
         throw UsageError("detect takes one or more files");
+    if (c == "files" && n == 0 && line.addToIndexPath.empty())
+        throw UsageError("files takes one or more documents (or --add-to FILE.idx)");
+    if (c == "keywords" && n == 0)
+        throw UsageError("keywords takes one or more documents");
+    if (c == "keywords" && (!line.addToIndexPath.empty() || !line.indexPath.empty()))
+        throw UsageError(
+            "keywords writes no index file: --add-to and --idx are for files and text");
     if (c == "convert" && (n != 1 || line.outputPath.empty())) {
         throw UsageError("convert takes one input file and -o OUTPUT");
     }
@@ -130,6 +138,10 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
             line.summaryOnly = true;
         } else if (a == "--progress") {
             line.progress = true;
+        } else if (a == "--scan") {
+            line.scan = true;
+        } else if (a == "--list") {
+            line.listOnly = true;
         } else if (a.size() > 1 && a[0] == '-') {
             throw UsageError("unknown option " + a);
         } else if (line.command.empty()) {
@@ -161,8 +173,16 @@ std::string UsageText() {
            "       lexorim-cli config --show FILE.lkfg\n"
            "       lexorim-cli txt2idx SOURCE -o OUT.idx\n"
            "       lexorim-cli paginate SOURCE --empty-lines|--markers -o OUT\n"
+           "       lexorim-cli files DOC... [--scan] [--list] [--set NAME=VALUE]...\n"
+           "                   [--lang de|en] [-o FILE] [--idx FILE] [--add-to FILE.idx]\n"
+           "                   [--neg FILE] [--pos FILE] [--summary] [--progress]\n"
+           "       lexorim-cli keywords DOC... [--scan] [--list] [--set NAME=VALUE]...\n"
+           "                   [--lang de|en] [-o FILE] [--neg FILE] [--pos FILE]\n"
+           "                   [--summary] [--progress]\n"
            "every command also takes --config FILE.lkfg (repeatable, loaded in order before "
-           "--set)\n";
+           "--set)\n"
+           "--set names a setting by its control name, qualified by its window where the name\n"
+           "is not unique (Thdesign.kt_alphabet, Ttextdesign.kt_alphabet).\n";
 }
 
 }  // namespace lexorim::cli

@@ -19,8 +19,8 @@ class UsageError : public std::invalid_argument {
 };
 
 struct CommandLine {
-    std::string
-        command;  // text, designations, strip-html, detect, convert, config, txt2idx, paginate
+    // text, designations, strip-html, detect, convert, config, txt2idx, paginate, files, keywords
+    std::string command;
     std::vector<std::string> arguments;    // positional arguments after the command
     std::vector<std::string> configPaths;  // --config FILE.lkfg, loaded in order before --set
     std::vector<std::pair<std::string, std::string>> settings;  // --set NAME=VALUE, in order
@@ -33,6 +33,8 @@ struct CommandLine {
     std::optional<PictureStyle> font;
     bool summaryOnly = false;
     bool progress = false;
+    bool scan = false;      // --scan: files and keywords scan each document for linked files
+    bool listOnly = false;  // --list: print the source list instead of running
     bool help = false;
     bool standardConfiguration = false;  // config --standard
     std::string showConfigPath;          // config --show FILE

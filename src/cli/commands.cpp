@@ -1,6 +1,8 @@
 #include "cli/commands.h"
 
+#include "cli/cli_support.h"
 #include "cli/config_commands.h"
+#include "cli/index_commands.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -13,7 +15,6 @@
 #include "engine/errors.h"
 #include "engine/html_cleaning.h"
 #include "engine/index_store.h"
-#include "engine/word_lists.h"
 #include "settings/run_options.h"
 #include "settings/settings.h"
 #include "textfiles/file_access.h"
@@ -25,61 +26,16 @@
 #include "textindex/index_file.h"
 #include "textindex/page_designations.h"
 #include "textindex/text_index_run.h"
+#include "textindex/text_index_session.h"
+#include "textindex/text_index_source.h"
 #include "textindex/text_index_summary.h"
 
 namespace lexorim::cli {
 
 namespace {
 
-// Writes a text as UTF-8 in slices, so a large index is not held twice in memory.
-void Print(std::ostream& out, TextView text) {
-    constexpr size_t kSlice = size_t{1} << 16;
-    while (!text.empty()) {
-        size_t length = std::min(kSlice, text.size());
-        // Never cut a surrogate pair in two.
-        if (length < text.size() && text[length - 1] >= 0xD800 && text[length - 1] <= 0xDBFF) {
-            --length;
-        }
-        out << ToUtf8(text.substr(0, length));
-        text.remove_prefix(length);
-        if (!out) {
-            return;  // the failure is reported once everything is written
-        }
-    }
-}
-
-// Standard output is checked like any file: a full disk or a closed pipe is an error.
-void FinishStandardOutput(std::ostream& out) {
-    errno = 0;
-    out.flush();
-    if (!out) {
-        throw UserError(u"Cannot write to standard output. " +
-                        SystemReason(errno != 0 ? errno : EIO));
-    }
-}
-
 Settings SettingsFrom(const CommandLine& line) {
-    Settings settings;
-    LoadConfigurationFiles(line, settings);
-    for (const auto& [name, value] : line.settings) {
-        try {
-            settings.Set(name, FromUtf8(value));
-        } catch (const SettingsError& error) {
-            throw UsageError(error.what());
-        }
-    }
-    if (!line.addToIndexPath.empty()) {
-        settings.Set("kt_integrieren", u"1");
-        settings.Set("kt_index", FromUtf8(line.addToIndexPath));
-    }
-    return settings;
-}
-
-ReadContext MakeReadContext(const CommandLine& line, std::ostream& err) {
-    ReadContext context;
-    context.language = line.language;
-    context.showMessage = [&err](TextView message) { err << ToUtf8(message) << '\n'; };
-    return context;
+    return SettingsFromArguments(line, AddToControls{"kt_integrieren", "kt_index"});
 }
 
 // Standard input is read like a file: up to the source size limit, with the system's reason
@@ -112,18 +68,6 @@ Text ReadStandardInput(std::istream& in) {
     }
 }
 
-// A list named on the command line, else the list of the program folder (or the built-in one).
-WordList ListFromFileOr(const std::string& path, WordList (*loadDefault)(const MessageCallback&),
-                        const ReadContext& context) {
-    if (path.empty())
-        return loadDefault(context.showMessage);
-    return WordListFromText(ReadTextFile(path, context));
-}
-
-OutputSettings OutputFrom(const CommandLine& line, const Settings& settings) {
-    return MakeOutputSettings(settings, line.font.value_or(PictureStyle{}));
-}
-
 // Reads SOURCE (a file, or standard input for "-" or nothing) and records it in the settings
 // the way the source step would.
 bool SourceIsStandardInput(const CommandLine& line) {
@@ -139,56 +83,31 @@ void RecordSource(const CommandLine& line, Settings& settings) {
     }
 }
 
-// A source text, with the page designations of a document that is read page by page.
-struct Source {
-    Text text;
-    std::optional<std::vector<Text>> documentDesignations;
-};
-
-Source ReadSourceFile(const std::string& path, const ReadContext& context) {
-    if (std::optional<PagedDocument> document = ReadPagedDocument(path, context)) {
-        std::vector<Text> designations;
-        for (const PageNumberLine& page : document->pageNumbers) {
-            designations.push_back(FormatDesignationItem(page.number, page.line));
-        }
-        return {std::move(document->text), std::move(designations)};
-    }
-    return {ReadTextFile(path, context), std::nullopt};
-}
-
-Source ReadSource(const CommandLine& line, Settings& settings, std::istream& in,
-                  const ReadContext& context) {
+TextIndexSource ReadSource(const CommandLine& line, Settings& settings, std::istream& in,
+                           const ReadContext& context) {
     RecordSource(line, settings);
     if (SourceIsStandardInput(line))
-        return {ReadStandardInput(in), std::nullopt};
-    return ReadSourceFile(line.arguments[0], context);
-}
-
-// The pages of designation mode: a document's own pages and page numbers where the document
-// has them, otherwise the short number lines found in the text.
-std::vector<Text> DesignationsFor(const Settings& settings, const Source& source) {
-    if (settings.IsOn("Tprog", "sz_zeilezuseite"))
-        return {};
-    if (source.documentDesignations)
-        return *source.documentDesignations;
-    return ReadOutDesignations(SplitLines(source.text), MakeDesignationCriteria(settings));
+        return TextIndexSourceFromText(ReadStandardInput(in));
+    return ReadTextIndexSource(line.arguments[0], context);
 }
 
 // Says on standard error why the index will be empty and what to try; the run goes on as asked.
-void PrintEmptyResultHint(const Source& source, const TextIndexOptions& options, Language language,
-                          std::ostream& err) {
+void PrintEmptyResultHint(const TextIndexSession& session, bool isDocument,
+                          const TextIndexOptions& options, Language language, std::ostream& err) {
     std::vector<int64_t> numberLines;
-    if (source.documentDesignations) {
-        for (const Text& item : *source.documentDesignations) {
+    if (isDocument) {
+        for (const Text& item : session.designations()) {
             if (const std::optional<int64_t> number = ParseDesignationItem(item).lineNumber) {
                 numberLines.push_back(*number);
             }
         }
     }
-    const EmptyResultFacts facts{.lineMode = options.lineMode,
-                                 .isDocument = source.documentDesignations.has_value(),
-                                 .sourceHasText = HasTextBesidesLines(source.text, numberLines),
-                                 .designationCount = options.designations.size()};
+    const size_t designationCount = options.lineMode ? 0 : session.designations().size();
+    const EmptyResultFacts facts{
+        .lineMode = options.lineMode,
+        .isDocument = isDocument,
+        .sourceHasText = HasTextBesidesLines(session.sourceText(), numberLines),
+        .designationCount = designationCount};
     const std::optional<Text> hint = EmptyResultHint(facts, language);
     if (!hint) {
         return;
@@ -231,27 +150,20 @@ int RunTextCommand(const CommandLine& given, Streams io) {
             io.err << "lexorim-cli: warning: " << warning << '\n';
         }
     }
-    Source source = ReadSource(line, settings, io.in, context);
-    WordLists lists;
-    lists.negative = ListFromFileOr(line.negativeListPath, &LoadNegativeList, context);
-    lists.positive = ListFromFileOr(line.positiveListPath, &LoadPositiveList, context);
-
-    TextIndexOptions options = MakeTextIndexOptions(settings);
-    options.designations = DesignationsFor(settings, source);
-    const OutputSettings outputSettings = OutputFrom(line, settings);
-    PrintEmptyResultHint(source, options, line.language, io.err);
-
-    RunProgress progress;
-    if (line.progress) {
-        progress.report = [&io](TextView status, int percent) {
-            io.err << percent << "%\t" << ToUtf8(status) << '\n';
-        };
-    }
-    IndexStore store;
+    TextIndexSource source = ReadSource(line, settings, io.in, context);
+    const bool isDocument = source.documentDesignations.has_value();
+    TextIndexSession session;
+    session.SetSource(std::move(source));
+    const WordLists lists = LoadWordLists(line, context);
+    const OutputSettings outputSettings = OutputSettingsFor(line, settings);
+    const TextIndexOptions options = MakeTextIndexOptions(settings);
+    const DesignationCriteria criteria = MakeDesignationCriteria(settings);
+    session.RefreshDesignationsIfStale(criteria, options.lineMode);
+    PrintEmptyResultHint(session, isDocument, options, line.language, io.err);
     const LocaleCollator collator;
-    const Text output = RunTextIndexOnOwnedSource(options, std::move(source.text), lists, store,
-                                                  collator, line.language, progress);
-
+    const Text& output =
+        session.Run(options, criteria, lists, collator, line.language, ProgressFor(line, io.err),
+                    TextIndexSession::SourceAfterRun::Release);
     if (line.outputPath.empty()) {
         Print(io.out, output);
         FinishStandardOutput(io.out);
@@ -259,15 +171,22 @@ int RunTextCommand(const CommandLine& given, Streams io) {
         WriteTextFile(output, line.outputPath, outputSettings);
     }
     if (!line.indexPath.empty()) {
-        WriteTextFile(BuildIndexFileText(store), IndexFileName(line.indexPath), outputSettings);
+        WriteTextFile(BuildIndexFileText(session.store()), IndexFileName(line.indexPath),
+                      outputSettings);
     }
     return 0;
 }
 
+// The pages of designation mode: a document's own pages and page numbers where the document
+// has them, otherwise the short number lines found in the text.
 int RunDesignationsCommand(const CommandLine& line, Streams io) {
     const Settings settings = SettingsFrom(line);
-    const Source source = ReadSourceFile(line.arguments[0], MakeReadContext(line, io.err));
-    for (const Text& item : DesignationsFor(settings, source)) {
+    if (settings.IsOn("Tprog", "sz_zeilezuseite"))
+        return 0;
+    TextIndexSession session;
+    session.SetSource(ReadTextIndexSource(line.arguments[0], MakeReadContext(line, io.err)));
+    session.RefreshDesignationsIfStale(MakeDesignationCriteria(settings), false);
+    for (const Text& item : session.designations()) {
         Print(io.out, item);
         io.out << "\r\n";
     }
@@ -319,7 +238,7 @@ int RunDetectCommand(const CommandLine& line, Streams io) {
 int RunConvertCommand(const CommandLine& line, Streams io) {
     const Settings settings = SettingsFrom(line);
     const Text text = ReadTextFile(line.arguments[0], MakeReadContext(line, io.err));
-    WriteTextFile(text, line.outputPath, OutputFrom(line, settings));
+    WriteTextFile(text, line.outputPath, OutputSettingsFor(line, settings));
     return 0;
 }
 
@@ -342,6 +261,10 @@ int RunCommand(const CommandLine& line, Streams streams) {
         return RunTxt2IdxCommand(line, SettingsFrom(line), streams);
     if (line.command == "paginate")
         return RunPaginateCommand(line, SettingsFrom(line), streams);
+    if (line.command == "files")
+        return RunFilesCommand(line, streams);
+    if (line.command == "keywords")
+        return RunKeywordsCommand(line, streams);
     throw UsageError("unknown command " + line.command);
 }
 

@@ -18,11 +18,12 @@ int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
     try {
         const cli::CommandLine line = cli::ParseCommandLine(args);
+        int status = 0;
         if (line.help) {
             std::cout << cli::UsageText();
-            return 0;
+        } else {
+            status = cli::RunCommand(line, {std::cin, std::cout, std::cerr});
         }
-        const int status = cli::RunCommand(line, {std::cin, std::cout, std::cerr});
         // Whatever a command printed, a write to standard output that failed is an error.
         errno = 0;
         if (!std::cout.flush()) {
@@ -38,11 +39,15 @@ int main(int argc, char** argv) {
         std::cerr << error.what() << '\n';
         return 1;
     } catch (const std::bad_alloc&) {
+        // Running out of memory is a limit of the machine, not a fault of the program.
         std::cerr << "Not enough memory to finish the command.\n";
         return 1;
     } catch (const std::exception& error) {
-        // Anything else is a fault of this program, but it still ends as an error, not a crash.
-        std::cerr << "lexorim-cli: unexpected error: " << error.what() << '\n';
-        return 1;
+        // Anything else is a fault of the program: said as such, with its own exit status.
+        std::cerr << "lexorim-cli: internal error: " << error.what() << '\n';
+        return 3;
+    } catch (...) {
+        std::cerr << "lexorim-cli: internal error\n";
+        return 3;
     }
 }

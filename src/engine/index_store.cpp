@@ -1,5 +1,8 @@
 #include "engine/index_store.h"
 
+#include <atomic>
+#include <thread>
+
 #include <algorithm>
 #include <numeric>
 #include <optional>
@@ -8,6 +11,7 @@
 
 #include "engine/case_rules.h"
 #include "engine/collation.h"
+#include "engine/ordered_parallel.h"
 #include "engine/word_char_table.h"
 
 namespace lexorim {
@@ -509,46 +513,88 @@ void IndexStore::JoinCombinedWords() {
     FinishEntries();
 }
 
+void IndexStore::ReplaceCharacter(char16_t from, char16_t to) {
+    for (auto& bucket : buckets_) {
+        for (IndexEntry& entry : bucket) {
+            std::replace(entry.word.begin(), entry.word.end(), from, to);
+            std::replace(entry.references.begin(), entry.references.end(), from, to);
+        }
+    }
+    FinishEntries();
+}
+
+namespace {
+
+// Sorts one bucket by the key word, ":" and references; equal keys keep their order.
+void SortBucket(std::vector<IndexEntry>& bucket, const LocaleCollator& collator) {
+    if (bucket.size() < 2) {
+        return;
+    }
+    // The sort key is the word, ":" and the references; entries keep their own word and
+    // references, so a word that contains ":" is not cut at it.
+    std::vector<Text> keys;
+    keys.reserve(bucket.size());
+    for (const IndexEntry& entry : bucket) {
+        Text key;
+        key.reserve(entry.word.size() + 1 + entry.references.size());
+        key.append(entry.word);
+        key.push_back(u':');
+        key.append(entry.references);
+        keys.push_back(std::move(key));
+    }
+    std::vector<uint32_t> order(bucket.size());
+    std::iota(order.begin(), order.end(), 0u);
+    std::stable_sort(order.begin(), order.end(), [&](uint32_t a, uint32_t b) {
+        return collator.Compare(keys[a], keys[b]) < 0;
+    });
+    std::vector<Text>().swap(keys);
+    std::vector<IndexEntry> sorted;
+    sorted.reserve(bucket.size());
+    for (const uint32_t i : order) {
+        sorted.push_back(std::move(bucket[i]));
+    }
+    bucket.swap(sorted);
+}
+
+}  // namespace
+
 void IndexStore::SortStore(const LocaleCollator& collator) {
     Lookup& lookup = TheLookup();
     lookup.ForgetEverything();
-    for (auto& bucket : buckets_) {
-        if (bucket.size() < 2) {
-            continue;
+    // The buckets are sorted independently, so they are sorted on all cores; the collator's
+    // comparison is a const operation that ICU allows from several threads.
+    std::atomic<int> next{0};
+    const auto sortBuckets = [this, &next, &collator] {
+        for (int b = next++; b < kBucketCount; b = next++) {
+            SortBucket(buckets_[b], collator);
         }
-        // The sort key is the word, ":" and the references; entries keep their own word and
-        // references, so a word that contains ":" is not cut at it.
-        std::vector<Text> keys;
-        keys.reserve(bucket.size());
-        for (const IndexEntry& entry : bucket) {
-            Text key;
-            key.reserve(entry.word.size() + 1 + entry.references.size());
-            key.append(entry.word);
-            key.push_back(u':');
-            key.append(entry.references);
-            keys.push_back(std::move(key));
-        }
-        std::vector<uint32_t> order(bucket.size());
-        std::iota(order.begin(), order.end(), 0u);
-        std::stable_sort(order.begin(), order.end(), [&](uint32_t a, uint32_t b) {
-            return collator.Compare(keys[a], keys[b]) < 0;
-        });
-        std::vector<Text>().swap(keys);
-        std::vector<IndexEntry> sorted;
-        sorted.reserve(bucket.size());
-        for (const uint32_t i : order) {
-            sorted.push_back(std::move(bucket[i]));
-        }
-        bucket.swap(sorted);
+    };
+    std::vector<std::jthread> helpers;
+    const unsigned threads = std::min<unsigned>(AllCores(), kBucketCount);
+    for (unsigned t = 1; t < threads; ++t) {
+        helpers.emplace_back(sortBuckets);
     }
+    sortBuckets();
 }
+
+namespace {
+
+// An expansion entry's word is a part, "; " and the combined word. The word of a line ends at its
+// first ":"; a line without one is not taken anyway.
+bool IsExpansionLine(TextView line) {
+    const size_t colon = line.find(u':');
+    return line.substr(0, colon).find(u"; ") != TextView::npos;
+}
+
+}  // namespace
 
 void IndexStore::LoadIndexLines(TextView text, IndexLineRules rules) {
     TheLookup().runKnown = false;
     Text line;
     for (const TextView rawLine : SplitLines(text)) {
-        // Expansion lines are made again by ExpandCombinedWords.
-        if (rules.skipExpansionLines && rawLine.find(u';') != TextView::npos) {
+        // Expansion entries are made again by ExpandCombinedWords. Only the word tells them: a
+        // page label such as "12;" in the references is no sign of one.
+        if (rules.skipExpansionLines && IsExpansionLine(rawLine)) {
             continue;
         }
         line.assign(rawLine);

@@ -45,14 +45,18 @@ class IndexStore {
     void ExpandCombinedWords();
     void JoinCombinedWords();
 
+    // Replaces one character by another in every word and every reference of a finished store.
+    void ReplaceCharacter(char16_t from, char16_t to);
+
     // Sorts every bucket by word, ":" and references in the collation's order (ignoring case);
     // entries with equal keys keep their order.
     void SortStore(const LocaleCollator& collator);
 
     // How index-file lines are taken in.
     struct IndexLineRules {
-        bool skipExpansionLines = false;  // lines with ";" are made again by expanding
-        bool blanksAsJoinMark = false;    // blanks become "&", so combined words merge
+        // Expansion entries (their word holds "; ") are skipped: expanding makes them again.
+        bool skipExpansionLines = false;
+        bool blanksAsJoinMark = false;  // blanks become "&", so combined words merge
     };
 
     // Appends the entries of index-file lines (cut at CR LF, CR or LF): a line with ">" and ":"

@@ -5,8 +5,9 @@
 
 #include "engine/case_rules.h"
 #include "engine/errors.h"
-#include "textfiles/codecs.h"
 #include "textfiles/file_access.h"
+#include "textfiles/text_reader.h"
+#include "textfiles/text_writer.h"
 
 namespace lexorim {
 
@@ -75,9 +76,9 @@ ProfileFile ProfileFile::FromText(TextView text, ProfileEncoding encoding) {
 ProfileFile ProfileFile::FromBytes(std::string_view bytes) {
     if (bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0xFF &&
         static_cast<unsigned char>(bytes[1]) == 0xFE) {
-        return FromText(DecodeUtf16(bytes.substr(2), false), ProfileEncoding::Utf16Le);
+        return FromText(DecodeText(bytes, encoding::kUtf16Le), ProfileEncoding::Utf16Le);
     }
-    return FromText(DecodeWindows1252(bytes), ProfileEncoding::Ansi);
+    return FromText(DecodeText(bytes, encoding::kAnsi), ProfileEncoding::Ansi);
 }
 
 ProfileFile ProfileFile::ReadOrEmpty(const std::string& path) {
@@ -208,18 +209,14 @@ std::string ProfileFile::ToBytes() const {
         for (const Entry& entry : section.entries)
             addLine(entry.raw);
     }
-    std::string bytes;
     if (encoding_ == ProfileEncoding::Ansi) {
-        AppendWindows1252(text, bytes);
+        std::string bytes = EncodeText(text, encoding::kAnsi, false);
         // A character Windows-1252 lacks would come back as "?"; such a file is written as
         // UTF-16 instead, which every reader of these files understands.
-        if (DecodeWindows1252(bytes) == text)
+        if (DecodeText(bytes, encoding::kAnsi) == text)
             return bytes;
-        bytes.clear();
     }
-    bytes = "\xFF\xFE";
-    AppendUtf16(text, false, bytes);
-    return bytes;
+    return EncodeText(text, encoding::kUtf16Le, true);
 }
 
 void ProfileFile::Save(const std::string& path) const {

@@ -1,5 +1,7 @@
 #include "settings/run_options.h"
 
+#include "fileindex/file_index_design.h"
+
 #include <array>
 #include <utility>
 
@@ -16,17 +18,22 @@ constexpr std::string_view kPageWriting = "Tedittxt";
 
 }  // namespace
 
-WordCriteria TextIndexCriteria(const Settings& s) {
+WordCriteria CriteriaFrom(const Settings& s, const CriteriaControls& names) {
     WordCriteria c;
-    c.lowerCaseOut = s.IsOn(kMain, "kt_kleineraus");
-    c.upperCaseOut = s.IsOn(kMain, "kt_grosseraus");
-    c.minLengthOn = s.IsOn(kMain, "kt_maxl");
-    c.minLengthText = s.Value(kMain, "kt_max");
-    c.numbersOut = s.IsOn(kMain, "kt_zahlen");
-    c.useNegativeList = s.IsOn(kMain, "kt_negativliste");
-    c.usePositiveList = s.IsOn(kMain, "kt_positivliste");
-    c.markCombined = s.IsOn(kMain, "kt_zusammen");
+    c.lowerCaseOut = s.IsOn(kMain, names.lowerCaseOut);
+    c.upperCaseOut = s.IsOn(kMain, names.upperCaseOut);
+    c.minLengthOn = s.IsOn(kMain, names.minLengthOn);
+    c.minLengthText = s.Value(kMain, names.minLengthText);
+    c.numbersOut = s.IsOn(kMain, names.numbersOut);
+    c.useNegativeList = s.IsOn(kMain, names.useNegativeList);
+    c.usePositiveList = s.IsOn(kMain, names.usePositiveList);
+    c.markCombined = s.IsOn(kMain, names.markCombined);
     return c;
+}
+
+WordCriteria TextIndexCriteria(const Settings& s) {
+    return CriteriaFrom(s, {"kt_kleineraus", "kt_grosseraus", "kt_maxl", "kt_max", "kt_zahlen",
+                            "kt_negativliste", "kt_positivliste", "kt_zusammen"});
 }
 
 DesignationCriteria MakeDesignationCriteria(const Settings& s) {
@@ -112,14 +119,10 @@ std::optional<uint32_t> ParseHtmlColor(TextView text) {
     const Text digits = ReplaceAll(text, u"#", u"");
     if (digits.size() != 6)
         return std::nullopt;
-    uint32_t value = 0;
-    for (const char16_t c : digits) {
-        const int digit = HexDigitValue(c);
-        if (digit < 0)
-            return std::nullopt;
-        value = value * 16 + static_cast<uint32_t>(digit);
-    }
-    return value;
+    const std::optional<RgbColour> colour = ParseHtmlColour(digits);
+    if (!colour)
+        return std::nullopt;
+    return uint32_t{colour->red} << 16 | uint32_t{colour->green} << 8 | colour->blue;
 }
 
 OutputSettings MakeOutputSettings(const Settings& s, const PictureStyle& font) {

@@ -16,6 +16,14 @@
 
 namespace lexorim {
 
+// The names of the eight criteria controls of one index kind, in the order of WordCriteria.
+struct CriteriaControls {
+    std::string_view lowerCaseOut, upperCaseOut, minLengthOn, minLengthText, numbersOut,
+        useNegativeList, usePositiveList, markCombined;
+};
+// The criteria that the main window's controls of these names hold.
+WordCriteria CriteriaFrom(const Settings& settings, const CriteriaControls& controls);
+
 WordCriteria TextIndexCriteria(const Settings& settings);
 DesignationCriteria MakeDesignationCriteria(const Settings& settings);
 TextIndexDesign MakeTextIndexDesign(const Settings& settings);

@@ -21,13 +21,14 @@ Text DocumentProblemReason(DocumentProblem problem, const std::string& kind) {
     return u"The file is damaged or incomplete.";
 }
 
-UserError CannotReadDocument(const std::string& path, DocumentProblem problem,
-                             const std::string& kind) {
-    return UserError(u"Cannot read this document \"" + FromUtf8(path) + u"\". " +
-                     DocumentProblemReason(problem, kind));
+DocumentReadError CannotReadDocument(const std::string& path, DocumentProblem problem,
+                                     const std::string& kind) {
+    return DocumentReadError(u"Cannot read this document \"" + FromUtf8(path) + u"\". " +
+                                 DocumentProblemReason(problem, kind),
+                             problem);
 }
 
-UserError CannotReadDocument(const std::string& path, const DocumentProblemError& error) {
+DocumentReadError CannotReadDocument(const std::string& path, const DocumentProblemError& error) {
     return CannotReadDocument(path, error.problem(), error.kind());
 }
 

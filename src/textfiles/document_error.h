@@ -37,13 +37,25 @@ class DocumentProblemError : public std::runtime_error {
     std::string kind_;
 };
 
+// `Cannot read this document "PATH". REASON`, with the problem for callers that treat one
+// differently (a run over many documents goes on without a missing reader).
+class DocumentReadError : public UserError {
+  public:
+    DocumentReadError(Text message, DocumentProblem problem)
+        : UserError(std::move(message)), problem_(problem) {}
+    DocumentProblem problem() const { return problem_; }
+
+  private:
+    DocumentProblem problem_;
+};
+
 // The reason as a sentence, e.g. "The file is damaged or incomplete."
 Text DocumentProblemReason(DocumentProblem problem, const std::string& kind = {});
 
 // `Cannot read this document "PATH". REASON`
-UserError CannotReadDocument(const std::string& path, DocumentProblem problem,
-                             const std::string& kind = {});
-UserError CannotReadDocument(const std::string& path, const DocumentProblemError& error);
+DocumentReadError CannotReadDocument(const std::string& path, DocumentProblem problem,
+                                     const std::string& kind = {});
+DocumentReadError CannotReadDocument(const std::string& path, const DocumentProblemError& error);
 
 // What `read` gives, or nothing when it throws DocumentProblemError: for callers that only ask
 // whether bytes are a readable document.

@@ -1,6 +1,6 @@
-#include "textfiles/document_pages.h"
+#include "textfiles/internal/document_pages.h"
 
-#include "textfiles/document_readers.h"
+#include "textfiles/internal/document_readers.h"
 
 #include <algorithm>
 

@@ -5,10 +5,10 @@
 #include <pugixml.hpp>
 
 #include "textfiles/document_error.h"
-#include "textfiles/document_pages.h"
-#include "textfiles/document_readers.h"
-#include "textfiles/xml_names.h"
-#include "textfiles/zip_archive.h"
+#include "textfiles/internal/document_pages.h"
+#include "textfiles/internal/document_readers.h"
+#include "textfiles/internal/xml_names.h"
+#include "textfiles/internal/zip_archive.h"
 
 namespace lexorim {
 

@@ -15,7 +15,7 @@
 #include <random>
 
 #include "engine/errors.h"
-#include "textfiles/large_buffers.h"
+#include "engine/large_buffers.h"
 #include "textfiles/source_limits.h"
 
 namespace lexorim {
@@ -123,6 +123,19 @@ void OverwriteInPlace(const std::string& path, const std::string& target, std::s
 }
 
 }  // namespace
+
+std::string UpperCaseExtension(const std::string& path) {
+    const size_t nameStart = path.find_last_of('/');
+    const size_t dot = path.find_last_of('.');
+    if (dot == std::string::npos || (nameStart != std::string::npos && dot < nameStart)) {
+        return {};
+    }
+    std::string extension = path.substr(dot + 1);
+    std::transform(extension.begin(), extension.end(), extension.begin(), [](char c) {
+        return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+    });
+    return extension;
+}
 
 Text SystemReason(int errorNumber) {
     char buffer[256];

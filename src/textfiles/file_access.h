@@ -9,6 +9,9 @@
 
 namespace lexorim {
 
+// The extension of a path's file name (after its last "."), upper-cased; empty without one.
+std::string UpperCaseExtension(const std::string& path);
+
 // The system's reason text for an error number.
 Text SystemReason(int errorNumber);
 

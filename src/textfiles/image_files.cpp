@@ -1,4 +1,4 @@
-#include "textfiles/image_files.h"
+#include "textfiles/internal/image_files.h"
 
 // jpeglib.h needs the standard types declared before it.
 #include <csetjmp>

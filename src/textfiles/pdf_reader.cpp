@@ -13,8 +13,8 @@
 #include <vector>
 
 #include "textfiles/document_error.h"
-#include "textfiles/document_pages.h"
-#include "textfiles/document_readers.h"
+#include "textfiles/internal/document_pages.h"
+#include "textfiles/internal/document_readers.h"
 #include "textfiles/source_limits.h"
 
 namespace lexorim {

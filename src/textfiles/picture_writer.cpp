@@ -1,12 +1,12 @@
-#include "textfiles/picture_writer.h"
+#include "textfiles/internal/picture_writer.h"
 
 #include <algorithm>
 #include <optional>
 
 #include "engine/errors.h"
 #include "textfiles/file_access.h"
-#include "textfiles/image_files.h"
-#include "textfiles/text_raster.h"
+#include "textfiles/internal/image_files.h"
+#include "textfiles/internal/text_raster.h"
 
 namespace lexorim {
 
@@ -15,17 +15,7 @@ namespace {
 constexpr int kMargin = 10;
 
 std::optional<PictureFormat> PictureFormatOf(const std::string& path) {
-    const size_t slash = path.find_last_of('/');
-    const size_t dot = path.find_last_of('.');
-    if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) {
-        return std::nullopt;
-    }
-    std::string extension = path.substr(dot + 1);
-    for (char& c : extension) {
-        if (c >= 'a' && c <= 'z') {
-            c = static_cast<char>(c - 'a' + 'A');
-        }
-    }
+    const std::string extension = UpperCaseExtension(path);
     if (extension == "BMP")
         return PictureFormat::Bmp;
     if (extension == "GIF")
@@ -75,26 +65,21 @@ std::optional<CoverageImage> RenderTextPicture(TextView text, const PictureStyle
     return image;
 }
 
-bool WritePicture(TextView text, const std::string& path, const PictureStyle& style) {
+void WritePicture(TextView text, const std::string& path, const PictureStyle& style) {
+    const auto fail = [&path](TextView reason) {
+        throw UserError(u"Cannot create file \"" + FromUtf8(path) + u"\". " + Text(reason));
+    };
     const std::optional<PictureFormat> format = PictureFormatOf(path);
-    if (!format) {
-        return false;
-    }
+    if (!format)
+        fail(u"The name has no picture extension (BMP, GIF, JPG, JPEG).");
     const std::optional<CoverageImage> image = RenderTextPicture(text, style);
-    if (!image) {
-        return false;
-    }
+    if (!image)
+        fail(u"No font is available to draw the text.");
     const std::optional<std::string> bytes =
         EncodePicture(*image, {style.textColor, style.backgroundColor}, *format);
-    if (!bytes) {
-        return false;
-    }
-    try {
-        ReplaceFileContents(path, *bytes);
-    } catch (const UserError&) {
-        return false;  // a picture that cannot be saved is reported by the result only
-    }
-    return true;
+    if (!bytes)
+        fail(u"The picture cannot be encoded.");
+    ReplaceFileContents(path, *bytes);
 }
 
 }  // namespace lexorim

@@ -1,4 +1,4 @@
-#include "textfiles/text_raster.h"
+#include "textfiles/internal/text_raster.h"
 
 #include <fontconfig/fontconfig.h>
 #include <ft2build.h>

@@ -5,9 +5,9 @@
 #include <optional>
 
 #include "engine/errors.h"
-#include "textfiles/codecs.h"
+#include "engine/large_buffers.h"
 #include "textfiles/file_access.h"
-#include "textfiles/large_buffers.h"
+#include "textfiles/internal/codecs.h"
 #include "textfiles/word_documents.h"
 
 namespace lexorim {

@@ -2,29 +2,13 @@
 
 #include <algorithm>
 
-#include "textfiles/codecs.h"
+#include "textfiles/internal/codecs.h"
 #include "textfiles/file_access.h"
-#include "textfiles/picture_writer.h"
+#include "textfiles/internal/picture_writer.h"
 
 namespace lexorim {
 
-namespace {
-
-// The extension of the file name (after its last "."), upper-cased; empty without one.
-std::string UpperCaseExtension(const std::string& path) {
-    const size_t nameStart = path.find_last_of('/');
-    const size_t dot = path.find_last_of('.');
-    if (dot == std::string::npos || (nameStart != std::string::npos && dot < nameStart)) {
-        return {};
-    }
-    std::string extension = path.substr(dot + 1);
-    std::transform(extension.begin(), extension.end(), extension.begin(), [](char c) {
-        return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-    });
-    return extension;
-}
-
-}  // namespace
+namespace {}  // namespace
 
 bool IsPicturePath(const std::string& path) {
     const std::string extension = UpperCaseExtension(path);
@@ -75,7 +59,6 @@ std::string EncodeText(TextView text, TextEncoding code, bool writeSignature) {
 void WriteTextFile(TextView text, const std::string& path, TextEncoding code, bool writeSignature,
                    const PictureStyle& picture) {
     if (IsPicturePath(path)) {
-        // A picture that cannot be made is not reported; the file may then be missing.
         WritePicture(text, path, picture);
         return;
     }

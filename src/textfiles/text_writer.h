@@ -35,7 +35,7 @@ std::string EncodeText(TextView text, TextEncoding code, bool writeSignature);
 
 // Creates or replaces the file (through a temporary file renamed over it, so a failed write
 // leaves the old file intact). Picture paths render the text instead. Throws UserError with
-// `Cannot create file "PATH". REASON` when the file cannot be written.
+// `Cannot create file "PATH". REASON` when the file or the picture cannot be written.
 void WriteTextFile(TextView text, const std::string& path, TextEncoding code, bool writeSignature,
                    const PictureStyle& picture = {});
 

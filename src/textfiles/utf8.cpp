@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <cstring>
 
-#include "textfiles/codecs.h"
-#include "textfiles/large_buffers.h"
+#include "engine/large_buffers.h"
+#include "textfiles/internal/codecs.h"
 
 #if defined(__SSE2__)
 #include <emmintrin.h>

@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <cstring>
 
-#include "textfiles/codecs.h"
-#include "textfiles/large_buffers.h"
+#include "engine/large_buffers.h"
+#include "textfiles/internal/codecs.h"
 
 namespace lexorim {
 

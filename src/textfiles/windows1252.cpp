@@ -1,8 +1,8 @@
 #include <array>
 #include <cstdint>
 
-#include "textfiles/codecs.h"
-#include "textfiles/large_buffers.h"
+#include "engine/large_buffers.h"
+#include "textfiles/internal/codecs.h"
 
 namespace lexorim {
 

@@ -3,10 +3,10 @@
 #include "engine/errors.h"
 #include "textfiles/document_error.h"
 #include "textfiles/document_layout.h"
-#include "textfiles/document_pages.h"
-#include "textfiles/document_readers.h"
+#include "textfiles/internal/document_pages.h"
+#include "textfiles/internal/document_readers.h"
 #include "textfiles/file_access.h"
-#include "textfiles/zip_archive.h"
+#include "textfiles/internal/zip_archive.h"
 
 namespace lexorim {
 

@@ -1,4 +1,4 @@
-#include "textfiles/zip_archive.h"
+#include "textfiles/internal/zip_archive.h"
 
 #include <zip.h>
 

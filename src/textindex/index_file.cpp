@@ -6,13 +6,17 @@
 
 namespace lexorim {
 
-void LoadExistingIndex(IndexStore& store, const std::string& path, bool multiple, bool joinBlanks) {
+void LoadExistingIndex(IndexStore& store, const std::string& path,
+                       IndexStore::IndexLineRules rules) {
     std::error_code error;
     if (path.empty() || !std::filesystem::is_regular_file(path, error))
         return;
-    store.LoadIndexLines(ReadTextFile(path),
-                         IndexStore::IndexLineRules{.skipExpansionLines = multiple,
-                                                    .blanksAsJoinMark = multiple || joinBlanks});
+    store.LoadIndexLines(ReadTextFile(path), rules);
+}
+
+IndexStore::IndexLineRules ExistingIndexRules(bool multipleCombined, bool markCombined) {
+    return {.skipExpansionLines = multipleCombined,
+            .blanksAsJoinMark = multipleCombined || markCombined};
 }
 
 Text ReferenceKeyOf(TextView label) {

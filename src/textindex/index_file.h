@@ -9,12 +9,16 @@
 
 namespace lexorim {
 
-// Appends the entries of the index file at `path` to the store; a path that is not an existing
-// file loads nothing. Read errors throw UserError. With `multiple` off but `joinBlanks` on (the
-// run joins combined words), blanks are still read as the join mark, so that a combined word of
-// the new pages merges with the same word of the file instead of being listed twice.
-void LoadExistingIndex(IndexStore& store, const std::string& path, bool multiple,
-                       bool joinBlanks = false);
+// Appends the entries of the index file at `path` to the store, read by `rules`; a path that is
+// not an existing file loads nothing. Read errors throw UserError.
+void LoadExistingIndex(IndexStore& store, const std::string& path,
+                       IndexStore::IndexLineRules rules);
+
+// How a run reads the index it adds to: with combined words entered several times, expansion
+// lines are skipped; while combined words are joined at all, blanks are read as the join mark,
+// so that a combined word of the new pages merges with the same word of the file instead of
+// being listed twice.
+IndexStore::IndexLineRules ExistingIndexRules(bool multipleCombined, bool markCombined);
 
 // The text of an index file for the store. A ":" inside a word (possible for positive-list
 // entries) would end the word when the file is read back, so it is written as the look-alike

@@ -20,29 +20,11 @@ Text StatusRefreshing(Language language) {
 Text StatusWriting(Language language) {
     return Text(Choose(language, u"Index schreiben..", u"Writing Index.."));
 }
+Text StatusReadingFile(Language language) {
+    return Text(Choose(language, u"Datei einlesen: ", u"Reading File: "));
+}
 
 namespace {
-
-class ProgressReporter {
-  public:
-    explicit ProgressReporter(const RunProgress& progress) : progress_(progress) {}
-
-    void Report(TextView status) const {
-        if (progress_.report)
-            progress_.report(status, percent_);
-    }
-    void SetPercent(int percent) { percent_ = percent; }
-    void AddPercent(int step) { percent_ += step; }
-    void ThrowIfCancelled() const {
-        if (progress_.cancel != nullptr && progress_.cancel->load(std::memory_order_relaxed)) {
-            throw RunCancelled();
-        }
-    }
-
-  private:
-    const RunProgress& progress_;
-    int percent_ = 0;
-};
 
 PageList BuildPageList(const TextIndexOptions& options, TextView source) {
     if (options.lineMode) {
@@ -59,14 +41,14 @@ namespace {
 void FillTextIndexStore(const TextIndexOptions& options, TextView source, const WordLists& lists,
                         IndexStore& store, Language language, ProgressReporter& reporter) {
     reporter.Report(StatusPreparing(language));
-    store.Clear();
     if (options.addToExisting) {
-        LoadExistingIndex(store, options.existingIndexPath, options.multipleCombined,
-                          options.criteria.markCombined);
+        LoadExistingIndex(
+            store, options.existingIndexPath,
+            ExistingIndexRules(options.multipleCombined, options.criteria.markCombined));
     }
 
     const PageList pages = BuildPageList(options, source);
-    const int step = pages.empty() ? 30 : static_cast<int>(100 / (pages.size() + 2));
+    const int step = ProgressReporter::StepFor(pages.size());
     reporter.SetPercent(step);
 
     PipelineOptions pipelineOptions;
@@ -112,24 +94,27 @@ Text FinishTextIndex(const TextIndexOptions& options, IndexStore& store,
 
 }  // namespace
 
-Text RunTextIndex(const TextIndexOptions& options, TextView source, const WordLists& lists,
-                  IndexStore& store, const LocaleCollator& collator, Language language,
-                  const RunProgress& progress) {
+TextIndexResult RunTextIndex(const TextIndexOptions& options, TextView source,
+                             const WordLists& lists, const LocaleCollator& collator,
+                             Language language, const RunProgress& progress) {
     ProgressReporter reporter(progress);
-    FillTextIndexStore(options, source, lists, store, language, reporter);
-    return FinishTextIndex(options, store, collator, language, reporter);
+    TextIndexResult result;
+    FillTextIndexStore(options, source, lists, result.store, language, reporter);
+    result.output = FinishTextIndex(options, result.store, collator, language, reporter);
+    return result;
 }
 
-Text RunTextIndexOnOwnedSource(const TextIndexOptions& options, Text&& source,
-                               const WordLists& lists, IndexStore& store,
-                               const LocaleCollator& collator, Language language,
-                               const RunProgress& progress) {
+TextIndexResult RunTextIndexOnOwnedSource(const TextIndexOptions& options, Text&& source,
+                                          const WordLists& lists, const LocaleCollator& collator,
+                                          Language language, const RunProgress& progress) {
     ProgressReporter reporter(progress);
+    TextIndexResult result;
     {
         const Text pagesSource = std::move(source);
-        FillTextIndexStore(options, pagesSource, lists, store, language, reporter);
+        FillTextIndexStore(options, pagesSource, lists, result.store, language, reporter);
     }
-    return FinishTextIndex(options, store, collator, language, reporter);
+    result.output = FinishTextIndex(options, result.store, collator, language, reporter);
+    return result;
 }
 
 }  // namespace lexorim

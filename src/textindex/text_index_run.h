@@ -9,6 +9,7 @@
 
 #include "engine/index_store.h"
 #include "engine/language.h"
+#include "engine/run_progress.h"
 #include "engine/text_helpers.h"
 #include "engine/word_criteria.h"
 #include "textindex/page_designations.h"
@@ -37,35 +38,29 @@ struct WordLists {
     std::vector<Text> positive;
 };
 
-// Reports each status text with the progress bar's position (0 to 100). A run that finds the
-// cancel flag set stops between pages and throws RunCancelled.
-struct RunProgress {
-    std::function<void(TextView status, int percent)> report;
-    const std::atomic<bool>* cancel = nullptr;
-};
-
-class RunCancelled : public std::exception {
-  public:
-    const char* what() const noexcept override { return "the run was cancelled"; }
-};
-
-// The four status texts of a text index run.
+// The status texts of the runs.
 Text StatusPreparing(Language language);
 Text StatusReadingPage(Language language);  // followed by the page label
 Text StatusRefreshing(Language language);
 Text StatusWriting(Language language);
+Text StatusReadingFile(Language language);  // followed by the file's path
 
-// Runs the text index on `source` (the source text, taken as lines) and returns the output
-// text. The store is emptied first and holds the finished, sorted entries afterwards.
-Text RunTextIndex(const TextIndexOptions& options, TextView source, const WordLists& lists,
-                  IndexStore& store, const LocaleCollator& collator, Language language,
-                  const RunProgress& progress = {});
+// What a run gives: its own finished, sorted store and the output text.
+struct TextIndexResult {
+    IndexStore store;
+    Text output;
+};
+
+// Runs the text index on `source` (the source text, taken as lines) into a store of its own.
+// Throws RunCancelled when cancelled and the UserError of an existing index that cannot be read.
+TextIndexResult RunTextIndex(const TextIndexOptions& options, TextView source,
+                             const WordLists& lists, const LocaleCollator& collator,
+                             Language language, const RunProgress& progress = {});
 
 // The same run taking over the source text, which is released as soon as the pages are read so
 // that a large book and its finished index are not held in memory together.
-Text RunTextIndexOnOwnedSource(const TextIndexOptions& options, Text&& source,
-                               const WordLists& lists, IndexStore& store,
-                               const LocaleCollator& collator, Language language,
-                               const RunProgress& progress = {});
+TextIndexResult RunTextIndexOnOwnedSource(const TextIndexOptions& options, Text&& source,
+                                          const WordLists& lists, const LocaleCollator& collator,
+                                          Language language, const RunProgress& progress = {});
 
 }  // namespace lexorim

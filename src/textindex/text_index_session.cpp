@@ -9,6 +9,16 @@ void TextIndexSession::SetSourceText(Text text) {
     designationsCurrent_ = false;
 }
 
+void TextIndexSession::SetSource(TextIndexSource source) {
+    source_ = std::move(source.text);
+    if (source.documentDesignations) {
+        designations_ = std::move(*source.documentDesignations);
+        designationsCurrent_ = true;
+    } else {
+        designationsCurrent_ = false;
+    }
+}
+
 void TextIndexSession::ReadOutDesignations(const DesignationCriteria& criteria, bool lineMode) {
     if (!lineMode) {
         designations_ = lexorim::ReadOutDesignations(SplitLines(source_), criteria);
@@ -40,13 +50,19 @@ void TextIndexSession::RemoveDesignations(const std::vector<size_t>& positions) 
 const Text& TextIndexSession::Run(const TextIndexOptions& options,
                                   const DesignationCriteria& criteria, const WordLists& lists,
                                   const LocaleCollator& collator, Language language,
-                                  const RunProgress& progress) {
+                                  const RunProgress& progress, SourceAfterRun sourceAfterRun) {
     if (!options.lineMode && !designationsCurrent_ && designations_.empty()) {
         ReadOutDesignations(criteria, false);
     }
     TextIndexOptions runOptions = options;
     runOptions.designations = designations_;
-    output_ = RunTextIndex(runOptions, source_, lists, store_, collator, language, progress);
+    TextIndexResult result =
+        sourceAfterRun == SourceAfterRun::Release
+            ? RunTextIndexOnOwnedSource(runOptions, std::move(source_), lists, collator, language,
+                                        progress)
+            : RunTextIndex(runOptions, source_, lists, collator, language, progress);
+    store_ = std::move(result.store);
+    output_ = std::move(result.output);
     return output_;
 }
 

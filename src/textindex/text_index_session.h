@@ -8,6 +8,7 @@
 #include "engine/index_store.h"
 #include "textindex/page_designations.h"
 #include "textindex/text_index_run.h"
+#include "textindex/text_index_source.h"
 
 namespace lexorim {
 
@@ -15,6 +16,9 @@ class TextIndexSession {
   public:
     // A new source text makes the designations stale; they are read out again when needed.
     void SetSourceText(Text text);
+    // A document's own pages are its designations, current from the start; a plain text's are
+    // read out when needed.
+    void SetSource(TextIndexSource source);
     const Text& sourceText() const { return source_; }
 
     // Reads the designations out of the source text (nothing in line mode, where the list is
@@ -30,10 +34,17 @@ class TextIndexSession {
     // "Entfernen": removes the items at these positions.
     void RemoveDesignations(const std::vector<size_t>& positions);
 
-    // "Index erstellen": in designation mode a stale, empty list is read out first.
+    // What happens to the source text after a run: the desktop program keeps it for the next
+    // run; the command line lets it go once the pages are read, to keep memory low.
+    enum class SourceAfterRun { Keep, Release };
+
+    // "Index erstellen": in designation mode a stale, empty list is read out first. The run
+    // builds a store of its own; only a run that succeeds replaces the store and the output, so a
+    // cancelled run or a failing load leaves the last result as it was.
     const Text& Run(const TextIndexOptions& options, const DesignationCriteria& criteria,
                     const WordLists& lists, const LocaleCollator& collator, Language language,
-                    const RunProgress& progress = {});
+                    const RunProgress& progress = {},
+                    SourceAfterRun sourceAfterRun = SourceAfterRun::Keep);
 
     const IndexStore& store() const { return store_; }
     const Text& output() const { return output_; }

@@ -1,39 +1,10 @@
 #include "textindex/text_index_summary.h"
 
+#include "engine/summary_builder.h"
+
 namespace lexorim {
 
 namespace {
-
-class SummaryBuilder {
-  public:
-    explicit SummaryBuilder(Language language) : language_(language) {}
-
-    // Adds a piece in the interface language, then `ending`.
-    SummaryBuilder& Add(TextView german, TextView english, TextView ending = kCrLf) {
-        text_ += Choose(language_, german, english);
-        text_ += ending;
-        return *this;
-    }
-    SummaryBuilder& AddIf(bool condition, TextView german, TextView english,
-                          TextView ending = kCrLf) {
-        return condition ? Add(german, english, ending) : *this;
-    }
-    // Adds a piece followed by a value (the value is the same in both languages).
-    SummaryBuilder& AddWithValue(bool condition, TextView german, TextView english, TextView value,
-                                 TextView ending) {
-        if (condition) {
-            text_ += Choose(language_, german, english);
-            text_ += value;
-            text_ += ending;
-        }
-        return *this;
-    }
-    Text Take() { return std::move(text_); }
-
-  private:
-    Language language_;
-    Text text_;
-};
 
 constexpr TextView kTwoBreaks = u"\r\n\r\n";
 
@@ -60,15 +31,11 @@ Text TextIndexSummary(const TextIndexSummaryInput& input, Language language) {
     s.AddIf(input.designationMode, u" - Benutzerdefinierte Einstellungen",
             u" - User Defined Settings", kTwoBreaks);
     s.Add(u"Suchkriterien", u"Criteria");
-    s.AddIf(c.lowerCaseOut, u" - Worte mit kleinen Buchstaben werden aussortiert",
-            u" - Lower Words will be removed");
-    s.AddIf(c.upperCaseOut, u" - Worte mit großen Buchstaben werden aussortiert",
-            u" - Upper Words will be removed");
-    s.AddIf(c.numbersOut, u" - Zahlen werden aussortiert", u" - Numbers will be removed");
-    s.AddIf(c.usePositiveList, u" - Worte aus Positivliste werden gesucht",
-            u" - Search for Words from White List");
-    s.AddIf(c.useNegativeList, u" - Worte aus Negativliste werden aussortiert",
-            u" - Words from Black List will be removed");
+    s.LowerCaseWordsOut(c.lowerCaseOut);
+    s.UpperCaseWordsOut(c.upperCaseOut);
+    s.NumbersOut(c.numbersOut);
+    s.PositiveListUsed(c.usePositiveList);
+    s.NegativeListUsed(c.useNegativeList);
     s.AddWithValue(c.minLengthOn, u" - Minimale Wordlänge: ", u" - Minimum Word Length: ",
                    c.minLengthText, kCrLf);
     s.Add(u"\r\nIndex Eigenschaften", u"\r\nIndex");

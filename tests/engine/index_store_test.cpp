@@ -170,6 +170,14 @@ TEST_F(IndexStoreTest, LoadsExpansionLinesOnlyWithoutMultipleEntries) {
     EXPECT_EQ(store.Bucket(kW), (Entries{{u"Weller; Jonas Weller", u"3>-|8>-"}}));
 }
 
+TEST_F(IndexStoreTest, ASemicolonInTheReferencesIsNoExpansionLine) {
+    // Page labels such as ";" or "12;" are possible; only the word tells an expansion entry.
+    store.LoadIndexLines(u"Haus:12;>-|;>-\r\nWeg;weiser:1>-\r\nZiel:a; b>-", true);
+    EXPECT_EQ(store.Bucket(kH), (Entries{{u"Haus", u"12;>-|;>-"}}));
+    EXPECT_EQ(store.Bucket(kW), (Entries{{u"Weg;weiser", u"1>-"}}));
+    EXPECT_EQ(store.Bucket(25), (Entries{{u"Ziel", u"a;&b>-"}}));
+}
+
 TEST_F(IndexStoreTest, LoadedCombinedWordsMergeWithNewOnes) {
     store.LoadIndexLines(u"Jonas Weller:3>-|8>-\r\nWeller; Jonas Weller:3>-|8>-\r\n", true);
     EXPECT_EQ(store.Bucket(kJ), (Entries{{u"Jonas&Weller", u"3>-|8>-"}}));

@@ -104,7 +104,8 @@ void IndexStore::LoadIndexLines(TextView text, bool multiple) {
     const Text unified = ReplaceAll(ReplaceAll(text, u"\r\n", u"\n"), u"\r", u"\n");
     for (Text line : SplitAt(unified, u"\n")) {
         if (multiple) {
-            if (line.find(u';') != Text::npos)
+            // Expansion entries: the word (before the first ":") holds "; ".
+            if (line.substr(0, line.find(u':')).find(u"; ") != Text::npos)
                 continue;
             line = ReplaceAll(line, u" ", u"&");
         }

@@ -5,15 +5,13 @@
 
 #include "reference/profile_file_reference.h"
 #include "settings/profile_file.h"
-#include "textfiles/codecs.h"
+#include "textfiles/text_writer.h"
 
 namespace lexorim {
 namespace {
 
 std::string Utf16Bytes(TextView text) {
-    std::string bytes = "\xFF\xFE";
-    AppendUtf16(text, false, bytes);
-    return bytes;
+    return EncodeText(text, encoding::kUtf16Le, true);
 }
 
 // Small pieces that make lookups collide: names in several letter cases, blanks around names

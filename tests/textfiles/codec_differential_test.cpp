@@ -6,7 +6,7 @@
 
 #include "reference/reference_encodings.h"
 #include "temp_folder.h"
-#include "textfiles/codecs.h"
+#include "textfiles/internal/codecs.h"
 #include "textfiles/text_reader.h"
 #include "textfiles/text_writer.h"
 

@@ -19,7 +19,7 @@
 #include "engine/word_pipeline.h"
 #include "temp_folder.h"
 #include "textfiles/document_fixtures.h"
-#include "textfiles/document_readers.h"
+#include "textfiles/internal/document_readers.h"
 #include "textfiles/word_documents.h"
 
 namespace lexorim {

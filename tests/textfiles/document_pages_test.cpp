@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "textfiles/document_pages.h"
+#include "textfiles/internal/document_pages.h"
 
 namespace lexorim {
 namespace {

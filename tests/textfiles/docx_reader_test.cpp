@@ -4,7 +4,7 @@
 
 #include "temp_folder.h"
 #include "textfiles/document_fixtures.h"
-#include "textfiles/document_readers.h"
+#include "textfiles/internal/document_readers.h"
 
 namespace lexorim {
 namespace {

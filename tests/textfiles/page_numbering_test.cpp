@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "textfiles/document_fixtures.h"
-#include "textfiles/document_readers.h"
+#include "textfiles/internal/document_readers.h"
 
 namespace lexorim {
 namespace {

@@ -4,8 +4,8 @@
 
 #include "temp_folder.h"
 #include "textfiles/document_fixtures.h"
-#include "textfiles/document_pages.h"
-#include "textfiles/document_readers.h"
+#include "textfiles/internal/document_pages.h"
+#include "textfiles/internal/document_readers.h"
 
 namespace lexorim {
 namespace {

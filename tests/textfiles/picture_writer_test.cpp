@@ -1,4 +1,4 @@
-#include "textfiles/picture_writer.h"
+#include "textfiles/internal/picture_writer.h"
 
 #include <gtest/gtest.h>
 
@@ -15,9 +15,10 @@
 #include <memory>
 #include <string>
 
+#include "engine/errors.h"
 #include "temp_folder.h"
-#include "textfiles/image_files.h"
-#include "textfiles/text_raster.h"
+#include "textfiles/internal/image_files.h"
+#include "textfiles/internal/text_raster.h"
 #include "textfiles/text_writer.h"
 
 namespace lexorim {
@@ -347,7 +348,7 @@ class PictureFiles : public ::testing::Test {
 
 TEST_F(PictureFiles, BitmapHoldsTheRenderedPixelsExactly) {
     const std::string path = folder_.file("picture.bmp");
-    ASSERT_TRUE(WritePicture(text_, path, Style()));
+    ASSERT_NO_THROW(WritePicture(text_, path, Style()));
     const Pixels pixels = DecodeBmp(TempFolder::read(path));
     const std::optional<CoverageImage> image = RenderTextPicture(text_, Style());
     ASSERT_EQ(pixels.width, image->width);
@@ -363,7 +364,7 @@ TEST_F(PictureFiles, BitmapHoldsTheRenderedPixelsExactly) {
 
 TEST_F(PictureFiles, GifKeepsEveryBlendLevelInItsPalette) {
     const std::string path = folder_.file("picture.gif");
-    ASSERT_TRUE(WritePicture(text_, path, Style()));
+    ASSERT_NO_THROW(WritePicture(text_, path, Style()));
     const DecodedGif gif = DecodeGif(TempFolder::read(path));
     const std::optional<CoverageImage> image = RenderTextPicture(text_, Style());
     ASSERT_EQ(gif.pixels.width, image->width);
@@ -380,7 +381,7 @@ TEST_F(PictureFiles, GifKeepsEveryBlendLevelInItsPalette) {
 TEST_F(PictureFiles, JpegHasTheSizeAndTheColoursWithinItsLoss) {
     for (const char* name : {"picture.jpg", "picture.JPEG", "picture.JpG"}) {
         const std::string path = folder_.file(name);
-        ASSERT_TRUE(WritePicture(text_, path, Style())) << name;
+        ASSERT_NO_THROW(WritePicture(text_, path, Style())) << name;
         const Pixels pixels = DecodeJpeg(TempFolder::read(path));
         const std::optional<CoverageImage> image = RenderTextPicture(text_, Style());
         ASSERT_EQ(pixels.width, image->width) << name;
@@ -399,7 +400,7 @@ TEST_F(PictureFiles, JpegHasTheSizeAndTheColoursWithinItsLoss) {
 TEST_F(PictureFiles, ExtensionsInAnyCaseAndAnEmptyText) {
     for (const char* name : {"a.BMP", "b.Gif", "c.jpeg", "d.JPG"}) {
         const std::string path = folder_.file(name);
-        EXPECT_TRUE(WritePicture(u"", path, Style())) << name;
+        EXPECT_NO_THROW(WritePicture(u"", path, Style())) << name;
         EXPECT_TRUE(std::filesystem::exists(path)) << name;
     }
     const Pixels empty = DecodeBmp(TempFolder::read(folder_.file("a.BMP")));
@@ -419,15 +420,19 @@ TEST_F(PictureFiles, SavingATextUnderAPictureNameWritesThePicture) {
 
 TEST_F(PictureFiles, AnExistingFileIsReplaced) {
     const std::string path = folder_.write("old.bmp", "old content");
-    ASSERT_TRUE(WritePicture(u"new", path, Style()));
+    ASSERT_NO_THROW(WritePicture(u"new", path, Style()));
     EXPECT_EQ(TempFolder::read(path).substr(0, 2), "BM");
     EXPECT_EQ(folder_.names(), std::vector<std::string>{"old.bmp"}) << "no temporary file is left";
 }
 
-TEST_F(PictureFiles, FailuresAreReportedByTheResultOnly) {
-    EXPECT_FALSE(WritePicture(u"x", folder_.file("no-such-folder/x.bmp"), Style()));
-    EXPECT_FALSE(WritePicture(u"x", folder_.file("text.txt"), Style()));
-    EXPECT_FALSE(WritePicture(u"x", folder_.file("noextension"), Style()));
+// A picture that cannot be written is an error naming the file, never a success without one.
+TEST_F(PictureFiles, FailuresAreErrorsAndLeaveNoFile) {
+    EXPECT_THROW(WritePicture(u"x", folder_.file("no-such-folder/x.bmp"), Style()), UserError);
+    EXPECT_THROW(WritePicture(u"x", folder_.file("text.txt"), Style()), UserError);
+    EXPECT_THROW(WritePicture(u"x", folder_.file("noextension"), Style()), UserError);
+    EXPECT_THROW(
+        WriteTextFile(u"x", folder_.file("no-such-folder/x.jpg"), encoding::kUtf8, false, Style()),
+        UserError);
     EXPECT_TRUE(folder_.names().empty());
 }
 

@@ -14,7 +14,7 @@
 
 #include "engine/errors.h"
 #include "temp_folder.h"
-#include "textfiles/codecs.h"
+#include "textfiles/internal/codecs.h"
 
 namespace lexorim {
 namespace {

@@ -15,7 +15,7 @@
 
 #include "engine/errors.h"
 #include "temp_folder.h"
-#include "textfiles/codecs.h"
+#include "textfiles/internal/codecs.h"
 #include "textfiles/text_reader.h"
 
 namespace lexorim {
@@ -297,20 +297,6 @@ TEST(IsPicturePath, ByTheExtensionOfTheFileName) {
     }
 }
 
-TEST(WriteTextFilePicture, WritesNoTextAndReportsNoError) {
-    TempFolder folder;
-    for (const char* name : {"picture.jpg", "picture.BMP", "picture.gif", "picture.Jpeg"}) {
-        const std::string path = folder.file(name);
-        EXPECT_NO_THROW(WriteTextFile(u"hello", path, encoding::kUtf8, false));
-        if (std::filesystem::exists(path)) {
-            EXPECT_NE(TempFolder::read(path), "hello") << name;
-        }
-    }
-    // Even where the picture cannot be saved.
-    EXPECT_NO_THROW(
-        WriteTextFile(u"hello", folder.file("missing folder/picture.jpg"), encoding::kUtf8, false));
-}
-
 // ---------------------------------------------------------------------------------------------
 // Replacing files safely
 
@@ -326,6 +312,19 @@ Text WriteError(const std::string& path, TextView text = u"new") {
         return error.text();
     }
     return u"(no error)";
+}
+
+TEST(WriteTextFilePicture, WritesAPictureAndReportsWhenItCannot) {
+    TempFolder folder;
+    for (const char* name : {"picture.jpg", "picture.BMP", "picture.gif", "picture.Jpeg"}) {
+        const std::string path = folder.file(name);
+        EXPECT_NO_THROW(WriteTextFile(u"hello", path, encoding::kUtf8, false));
+        ASSERT_TRUE(std::filesystem::exists(path)) << name;
+        EXPECT_NE(TempFolder::read(path), "hello") << name;
+    }
+    // A picture that cannot be saved is an error, not a success without a file.
+    const std::string missing = folder.file("missing folder/picture.jpg");
+    EXPECT_EQ(WriteError(missing), CannotCreate(missing, ENOENT));
 }
 
 mode_t PermissionBits(const std::string& path) {

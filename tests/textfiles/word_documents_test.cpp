@@ -13,7 +13,7 @@
 #include "engine/errors.h"
 #include "temp_folder.h"
 #include "textfiles/document_fixtures.h"
-#include "textfiles/document_readers.h"
+#include "textfiles/internal/document_readers.h"
 #include "textfiles/source_limits.h"
 #include "textfiles/text_reader.h"
 

@@ -35,20 +35,21 @@ TEST_P(IndexFileRoundTrip, ReloadedIndexWritesTheSameOutput) {
     options.multipleCombined = GetParam();
     WordLists lists{BuiltInNegativeList(), BuiltInPositiveList()};
     const LocaleCollator collator("de_DE");
-    IndexStore store;
     const Text source =
         u"Heute kam Jonas Weller nach Lindau.\r\nMarta Brandt und Äpfel.\r\n"
         u"Die Kirche St. Stephan in Lindau.\r\nÉclair und 4Wände\r\n";
-    const Text first = RunTextIndex(options, source, lists, store, collator, Language::German);
-    const Text fileText = BuildIndexFileText(store);
+    const TextIndexResult firstRun =
+        RunTextIndex(options, source, lists, collator, Language::German);
+    const Text& first = firstRun.output;
+    const Text fileText = BuildIndexFileText(firstRun.store);
     EXPECT_TRUE(IsTextIndexFileText(fileText));
     WriteTextFile(fileText, IndexFileName(path), encoding::kUtf16Be, true);
 
     options.addToExisting = true;
     options.existingIndexPath = IndexFileName(path);
-    IndexStore reloaded;
-    EXPECT_EQ(RunTextIndex(options, u"", lists, reloaded, collator, Language::German), first);
-    EXPECT_EQ(BuildIndexFileText(reloaded), fileText);
+    const TextIndexResult reloaded = RunTextIndex(options, u"", lists, collator, Language::German);
+    EXPECT_EQ(reloaded.output, first);
+    EXPECT_EQ(BuildIndexFileText(reloaded.store), fileText);
 }
 
 INSTANTIATE_TEST_SUITE_P(CombinedWordsSeveralTimes, IndexFileRoundTrip, ::testing::Bool());
@@ -64,7 +65,9 @@ class IndexFileMendTest : public ::testing::Test {
     void SetUp() override { options.lineMode = true; }
 
     Text Run(TextView source, IndexStore& store) {
-        return RunTextIndex(options, source, lists, store, collator, Language::German);
+        TextIndexResult result = RunTextIndex(options, source, lists, collator, Language::German);
+        store = std::move(result.store);
+        return result.output;
     }
 
     const testing::TempFolder folder;
@@ -104,7 +107,7 @@ TEST_F(IndexFileMendTest, SeparatorCharactersInWordsAndLabelsCannotCorruptTheFil
     const std::string path = (folder / "b.idx").string();
     WriteTextFile(fileText, path, encoding::kUtf8, false);
     IndexStore reloaded;
-    LoadExistingIndex(reloaded, path, true);
+    LoadExistingIndex(reloaded, path, ExistingIndexRules(true, true));
     ASSERT_EQ(reloaded.Bucket(20).size(), 1u);
     EXPECT_EQ(reloaded.Bucket(20)[0].references, u"3\u00A64>-|a\u203Ab>-");
 }

@@ -21,7 +21,9 @@ class TextIndexRunTest : public ::testing::Test {
     }
 
     Text Run(TextView source) {
-        return RunTextIndex(options, source, lists, store, collator, Language::German);
+        TextIndexResult result = RunTextIndex(options, source, lists, collator, Language::German);
+        store = std::move(result.store);
+        return result.output;
     }
 
     TextIndexOptions options;
@@ -79,7 +81,7 @@ TEST_F(TextIndexRunTest, ReportsTheStatusTextsAndProgress) {
     std::vector<std::pair<Text, int>> reports;
     RunProgress progress;
     progress.report = [&](TextView status, int percent) { reports.emplace_back(status, percent); };
-    RunTextIndex(options, u"Apfel\r\nBirne", lists, store, collator, Language::German, progress);
+    RunTextIndex(options, u"Apfel\r\nBirne", lists, collator, Language::German, progress);
     const std::vector<std::pair<Text, int>> expected = {{u"Vorbereiten..", 0},
                                                         {u"Seite einlesen: 1", 50},
                                                         {u"Seite einlesen: 2", 75},
@@ -96,9 +98,8 @@ TEST_F(TextIndexRunTest, StopsWhenCancelled) {
     std::atomic<bool> cancel{true};
     RunProgress progress;
     progress.cancel = &cancel;
-    EXPECT_THROW(
-        RunTextIndex(options, u"Apfel", lists, store, collator, Language::German, progress),
-        RunCancelled);
+    EXPECT_THROW(RunTextIndex(options, u"Apfel", lists, collator, Language::German, progress),
+                 RunCancelled);
 }
 
 TEST_F(TextIndexRunTest, DesignationModeUsesThePageNumbersOfTheText) {

@@ -1,6 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <filesystem>
+
 #include "engine/collation.h"
+#include "engine/errors.h"
+#include "temp_folder.h"
 #include "textindex/text_index_session.h"
 
 namespace lexorim {
@@ -56,6 +61,40 @@ TEST_F(TextIndexSessionTest, NewEmptiesEverything) {
     EXPECT_TRUE(session.store().Empty());
     EXPECT_TRUE(session.sourceText().empty());
     EXPECT_TRUE(session.output().empty());
+}
+
+TEST_F(TextIndexSessionTest, ACancelledRunOrAFailedLoadLeavesTheLastResult) {
+    options.lineMode = true;
+    session.SetSourceText(u"Apfel\r\nBirne");
+    const Text output = Run();
+    const size_t entries = session.store().EntryCount();
+
+    session.SetSourceText(u"Kirsche");
+    std::atomic<bool> cancel{true};
+    RunProgress progress;
+    progress.cancel = &cancel;
+    EXPECT_THROW(session.Run(options, criteria, {}, collator, Language::German, progress),
+                 RunCancelled);
+    EXPECT_EQ(session.output(), output);
+    EXPECT_EQ(session.store().EntryCount(), entries);
+
+    // An existing index that cannot be read: a UTF-7 file that breaks the rules.
+    const testing::TempFolder folder;
+    options.addToExisting = true;
+    options.existingIndexPath = folder.write("alt.idx", "+/v8-Haus:1>-\xFF");
+    EXPECT_THROW(Run(), UserError);
+    EXPECT_EQ(session.output(), output);
+    EXPECT_EQ(session.store().EntryCount(), entries);
+}
+
+TEST_F(TextIndexSessionTest, ADocumentsOwnPagesAreItsDesignations) {
+    session.SetSource(TextIndexSource{u"Apfel\r\n1\r\nBirne", std::vector<Text>{u"7 (0)"}});
+    EXPECT_TRUE(session.designationsCurrent());
+    EXPECT_EQ(Run(), u"Index\r\n\r\nA\r\nApfel 7\r\n");  // not the "1" found in the text
+    session.SetSource(TextIndexSourceFromText(u"Apfel\r\n1\r\nBirne"));
+    EXPECT_FALSE(session.designationsCurrent());
+    session.RefreshDesignationsIfStale(criteria, false);
+    EXPECT_EQ(session.designations(), (std::vector<Text>{u"1 (1)"}));
 }
 
 }  // namespace

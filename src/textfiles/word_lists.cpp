@@ -1,4 +1,4 @@
-#include "engine/word_lists.h"
+#include "textfiles/word_lists.h"
 
 #include <algorithm>
 #include <system_error>

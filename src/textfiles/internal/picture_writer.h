@@ -6,14 +6,15 @@
 #include <string>
 
 #include "engine/text_helpers.h"
-#include "textfiles/text_raster.h"
+#include "textfiles/internal/text_raster.h"
 #include "textfiles/text_writer.h"
 
 namespace lexorim {
 
 // Renders `text` (lines cut at CR LF) and saves it as BMP, JPEG (quality 85) or GIF by the
-// path's extension. Returns false when the picture could not be made or saved.
-bool WritePicture(TextView text, const std::string& path, const PictureStyle& style);
+// path's extension. A picture that cannot be made or saved throws UserError
+// `Cannot create file "PATH". REASON`, and the previous file stays as it was.
+void WritePicture(TextView text, const std::string& path, const PictureStyle& style);
 
 // The picture of a text: as wide as its widest line plus 20 pixels, as high as its lines plus
 // 20 pixels, each line drawn 10 pixels from the left, line i at 10 + i * the line height.

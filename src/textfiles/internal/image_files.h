@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "textfiles/text_raster.h"
+#include "textfiles/internal/text_raster.h"
 
 namespace lexorim {
 

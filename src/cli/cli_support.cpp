@@ -1,0 +1,97 @@
+#include "cli/cli_support.h"
+
+#include "cli/config_commands.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <ostream>
+
+#include "engine/errors.h"
+#include "settings/run_options.h"
+#include "textfiles/file_access.h"
+
+namespace lexorim::cli {
+
+void Print(std::ostream& out, TextView text) {
+    constexpr size_t kSlice = size_t{1} << 16;
+    while (!text.empty()) {
+        size_t length = std::min(kSlice, text.size());
+        // Never cut a surrogate pair in two.
+        if (length < text.size() && text[length - 1] >= 0xD800 && text[length - 1] <= 0xDBFF) {
+            --length;
+        }
+        out << ToUtf8(text.substr(0, length));
+        text.remove_prefix(length);
+        if (!out) {
+            return;  // the failure is reported once everything is written
+        }
+    }
+}
+
+void FinishStandardOutput(std::ostream& out) {
+    errno = 0;
+    out.flush();
+    if (!out) {
+        throw UserError(u"Cannot write to standard output. " +
+                        SystemReason(errno != 0 ? errno : EIO));
+    }
+}
+
+Settings SettingsFromArguments(const CommandLine& line, const std::optional<AddToControls>& addTo) {
+    Settings settings;
+    LoadConfigurationFiles(line, settings);
+    for (const auto& [name, value] : line.settings) {
+        try {
+            settings.Set(name, FromUtf8(value));
+        } catch (const SettingsError& error) {
+            throw UsageError(error.what());
+        }
+    }
+    if (addTo && !line.addToIndexPath.empty()) {
+        settings.Set(addTo->addToExisting, u"1");
+        settings.Set(addTo->indexPath, FromUtf8(line.addToIndexPath));
+    }
+    return settings;
+}
+
+ReadContext MakeReadContext(const CommandLine& line, std::ostream& err) {
+    ReadContext context;
+    context.language = line.language;
+    context.showMessage = [&err](TextView message) { err << ToUtf8(message) << '\n'; };
+    return context;
+}
+
+namespace {
+
+// A list named on the command line, else the list of the program folder (or the built-in one).
+WordList ListFromFileOr(const std::string& path, WordList (*loadDefault)(const MessageCallback&),
+                        const ReadContext& context) {
+    if (path.empty())
+        return loadDefault(context.showMessage);
+    return WordListFromText(ReadTextFile(path, context));
+}
+
+}  // namespace
+
+WordLists LoadWordLists(const CommandLine& line, const ReadContext& context) {
+    WordLists lists;
+    lists.negative = ListFromFileOr(line.negativeListPath, &LoadNegativeList, context);
+    lists.positive = ListFromFileOr(line.positiveListPath, &LoadPositiveList, context);
+    return lists;
+}
+
+OutputSettings OutputSettingsFor(const CommandLine& line, const Settings& settings) {
+    return MakeOutputSettings(settings, line.font.value_or(PictureStyle{}));
+}
+
+RunProgress ProgressFor(const CommandLine& line, std::ostream& err) {
+    RunProgress progress;
+    if (line.progress) {
+        progress.report = [&err](TextView status, int percent) {
+            err << percent << "%\t" << ToUtf8(status) << '\n';
+        };
+    }
+    return progress;
+}
+
+}  // namespace lexorim::cli

@@ -1,0 +1,121 @@
+#include "cli/index_commands.h"
+
+#include <filesystem>
+#include <ostream>
+
+#include "cli/cli_support.h"
+#include "engine/collation.h"
+#include "fileindex/file_index_session.h"
+#include "fileindex/file_index_summary.h"
+#include "keywordindex/keyword_session.h"
+#include "keywordindex/keyword_summary.h"
+#include "settings/index_run_options.h"
+#include "settings/run_options.h"
+#include "textfiles/text_writer.h"
+
+namespace lexorim::cli {
+
+namespace {
+
+bool AllDocumentsExist(const CommandLine& line, std::ostream& err) {
+    bool all = true;
+    for (const std::string& path : line.arguments) {
+        std::error_code error;
+        if (!std::filesystem::is_regular_file(path, error)) {
+            err << "Cannot open file \"" << path << "\". No such file.\n";
+            all = false;
+        }
+    }
+    return all;
+}
+
+// Adds every document in the order given (the list places each by its sort state) and, with
+// --scan, the files it links to. The scans switch the file index's tag removal.
+void FillSourceList(SourceList& list, const CommandLine& line, Settings& settings) {
+    const SourceOptions options = MakeSourceOptions(settings);
+    for (const std::string& path : line.arguments) {
+        const Text document = FromUtf8(path);
+        AddSourceFile(list, document, options);
+        if (line.scan)
+            ApplyScanResult(settings, ScanDocumentLinks(list, document, options));
+    }
+}
+
+void PrintSourceList(std::ostream& out, const SourceList& list) {
+    for (const SourceRow& row : list.rows()) {
+        Print(out, SourceRowLine(row));
+        out << "\r\n";
+    }
+}
+
+void WriteOutput(const CommandLine& line, const Settings& settings, TextView output,
+                 std::ostream& out) {
+    if (line.outputPath.empty()) {
+        Print(out, output);
+        FinishStandardOutput(out);
+        return;
+    }
+    WriteTextFile(output, line.outputPath, OutputSettingsFor(line, settings));
+}
+
+Settings FileIndexSettings(const CommandLine& line) {
+    return SettingsFromArguments(line, AddToControls{"dkt_integrieren", "dkt_index"});
+}
+
+}  // namespace
+
+int RunFilesCommand(const CommandLine& line, Streams io) {
+    Settings settings = FileIndexSettings(line);
+    if (!AllDocumentsExist(line, io.err))
+        return 1;
+    FileIndexSession session;
+    FillSourceList(session.sources(), line, settings);
+    if (line.listOnly) {
+        PrintSourceList(io.out, session.sources());
+        FinishStandardOutput(io.out);
+        return 0;
+    }
+    if (line.summaryOnly) {
+        Print(io.out,
+              FileIndexSummary(MakeFileIndexSummaryInput(settings, line.language), line.language));
+        io.out << "\r\n";
+        FinishStandardOutput(io.out);
+        return 0;
+    }
+    const ReadContext context = MakeReadContext(line, io.err);
+    const WordLists lists = LoadWordLists(line, context);
+    const LocaleCollator collator;
+    session.Run(MakeFileIndexOptions(settings), lists, collator, line.language,
+                ProgressFor(line, io.err), context);
+    WriteOutput(line, settings, session.output(), io.out);
+    if (!line.indexPath.empty()) {
+        SaveFileIndex(session.store(), line.indexPath, OutputSettingsFor(line, settings));
+    }
+    return 0;
+}
+
+int RunKeywordsCommand(const CommandLine& line, Streams io) {
+    Settings settings = SettingsFromArguments(line, std::nullopt);
+    if (!AllDocumentsExist(line, io.err))
+        return 1;
+    KeywordIndexSession session;
+    FillSourceList(session.sources(), line, settings);
+    if (line.listOnly) {
+        PrintSourceList(io.out, session.sources());
+        FinishStandardOutput(io.out);
+        return 0;
+    }
+    if (line.summaryOnly) {
+        Print(io.out, KeywordSummary(MakeKeywordOptions(settings), line.language));
+        io.out << "\r\n";
+        FinishStandardOutput(io.out);
+        return 0;
+    }
+    const ReadContext context = MakeReadContext(line, io.err);
+    session.Run(MakeKeywordOptions(settings), LoadWordLists(line, context), line.language,
+                ProgressFor(line, io.err), context);
+    WriteOutput(line, settings, session.output(), io.out);
+    return 0;
+}
+
+}  // namespace lexorim::cli

@@ -1,0 +1,184 @@
+#include "fileindex/file_index_run.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <unordered_set>
+
+#include "engine/case_rules.h"
+#include "engine/collation.h"
+#include "engine/html_cleaning.h"
+#include "engine/ordered_parallel.h"
+#include "engine/word_pipeline.h"
+#include "fileindex/file_index_output.h"
+#include "fileindex/source_documents.h"
+#include "textindex/index_file.h"
+
+namespace lexorim {
+
+namespace {
+
+// "&" is the join mark of combined words, and finishing the store turns every "&" of a reference
+// into a blank. Document names hold "&" of their own (a scanned "Über uns" is "&Uuml;ber Uns"),
+// so a literal "&" stands as this private-use character until the store is finished.
+constexpr char16_t kLiteralAmpersand = u'\uE026';
+
+// A document's name or link as it enters a reference: its own "&" protected, and its blanks as
+// the join mark when the loaded index lines have them so, so that the same document of the
+// loaded index and of this run is one reference.
+Text ReferencePart(TextView text, bool blanksAsJoinMark) {
+    Text part(text);
+    std::replace(part.begin(), part.end(), u'&', kLiteralAmpersand);
+    if (blanksAsJoinMark)
+        std::replace(part.begin(), part.end(), u' ', u'&');
+    return part;
+}
+
+IndexStore::IndexLineRules LoadRulesFor(const FileIndexOptions& options) {
+    return ExistingIndexRules(options.multipleCombined, options.criteria.markCombined);
+}
+
+void LoadExistingFileIndex(IndexStore& store, const FileIndexOptions& options,
+                           const ReadContext& context) {
+    std::error_code error;
+    const std::string& path = options.existingIndexPath;
+    if (path.empty() || !std::filesystem::is_regular_file(path, error))
+        return;
+    Text text = ReadTextFile(path, context);
+    std::replace(text.begin(), text.end(), u'&', kLiteralAmpersand);
+    store.LoadIndexLines(text, LoadRulesFor(options));
+}
+
+// The words of one document in the order the pipeline delivers them.
+struct DocumentWords {
+    bool exists = false;
+    Text letters;
+    std::vector<size_t> ends;
+};
+
+// With duplicate references removed, a word that the document already gave (same bucket, same
+// upper-cased form) would find its entry holding this document's reference already, so it is
+// left out here, on the reading thread, instead of in the store.
+class RepeatFilter {
+  public:
+    explicit RepeatFilter(bool active) : active_(active) {}
+    bool IsRepeat(TextView word) {
+        if (!active_)
+            return false;
+        Text key = ToUpper(word);
+        key.insert(key.begin(), static_cast<char16_t>(IndexStore::BucketOf(word)));
+        return !seen_.insert(std::move(key)).second;
+    }
+
+  private:
+    bool active_;
+    std::unordered_set<Text> seen_;
+};
+
+DocumentWords CollectDocumentWords(const SourceDocumentReader& reader, const WordPipeline& pipeline,
+                                   const FileIndexDocument& document,
+                                   const FileIndexOptions& options) {
+    DocumentWords words;
+    std::optional<Text> text = reader.Read(document.source);
+    if (!text)
+        return words;
+    words.exists = true;
+    if (options.removeHtml)
+        *text = RemoveHtmlTags(*text);
+    RepeatFilter repeats(options.removeDuplicates);
+    pipeline.FilterPageWords(*text, document.name, document.link,
+                             [&words, &repeats](TextView word, TextView, TextView) {
+                                 if (repeats.IsRepeat(word))
+                                     return;
+                                 words.letters.append(word);
+                                 words.ends.push_back(words.letters.size());
+                             });
+    return words;
+}
+
+void FinishStore(IndexStore& store, const FileIndexOptions& options,
+                 const LocaleCollator& collator) {
+    if (options.multipleCombined) {
+        store.ExpandCombinedWords();
+    } else {
+        store.JoinCombinedWords();
+    }
+    store.ReplaceCharacter(kLiteralAmpersand, u'&');
+    store.SortStore(collator);
+}
+
+}  // namespace
+
+std::vector<FileIndexDocument> DocumentsOf(const SourceList& list) {
+    std::vector<FileIndexDocument> documents;
+    documents.reserve(list.size());
+    for (const SourceRow& row : list.rows())
+        documents.push_back({row.name, row.link, row.source});
+    return documents;
+}
+
+FileIndexResult RunFileIndex(const FileIndexOptions& options,
+                             const std::vector<FileIndexDocument>& documents,
+                             const WordLists& lists, const LocaleCollator& collator,
+                             Language language, const RunProgress& progress,
+                             const ReadContext& readContext) {
+    ProgressReporter reporter(progress);
+    reporter.Report(StatusPreparing(language));
+    const int step = ProgressReporter::StepFor(documents.size());
+    reporter.SetPercent(step);
+
+    FileIndexResult result;
+    IndexStore& store = result.store;
+    if (options.addToExisting)
+        LoadExistingFileIndex(store, options, readContext);
+
+    PipelineOptions pipelineOptions;
+    pipelineOptions.criteria = options.criteria;
+    pipelineOptions.positiveHitsJoinBlanks = options.multipleCombined;
+    const WordPipeline pipeline(pipelineOptions, lists.negative, lists.positive);
+    const SourceDocumentReader reader(readContext);
+    const bool blanksAsJoinMark = LoadRulesFor(options).blanksAsJoinMark;
+
+    const Text readingFile = StatusReadingFile(language);
+    ForEachInOrder<DocumentWords>(
+        documents.size(), options.threads == 0 ? AllCores() : options.threads,
+        [&](size_t i) {
+            if (progress.cancel != nullptr && progress.cancel->load(std::memory_order_relaxed))
+                return DocumentWords{};  // the calling thread stops at this document anyway
+            return CollectDocumentWords(reader, pipeline, documents[i], options);
+        },
+        [&](size_t i, DocumentWords&& words) {
+            reporter.ThrowIfCancelled();
+            const FileIndexDocument& document = documents[i];
+            reporter.AddPercent(step);
+            reporter.Report(readingFile + document.source);
+            const Text key = ReferencePart(document.name, blanksAsJoinMark);
+            const Text tag = ReferencePart(document.link, blanksAsJoinMark);
+            size_t begin = 0;
+            for (const size_t end : words.ends) {
+                store.AddReference(TextView(words.letters).substr(begin, end - begin), key, tag,
+                                   options.removeDuplicates);
+                begin = end;
+            }
+        });
+
+    reporter.Report(StatusRefreshing(language));
+    FinishStore(store, options, collator);
+    reporter.Report(StatusWriting(language));
+    if (options.htmlOutput) {
+        result.output = WriteHtmlIndex(
+            store, EffectiveHtmlDesign(options.htmlDesign, options.useDesign), language);
+    } else {
+        result.output =
+            WriteFileTextIndex(store, EffectiveTextDesign(options.textDesign, options.useDesign));
+    }
+    return result;
+}
+
+std::string SaveFileIndex(const IndexStore& store, const std::string& chosenName,
+                          const OutputSettings& output) {
+    const std::string path = IndexFileName(chosenName);
+    WriteTextFile(BuildIndexFileText(store), path, output);
+    return path;
+}
+
+}  // namespace lexorim

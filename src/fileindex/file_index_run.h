@@ -1,0 +1,64 @@
+#pragma once
+// The file index run: every document of the source list through the word pipeline into a store
+// of its own, the store finished and sorted, the index written as text or as an HTML page.
+
+#include <string>
+#include <vector>
+
+#include "engine/index_store.h"
+#include "engine/language.h"
+#include "engine/text_helpers.h"
+#include "engine/word_criteria.h"
+#include "fileindex/file_index_design.h"
+#include "fileindex/source_list.h"
+#include "textfiles/text_reader.h"
+#include "textfiles/text_writer.h"
+#include "textindex/text_index_run.h"
+
+namespace lexorim {
+
+class LocaleCollator;
+
+struct FileIndexOptions {
+    WordCriteria criteria;          // dkt_*
+    bool removeHtml = true;         // htmlraus
+    bool removeDuplicates = true;   // dkt_keinedoppeltenseiten
+    bool multipleCombined = true;   // dkt_zusdoppelt
+    bool addToExisting = false;     // dkt_integrieren
+    std::string existingIndexPath;  // dkt_index
+    bool htmlOutput = true;         // htmlindex (textindex otherwise)
+    bool useDesign = false;         // dkt_design
+    FileTextDesign textDesign;      // Ttextdesign
+    HtmlDesign htmlDesign;          // Thdesign
+    // Threads that read documents; 0 for all cores. The output does not depend on it.
+    unsigned threads = 0;
+};
+
+// One row of the source list as the run reads it.
+struct FileIndexDocument {
+    Text name;    // Bezeichnung: the reference's key
+    Text link;    // Link: the reference's tag
+    Text source;  // Quelle: the file that is read
+};
+
+std::vector<FileIndexDocument> DocumentsOf(const SourceList& list);
+
+struct FileIndexResult {
+    IndexStore store;
+    Text output;
+};
+
+// Runs the file index and returns the finished store and its output. Throws RunCancelled when the
+// cancel flag is set between two documents, and the UserError of a document that cannot be read.
+FileIndexResult RunFileIndex(const FileIndexOptions& options,
+                             const std::vector<FileIndexDocument>& documents,
+                             const WordLists& lists, const LocaleCollator& collator,
+                             Language language, const RunProgress& progress = {},
+                             const ReadContext& readContext = {});
+
+// Saves the store as an index file: ".idx" appended unless the name holds it. Returns the path
+// written.
+std::string SaveFileIndex(const IndexStore& store, const std::string& chosenName,
+                          const OutputSettings& output);
+
+}  // namespace lexorim

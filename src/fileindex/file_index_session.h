@@ -1,0 +1,36 @@
+#pragma once
+// The state the file index keeps between runs: its source list, the store and the output of the
+// last run that succeeded. The desktop program and the command line drive a run through it.
+
+#include "engine/index_store.h"
+#include "fileindex/file_index_run.h"
+#include "fileindex/source_list.h"
+
+namespace lexorim {
+
+class FileIndexSession {
+  public:
+    explicit FileIndexSession(SourceList sources = SourceList{}) : sources_(std::move(sources)) {}
+
+    SourceList& sources() { return sources_; }
+    const SourceList& sources() const { return sources_; }
+
+    // "Index erstellen": the run builds a store of its own; only a run that succeeds replaces the
+    // store and the output, so a cancelled or failed run leaves the last result as it was.
+    const Text& Run(const FileIndexOptions& options, const WordLists& lists,
+                    const LocaleCollator& collator, Language language,
+                    const RunProgress& progress = {}, const ReadContext& readContext = {});
+
+    const IndexStore& store() const { return store_; }
+    const Text& output() const { return output_; }
+
+    // "Neu" > "Datei Index": empties the source list, the store and the output.
+    void Clear();
+
+  private:
+    SourceList sources_;
+    IndexStore store_;
+    Text output_;
+};
+
+}  // namespace lexorim

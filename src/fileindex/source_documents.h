@@ -1,0 +1,33 @@
+#pragma once
+// Reading the documents of a source list from several threads at once.
+
+#include <memory>
+#include <mutex>
+#include <optional>
+
+#include "engine/text_helpers.h"
+#include "textfiles/text_reader.h"
+
+namespace lexorim {
+
+class SourceDocumentReader {
+  public:
+    explicit SourceDocumentReader(const ReadContext& context);
+
+    // The text of the document, or nothing when no file exists at the path (a folder does not
+    // count). Read errors throw the UserError of ReadTextFile, a document that cannot be read
+    // included; only a document whose reader is not installed reads as empty once the reader's
+    // message is shown. Word-processor documents are laid
+    // out one at a time, and the readers' messages are shown one at a time.
+    std::optional<Text> Read(TextView path) const;
+
+  private:
+    struct Shared {
+        std::mutex messages;
+        std::mutex layout;
+    };
+    std::shared_ptr<Shared> shared_;
+    ReadContext context_;
+};
+
+}  // namespace lexorim

@@ -1,0 +1,74 @@
+#include "keywordindex/keyword_order.h"
+
+#include <cstddef>
+#include <utility>
+
+#include "engine/case_rules.h"
+
+namespace lexorim {
+
+namespace {
+
+struct KeyedWord {
+    Text key;
+    size_t position = 0;
+};
+
+// A quicksort of the Hoare kind with the middle element as pivot. The two parts of a range are
+// disjoint, so sorting the smaller one first by recursion and the larger one in the loop gives
+// the same order as sorting them in turn, with a stack depth of at most log2(n).
+void QuickSort(std::vector<KeyedWord>& items, std::ptrdiff_t lo, std::ptrdiff_t hi) {
+    while (lo < hi) {
+        const Text pivot = items[static_cast<size_t>((lo + hi) / 2)].key;
+        std::ptrdiff_t i = lo;
+        std::ptrdiff_t j = hi;
+        do {
+            while (items[static_cast<size_t>(i)].key < pivot)
+                ++i;
+            while (pivot < items[static_cast<size_t>(j)].key)
+                --j;
+            if (i <= j) {
+                std::swap(items[static_cast<size_t>(i)], items[static_cast<size_t>(j)]);
+                ++i;
+                --j;
+            }
+        } while (i <= j);
+        if (j - lo < hi - i) {
+            if (lo < j)
+                QuickSort(items, lo, j);
+            lo = i;
+        } else {
+            if (i < hi)
+                QuickSort(items, i, hi);
+            hi = j;
+        }
+    }
+}
+
+}  // namespace
+
+Text KeywordSortKey(TextView word) {
+    Text key = ToUpper(word);
+    key = ReplaceAll(key, u"Ä", u"AE");
+    key = ReplaceAll(key, u"Ö", u"OE");
+    key = ReplaceAll(key, u"Ü", u"UE");
+    key = ReplaceAll(key, u"ß", u"SS");
+    return ReplaceAll(key, u"Ç", u"C");
+}
+
+void SortKeywords(std::vector<Text>& words) {
+    if (words.size() < 2)
+        return;
+    std::vector<KeyedWord> items;
+    items.reserve(words.size());
+    for (size_t i = 0; i < words.size(); ++i)
+        items.push_back({KeywordSortKey(words[i]), i});
+    QuickSort(items, 0, static_cast<std::ptrdiff_t>(items.size()) - 1);
+    std::vector<Text> sorted;
+    sorted.reserve(words.size());
+    for (const KeyedWord& item : items)
+        sorted.push_back(std::move(words[item.position]));
+    words = std::move(sorted);
+}
+
+}  // namespace lexorim

@@ -1,0 +1,103 @@
+#include "keywordindex/keyword_run.h"
+
+#include <unordered_set>
+
+#include "engine/html_cleaning.h"
+#include "engine/ordered_parallel.h"
+#include "engine/word_pipeline.h"
+#include "fileindex/source_documents.h"
+
+namespace lexorim {
+
+namespace {
+
+// The words of one document. A word is kept once when duplicates are removed; the comparison is
+// exact. Positive-list hits come first and are distinct lines of the list, so checking them too
+// changes nothing.
+class KeywordCollector {
+  public:
+    explicit KeywordCollector(bool removeDuplicates) : removeDuplicates_(removeDuplicates) {}
+
+    void Add(TextView word) {
+        if (removeDuplicates_ && !seen_.emplace(word).second)
+            return;
+        words_.emplace_back(word);
+    }
+    std::vector<Text> TakeWords() { return std::move(words_); }
+
+  private:
+    bool removeDuplicates_;
+    std::unordered_set<Text> seen_;
+    std::vector<Text> words_;
+};
+
+std::vector<Text> DocumentKeywords(const SourceDocumentReader& reader, const WordPipeline& pipeline,
+                                   const FileIndexDocument& document,
+                                   const KeywordOptions& options) {
+    std::optional<Text> text = reader.Read(document.source);
+    if (!text)
+        return {};
+    *text += u' ';
+    if (options.removeHtml)
+        *text = RemoveHtmlTags(*text);
+    KeywordCollector collector(options.removeDuplicates);
+    pipeline.FilterPageWords(
+        *text, document.name, document.link,
+        [&collector](TextView word, TextView, TextView) { collector.Add(word); });
+    return collector.TakeWords();
+}
+
+}  // namespace
+
+std::vector<KeywordDocument> CollectKeywords(const KeywordOptions& options,
+                                             const std::vector<FileIndexDocument>& documents,
+                                             const WordLists& lists, Language language,
+                                             const RunProgress& progress,
+                                             const ReadContext& readContext) {
+    ProgressReporter reporter(progress);
+    reporter.Report(StatusPreparing(language));
+    const int step = ProgressReporter::StepFor(documents.size());
+    reporter.SetPercent(step);
+
+    // Positive-list hits are listed as written in the list, blanks and all.
+    PipelineOptions pipelineOptions;
+    pipelineOptions.criteria = options.criteria;
+    pipelineOptions.positiveHitsJoinBlanks = false;
+    const WordPipeline pipeline(pipelineOptions, lists.negative, lists.positive);
+    const SourceDocumentReader reader(readContext);
+
+    std::vector<KeywordDocument> collected;
+    collected.reserve(documents.size());
+    const Text readingFile = StatusReadingFile(language);
+    ForEachInOrder<std::vector<Text>>(
+        documents.size(), options.threads == 0 ? AllCores() : options.threads,
+        [&](size_t i) {
+            if (progress.cancel != nullptr && progress.cancel->load(std::memory_order_relaxed))
+                return std::vector<Text>{};  // the calling thread stops at this document anyway
+            return DocumentKeywords(reader, pipeline, documents[i], options);
+        },
+        [&](size_t i, std::vector<Text>&& words) {
+            reporter.ThrowIfCancelled();
+            reporter.AddPercent(step);
+            reporter.Report(readingFile + documents[i].source);
+            collected.push_back({documents[i].name, documents[i].link, std::move(words)});
+        });
+    reporter.Report(StatusWriting(language));
+    return collected;
+}
+
+Text RunKeywordIndex(const KeywordOptions& options, const std::vector<FileIndexDocument>& documents,
+                     const WordLists& lists, Language language, const RunProgress& progress,
+                     const ReadContext& readContext) {
+    std::vector<KeywordDocument> collected =
+        CollectKeywords(options, documents, lists, language, progress, readContext);
+    KeywordOutputOptions output;
+    output.combinedWords = options.criteria.markCombined;
+    output.underEachOther = options.underEachOther;
+    output.alphabetical = options.alphabetical;
+    output.useDesign = options.useDesign;
+    output.design = options.design;
+    return WriteKeywordOutput(collected, output);
+}
+
+}  // namespace lexorim

@@ -1,0 +1,43 @@
+#pragma once
+// The keyword index run: for every document of the source list its qualifying words, in order of
+// appearance or alphabetically, written as one line per document.
+
+#include <vector>
+
+#include "engine/language.h"
+#include "engine/run_progress.h"
+#include "engine/text_helpers.h"
+#include "engine/word_criteria.h"
+#include "fileindex/file_index_run.h"
+#include "keywordindex/keyword_output.h"
+#include "textfiles/text_reader.h"
+
+namespace lexorim {
+
+struct KeywordOptions {
+    WordCriteria criteria;         // stw_kleinraus ... stw_zus
+    bool removeHtml = true;        // stw_htmlraus
+    bool removeDuplicates = true;  // stw_doppelt
+    bool underEachOther = false;   // stw_untereinander
+    bool alphabetical = true;      // stw_alphabetisch
+    bool useDesign = false;        // stw_design
+    KeywordDesign design;          // Tsdesign
+    // Threads that read documents; 0 for all cores. The output does not depend on it.
+    unsigned threads = 0;
+};
+
+// The words of every document, in list order; a row whose file does not exist has none. Throws
+// RunCancelled when the cancel flag is set between two documents, and the UserError of a document
+// that cannot be read.
+std::vector<KeywordDocument> CollectKeywords(const KeywordOptions& options,
+                                             const std::vector<FileIndexDocument>& documents,
+                                             const WordLists& lists, Language language,
+                                             const RunProgress& progress = {},
+                                             const ReadContext& readContext = {});
+
+// The whole run: collects the words and returns the output text.
+Text RunKeywordIndex(const KeywordOptions& options, const std::vector<FileIndexDocument>& documents,
+                     const WordLists& lists, Language language, const RunProgress& progress = {},
+                     const ReadContext& readContext = {});
+
+}  // namespace lexorim

@@ -1,0 +1,33 @@
+#pragma once
+// The state the keyword index keeps between runs: its source list and the output of the last run
+// that succeeded.
+
+#include "fileindex/source_list.h"
+#include "keywordindex/keyword_run.h"
+
+namespace lexorim {
+
+class KeywordIndexSession {
+  public:
+    explicit KeywordIndexSession(SourceList sources = SourceList{})
+        : sources_(std::move(sources)) {}
+
+    SourceList& sources() { return sources_; }
+    const SourceList& sources() const { return sources_; }
+
+    // "Index erstellen": only a run that succeeds replaces the output, so a cancelled or failed
+    // run leaves the last result as it was.
+    const Text& Run(const KeywordOptions& options, const WordLists& lists, Language language,
+                    const RunProgress& progress = {}, const ReadContext& readContext = {});
+
+    const Text& output() const { return output_; }
+
+    // "Neu" > "Stichwort Index": empties the source list and the output.
+    void Clear();
+
+  private:
+    SourceList sources_;
+    Text output_;
+};
+
+}  // namespace lexorim

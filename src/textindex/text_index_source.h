@@ -1,0 +1,28 @@
+#pragma once
+// The source of a text index: its text and, for a document read page by page, the designation
+// items of the document's own pages.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "engine/text_helpers.h"
+#include "textfiles/text_reader.h"
+
+namespace lexorim {
+
+struct TextIndexSource {
+    Text text;
+    // The items ("17 (40)") of a document's own page numbers; nothing for a plain text, whose
+    // designations are read out of the text.
+    std::optional<std::vector<Text>> documentDesignations;
+};
+
+// Reads a source file: a document with pages (DOCX, ODT, PDF, ...) with its page numbers, any
+// other file as text. Read errors throw UserError.
+TextIndexSource ReadTextIndexSource(const std::string& path, const ReadContext& context = {});
+
+// A text typed or pasted as the source.
+TextIndexSource TextIndexSourceFromText(Text text);
+
+}  // namespace lexorim

@@ -1,0 +1,189 @@
+#include <gtest/gtest.h>
+
+#include "engine/index_store.h"
+#include "engine/program_folder.h"
+#include "fileindex/file_index_output.h"
+#include "fileindex/html_preview.h"
+#include "temp_folder.h"
+
+namespace lexorim {
+namespace {
+
+// A store holding these index-file lines, in this order.
+IndexStore StoreOf(TextView lines) {
+    IndexStore store;
+    store.LoadIndexLines(lines, false);
+    return store;
+}
+
+std::vector<Text> LinesOf(const Text& page) {
+    std::vector<Text> lines;
+    for (const Text& line : SplitAt(page, u"\r\n"))
+        lines.push_back(line);
+    return lines;
+}
+
+bool HasLine(const Text& page, TextView line) {
+    const std::vector<Text> lines = LinesOf(page);
+    return std::find(lines.begin(), lines.end(), line) != lines.end();
+}
+
+const HtmlDesign kStandard = StandardHtmlDesign();
+
+TEST(HtmlIndexTest, WritesTheNavigationBarTheLetterSectionsAndOneRowPerWord) {
+    const Text page = WriteHtmlIndex(StoreOf(u"Haus:Angebot>angebot.html|Preise>preise.html"),
+                                     kStandard, Language::German);
+    const std::vector<Text> lines = LinesOf(page);
+    ASSERT_GE(lines.size(), 33u);
+    EXPECT_EQ(lines[0],
+              u"<!DOCTYPE html PUBLIC \"-//W3C//DTD XHTML 1.0 Transitional//EN\" "
+              u"\"http://www.w3.org/TR/xhtml1/DTD/xhtml1-transitional.dtd\">");
+    EXPECT_EQ(lines[1], u"<html xmlns=\"http://www.w3.org/1999/xhtml\">");
+    EXPECT_EQ(lines[3],
+              u"<meta http-equiv=\"Content-Type\" content=\"text/html; charset=iso-8859-1\" />");
+    EXPECT_EQ(lines[4], u"<title>Index</title>");
+    EXPECT_EQ(lines[13],
+              u"#top { width: 100%; float: left; font-size: 24px; padding-top: 5px; padding-left: "
+              u"10px; padding-right: 10px; }");
+    EXPECT_EQ(lines[14],
+              u"#links { width: 100%; float: left; font-size: 12px; padding-top: 0px; "
+              u"padding-left: 10px;\tpadding-right: 10px; }");
+    EXPECT_EQ(lines[20],
+              u"#footer { width: 100%;  float: left; font-size: 12px; padding-top: 25px; "
+              u"padding-left: 10px; padding-right: 10px; padding-bottom: 5px; }");
+    EXPECT_EQ(lines[24], u"");
+    EXPECT_EQ(lines[25], u"<body>");
+    EXPECT_EQ(lines[26], u"<div id=\"top\">Index</div>");
+    EXPECT_EQ(lines[27], u"<div id=\"links\"><a href=\"#H\">H</a></div>");
+    EXPECT_EQ(lines[28], u"");
+    EXPECT_EQ(lines[29], u"<div id=\"abc-box\"><a name=\"H\">H</a></div>");
+    EXPECT_EQ(lines[30],
+              u"<div id=\"box\"><div id=\"l\">Haus</div><div id=\"r\"><a href=\"angebot.html\">"
+              u"Angebot</a> | <a href=\"preise.html\">Preise</a></div></div>");
+    EXPECT_EQ(lines[31], u"");
+    EXPECT_TRUE(lines[32].starts_with(u"<div id=\"footer\">Erstellt mit dem <a href=\"https://"));
+    EXPECT_EQ(lines[33], u"</body></html>");
+    EXPECT_EQ(lines.size(), 34u);  // no line break after the last line
+}
+
+TEST(HtmlIndexTest, FooterFollowsTheInterfaceLanguage) {
+    const Text german = WriteHtmlIndex(IndexStore{}, kStandard, Language::German);
+    const Text english = WriteHtmlIndex(IndexStore{}, kStandard, Language::English);
+    EXPECT_NE(german.find(u"\">Lexorim</a> von <a href=\"https://www.orvell.example/de/"),
+              Text::npos);
+    EXPECT_NE(
+        english.find(u"<div id=\"footer\">Created by <a href=\"https://www.orvell.example/en/"),
+        Text::npos);
+    EXPECT_NE(english.find(u"\">Jonas Weller</a> (<a href=\""), Text::npos);
+    // An empty store: an empty navigation bar.
+    EXPECT_TRUE(HasLine(german, u"<div id=\"links\"></div>"));
+}
+
+TEST(HtmlIndexTest, OtherCharactersGetNumberedAnchorsAndLinks) {
+    const Text page =
+        WriteHtmlIndex(StoreOf(u"1999:A>a.html\r\n\u00C9cu:B>b.html\r\n\u00C9lan:C>c.html"),
+                       kStandard, Language::German);
+    EXPECT_TRUE(HasLine(page, u"<div id=\"abc-box\"><a name=\"sz0\">1</a></div>"));
+    EXPECT_TRUE(HasLine(page, u"<div id=\"abc-box\"><a name=\"sz1\">&Eacute;</a></div>"));
+    EXPECT_EQ(page.find(u"name=\"sz2\""), Text::npos);
+    EXPECT_TRUE(HasLine(
+        page, u"<div id=\"links\"><a href=\"#sz0\">1</a> | <a href=\"#sz1\">&Eacute;</a></div>"));
+}
+
+TEST(HtmlIndexTest, WithoutHeadingsTheBarStillLinksTheLetters) {
+    HtmlDesign design = kStandard;
+    design.headings = false;
+    const Text page = WriteHtmlIndex(StoreOf(u"Apfel:A>a.html\r\nBirne:B>b.html\r\n1:C>c.html"),
+                                     design, Language::German);
+    EXPECT_TRUE(
+        HasLine(page, u"<div id=\"links\"><a href=\"#A\">A</a> | <a href=\"#B\">B</a></div>"));
+    EXPECT_EQ(page.find(u"abc-box\"><a"), Text::npos);
+    design.navigationBar = false;
+    EXPECT_EQ(
+        WriteHtmlIndex(StoreOf(u"Apfel:A>a.html"), design, Language::German).find(u"id=\"links\">"),
+        Text::npos);
+}
+
+TEST(HtmlIndexTest, DesignValuesGetTheirUnits) {
+    HtmlDesign design;
+    design.headingSize = u"18";
+    design.boxWidth = u"80%";
+    design.textSpace = u"1em";
+    const Text page = WriteHtmlIndex(IndexStore{}, design, Language::German);
+    EXPECT_NE(page.find(u"#top { width: 100%; float: left; font-size: 18px;"), Text::npos);
+    EXPECT_NE(page.find(u"#box { width: 80%;"), Text::npos);
+    EXPECT_NE(page.find(u"padding-top: 1em;"), Text::npos);
+}
+
+TEST(HtmlIndexTest, ThePageIsPureAsciiWithNamedAndNumericReferences) {
+    const Text page = WriteHtmlIndex(
+        StoreOf(
+            u"Gr\u00F6\u00DFe:Pr\u00E4sentation>p.html\r\n\u20ACuro:\u0141\u00F3d\u017A>l.html\r\n"
+            u"\U0001F600:x>y.html\r\nRef:ohne Link|x>y"),
+        kStandard, Language::German);
+    for (const char16_t c : page)
+        ASSERT_LT(c, 0x80) << "character " << static_cast<int>(c);
+    EXPECT_NE(page.find(u"<div id=\"l\">Gr&ouml;&szlig;e</div>"), Text::npos);
+    EXPECT_NE(page.find(u">Pr&auml;sentation</a>"), Text::npos);
+    EXPECT_NE(page.find(u"<div id=\"l\">&#8364;uro</div>"), Text::npos);
+    EXPECT_NE(page.find(u">&#321;&oacute;d&#378;</a>"), Text::npos);
+    EXPECT_NE(page.find(u"<div id=\"l\">&#128512;</div>"), Text::npos);
+    EXPECT_NE(page.find(u"<a name=\"sz1\">&#128512;</a>"), Text::npos);
+    // A reference without ">" has an empty link.
+    EXPECT_NE(page.find(u"<a href=\"\">ohne Link</a>"), Text::npos);
+}
+
+TEST(FileTextIndexTest, WritesEntriesWithTheStandardOrTheWindowsValues) {
+    const IndexStore store =
+        StoreOf(u"Haus:Angebot>angebot.html|Preise>preise.html\r\nGr\u00F6\u00DFe:A>a");
+    FileTextDesign standard = StandardFileTextDesign();
+    EXPECT_EQ(WriteFileTextIndex(store, standard),
+              u"Index\r\n\r\nG\r\nGr\u00F6\u00DFe:    A[a]\r\n\r\nH\r\n"
+              u"Haus:    Angebot[angebot.html] | Preise[preise.html]\r\n");
+    standard.names = false;
+    standard.headings = false;
+    EXPECT_EQ(WriteFileTextIndex(store, standard),
+              u"Index\r\nGr\u00F6\u00DFe:    [a]\r\nHaus:    [angebot.html] | [preise.html]\r\n");
+    standard.names = true;
+    standard.links = false;
+    EXPECT_EQ(
+        WriteFileTextIndex(StoreOf(u"Haus:Angebot>angebot.html|Preise>preise.html"), standard),
+        u"Index\r\nHaus:    Angebot | Preise\r\n");
+    EXPECT_EQ(WriteFileTextIndex(IndexStore{}, FileTextDesign{}), u"Index\r\n");
+}
+
+TEST(FileTextIndexTest, OtherCharactersGetAHeadingWhenTheFirstCharacterChanges) {
+    const IndexStore store = StoreOf(u"1999:A>a\r\n\u00E9cu:B>b\r\n\u00C9lan:C>c");
+    EXPECT_EQ(WriteFileTextIndex(store, FileTextDesign{}),
+              u"Index\r\n\r\n1\r\n1999:  A [a]\r\n\r\n\u00C9\r\n\u00E9cu:  B [b]\r\n\u00C9lan:  C "
+              u"[c]\r\n");
+}
+
+TEST(EncodeHtmlPageTest, HalfASurrogatePairBecomesTheReplacementCharacter) {
+    EXPECT_EQ(EncodeHtmlPage(u"a\xD800"
+                             u"b\xDC00"),
+              u"a&#65533;b&#65533;");
+    EXPECT_EQ(EncodeHtmlPage(u"<\u00A0\u0080>"), u"<&nbsp;&#128;>");
+}
+
+}  // namespace
+}  // namespace lexorim
+
+namespace lexorim {
+namespace {
+
+TEST(HtmlPreviewTest, ARunsPageGoesToTheProgramFolderTheEditedCodeToTheTemporaryFolder) {
+    const HtmlPreviewFile afterRun = PreviewFileFor(PreviewOrigin::AfterRun);
+    EXPECT_EQ(afterRun.path, ProgramFolder() / "temphtmlindex.html");
+    EXPECT_EQ(afterRun.encoding, encoding::kUtf8Bom);
+    const HtmlPreviewFile design = PreviewFileFor(PreviewOrigin::DesignButton);
+    EXPECT_EQ(design.path, TemporaryFolder() / "temphtmlindex.html");
+    EXPECT_EQ(design.encoding, encoding::kUtf8);
+
+    const std::filesystem::path written =
+        WriteHtmlPreview(u"<p>\u00E4</p>", PreviewOrigin::AfterRun);
+    EXPECT_EQ(testing::TempFolder::read(written.string()), "\xEF\xBB\xBF<p>\xC3\xA4</p>");
+}
+
+}  // namespace
+}  // namespace lexorim

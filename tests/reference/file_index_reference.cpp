@@ -1,0 +1,67 @@
+#include "reference/file_index_reference.h"
+
+#include <filesystem>
+
+#include "engine/html_cleaning.h"
+#include "engine/word_pipeline.h"
+#include "fileindex/file_index_output.h"
+
+namespace lexorim::reference {
+
+namespace {
+
+constexpr TextView kAmpersand = u"&";
+constexpr TextView kStandIn = u"\uE026";
+
+bool Exists(const Text& path) {
+    std::error_code error;
+    return std::filesystem::is_regular_file(ToUtf8(path), error);
+}
+
+}  // namespace
+
+FileIndexResult RunFileIndex(const FileIndexOptions& options,
+                             const std::vector<FileIndexDocument>& documents,
+                             const WordLists& lists, const LocaleCollator& collator,
+                             Language language) {
+    FileIndexResult result;
+    const bool blanksAsJoinMark = options.multipleCombined || options.criteria.markCombined;
+    if (options.addToExisting && Exists(FromUtf8(options.existingIndexPath))) {
+        const Text text = ReplaceAll(ReadTextFile(options.existingIndexPath), kAmpersand, kStandIn);
+        result.store.LoadIndexLines(text, {options.multipleCombined, blanksAsJoinMark});
+    }
+    PipelineOptions pipelineOptions{options.criteria, options.multipleCombined};
+    const WordPipeline pipeline(pipelineOptions, lists.negative, lists.positive);
+    for (const FileIndexDocument& document : documents) {
+        if (!Exists(document.source))
+            continue;
+        Text text = ReadTextFile(ToUtf8(document.source));
+        if (options.removeHtml)
+            text = RemoveHtmlTags(text);
+        Text key = ReplaceAll(document.name, kAmpersand, kStandIn);
+        Text tag = ReplaceAll(document.link, kAmpersand, kStandIn);
+        if (blanksAsJoinMark) {
+            key = ReplaceAll(key, u" ", kAmpersand);
+            tag = ReplaceAll(tag, u" ", kAmpersand);
+        }
+        pipeline.FilterPageWords(text, key, tag, [&](TextView word, TextView, TextView) {
+            result.store.AddReference(word, key, tag, options.removeDuplicates);
+        });
+    }
+    if (options.multipleCombined) {
+        result.store.ExpandCombinedWords();
+    } else {
+        result.store.JoinCombinedWords();
+    }
+    result.store.ReplaceCharacter(kStandIn[0], u'&');
+    result.store.SortStore(collator);
+    result.output =
+        options.htmlOutput
+            ? WriteHtmlIndex(result.store,
+                             EffectiveHtmlDesign(options.htmlDesign, options.useDesign), language)
+            : WriteFileTextIndex(result.store,
+                                 EffectiveTextDesign(options.textDesign, options.useDesign));
+    return result;
+}
+
+}  // namespace lexorim::reference

@@ -3,9 +3,12 @@
 #include "cli/config_commands.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <ostream>
 
+#include "engine/errors.h"
 #include "settings/run_options.h"
+#include "textfiles/file_access.h"
 
 namespace lexorim::cli {
 
@@ -19,6 +22,18 @@ void Print(std::ostream& out, TextView text) {
         }
         out << ToUtf8(text.substr(0, length));
         text.remove_prefix(length);
+        if (!out) {
+            return;  // the failure is reported once everything is written
+        }
+    }
+}
+
+void FinishStandardOutput(std::ostream& out) {
+    errno = 0;
+    out.flush();
+    if (!out) {
+        throw UserError(u"Cannot write to standard output. " +
+                        SystemReason(errno != 0 ? errno : EIO));
     }
 }
 

@@ -19,6 +19,10 @@ namespace lexorim::cli {
 // Writes a text as UTF-8 in slices, so a large index is not held twice in memory.
 void Print(std::ostream& out, TextView text);
 
+// Standard output is checked like any file: a full disk or a closed pipe is a UserError
+// `Cannot write to standard output. REASON`.
+void FinishStandardOutput(std::ostream& out);
+
 // The two controls that --add-to sets: the "add to an existing index" check box and the path.
 struct AddToControls {
     std::string_view addToExisting;

@@ -5,15 +5,20 @@
 #include "cli/index_commands.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <filesystem>
 #include <iostream>
 #include <iterator>
 
+#include "cli/setting_warnings.h"
 #include "engine/collation.h"
+#include "engine/errors.h"
 #include "engine/html_cleaning.h"
 #include "engine/index_store.h"
 #include "settings/run_options.h"
 #include "settings/settings.h"
+#include "textfiles/file_access.h"
+#include "textfiles/source_limits.h"
 #include "textfiles/text_reader.h"
 #include "textfiles/text_writer.h"
 #include "textfiles/word_documents.h"
@@ -33,9 +38,34 @@ Settings SettingsFrom(const CommandLine& line) {
     return SettingsFromArguments(line, AddToControls{"kt_integrieren", "kt_index"});
 }
 
+// Standard input is read like a file: up to the source size limit, with the system's reason
+// when it cannot be read (a folder, a closed descriptor).
 Text ReadStandardInput(std::istream& in) {
-    const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    return DecodeDetectedText(bytes);
+    const auto fail = [](int error) -> UserError {
+        return UserError(u"Cannot read standard input. " + SystemReason(error));
+    };
+    std::string bytes;
+    std::string chunk(size_t{1} << 16, '\0');
+    for (;;) {
+        errno = 0;
+        in.read(chunk.data(), static_cast<std::streamsize>(chunk.size()));
+        const auto count = static_cast<size_t>(in.gcount());
+        if (bytes.size() + count > kMaxSourceSize) {
+            throw fail(EFBIG);
+        }
+        bytes.append(chunk.data(), count);
+        if (in.bad()) {
+            throw fail(errno != 0 ? errno : EIO);
+        }
+        if (!in) {
+            break;
+        }
+    }
+    try {
+        return DecodeDetectedText(bytes);
+    } catch (const InvalidUtf7&) {
+        throw UserError(u"Cannot read standard input. Invalid UTF7");
+    }
 }
 
 // Reads SOURCE (a file, or standard input for "-" or nothing) and records it in the settings
@@ -108,7 +138,17 @@ int RunTextCommand(const CommandLine& given, Streams io) {
         RecordSource(line, settings);
         Print(io.out, TextIndexSummary(MakeTextIndexSummaryInput(settings), line.language));
         io.out << "\r\n";
+        FinishStandardOutput(io.out);
         return 0;
+    }
+    for (const std::string& warning : NumericSettingWarnings(settings)) {
+        io.err << "lexorim-cli: warning: " << warning << '\n';
+    }
+    if (!line.addToIndexPath.empty()) {
+        if (const std::string warning = AddToIndexWarning(line.addToIndexPath, context);
+            !warning.empty()) {
+            io.err << "lexorim-cli: warning: " << warning << '\n';
+        }
     }
     TextIndexSource source = ReadSource(line, settings, io.in, context);
     const bool isDocument = source.documentDesignations.has_value();
@@ -126,6 +166,7 @@ int RunTextCommand(const CommandLine& given, Streams io) {
                     TextIndexSession::SourceAfterRun::Release);
     if (line.outputPath.empty()) {
         Print(io.out, output);
+        FinishStandardOutput(io.out);
     } else {
         WriteTextFile(output, line.outputPath, outputSettings);
     }
@@ -149,11 +190,13 @@ int RunDesignationsCommand(const CommandLine& line, Streams io) {
         Print(io.out, item);
         io.out << "\r\n";
     }
+    FinishStandardOutput(io.out);
     return 0;
 }
 
 int RunStripHtmlCommand(const CommandLine& line, Streams io) {
     Print(io.out, RemoveHtmlTags(ReadTextFile(line.arguments[0], MakeReadContext(line, io.err))));
+    FinishStandardOutput(io.out);
     return 0;
 }
 
@@ -178,14 +221,17 @@ std::string FormatName(const std::string& path) {
 int RunDetectCommand(const CommandLine& line, Streams io) {
     int status = 0;
     for (const std::string& path : line.arguments) {
-        std::error_code error;
-        if (!std::filesystem::is_regular_file(path, error)) {
-            io.err << "Cannot open file \"" << path << "\".\n";
+        // Opening the file gives the same reason that reading it would.
+        try {
+            const InputFile file(path);
+        } catch (const UserError& error) {
+            io.err << error.what() << '\n';
             status = 1;
             continue;
         }
         io.out << FormatName(path) << '\t' << path << '\n';
     }
+    FinishStandardOutput(io.out);
     return status;
 }
 

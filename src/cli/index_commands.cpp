@@ -52,6 +52,7 @@ void WriteOutput(const CommandLine& line, const Settings& settings, TextView out
                  std::ostream& out) {
     if (line.outputPath.empty()) {
         Print(out, output);
+        FinishStandardOutput(out);
         return;
     }
     WriteTextFile(output, line.outputPath, OutputSettingsFor(line, settings));
@@ -71,12 +72,14 @@ int RunFilesCommand(const CommandLine& line, Streams io) {
     FillSourceList(session.sources(), line, settings);
     if (line.listOnly) {
         PrintSourceList(io.out, session.sources());
+        FinishStandardOutput(io.out);
         return 0;
     }
     if (line.summaryOnly) {
         Print(io.out,
               FileIndexSummary(MakeFileIndexSummaryInput(settings, line.language), line.language));
         io.out << "\r\n";
+        FinishStandardOutput(io.out);
         return 0;
     }
     const ReadContext context = MakeReadContext(line, io.err);
@@ -99,11 +102,13 @@ int RunKeywordsCommand(const CommandLine& line, Streams io) {
     FillSourceList(session.sources(), line, settings);
     if (line.listOnly) {
         PrintSourceList(io.out, session.sources());
+        FinishStandardOutput(io.out);
         return 0;
     }
     if (line.summaryOnly) {
         Print(io.out, KeywordSummary(MakeKeywordOptions(settings), line.language));
         io.out << "\r\n";
+        FinishStandardOutput(io.out);
         return 0;
     }
     const ReadContext context = MakeReadContext(line, io.err);

@@ -1,13 +1,16 @@
 // lexorim-cli: the indexes of Lexorim without a window.
 
+#include <cerrno>
 #include <exception>
 #include <iostream>
+#include <new>
 #include <string>
 #include <vector>
 
 #include "cli/command_line.h"
 #include "cli/commands.h"
 #include "engine/errors.h"
+#include "textfiles/file_access.h"
 
 int main(int argc, char** argv) {
     using namespace lexorim;
@@ -15,16 +18,29 @@ int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
     try {
         const cli::CommandLine line = cli::ParseCommandLine(args);
+        int status = 0;
         if (line.help) {
             std::cout << cli::UsageText();
-            return 0;
+        } else {
+            status = cli::RunCommand(line, {std::cin, std::cout, std::cerr});
         }
-        return cli::RunCommand(line, {std::cin, std::cout, std::cerr});
+        // Whatever a command printed, a write to standard output that failed is an error.
+        errno = 0;
+        if (!std::cout.flush()) {
+            std::cerr << "Cannot write to standard output. "
+                      << ToUtf8(SystemReason(errno != 0 ? errno : EIO)) << '\n';
+            return 1;
+        }
+        return status;
     } catch (const cli::UsageError& error) {
         std::cerr << "lexorim-cli: " << error.what() << '\n' << cli::UsageText();
         return 2;
     } catch (const UserError& error) {
         std::cerr << error.what() << '\n';
+        return 1;
+    } catch (const std::bad_alloc&) {
+        // Running out of memory is a limit of the machine, not a fault of the program.
+        std::cerr << "Not enough memory to finish the command.\n";
         return 1;
     } catch (const std::exception& error) {
         // Anything else is a fault of the program: said as such, with its own exit status.

@@ -1,5 +1,7 @@
 #include "engine/html_cleaning.h"
 
+#include "engine/large_buffers.h"
+
 #include <algorithm>
 #include <array>
 #include <cstdint>
@@ -60,14 +62,98 @@ Fingerprint FingerprintOf(TextView text, uint64_t base) {
     return result;
 }
 
-bool SameFingerprint(const Fingerprint& a, const Fingerprint& b) {
-    return a.hash == b.hash && a.length == b.length;
-}
+// ---------------------------------------------------------------------------------------------
+// Lists of values by a 64-bit key, in one flat table with open addressing and one array of list
+// cells: adding a value costs no allocation of its own, which matters when every removal moves
+// a few dozen "<" to new keys.
+template <typename Index>
+class KeyedLists {
+  public:
+    void Reserve(size_t values) {
+        ReserveLarge(cells_, values);
+        Rehash(values);
+    }
 
-uint64_t PairKey(uint64_t secondLast, uint64_t last) {
-    return (secondLast * 0x9E3779B97F4A7C15ULL) ^
-           (last + 0x632BE59BD9B4E019ULL + (secondLast >> 7));
-}
+    void Add(uint64_t key, Index value) {
+        if ((used_ + 1) * 4 > slots_.size() * 3) {
+            Rehash(used_ + 1);
+        }
+        Slot& slot = FindSlot(slots_, key);
+        if (!slot.used) {
+            slot = {key, kEnd, true};
+            ++used_;
+        }
+        cells_.push_back({value, slot.head});
+        slot.head = static_cast<Index>(cells_.size() - 1);
+    }
+
+    // Calls `keep(value)` for every value under `key`; the values for which it returns false
+    // are dropped. False when the key has no values.
+    template <typename Keep>
+    bool Filter(uint64_t key, Keep&& keep) {
+        if (slots_.empty()) {
+            return false;
+        }
+        Slot& slot = FindSlot(slots_, key);
+        if (!slot.used || slot.head == kEnd) {
+            return false;
+        }
+        Index* link = &slot.head;
+        while (*link != kEnd) {
+            Cell& cell = cells_[*link];
+            if (keep(cell.value)) {
+                link = &cell.next;
+            } else {
+                *link = cell.next;
+            }
+        }
+        return true;
+    }
+
+  private:
+    static constexpr Index kEnd = std::numeric_limits<Index>::max();
+    struct Slot {
+        uint64_t key = 0;
+        Index head = kEnd;
+        bool used = false;
+    };
+    struct Cell {
+        Index value;
+        Index next;
+    };
+
+    static Slot& FindSlot(std::vector<Slot>& slots, uint64_t key) {
+        const size_t mask = slots.size() - 1;
+        size_t at = static_cast<size_t>((key * 0x9E3779B97F4A7C15ULL) >> 17) & mask;
+        while (slots[at].used && slots[at].key != key) {
+            at = (at + 1) & mask;
+        }
+        return slots[at];
+    }
+
+    // Grows the table for `keys` keys, leaving out keys whose lists are empty.
+    void Rehash(size_t keys) {
+        size_t size = 16;
+        while (size * 3 < keys * 4 + 4) {
+            size *= 2;
+        }
+        std::vector<Slot> slots;
+        ReserveLarge(slots, size);
+        slots.resize(size);
+        used_ = 0;
+        for (const Slot& slot : slots_) {
+            if (slot.used && slot.head != kEnd) {
+                FindSlot(slots, slot.key) = slot;
+                ++used_;
+            }
+        }
+        slots_.swap(slots);
+    }
+
+    std::vector<Slot> slots_;
+    std::vector<Cell> cells_;
+    size_t used_ = 0;
+};
 
 // ---------------------------------------------------------------------------------------------
 // Tag removal without rescanning the text once per distinct tag.
@@ -79,12 +165,14 @@ uint64_t PairKey(uint64_t secondLast, uint64_t last) {
 //
 // A segment is the text up to and including one remaining ">", after the previous remaining ">".
 // It is a prefix without "<" followed by pieces, each piece running from a "<" to the next "<"
-// or to the segment's end. A copy of the current tag (which has c pieces) can only be the last c
-// pieces of a segment, so segments are indexed by the fingerprint of their last piece and of
-// their last two pieces. Removing a copy only prepends text to the next segment, which changes
-// at most one piece there; all other pieces and keys stay valid. Tags of one or two pieces
-// (nearly every real tag) find exactly their copies this way; for a tag with more stray "<" in
-// it, the segments that share its last two pieces are checked one by one.
+// or to the segment's end. The tag of a cycle is the first segment from its first "<", and a
+// copy of it can only be a suffix of a segment that starts at one of its "<". So every "<" of a
+// segment is indexed by the fingerprint of the text from it to the segment's end: one lookup
+// gives exactly the copies of the tag, however many other tags share its ending. Removing a copy
+// only prepends text to the next segment; the "<" that stay in front of the copy move there and
+// are indexed again under their new endings. Only the last kMaxIndexedPieces "<" of a segment
+// are indexed, so that a crowd of stray "<" moving on from copy to copy costs little; a tag with
+// more pieces is looked up by its last kMaxIndexedPieces pieces and checked piece by piece.
 template <typename Index>
 class TagRemover {
   public:
@@ -106,6 +194,7 @@ class TagRemover {
     }
 
   private:
+    static constexpr size_t kMaxIndexedPieces = 4;
     static constexpr Index kNone = 0;  // chunk 0 is the list's anchor, never a "<" chunk
     static constexpr Index kNoSegment = std::numeric_limits<Index>::max();
     static constexpr Index kReplacementMark = std::numeric_limits<Index>::max();
@@ -126,8 +215,6 @@ class TagRemover {
         Index next = kNoSegment;
         Index matchedInCycle = 0;
         bool alive = true;
-        bool inLastPieceIndex = false;
-        bool inPairIndex = false;
     };
 
     struct Match {
@@ -137,10 +224,15 @@ class TagRemover {
 
     TextView text_;
     std::vector<Chunk> chunks_;
-    // For chunks that start with "<" (indexed by chunk): the piece beginning there, and the
-    // previous "<" chunk of the same segment.
+    // For chunks that start with "<" (indexed by chunk): the piece beginning there, the text from
+    // there to the end of its segment, the previous "<" chunk of the same segment, its segment,
+    // and whether it went with a removed copy.
     std::vector<Fingerprint> piece_;
+    std::vector<Fingerprint> suffix_;
     std::vector<Index> previousLt_;
+    std::vector<Index> segmentOf_;  // kNoSegment or a dead segment for a "<" not indexed
+    std::vector<Index> depth_;      // pieces from the "<" to the segment's end, for indexed "<"
+    std::vector<uint8_t> removed_;
     std::vector<Segment> segments_;
     Index headSegment_ = 0;
     Index tailSegment_ = 0;
@@ -149,12 +241,18 @@ class TagRemover {
     const uint64_t base_;
     const Fingerprint replacementFingerprint_;
 
-    std::unordered_map<uint64_t, std::vector<Index>> lastPieceIndex_;
-    std::unordered_map<uint64_t, std::vector<Index>> pairIndex_;
+    // "<" chunks by the fingerprint of their suffix. Entries whose suffix changed since they
+    // were added are dropped when their bucket is next looked at.
+    KeyedLists<Index> suffixIndex_;
 
     Index cycle_ = 0;
     std::vector<Index> tagPieces_;
     std::vector<Match> matches_;
+
+    static uint64_t SuffixKey(const Fingerprint& fingerprint) {
+        return fingerprint.hash ^
+               (static_cast<uint64_t>(fingerprint.length) * 0x9E3779B97F4A7C15ULL);
+    }
 
     bool IsReplacement(Index chunk) const { return chunks_[chunk].begin == kReplacementMark; }
 
@@ -178,10 +276,14 @@ class TagRemover {
         const auto lessThan = static_cast<size_t>(std::count(text_.begin(), text_.end(), u'<'));
         const auto greaterThan = static_cast<size_t>(std::count(text_.begin(), text_.end(), u'>'));
         // Every removed copy consumes one ">" and adds one replacement chunk.
-        chunks_.reserve(2 + lessThan + 2 * greaterThan);
-        piece_.reserve(2 + lessThan + greaterThan);
-        previousLt_.reserve(2 + lessThan + greaterThan);
-        segments_.reserve(1 + greaterThan);
+        // The tables of a large text are walked in no particular order; huge pages spare most
+        // of the address translations.
+        ReserveLarge(chunks_, 2 + lessThan + 2 * greaterThan);
+        const size_t originalChunks = 2 + lessThan + greaterThan;
+        ReserveLarge(piece_, originalChunks);
+        ReserveLarge(previousLt_, originalChunks);
+        ReserveLarge(segments_, 1 + greaterThan);
+        suffixIndex_.Reserve(lessThan);
 
         chunks_.push_back({});  // the anchor of the circular chunk list
         piece_.emplace_back();
@@ -202,13 +304,18 @@ class TagRemover {
             AddOriginalChunk(chunkStart, size);
         }
 
+        ReserveLarge(suffix_, piece_.size());
+        suffix_.resize(piece_.size());
+        ReserveLarge(segmentOf_, piece_.size());
+        segmentOf_.assign(piece_.size(), kNoSegment);
+        ReserveLarge(depth_, piece_.size());
+        depth_.assign(piece_.size(), 0);
+        removed_.assign(piece_.size(), 0);
         tailSegment_ = static_cast<Index>(segments_.size() - 1);
         for (Index s = 0; s <= tailSegment_; ++s) {
             segments_[s].prev = s == 0 ? kNoSegment : s - 1;
             segments_[s].next = s < tailSegment_ ? s + 1 : kNoSegment;
-            if (s != tailSegment_) {
-                IndexSegment(s);
-            }
+            IndexPieces(s, segments_[s].lastLt, Fingerprint{}, 0);
         }
     }
 
@@ -235,20 +342,45 @@ class TagRemover {
         }
     }
 
-    void IndexSegment(Index s) {
-        Segment& segment = segments_[s];
-        if (segment.lastLt == kNone) {
-            return;
+    // Gives the "<" chunks from `last` backwards their suffixes in segment `s`, where `after`
+    // is the fingerprint of what follows `last`'s piece up to the segment's end and
+    // `afterDepth` the number of pieces in it, and indexes them unless `s` is the tail, which
+    // holds no ">" and so no copy. Stops after the last kMaxIndexedPieces pieces.
+    void IndexPieces(Index s, Index last, Fingerprint after, size_t afterDepth) {
+        size_t depth = afterDepth + 1;
+        for (Index lt = last; lt != kNone && depth <= kMaxIndexedPieces;
+             lt = previousLt_[lt], ++depth) {
+            suffix_[lt] = Join(piece_[lt], after);
+            after = suffix_[lt];
+            segmentOf_[lt] = s;
+            depth_[lt] = static_cast<Index>(depth);
+            if (s != tailSegment_) {
+                suffixIndex_.Add(SuffixKey(suffix_[lt]), lt);
+            }
         }
-        if (!segment.inLastPieceIndex) {
-            lastPieceIndex_[piece_[segment.lastLt].hash].push_back(s);
-            segment.inLastPieceIndex = true;
+    }
+
+    // A "<" is indexed while the segment it was indexed in lives: its suffix changes only when
+    // that segment loses its end.
+    bool IsIndexed(Index lt) const {
+        return removed_[lt] == 0 && segmentOf_[lt] != kNoSegment && segments_[segmentOf_[lt]].alive;
+    }
+
+    bool IsCurrentEntry(Index lt, uint64_t key) const {
+        return IsIndexed(lt) && segmentOf_[lt] != tailSegment_ && SuffixKey(suffix_[lt]) == key;
+    }
+
+    // The start of the copy of the tag whose last kMaxIndexedPieces pieces begin at `lt`, or
+    // kNone when the pieces before them differ from the tag's.
+    Index LongCopyStart(Index lt) const {
+        for (size_t k = tagPieces_.size() - kMaxIndexedPieces; k-- > 0;) {
+            lt = previousLt_[lt];
+            if (lt == kNone || piece_[lt].hash != piece_[tagPieces_[k]].hash ||
+                piece_[lt].length != piece_[tagPieces_[k]].length) {
+                return kNone;
+            }
         }
-        const Index secondLast = previousLt_[segment.lastLt];
-        if (secondLast != kNone && !segment.inPairIndex) {
-            pairIndex_[PairKey(piece_[secondLast].hash, piece_[segment.lastLt].hash)].push_back(s);
-            segment.inPairIndex = true;
-        }
+        return lt;
     }
 
     // One cycle: the tag is the first segment from its first "<"; every segment that ends with
@@ -263,41 +395,32 @@ class TagRemover {
             tagLength += piece_[lt].length;
         }
         std::reverse(tagPieces_.begin(), tagPieces_.end());
-
-        const uint64_t lastHash = piece_[head.lastLt].hash;
-        auto& index = tagPieces_.size() == 1 ? lastPieceIndex_ : pairIndex_;
-        const uint64_t key = tagPieces_.size() == 1
-                                 ? lastHash
-                                 : PairKey(piece_[previousLt_[head.lastLt]].hash, lastHash);
-        const auto bucket = index.find(key);
-        if (bucket == index.end()) {
-            // The first segment always stands in the index under its own key.
-            throw std::logic_error("RemoveHtmlTags: the first tag is missing from its index");
-        }
-
+        const bool longTag = tagPieces_.size() > kMaxIndexedPieces;
+        const Index tagStart = tagPieces_.front();
+        const Index lookedUp =
+            longTag ? tagPieces_[tagPieces_.size() - kMaxIndexedPieces] : tagStart;
+        const uint64_t key = SuffixKey(suffix_[lookedUp]);
         matches_.clear();
-        std::vector<Index>& candidates = bucket->second;
-        size_t kept = 0;
-        for (const Index s : candidates) {
-            Segment& segment = segments_[s];
-            if (!segment.alive || segment.matchedInCycle == cycle_) {
-                continue;
+        const bool found = suffixIndex_.Filter(key, [&](Index lt) {
+            if (!IsCurrentEntry(lt, key)) {
+                return false;  // moved on or removed since it was indexed
             }
-            const Index copyStart = CopyStart(s, tagLength);
-            if (copyStart != kNone) {
+            Segment& segment = segments_[segmentOf_[lt]];
+            const Index copyStart = longTag ? LongCopyStart(lt) : lt;
+            const bool same =
+                copyStart == tagStart ||
+                (copyStart != kNone && SameCharacters(copyStart, tagStart, tagLength));
+            if (same && segment.matchedInCycle != cycle_) {
                 segment.matchedInCycle = cycle_;
-                matches_.push_back({s, copyStart});
-            } else {
-                candidates[kept++] = s;
+                matches_.push_back({segmentOf_[lt], copyStart});
+                return false;
             }
-        }
-        if (segments_[headSegment_].matchedInCycle != cycle_) {
-            // Every cycle must take out at least the first tag, or it would never end.
+            return true;  // a different text that shares the looked-up ending
+        });
+        if (!found || segments_[headSegment_].matchedInCycle != cycle_) {
+            // The first segment always stands in the index under its own key, and every cycle
+            // must take out at least the first tag, or it would never end.
             throw std::logic_error("RemoveHtmlTags: the first tag did not match itself");
-        }
-        candidates.resize(kept);
-        if (candidates.empty()) {
-            index.erase(bucket);
         }
 
         // Each copy lies in a segment of its own and its removal only prepends text to the
@@ -305,25 +428,6 @@ class TagRemover {
         for (const Match& match : matches_) {
             RemoveCopy(match.segment, match.copyStart);
         }
-        remainingLessThan_ -= tagPieces_.size() * matches_.size();
-    }
-
-    // The first chunk of the copy of the tag that ends segment `s`, or kNone when the segment
-    // does not end with the tag.
-    Index CopyStart(Index s, size_t tagLength) const {
-        Index lt = segments_[s].lastLt;
-        for (size_t k = tagPieces_.size(); k-- > 0;) {
-            if (lt == kNone || !SameFingerprint(piece_[lt], piece_[tagPieces_[k]])) {
-                return kNone;
-            }
-            if (k > 0) {
-                lt = previousLt_[lt];
-            }
-        }
-        if (s != headSegment_ && !SameCharacters(lt, tagPieces_.front(), tagLength)) {
-            return kNone;
-        }
-        return lt;
     }
 
     bool SameCharacters(Index chunkA, Index chunkB, size_t length) const {
@@ -350,7 +454,15 @@ class TagRemover {
     // Replaces the chunks from `copyStart` to the end of segment `s` by " . " and joins what is
     // left of the segment to the next one.
     void RemoveCopy(Index s, Index copyStart) {
-        const Index endChunk = segments_[s].endChunk;
+        Segment& segment = segments_[s];
+        for (Index lt = segment.lastLt;; lt = previousLt_[lt]) {
+            removed_[lt] = 1;
+            --remainingLessThan_;
+            if (lt == copyStart) {
+                break;
+            }
+        }
+        const Index endChunk = segment.endChunk;
         const Index before = chunks_[copyStart].prev;
         const Index after = chunks_[endChunk].next;
         const auto replacement = static_cast<Index>(chunks_.size());
@@ -358,34 +470,38 @@ class TagRemover {
         chunks_[before].next = replacement;
         chunks_[after].prev = replacement;
 
-        Segment& segment = segments_[s];
-        Segment& next = segments_[segment.next];
+        const Index nextId = segment.next;
+        Segment& next = segments_[nextId];
         const Index keptLastLt = previousLt_[copyStart];
         const Fingerprint joint = Join(replacementFingerprint_, next.prefix);
         if (keptLastLt != kNone) {
             // The last kept piece now runs on over " . " and the next segment's prefix.
             piece_[keptLastLt] = Join(piece_[keptLastLt], joint);
-            if (next.firstLt != kNone) {
-                previousLt_[next.firstLt] = keptLastLt;
+            const Index nextFirstLt = next.firstLt;
+            if (nextFirstLt != kNone) {
+                previousLt_[nextFirstLt] = keptLastLt;
             } else {
                 next.lastLt = keptLastLt;
             }
             next.firstLt = segment.firstLt;
             next.prefix = segment.prefix;
+            if (nextFirstLt == kNone) {
+                IndexPieces(nextId, keptLastLt, Fingerprint{}, 0);
+            } else if (IsIndexed(nextFirstLt)) {
+                IndexPieces(nextId, keptLastLt, suffix_[nextFirstLt], depth_[nextFirstLt]);
+            }
+            // Otherwise the next segment already has more pieces than are indexed.
         } else {
             next.prefix = Join(segment.prefix, joint);
         }
 
         segment.alive = false;
         if (segment.prev == kNoSegment) {
-            headSegment_ = segment.next;
+            headSegment_ = nextId;
         } else {
-            segments_[segment.prev].next = segment.next;
+            segments_[segment.prev].next = nextId;
         }
         next.prev = segment.prev;
-        if (segment.next != tailSegment_) {
-            IndexSegment(segment.next);
-        }
     }
 
     Text Assemble() const {

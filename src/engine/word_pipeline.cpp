@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <bitset>
+#include <stdexcept>
 #include <string_view>
+#include <unordered_map>
 #include <unordered_set>
 #include <variant>
 
@@ -167,6 +169,7 @@ void MapCharacters(TextView text, const WordCriteria& criteria, Text& mapped) {
     const size_t n = text.size();
     mapped.resize(n);
     bool joining = false;
+    int joinMarks = 0;  // in the combined word being built
     for (size_t k = 0; k < n; ++k) {
         const char16_t c = text[k];
         if (c == u' ' || c == u'-') {
@@ -182,9 +185,22 @@ void MapCharacters(TextView text, const WordCriteria& criteria, Text& mapped) {
                 nextStartsRun = next == u' ' || next == u'-' ||
                                 (!table.IsSeparator(next) && table.IsUpperSame(next));
             }
-            mapped[k] = nextStartsRun && joining ? kJoin : kStop;
+            // A long run of capitalised words is cut into names of at most kMaxCombinedParts
+            // parts; otherwise every part would repeat the whole run and the index would grow
+            // with the square of the run.
+            if (nextStartsRun && joining && joinMarks < kMaxCombinedParts - 1) {
+                mapped[k] = kJoin;
+                ++joinMarks;
+            } else {
+                mapped[k] = kStop;
+                joinMarks = 0;
+            }
             joining = nextStartsRun;
-        } else if (table.IsSeparator(c) || (criteria.numbersOut && IsAsciiDigit(c))) {
+        } else if (table.IsSeparator(c)) {
+            mapped[k] = kStop;
+            joinMarks = 0;
+        } else if (criteria.numbersOut && IsAsciiDigit(c)) {
+            // Digits are removed after the joining, so they do not end a combined word there.
             mapped[k] = kStop;
         } else {
             mapped[k] = c;
@@ -330,6 +346,221 @@ class OccurringLines {
 // Up to this many positive-list lines, each is simply searched in the page.
 constexpr size_t kLinesSearchedOneByOne = 8;
 
+// Answers whether a text stands inside a longer run of word characters of a page. The
+// trigrams inside the page's runs are noted once, so that most answers need no scan.
+class SubstringLook {
+  public:
+    template <typename RunText>
+    SubstringLook(size_t runCount, RunText runText) : runCount_(runCount), runText_(runText) {}
+
+    // True when a run longer than `text` for which `there(run)` holds contains `text`.
+    template <typename There>
+    bool InLongerRun(TextView text, There&& there) {
+        if (text.empty() || !MayOccur(text)) {
+            return false;
+        }
+        for (size_t r = 0; r < runCount_; ++r) {
+            const TextView run = runText_(r);
+            if (run.size() > text.size() && there(r) && run.find(text) != TextView::npos) {
+                return true;
+            }
+        }
+        return false;
+    }
+
+  private:
+    static size_t Trigram(const char16_t* units) {
+        return (units[0] * 0x9E37u ^ units[1] * 0x85EBu ^ units[2] * 0xC2B3u) & 0xFFFFu;
+    }
+
+    bool MayOccur(TextView text) {
+        if (text.size() < 3) {
+            return true;
+        }
+        if (!noted_) {
+            noted_ = true;
+            for (size_t r = 0; r < runCount_; ++r) {
+                const TextView run = runText_(r);
+                for (size_t k = 0; k + 3 <= run.size(); ++k) {
+                    trigrams_.set(Trigram(run.data() + k));
+                }
+            }
+        }
+        for (size_t k = 0; k + 3 <= text.size(); ++k) {
+            if (!trigrams_.test(Trigram(text.data() + k))) {
+                return false;
+            }
+        }
+        return true;
+    }
+
+    size_t runCount_;
+    std::function<TextView(size_t)> runText_;
+    bool noted_ = false;
+    std::bitset<0x10000> trigrams_;
+};
+
+// Consecutive positive-list lines made only of word characters (as WordSetEntries accepts
+// them), applied in one pass over the words of the page. Such a line L is found as a whole word
+// exactly by the maximal runs of word characters that equal it ignoring case, and replacing
+// those runs by "." makes no new text, so the line-by-line steps reduce to: L is a hit when a
+// run that is still there equals it ignoring case and some run that is still there holds L as
+// written (the case-sensitive look); then all runs of its upper-case form go. Hits come in list
+// order.
+class PositiveWordGroup {
+  public:
+    void Add(uint32_t line, TextView text) {
+        const WordCharTable& table = WordCharTable::Get();
+        Text upper(text.size(), u'\0');
+        std::transform(text.begin(), text.end(), upper.begin(),
+                       [&](char16_t c) { return table.Upper(c); });
+        const auto [form, added] =
+            forms_.try_emplace(std::move(upper), static_cast<uint32_t>(linesOfForm_.size()));
+        if (added) {
+            linesOfForm_.emplace_back();
+        }
+        linesOfForm_[form->second].push_back({line, Text(text)});
+        firstUnits_.set(form->first[0]);
+        if (text.size() < 64) {
+            lengths_ |= uint64_t{1} << text.size();
+        } else {
+            anyLong_ = true;
+        }
+    }
+
+    // Runs the group's lines over `text`: `hit` gets each line that is entered, in list order.
+    // When runs were replaced, the new text is in `result` and the answer is true.
+    template <typename Hit>
+    bool Apply(TextView text, Text& result, Hit&& hit) const {
+        const WordCharTable& table = WordCharTable::Get();
+        struct Run {
+            size_t start;
+            size_t length;
+        };
+        constexpr uint32_t kNoForm = UINT32_MAX;
+        std::vector<Run> runs;
+        std::vector<std::pair<uint32_t, uint32_t>> present;  // (form, run) of runs in the group
+        Text upper;
+        const size_t n = text.size();
+        for (size_t i = 0; i < n;) {
+            if (table.IsBoundary(text[i])) {
+                ++i;
+                continue;
+            }
+            const size_t start = i;
+            while (i < n && !table.IsBoundary(text[i])) {
+                ++i;
+            }
+            const uint32_t form = FormOf(text.substr(start, i - start), upper, table);
+            if (form != kNoForm) {
+                present.emplace_back(form, static_cast<uint32_t>(runs.size()));
+            }
+            runs.push_back({start, i - start});
+        }
+        if (present.empty()) {
+            return false;
+        }
+        std::sort(present.begin(), present.end());
+        // The forms that occur get local numbers; their lines are the candidates, in list order.
+        std::vector<uint32_t> localOfRun(runs.size(), kNoForm);
+        std::vector<std::pair<size_t, size_t>> runsOfLocal;     // range in `present`
+        std::vector<std::pair<uint32_t, uint32_t>> candidates;  // (line, local form)
+        for (size_t k = 0; k < present.size(); ++k) {
+            if (k == 0 || present[k].first != present[k - 1].first) {
+                const auto local = static_cast<uint32_t>(runsOfLocal.size());
+                runsOfLocal.emplace_back(k, k);
+                for (const Line& line : linesOfForm_[present[k].first]) {
+                    candidates.emplace_back(line.index, local);
+                }
+            }
+            runsOfLocal.back().second = k + 1;
+            localOfRun[present[k].second] = static_cast<uint32_t>(runsOfLocal.size() - 1);
+        }
+        std::sort(candidates.begin(), candidates.end());
+        std::vector<uint8_t> gone(runsOfLocal.size(), 0);
+        const auto runText = [&](size_t r) { return text.substr(runs[r].start, runs[r].length); };
+        const auto there = [&](size_t r) {
+            return localOfRun[r] == kNoForm || gone[localOfRun[r]] == 0;
+        };
+        SubstringLook substrings(runs.size(), [&](size_t r) { return runText(r); });
+        bool anyGone = false;
+        for (const auto& [index, local] : candidates) {
+            if (gone[local] != 0) {
+                continue;
+            }
+            const uint32_t form = present[runsOfLocal[local].first].first;
+            const Text& written = LineText(form, index);
+            // The case-sensitive look: most often the line stands in the page as written,
+            // otherwise it may stand inside a longer word.
+            bool occurs = false;
+            for (size_t k = runsOfLocal[local].first; k < runsOfLocal[local].second && !occurs;
+                 ++k) {
+                occurs = runText(present[k].second) == TextView(written);
+            }
+            if (!occurs) {
+                occurs = substrings.InLongerRun(written, there);
+            }
+            if (occurs) {
+                hit(index);
+                gone[local] = 1;
+                anyGone = true;
+            }
+        }
+        if (!anyGone) {
+            return false;
+        }
+        result.clear();
+        result.reserve(n);
+        size_t copied = 0;
+        for (size_t r = 0; r < runs.size(); ++r) {
+            const Run& run = runs[r];
+            if (!there(r)) {
+                result.append(text.substr(copied, run.start - copied));
+                result.push_back(kStop);
+                copied = run.start + run.length;
+            }
+        }
+        result.append(text.substr(copied));
+        return true;
+    }
+
+  private:
+    struct Line {
+        uint32_t index;
+        Text text;
+    };
+
+    uint32_t FormOf(TextView run, Text& upper, const WordCharTable& table) const {
+        const size_t length = run.size();
+        if (length < 64 ? (lengths_ & (uint64_t{1} << length)) == 0 : !anyLong_) {
+            return UINT32_MAX;
+        }
+        if (!firstUnits_.test(table.Upper(run[0]))) {
+            return UINT32_MAX;
+        }
+        upper.resize(length);
+        std::transform(run.begin(), run.end(), upper.begin(),
+                       [&](char16_t c) { return table.Upper(c); });
+        const auto found = forms_.find(TextView(upper));
+        return found == forms_.end() ? UINT32_MAX : found->second;
+    }
+
+    const Text& LineText(uint32_t form, uint32_t index) const {
+        for (const Line& line : linesOfForm_[form]) {
+            if (line.index == index) {
+                return line.text;
+            }
+        }
+        throw std::logic_error("PositiveWordGroup: a line is missing from its form");
+    }
+
+    std::unordered_map<Text, uint32_t, TextViewHash, std::equal_to<>> forms_;
+    std::vector<std::vector<Line>> linesOfForm_;
+    std::bitset<0x10000> firstUnits_;
+    uint64_t lengths_ = 0;
+    bool anyLong_ = false;
+};
+
 }  // namespace
 
 struct WordPipeline::Compiled {
@@ -337,8 +568,11 @@ struct WordPipeline::Compiled {
         Text line;
         Text hitWord;  // what enters the store when the line is found
     };
+    // One step of the positive list: a group of word lines, or one other line by its index.
+    using PositiveStep = std::variant<PositiveWordGroup, uint32_t>;
     std::vector<PositiveLine> positive;
-    OccurringLines occurring;  // used when the list is longer than kLinesSearchedOneByOne
+    std::vector<PositiveStep> positiveSteps;
+    OccurringLines occurring;  // used when there are more than kLinesSearchedOneByOne steps
     std::vector<NegativeStep> negative;
 };
 
@@ -353,9 +587,24 @@ WordPipeline::WordPipeline(PipelineOptions options, std::vector<Text> negativeLi
         Text hitWord = options_.positiveHitsJoinBlanks ? JoinBlanks(line) : line;
         compiled_->positive.push_back({std::move(line), std::move(hitWord)});
     }
-    if (compiled_->positive.size() > kLinesSearchedOneByOne) {
-        for (size_t i = 0; i < compiled_->positive.size(); ++i) {
-            compiled_->occurring.Add(static_cast<uint32_t>(i), compiled_->positive[i].line);
+    std::vector<Compiled::PositiveStep>& steps = compiled_->positiveSteps;
+    for (size_t i = 0; i < compiled_->positive.size(); ++i) {
+        const auto index = static_cast<uint32_t>(i);
+        const Text& line = compiled_->positive[i].line;
+        if (!WordSetEntries::Accepts(line)) {
+            steps.emplace_back(index);
+            continue;
+        }
+        if (steps.empty() || !std::holds_alternative<PositiveWordGroup>(steps.back())) {
+            steps.emplace_back(PositiveWordGroup{});
+        }
+        std::get<PositiveWordGroup>(steps.back()).Add(index, line);
+    }
+    if (steps.size() > kLinesSearchedOneByOne) {
+        for (const Compiled::PositiveStep& step : steps) {
+            if (const auto* index = std::get_if<uint32_t>(&step)) {
+                compiled_->occurring.Add(*index, compiled_->positive[*index].line);
+            }
         }
     }
 }
@@ -375,28 +624,36 @@ void WordPipeline::FilterPageWords(TextView fullPage, TextView key, TextView tag
         return;
     }
     std::vector<uint8_t> occurs;
-    const bool indexed = lines.size() > kLinesSearchedOneByOne;
+    const bool indexed = compiled_->positiveSteps.size() > kLinesSearchedOneByOne;
     if (indexed) {
         occurs.assign(lines.size(), 0);
         compiled_->occurring.Mark(page, occurs);
     }
     // The page is copied only once a line occurs in it.
     TextView current = page;
-    bool copied = false;
     Text text;
     Text scratch;
-    for (size_t i = 0; i < lines.size(); ++i) {
+    for (const Compiled::PositiveStep& step : compiled_->positiveSteps) {
+        if (const auto* group = std::get_if<PositiveWordGroup>(&step)) {
+            const bool changed = group->Apply(
+                current, scratch, [&](uint32_t index) { sink(lines[index].hitWord, key, tag); });
+            if (changed) {
+                text.swap(scratch);
+                current = text;
+            }
+            continue;
+        }
+        const uint32_t i = std::get<uint32_t>(step);
         const Compiled::PositiveLine& line = lines[i];
-        if (indexed && !occurs[i] && compiled_->occurring.Indexes(static_cast<uint32_t>(i))) {
+        if (indexed && !occurs[i] && compiled_->occurring.Indexes(i)) {
             continue;
         }
         // A case-sensitive look first: a line that does not occur as written is not searched.
         if (current.find(line.line) == TextView::npos) {
             continue;
         }
-        if (!copied) {
-            text.assign(page);
-            copied = true;
+        if (current.data() != text.data()) {
+            text.assign(current);
         }
         const bool changed = ReplaceWholeWordsInPlace(text, line.line, kStopText, {}, scratch);
         current = text;
@@ -451,15 +708,23 @@ Text MarkCombinedWords(TextView text) {
     const WordCharTable& table = WordCharTable::Get();
     Text result(text);
     bool joining = false;
+    int joinMarks = 0;
     for (size_t i = 0; i + 1 < result.size(); ++i) {
+        if (result[i] == kStop)
+            joinMarks = 0;
         if (result[i] != u' ')
             continue;
         const char16_t next = result[i + 1];
         if (table.IsUpperSame(next) && !table.IsSeparator(next)) {
-            if (joining)
+            if (joining && joinMarks < kMaxCombinedParts - 1) {
                 result[i] = kJoin;
+                ++joinMarks;
+            } else {
+                joinMarks = 0;
+            }
             joining = true;
         } else {
+            joinMarks = 0;
             joining = false;
         }
     }

@@ -12,6 +12,9 @@
 
 namespace lexorim {
 
+// The most words a run of capitalised words is joined into; a longer run gives several names.
+inline constexpr int kMaxCombinedParts = 8;
+
 // Receives each word with the page's key and tag.
 using WordSink = std::function<void(TextView word, TextView key, TextView tag)>;
 

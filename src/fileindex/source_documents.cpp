@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "textfiles/document_error.h"
 #include "textfiles/word_documents.h"
 
 namespace lexorim {
@@ -24,7 +25,16 @@ std::optional<Text> SourceDocumentReader::Read(TextView path) const {
     if (DocumentFormatOf(file) != DocumentFormat::None) {
         // Layout programs keep one profile per user and do not run twice at the same time.
         std::lock_guard lock(shared_->layout);
-        return ReadTextFile(file, context_);
+        try {
+            return ReadTextFile(file, context_);
+        } catch (const DocumentReadError& error) {
+            // Without its reader a document reads as empty and the run goes on; the reader has
+            // shown its message ("Word was not found"). Without anyone to show it to, the
+            // document is an error like any other.
+            if (error.problem() != DocumentProblem::ReaderMissing || !context_.showMessage)
+                throw;
+            return Text();
+        }
     }
     return ReadTextFile(file, context_);
 }

@@ -15,7 +15,9 @@ class SourceDocumentReader {
     explicit SourceDocumentReader(const ReadContext& context);
 
     // The text of the document, or nothing when no file exists at the path (a folder does not
-    // count). Read errors throw the UserError of ReadTextFile. Word-processor documents are laid
+    // count). Read errors throw the UserError of ReadTextFile, a document that cannot be read
+    // included; only a document whose reader is not installed reads as empty once the reader's
+    // message is shown. Word-processor documents are laid
     // out one at a time, and the readers' messages are shown one at a time.
     std::optional<Text> Read(TextView path) const;
 

@@ -7,10 +7,13 @@
 
 #include <array>
 #include <cerrno>
+#include <csignal>
 #include <vector>
 
+#include "textfiles/document_error.h"
 #include "textfiles/internal/document_pages.h"
 #include "textfiles/internal/document_readers.h"
+#include "textfiles/source_limits.h"
 
 extern char** environ;
 
@@ -46,7 +49,8 @@ struct SpawnActions {
     posix_spawn_file_actions_t actions;
 };
 
-std::string ReadAll(int fd) {
+// Everything the program writes, or nothing once it writes more than the source size limit.
+std::optional<std::string> ReadAll(int fd) {
     std::string output;
     std::array<char, 64 * 1024> chunk;
     for (;;) {
@@ -56,6 +60,9 @@ std::string ReadAll(int fd) {
         }
         if (got <= 0) {
             break;
+        }
+        if (output.size() + static_cast<size_t>(got) > kMaxSourceSize) {
+            return std::nullopt;
         }
         output.append(chunk.data(), static_cast<size_t>(got));
     }
@@ -105,7 +112,12 @@ std::optional<std::string> RunAntiword(const std::string& path) {
         return std::nullopt;
     }
     writeEnd.Close();
-    std::string output = ReadAll(readEnd.get());
+    std::optional<std::string> output = ReadAll(readEnd.get());
+    if (!output) {
+        ::kill(pid, SIGKILL);
+        WaitFor(pid);
+        throw DocumentProblemError(DocumentProblem::TooLarge, "DOC");
+    }
     const int status = WaitFor(pid);
     if (status < 0 || !WIFEXITED(status)) {
         return std::string();
@@ -117,7 +129,7 @@ std::optional<std::string> RunAntiword(const std::string& path) {
     if (WEXITSTATUS(status) != 0) {
         return std::string();
     }
-    return output;
+    return std::move(*output);
 }
 
 DocumentPages PagesFromAntiwordOutput(std::string_view output) {

@@ -4,11 +4,19 @@
 
 #include <algorithm>
 
+#include "textfiles/document_error.h"
+#include "textfiles/source_limits.h"
+
 namespace lexorim {
 
 void PageCollector::Append(TextView text) {
     if (text.empty()) {
         return;
+    }
+    // Repeated blanks and repeated content can make a small file expand without bound.
+    totalUnits_ += text.size();
+    if (totalUnits_ > kMaxSourceSize) {
+        throw DocumentProblemError(DocumentProblem::TooLarge);
     }
     OpenPendingPage();
     current_.append(text);

@@ -4,6 +4,7 @@
 
 #include <pugixml.hpp>
 
+#include "textfiles/document_error.h"
 #include "textfiles/internal/document_pages.h"
 #include "textfiles/internal/document_readers.h"
 #include "textfiles/internal/xml_names.h"
@@ -23,12 +24,18 @@ constexpr std::string_view kCompatibilityNamespace =
 // Nesting deeper than this is not followed; real documents stay far below it.
 constexpr int kMaxDepth = 200;
 
+constexpr char kKind[] = "DOCX";
+
 // The main document part named by the package relationships, or Word's usual name.
 std::string MainPartName(const ZipArchive& archive) {
     const std::string fallback = "word/document.xml";
-    const std::optional<std::string> rels = archive.ReadPart("_rels/.rels", kMaxDocumentPartBytes);
+    const std::optional<std::string> rels =
+        archive.ReadOptionalPart("_rels/.rels", kMaxDocumentPartBytes, kKind);
+    if (!rels) {
+        return fallback;
+    }
     pugi::xml_document document;
-    if (!rels || !ParseXml(document, *rels)) {
+    if (!ParseXml(document, *rels)) {
         return fallback;
     }
     for (const pugi::xml_node& relationship : document.document_element().children()) {
@@ -279,7 +286,7 @@ class DocxWalker {
 // they never laid out, or none, so only Word's own count is taken.
 std::optional<size_t> PageCountStatedByWord(const ZipArchive& archive) {
     const std::optional<std::string> part =
-        archive.ReadPart("docProps/app.xml", kMaxDocumentPartBytes);
+        archive.ReadOptionalPart("docProps/app.xml", kMaxDocumentPartBytes, kKind);
     pugi::xml_document document;
     if (!part || !ParseXml(document, *part)) {
         return std::nullopt;
@@ -302,23 +309,20 @@ std::optional<size_t> PageCountStatedByWord(const ZipArchive& archive) {
 
 }  // namespace
 
-std::optional<DocumentPages> ReadDocxPages(std::string_view bytes) {
-    const std::optional<ZipArchive> archive = ZipArchive::Open(bytes);
-    if (!archive) {
-        return std::nullopt;
-    }
-    const std::optional<std::string> part =
-        archive->ReadPart(MainPartName(*archive), kMaxDocumentPartBytes);
+DocumentPages ReadDocxDocument(std::string_view bytes) {
+    const ZipArchive archive = ZipArchive::OpenDocument(bytes, kKind);
+    const std::string part =
+        archive.ReadRequiredPart(MainPartName(archive), kMaxDocumentPartBytes, kKind);
     pugi::xml_document document;
-    if (!part || !ParseXml(document, *part)) {
-        return std::nullopt;
+    if (!ParseXml(document, part)) {
+        throw DocumentProblemError(DocumentProblem::Damaged, kKind);
     }
     const pugi::xml_node root = document.document_element();
     const std::string w = NamespacePrefix(root, {kWordNamespace, kStrictWordNamespace}, "w:");
     const std::string mc = NamespacePrefix(root, {kCompatibilityNamespace}, "mc:");
     const pugi::xml_node body = root.child(QName(w, "body").c_str());
     if (!QName(w, "document").Names(root) || !body) {
-        return std::nullopt;
+        throw DocumentProblemError(DocumentProblem::NotThisKind, kKind);
     }
     DocxWalker walker(w, mc);
     walker.Block(body, 0);
@@ -327,9 +331,13 @@ std::optional<DocumentPages> ReadDocxPages(std::string_view bytes) {
     DocumentPages pages;
     pages.pages = walker.TakePages();
     NumberByOwnSections(pages, walker.TakeSections());
-    pages.statedPageCount = PageCountStatedByWord(*archive);
+    pages.statedPageCount = PageCountStatedByWord(archive);
     pages.recordedPageStarts = walker.renderedBreaks();
     return pages;
+}
+
+std::optional<DocumentPages> ReadDocxPages(std::string_view bytes) {
+    return NothingOnProblem([&] { return ReadDocxDocument(bytes); });
 }
 
 Text ReadDocxBytes(std::string_view bytes, int pageLimit) {

@@ -15,13 +15,15 @@
 #include <random>
 
 #include "engine/errors.h"
-#include "textfiles/internal/large_buffers.h"
+#include "engine/large_buffers.h"
+#include "textfiles/source_limits.h"
 
 namespace lexorim {
 
 namespace {
 
-constexpr size_t kLargestFile = INT32_MAX;
+// Every source is refused above the one size limit, which also keeps byte counts in 32 bits.
+constexpr size_t kLargestFile = kMaxSourceSize;
 
 // Closes the descriptor when it goes out of scope unless it was closed explicitly.
 class FileDescriptor {

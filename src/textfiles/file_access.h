@@ -16,7 +16,8 @@ std::string UpperCaseExtension(const std::string& path);
 Text SystemReason(int errorNumber);
 
 // A file opened for reading, closed when the object goes. Every failure throws UserError
-// `Cannot open file "PATH". REASON` (a folder cannot be opened, nor a file above 2 GiB - 1).
+// `Cannot open file "PATH". REASON` (a folder cannot be opened, nor a file above the source size
+// limit).
 class InputFile {
   public:
     explicit InputFile(const std::string& path);
@@ -47,7 +48,7 @@ class InputFile {
 };
 
 // The whole content of a file. Throws UserError `Cannot open file "PATH". REASON` when it cannot
-// be opened or read (a folder cannot be opened either, nor a file above 2 GiB - 1).
+// be opened or read (a folder cannot be opened either, nor a file above the source size limit).
 std::string ReadFileBytes(const std::string& path);
 
 // Writes `bytes` to a new temporary file in the target's folder and renames it over the target,

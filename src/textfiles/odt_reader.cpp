@@ -8,6 +8,7 @@
 #include <map>
 #include <utility>
 
+#include "textfiles/document_error.h"
 #include "textfiles/internal/document_pages.h"
 #include "textfiles/internal/document_readers.h"
 #include "textfiles/internal/xml_names.h"
@@ -324,29 +325,27 @@ class OdtWalker {
 
 }  // namespace
 
-std::optional<DocumentPages> ReadOdtPages(std::string_view bytes) {
-    const std::optional<ZipArchive> archive = ZipArchive::Open(bytes);
-    if (!archive) {
-        return std::nullopt;
-    }
-    const std::optional<std::string> content =
-        archive->ReadPart("content.xml", kMaxDocumentPartBytes);
+DocumentPages ReadOdtDocument(std::string_view bytes) {
+    constexpr char kKind[] = "ODT";
+    const ZipArchive archive = ZipArchive::OpenDocument(bytes, kKind);
+    const std::string content =
+        archive.ReadRequiredPart("content.xml", kMaxDocumentPartBytes, kKind);
     pugi::xml_document document;
-    if (!content || !ParseXml(document, *content)) {
-        return std::nullopt;
+    if (!ParseXml(document, content)) {
+        throw DocumentProblemError(DocumentProblem::Damaged, kKind);
     }
     const pugi::xml_node root = document.document_element();
     const Prefixes ns(root);
     const pugi::xml_node text =
         root.child((ns.office + "body").c_str()).child((ns.office + "text").c_str());
     if (!QName(ns.office, "document-content").Names(root) || !text) {
-        return std::nullopt;
+        throw DocumentProblemError(DocumentProblem::NotThisKind, kKind);
     }
 
     StyleTable styles;
     // Named styles live in styles.xml; a broken or missing styles part only loses their breaks.
     const std::optional<std::string> stylesPart =
-        archive->ReadPart("styles.xml", kMaxDocumentPartBytes);
+        archive.ReadOptionalPart("styles.xml", kMaxDocumentPartBytes, kKind);
     pugi::xml_document stylesDocument;
     if (stylesPart && ParseXml(stylesDocument, *stylesPart)) {
         const pugi::xml_node stylesRoot = stylesDocument.document_element();
@@ -362,6 +361,10 @@ std::optional<DocumentPages> ReadOdtPages(std::string_view bytes) {
     pages.pages = walker.TakePages();
     NumberByOwnSections(pages, walker.TakeSections());
     return pages;
+}
+
+std::optional<DocumentPages> ReadOdtPages(std::string_view bytes) {
+    return NothingOnProblem([&] { return ReadOdtDocument(bytes); });
 }
 
 Text ReadOdtBytes(std::string_view bytes, int pageLimit) {

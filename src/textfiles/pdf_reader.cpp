@@ -12,8 +12,10 @@
 #include <mutex>
 #include <vector>
 
+#include "textfiles/document_error.h"
 #include "textfiles/internal/document_pages.h"
 #include "textfiles/internal/document_readers.h"
+#include "textfiles/source_limits.h"
 
 namespace lexorim {
 
@@ -142,21 +144,33 @@ Text NumberLineOf(const poppler::page& page, size_t index) {
 
 }  // namespace
 
-std::optional<DocumentPages> ReadPdfPages(std::string_view bytes, int pageLimit) {
+DocumentPages ReadPdfDocument(std::string_view bytes, int pageLimit) {
+    constexpr char kKind[] = "PDF";
     if (bytes.size() > static_cast<size_t>(INT_MAX)) {
-        return std::nullopt;
+        throw DocumentProblemError(DocumentProblem::TooLarge, kKind);
     }
     SilencePoppler();
     const std::unique_ptr<poppler::document> document(
         poppler::document::load_from_raw_data(bytes.data(), static_cast<int>(bytes.size())));
-    if (!document || document->is_locked()) {
-        return std::nullopt;
+    if (!document) {
+        throw DocumentProblemError(bytes.substr(0, 1024).find("%PDF-") != std::string_view::npos
+                                       ? DocumentProblem::Damaged
+                                       : DocumentProblem::NotThisKind,
+                                   kKind);
     }
-    size_t count = static_cast<size_t>(std::max(document->pages(), 0));
+    if (document->is_locked()) {
+        throw DocumentProblemError(DocumentProblem::Encrypted, kKind);
+    }
+    // Every PDF has at least one page; one without is broken beyond repair.
+    if (document->pages() <= 0) {
+        throw DocumentProblemError(DocumentProblem::Damaged, kKind);
+    }
+    size_t count = static_cast<size_t>(document->pages());
     if (pageLimit >= 0) {
         count = std::min(count, static_cast<size_t>(pageLimit));
     }
     DocumentPages result;
+    size_t totalUnits = 0;
     for (size_t i = 0; i < count; ++i) {
         const std::unique_ptr<poppler::page> page(document->create_page(static_cast<int>(i)));
         if (!page) {
@@ -166,8 +180,17 @@ std::optional<DocumentPages> ReadPdfPages(std::string_view bytes, int pageLimit)
         }
         result.pages.push_back(NormalizePageText(PageText(*page)));
         result.numberLines.push_back(NumberLineOf(*page, i));
+        // Compressed content can expand far beyond the size of the file.
+        totalUnits += result.pages.back().size();
+        if (totalUnits > kMaxSourceSize) {
+            throw DocumentProblemError(DocumentProblem::TooLarge, kKind);
+        }
     }
     return result;
+}
+
+std::optional<DocumentPages> ReadPdfPages(std::string_view bytes, int pageLimit) {
+    return NothingOnProblem([&] { return ReadPdfDocument(bytes, pageLimit); });
 }
 
 }  // namespace lexorim

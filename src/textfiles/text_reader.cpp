@@ -5,9 +5,9 @@
 #include <optional>
 
 #include "engine/errors.h"
-#include "textfiles/internal/codecs.h"
+#include "engine/large_buffers.h"
 #include "textfiles/file_access.h"
-#include "textfiles/internal/large_buffers.h"
+#include "textfiles/internal/codecs.h"
 #include "textfiles/word_documents.h"
 
 namespace lexorim {
@@ -170,7 +170,7 @@ Text DecodeText(std::string_view bytes, TextEncoding code) {
         case encoding::kUtf7: {
             std::optional<Text> text = DecodeUtf7(bytes);
             if (!text) {
-                throw UserError(u"Invalid UTF7");
+                throw InvalidUtf7();
             }
             if (!text->empty() && text->front() == u'\uFEFF') {
                 text->erase(0, 1);
@@ -207,7 +207,23 @@ Text DecodeDetectedText(std::string_view bytes) {
     return DecodeWindows1252(bytes);
 }
 
+namespace {
+
+Text ReadTextFileOrThrow(const std::string& path, const ReadContext& context);
+
+}  // namespace
+
 Text ReadTextFile(const std::string& path, const ReadContext& context) {
+    try {
+        return ReadTextFileOrThrow(path, context);
+    } catch (const InvalidUtf7&) {
+        throw UserError(u"Cannot read file \"" + FromUtf8(path) + u"\". Invalid UTF7");
+    }
+}
+
+namespace {
+
+Text ReadTextFileOrThrow(const std::string& path, const ReadContext& context) {
     if (DocumentFormatOf(path) != DocumentFormat::None) {
         return ReadWordDocument(path, -1, context);
     }
@@ -244,6 +260,8 @@ Text ReadTextFile(const std::string& path, const ReadContext& context) {
     file.readRest(bytes);
     return DecodeText(bytes, *code);
 }
+
+}  // namespace
 
 Text CodePointToUtf16(uint32_t codePoint) {
     Text text;

@@ -3,6 +3,7 @@
 // first bytes, word-processor documents and PDF files page by page.
 
 #include <cstdint>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -29,15 +30,23 @@ struct ReadContext {
     DocumentLayout layout = DocumentLayout::Automatic;
 };
 
-// Reads the whole document. Throws UserError with
-// `Cannot open file "PATH". REASON` when the file cannot be opened, and "Invalid UTF7".
+// Reads the whole document. Throws UserError with `Cannot open file "PATH". REASON` when the
+// file cannot be opened, `Cannot read file "PATH". Invalid UTF7` for a broken UTF-7 file and
+// `Cannot read this document "PATH". REASON` for a document that cannot be read.
 Text ReadTextFile(const std::string& path, const ReadContext& context = {});
 
 // The encoding of a text file (0 for a file that cannot be read or has fewer than 2 bytes).
 TextEncoding DetectEncoding(const std::string& path);
 TextEncoding DetectEncodingOfBytes(std::string_view bytes);
 
-// Decodes bytes read from a file whose encoding is `code` (signature handling included).
+// A UTF-7 text that breaks the rules; the reader of a file turns it into a UserError naming it.
+class InvalidUtf7 : public std::runtime_error {
+  public:
+    InvalidUtf7() : std::runtime_error("Invalid UTF7") {}
+};
+
+// Decodes bytes read from a file whose encoding is `code` (signature handling included); throws
+// InvalidUtf7.
 Text DecodeText(std::string_view bytes, TextEncoding code);
 
 // The text of a file's bytes, decoded by the encoding DetectEncodingOfBytes gives them.

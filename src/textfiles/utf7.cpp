@@ -1,8 +1,8 @@
 #include <array>
 #include <cstdint>
 
+#include "engine/large_buffers.h"
 #include "textfiles/internal/codecs.h"
-#include "textfiles/internal/large_buffers.h"
 
 namespace lexorim {
 

@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <cstring>
 
+#include "engine/large_buffers.h"
 #include "textfiles/internal/codecs.h"
-#include "textfiles/internal/large_buffers.h"
 
 #if defined(__SSE2__)
 #include <emmintrin.h>

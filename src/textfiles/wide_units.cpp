@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <cstring>
 
+#include "engine/large_buffers.h"
 #include "textfiles/internal/codecs.h"
-#include "textfiles/internal/large_buffers.h"
 
 namespace lexorim {
 

@@ -1,6 +1,7 @@
 #include "textfiles/word_documents.h"
 
 #include "engine/errors.h"
+#include "textfiles/document_error.h"
 #include "textfiles/document_layout.h"
 #include "textfiles/internal/document_pages.h"
 #include "textfiles/internal/document_readers.h"
@@ -51,15 +52,14 @@ void ShowWordNotFound(const ReadContext& context) {
     }
 }
 
-std::optional<DocumentPages> ReadDocWithAntiword(const std::string& path,
-                                                 const ReadContext& context) {
+DocumentPages ReadDocWithAntiword(const std::string& path, const ReadContext& context) {
     const std::optional<std::string> output = RunAntiword(path);
     if (!output) {
         ShowWordNotFound(context);
-        return std::nullopt;
+        throw DocumentProblemError(DocumentProblem::ReaderMissing, "DOC");
     }
     if (output->empty()) {
-        return std::nullopt;  // antiword could not read the file
+        throw DocumentProblemError(DocumentProblem::ReaderFailed, "DOC");
     }
     return PagesFromAntiwordOutput(*output);
 }
@@ -91,20 +91,19 @@ std::optional<DocumentPages> LaidOutPages(const std::string& path, int pageLimit
 
 // DOCX and ODT: the native reading when the document recorded its whole layout, else the
 // layout of LibreOffice, else the native reading with a warning that the pages are approximate.
-std::optional<DocumentPages> ReadWordProcessorPages(const std::string& path, int pageLimit,
-                                                    std::optional<DocumentPages> native,
-                                                    const ReadContext& context) {
-    if (!native || RecordsItsWholeLayout(*native)) {
-        return native;  // not a valid document, or exact as it is
+DocumentPages ReadWordProcessorPages(const std::string& path, int pageLimit, DocumentPages native,
+                                     const ReadContext& context) {
+    if (RecordsItsWholeLayout(native)) {
+        return native;  // exact as it is
     }
     if (std::optional<DocumentPages> laidOut = LaidOutPages(path, pageLimit, context)) {
         // The layout keeps the document's own page numbers: each section is found on the
         // laid-out pages by its text.
-        if (!native->numbering.empty()) {
-            laidOut->numberLines = NumberPages(laidOut->pages.size(), native->numbering,
-                                               LocateSections(laidOut->pages, native->numbering));
+        if (!native.numbering.empty()) {
+            laidOut->numberLines = NumberPages(laidOut->pages.size(), native.numbering,
+                                               LocateSections(laidOut->pages, native.numbering));
         }
-        return laidOut;
+        return std::move(*laidOut);
     }
     if (context.layout == DocumentLayout::Automatic) {
         WarnPagesApproximate(path, context);
@@ -112,41 +111,33 @@ std::optional<DocumentPages> ReadWordProcessorPages(const std::string& path, int
     return native;
 }
 
-std::optional<DocumentPages> ReadDocPages(const std::string& path, int pageLimit,
-                                          const ReadContext& context) {
+DocumentPages ReadDocPages(const std::string& path, int pageLimit, const ReadContext& context) {
     if (std::optional<DocumentPages> laidOut = LaidOutPages(path, pageLimit, context)) {
-        return laidOut;
+        return std::move(*laidOut);
     }
-    std::optional<DocumentPages> native = ReadDocWithAntiword(path, context);
-    if (native && context.layout == DocumentLayout::Automatic) {
+    DocumentPages native = ReadDocWithAntiword(path, context);
+    if (context.layout == DocumentLayout::Automatic) {
         WarnPagesApproximate(path, context);
     }
     return native;
 }
 
-std::optional<DocumentPages> ReadRtfPages(const std::string& path, int pageLimit,
-                                          const ReadContext& context) {
+DocumentPages ReadRtfPages(const std::string& path, int pageLimit, const ReadContext& context) {
     if (std::optional<DocumentPages> laidOut = LaidOutPages(path, pageLimit, context)) {
-        return laidOut;
+        return std::move(*laidOut);
     }
     throw UserError(LayoutRequiredMessage(path));
 }
 
-// The pages of any document kind; nothing when the file is not a readable document.
-std::optional<DocumentPages> ReadDocumentPages(const std::string& path, int pageLimit,
-                                               const ReadContext& context) {
-    const std::string bytes = ReadFileBytes(path);  // throws "Cannot open file"
-    DocumentFormat format = FormatOfContent(bytes);
-    if (format == DocumentFormat::None) {
-        format = DocumentFormatOf(path);
-    }
+DocumentPages ReadPagesOfFormat(const std::string& path, const std::string& bytes,
+                                DocumentFormat format, int pageLimit, const ReadContext& context) {
     switch (format) {
         case DocumentFormat::Docx:
-            return ReadWordProcessorPages(path, pageLimit, ReadDocxPages(bytes), context);
+            return ReadWordProcessorPages(path, pageLimit, ReadDocxDocument(bytes), context);
         case DocumentFormat::Odt:
-            return ReadWordProcessorPages(path, pageLimit, ReadOdtPages(bytes), context);
+            return ReadWordProcessorPages(path, pageLimit, ReadOdtDocument(bytes), context);
         case DocumentFormat::Pdf:
-            return ReadPdfPages(bytes, pageLimit);
+            return ReadPdfDocument(bytes, pageLimit);
         case DocumentFormat::Doc:
             // Only a file in the binary Word format goes to the layout; anything else under
             // a .doc name is left to antiword, which rejects what it cannot read.
@@ -159,11 +150,28 @@ std::optional<DocumentPages> ReadDocumentPages(const std::string& path, int page
             if (bytes.starts_with("{\\rtf")) {
                 return ReadRtfPages(path, pageLimit, context);
             }
-            return std::nullopt;
+            throw DocumentProblemError(DocumentProblem::NotThisKind, "RTF");
         case DocumentFormat::None:
             break;
     }
-    return std::nullopt;
+    throw DocumentProblemError(DocumentProblem::NotThisKind);
+}
+
+// The pages of any document kind. Throws UserError `Cannot open file "PATH". REASON` when the
+// file cannot be read and `Cannot read this document "PATH". REASON` when it is no readable
+// document.
+DocumentPages ReadDocumentPages(const std::string& path, int pageLimit,
+                                const ReadContext& context) {
+    const std::string bytes = ReadFileBytes(path);
+    try {
+        DocumentFormat format = FormatOfContent(bytes);
+        if (format == DocumentFormat::None) {
+            format = DocumentFormatOf(path);
+        }
+        return ReadPagesOfFormat(path, bytes, format, pageLimit, context);
+    } catch (const DocumentProblemError& error) {
+        throw CannotReadDocument(path, error);
+    }
 }
 
 Text NumberLineOf(const DocumentPages& pages, size_t page) {
@@ -212,8 +220,8 @@ DocumentFormat DetectDocumentFormat(const std::string& path) {
 }
 
 Text ReadWordDocument(const std::string& path, int pageLimit, const ReadContext& context) {
-    const std::optional<DocumentPages> pages = ReadDocumentPages(path, pageLimit, context);
-    return pages ? FormatDocumentPages(pages->pages, pages->numberLines, pageLimit) : Text();
+    const DocumentPages pages = ReadDocumentPages(path, pageLimit, context);
+    return FormatDocumentPages(pages.pages, pages.numberLines, pageLimit);
 }
 
 std::optional<PagedDocument> ReadPagedDocument(const std::string& path,
@@ -223,9 +231,6 @@ std::optional<PagedDocument> ReadPagedDocument(const std::string& path,
     }
     const std::optional<DocumentPages> pages = ReadDocumentPages(path, -1, context);
     PagedDocument document;
-    if (!pages) {
-        return document;
-    }
     // Each page formatted on its own ends with its number line; the line breaks of the whole
     // text are the same, since every page ends with a complete CR LF.
     int64_t lineCount = 0;

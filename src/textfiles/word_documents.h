@@ -28,8 +28,11 @@ DocumentFormat DetectDocumentFormat(const std::string& path);
 // its whole layout itself, which is read natively; PDF is read through poppler. Without
 // LibreOffice, DOCX and ODT are read natively and DOC through antiword, and a warning that the
 // pages are approximate goes to context.showMessage; RTF then fails with UserError. When no
-// reader is available for a DOC, the "Word was not found" message goes to context.showMessage
-// and the text is empty. A failed layout throws UserError.
+// reader is available for a DOC, the "Word was not found" message goes to context.showMessage.
+// Throws UserError `Cannot open file "PATH". REASON` when the file cannot be read,
+// `Cannot read this document "PATH". REASON` when it is truncated, damaged, encrypted, not a
+// document of its kind, too large, or its reader is missing, and the layout's own error when
+// the layout fails; an empty valid document reads as an empty page.
 Text ReadWordDocument(const std::string& path, int pageLimit, const ReadContext& context = {});
 
 // A document read page by page, with each page's number line and the zero-based line of the

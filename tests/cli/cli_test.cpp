@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "textfiles/document_fixtures.h"
+#include "textfiles/source_limits.h"
 
 namespace {
 
@@ -72,6 +73,19 @@ class CliTest : public ::testing::Test {
         command += " < " + Quote(in) + " > " + Quote(out) + " 2> " + Quote(err);
         const int raw = std::system(command.c_str());
         return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadAll(out), ReadAll(err)};
+    }
+
+    // Runs with the shell redirections given as they stand (for a full device, a folder or a
+    // closed descriptor as standard input or output); standard error is captured.
+    CliResult RunRedirected(const std::vector<std::string>& args, const std::string& redirections,
+                            const std::string& shellPrefix = "") const {
+        const fs::path err = folder_ / ".stderr";
+        std::string command = shellPrefix + Quote(LEXORIM_CLI);
+        for (const std::string& a : args)
+            command += " " + Quote(a);
+        command += " " + redirections + " 2> " + Quote(err);
+        const int raw = std::system(command.c_str());
+        return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, "", ReadAll(err)};
     }
 
   private:
@@ -383,3 +397,178 @@ TEST_F(CliTest, ConvertsTextToIndexFilesAndWritesPageNumbers) {
 }
 
 }  // namespace
+
+TEST_F(CliTest, AnUnreadableSourceFailsAndLeavesEveryTargetAsItWas) {
+    const std::string docx = lexorim::testing::MakeDocx("<w:p><w:r><w:t>Text</w:t></w:r></w:p>");
+    const std::string pdf = lexorim::testing::MakePdf({{"Text"}});
+    const struct {
+        std::string name;
+        std::string bytes;
+        std::string reason;
+    } cases[] = {
+        {"trunc.docx", docx.substr(0, docx.size() / 2), "The file is damaged or incomplete."},
+        {"trunc.pdf", pdf.substr(0, pdf.size() / 3), "The file is damaged or incomplete."},
+        {"random.pdf", "%PDF-1.7\n\x01\x02\x03 random bytes", "The file is damaged or incomplete."},
+        {"random.odt", "PK\x03\x04 random", "The file is damaged or incomplete."},
+    };
+    for (const auto& c : cases) {
+        const fs::path source = File(c.name, c.bytes);
+        const fs::path output = File("index.txt", "old output");
+        const fs::path idx = File("book.idx", "Alt:1>-\r\n");
+        const std::string error =
+            "Cannot read this document \"" + source.string() + "\". " + c.reason + "\n";
+        const CliResult text =
+            Run({"text", source.string(), "--idx", idx.string(), "-o", output.string()});
+        EXPECT_EQ(text.status, 1) << c.name;
+        EXPECT_EQ(text.err, error) << c.name;
+        EXPECT_EQ(ReadAll(output), "old output") << c.name;
+        EXPECT_EQ(ReadAll(idx), "Alt:1>-\r\n") << c.name;
+        const CliResult convert = Run({"convert", source.string(), "-o", output.string()});
+        EXPECT_EQ(convert.status, 1) << c.name;
+        EXPECT_EQ(convert.err, error) << c.name;
+        EXPECT_EQ(ReadAll(output), "old output") << c.name;
+    }
+}
+
+TEST_F(CliTest, AFailedWriteToStandardOutputIsAnError) {
+    const fs::path book = File("book.txt", "Hund\n1\nKatze\n2\n");
+    const fs::path html = File("page.html", "<b>fett</b>");
+    const fs::path cfg = File("auto.lkfg", "");
+    const std::vector<std::vector<std::string>> commands = {
+        {"text", book.string(), "--set", "sz_zeilezuseite=1"},
+        {"text", "--summary"},
+        {"designations", book.string()},
+        {"strip-html", html.string()},
+        {"detect", book.string()},
+        {"config", "--show", cfg.string()},
+    };
+    for (const auto& args : commands) {
+        const CliResult r = RunRedirected(args, "< /dev/null > /dev/full");
+        EXPECT_EQ(r.status, 1) << args[0];
+        EXPECT_EQ(r.err, "Cannot write to standard output. No space left on device\n") << args[0];
+    }
+}
+
+TEST_F(CliTest, StandardInputThatCannotBeReadIsAnError) {
+    const struct {
+        std::string redirection;
+        std::string error;
+    } cases[] = {
+        {"< " + Quote(Path("").string()), "Cannot read standard input. Is a directory\n"},
+        {"<&-", "Cannot read standard input. Bad file descriptor\n"},
+    };
+    for (const auto& c : cases) {
+        const CliResult r = RunRedirected({"text"}, c.redirection + " > /dev/null");
+        EXPECT_EQ(r.status, 1) << c.redirection;
+        EXPECT_EQ(r.err, c.error) << c.redirection;
+    }
+}
+
+TEST_F(CliTest, SourcesAboveTheSizeLimitAreTooLarge) {
+    const std::string big(lexorim::kMaxSourceSize + 1, 'a');
+    const fs::path file = File("big.txt", big);
+    const CliResult fromFile = Run({"text", file.string()});
+    EXPECT_EQ(fromFile.status, 1);
+    EXPECT_EQ(fromFile.err, "Cannot open file \"" + file.string() + "\". File too large\n");
+    const CliResult fromInput =
+        RunRedirected({"text"}, "< " + Quote(file.string()) + " > /dev/null");
+    EXPECT_EQ(fromInput.status, 1);
+    EXPECT_EQ(fromInput.err, "Cannot read standard input. File too large\n");
+}
+
+TEST_F(CliTest, ALongLineOfCapitalisedWordsStaysSmall) {
+    // 8,000 capitalised words on one line, without a full stop, directly and in UTF-7.
+    std::string line = "x";
+    for (int i = 0; i < 8000; ++i) {
+        line += " Wort" + std::to_string(i % 10 == 0 ? 0 : 1) + std::string(1, 'A' + i % 26);
+    }
+    std::string utf7 = "+/v8-";
+    for (int i = 0; i < 10000; ++i) {
+        utf7 += "Hund Jonas ";
+    }
+    for (const auto& [name, bytes] : {std::pair{"line.txt", line}, std::pair{"hund.txt", utf7}}) {
+        const fs::path source = File(name, bytes);
+        const CliResult r =
+            Run({"text", source.string(), "--set", "sz_zeilezuseite=1", "--set", "kt_zahlen=0"});
+        EXPECT_EQ(r.status, 0) << name;
+        // Every name holds at most eight words, so the index grows with the line, not its square.
+        EXPECT_LT(r.out.size(), 40 * bytes.size()) << name;
+        EXPECT_EQ(r.out.find("Hund Jonas Hund Jonas Hund Jonas Hund Jonas Hund"),
+                  std::string::npos);
+    }
+}
+
+TEST_F(CliTest, WarnsAboutNumericSettingsItCannotUse) {
+    const struct {
+        std::string setting;
+        std::string warning;
+    } cases[] = {
+        {"kt_max=abc",
+         "kt_max=\"abc\" is not a whole number from -2147483648 to 2147483647; "
+         "using 2."},
+        {"sz_laenge=-5",
+         "sz_laenge=-5 is below 1; using -5, so no line is short enough to be a "
+         "page number."},
+        {"sz_beginn=999999999999",
+         "sz_beginn=\"999999999999\" is not a whole number from "
+         "-2147483648 to 2147483647; using 1."},
+        {"cb_pluswert=zwei",
+         "cb_pluswert=\"zwei\" is not a whole number from -2147483648 to "
+         "2147483647; using 0."},
+        {"kt_max=-1", "kt_max=-1 is below 0; using -1, so every word is long enough."},
+    };
+    for (const auto& c : cases) {
+        const CliResult r =
+            Run({"text", "--set", "sz_zeilezuseite=1", "--set", c.setting}, "Hund\n");
+        EXPECT_EQ(r.status, 0) << c.setting;
+        EXPECT_EQ(r.err, "lexorim-cli: warning: " + c.warning + "\n") << c.setting;
+    }
+    EXPECT_EQ(
+        Run({"text", "--set", "sz_zeilezuseite=1", "--set", "kt_max=4", "--set", "sz_laenge=$10"},
+            "Hund\n")
+            .err,
+        "");
+}
+
+TEST_F(CliTest, WarnsWhenTheIndexToAddToHoldsNothing) {
+    const fs::path missing = Path("tippfehler.idx");
+    const fs::path empty = File("leer.idx", "kein Index\r\n");
+    const fs::path real = File("echt.idx", "Apfel:3>-\r\n");
+    EXPECT_EQ(
+        Run({"text", "--set", "sz_zeilezuseite=1", "--add-to", missing.string()}, "Hund\n").err,
+        "lexorim-cli: warning: --add-to \"" + missing.string() +
+            "\": no such file; the index holds only the new entries.\n");
+    EXPECT_EQ(Run({"text", "--set", "sz_zeilezuseite=1", "--add-to", empty.string()}, "Hund\n").err,
+              "lexorim-cli: warning: --add-to \"" + empty.string() +
+                  "\": the file holds no index line; the index holds only the new entries.\n");
+    EXPECT_EQ(Run({"text", "--set", "sz_zeilezuseite=1", "--add-to", real.string()}, "Hund\n").err,
+              "");
+}
+
+TEST_F(CliTest, EveryErrorNamesItsFile) {
+    const fs::path utf7 = File("kaputt.txt", "+/v8\x80");
+    const CliResult text = Run({"text", utf7.string()});
+    EXPECT_EQ(text.status, 1);
+    EXPECT_EQ(text.err, "Cannot read file \"" + utf7.string() + "\". Invalid UTF7\n");
+    const CliResult input = Run({"text"}, "+/v8\x80");
+    EXPECT_EQ(input.err, "Cannot read standard input. Invalid UTF7\n");
+    const fs::path missing = Path("fehlt.txt");
+    const CliResult detect = Run({"detect", missing.string(), Path("").string()});
+    EXPECT_EQ(detect.status, 1);
+    EXPECT_EQ(detect.err, "Cannot open file \"" + missing.string() +
+                              "\". No such file or directory\nCannot open file \"" +
+                              Path("").string() + "\". Is a directory\n");
+}
+
+TEST_F(CliTest, RunningOutOfMemoryIsAnError) {
+    std::string book;
+    while (book.size() < 20'000'000) {
+        book += "Haus Garten und der Weller Jonas\n";
+    }
+    const fs::path source = File("book.txt", book);
+    // About 120 MB of address space: enough to start, too little for the run.
+    const CliResult r = RunRedirected({"text", source.string(), "--set", "sz_zeilezuseite=1"},
+                                      "> /dev/null", "ulimit -v 120000; ");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "Not enough memory to finish the command.\n");
+}

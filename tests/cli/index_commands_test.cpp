@@ -159,5 +159,19 @@ TEST_F(IndexCommandsTest, BadInputEndsCleanly) {
     EXPECT_EQ(Run({"files"}).status, 2);
 }
 
+TEST_F(IndexCommandsTest, ADocumentThatCannotBeReadFailsTheRunAndWritesNothing) {
+    folder.write("a.txt", "Haus");
+    folder.write("b.docx", "PK\x03\x04 not a whole container");
+    for (const std::string command : {"files", "keywords"}) {
+        const CliRun r = Run({command, "a.txt", "b.docx", "-o", "out.txt"});
+        EXPECT_EQ(r.status, 1) << command;
+        EXPECT_TRUE(r.out.empty()) << command;
+        EXPECT_EQ(r.err.rfind("Cannot read this document \"", 0), 0u) << r.err;
+        EXPECT_NE(r.err.find("b.docx\". The file is damaged or incomplete.\n"), std::string::npos)
+            << r.err;
+        EXPECT_FALSE(std::filesystem::exists(folder / "out.txt")) << command;
+    }
+}
+
 }  // namespace
 }  // namespace lexorim

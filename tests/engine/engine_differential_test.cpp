@@ -198,6 +198,22 @@ const std::vector<Text> kGaps = {
     u"\u00AD ",
 };
 
+// A run of capitalised words longer than a combined word may be, with hyphens, double blanks
+// and full stops among the blanks, so that the cut into names of at most eight parts shows.
+Text LongCapitalisedRun(Random& random) {
+    static const std::array<const char16_t*, 6> joints = {u" ", u" ", u" ", u"-", u"  ", u". "};
+    static const std::array<const char16_t*, 5> names = {u"Jonas", u"Weller", u"Haus", u"A",
+                                                         u"\u00C4pfel"};
+    Text run;
+    const size_t count = 6 + random.Below(20);
+    for (size_t i = 0; i < count; ++i) {
+        if (i > 0)
+            run += random.Pick(joints);
+        run += random.Pick(names);
+    }
+    return run;
+}
+
 Text RandomPage(Random& random, size_t maxTokens) {
     Text page;
     const size_t tokens = random.Below(maxTokens + 1);
@@ -218,7 +234,7 @@ Text RandomPage(Random& random, size_t maxTokens) {
                 word = ToUpper(word);
             page += word;
         } else if (roll < 9) {
-            page += u"Jonas Weller";
+            page += random.OneIn(4) ? LongCapitalisedRun(random) : Text(u"Jonas Weller");
         } else {
             page += DecimalText(static_cast<int64_t>(random.Below(1000)));
         }
@@ -442,6 +458,48 @@ TEST(PipelineDifferential, EveryCombinationOfCriteriaGivesTheSameStore) {
                 if (HasFatalFailure())
                     return;
             }
+        }
+    }
+}
+
+// A long positive list of single words in several cases, words found only inside longer words,
+// and phrases between them: the one-pass lookup of word lines must give the hits of the
+// line-by-line steps, in the same order.
+TEST(PipelineDifferential, LongPositiveListsGiveTheSameHits) {
+    Random random(2024);
+    std::vector<Text> positive;
+    for (const Text& word : kWords) {
+        positive.push_back(word);
+        positive.push_back(ToUpper(word));
+        if (word.size() > 3) {
+            positive.push_back(word.substr(1, 3));  // stands only inside a longer word
+        }
+        if (random.OneIn(5)) {
+            positive.push_back(u"Jonas " + word);  // a phrase between the word lines
+        }
+    }
+    positive.emplace_back(u"");
+    positive.emplace_back(u"und");
+    for (int variant = 0; variant < 4; ++variant) {
+        WordCriteria criteria;
+        criteria.usePositiveList = true;
+        criteria.useNegativeList = (variant & 1) != 0;
+        const bool joinBlanks = (variant & 2) != 0;
+        const std::vector<Text> negative = {u"und", u"Haus"};
+        const WordPipeline pipeline({criteria, joinBlanks}, negative, positive);
+        for (int p = 0; p < 1500; ++p) {
+            const Text page = RandomPage(random, 20);
+            Occurrences fromProduct;
+            Occurrences fromLiteral;
+            pipeline.FilterPageWords(page, u"1", u"-", [&](TextView w, TextView k, TextView t) {
+                fromProduct.push_back({Text(w), Text(k), Text(t)});
+            });
+            reference::FilterPageWords(page, criteria, joinBlanks, negative, positive, u"1", u"-",
+                                       [&](TextView w, TextView k, TextView t) {
+                                           fromLiteral.push_back({Text(w), Text(k), Text(t)});
+                                       });
+            ASSERT_EQ(fromProduct, fromLiteral)
+                << "variant " << variant << ", page " << ToUtf8(page);
         }
     }
 }

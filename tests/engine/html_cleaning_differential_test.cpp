@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "engine/html_cleaning.h"
+#include "reference/hostile_html.h"
 #include "reference/html_cleaning_reference.h"
 
 namespace lexorim {
@@ -223,6 +224,42 @@ TEST(RemoveHtmlTagsDifferential, AgreesOnEveryShortTextOverASmallAlphabet) {
             }
             ExpectSameAsLiteral(text);
         }
+    }
+}
+
+// The shapes that made earlier versions slow, alone, mixed with markup and cut at any place.
+TEST(RemoveHtmlTagsDifferential, AgreesOnHostileShapes) {
+    HtmlTextGenerator generator(8080);
+    for (size_t size = 1; size <= 400; size += 37) {
+        const Text shapes[] = {
+            reference::SharedEndingTags(size),
+            reference::StraysBeforeCopies(size / 10 + 1, size % 7),
+            reference::CopiesBehindStrayPieces(size / 10 + 1),
+        };
+        for (const Text& shape : shapes) {
+            ExpectSameAsLiteral(shape);
+            ExpectSameAsLiteral(shape.substr(0, shape.size() / 2) + generator.Markup(4) +
+                                shape.substr(shape.size() / 2));
+            ExpectSameAsLiteral(generator.Tokens(6) + shape + shape);
+        }
+    }
+    // Tags with more stray "<" than the removal indexes per segment, and copies of them behind
+    // further strays.
+    std::mt19937 random(99);
+    for (int i = 0; i < 2000; ++i) {
+        Text text;
+        const int parts = 1 + static_cast<int>(random() % 6);
+        for (int p = 0; p < parts; ++p) {
+            text += Text(random() % 80, u'<');
+            text += static_cast<char16_t>(u'a' + random() % 3);
+            if (random() % 4 != 0) {
+                text += u'>';
+            }
+            if (random() % 3 == 0) {
+                text += text;
+            }
+        }
+        ExpectSameAsLiteral(text);
     }
 }
 

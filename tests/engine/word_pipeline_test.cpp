@@ -34,6 +34,12 @@ WordCriteria OnlyNumbers() {
     return c;
 }
 
+WordCriteria OnlyNumbersAndCombined() {
+    WordCriteria c = OnlyNumbers();
+    c.markCombined = true;
+    return c;
+}
+
 WordCriteria OnlyNegative() {
     WordCriteria c = AllOff();
     c.useNegativeList = true;
@@ -152,6 +158,15 @@ TEST(FilterPageWords, GivesTheWordsThatPassTheCriteria) {
         {"control characters alone are no word", AllOff(), u"a \u0001 b", Words({u"a", u"b"})},
         {"control characters end words", AllOff(), u"\u0001a\u0002b", Words({u"a", u"b"})},
         {"a blank at the end of a page", OnlyCombined(), u"x A ", Words({u"x", u"A"})},
+        {"a long run becomes names of at most eight words", OnlyCombined(),
+         u"x A B C D E F G H I J K L M N O P Q R S T",
+         Words({u"x", u"A&B&C&D&E&F&G&H", u"I&J&K&L&M&N&O&P", u"Q&R&S&T"})},
+        {"a full stop starts the count of parts again", OnlyCombined(), u"x A B. C D E F G H I J",
+         Words({u"x", u"A&B", u"&C&D&E&F&G&H&I", u"J"})},
+        {"hyphens count as blanks in the limit", OnlyCombined(), u"x A-B-C-D-E-F-G-H-I",
+         Words({u"x", u"A&B&C&D&E&F&G&H", u"I"})},
+        {"digits removed later still count as parts", OnlyNumbersAndCombined(),
+         u"x A 1 2 3 4 5 6 7 B", Words({u"x", u"A&", u"&", u"&", u"&", u"&", u"&", u"&", u"B"})},
     };
     for (const PageCase& c : cases) {
         EXPECT_EQ(WordsOf(c.criteria, c.page), c.expected) << c.what;

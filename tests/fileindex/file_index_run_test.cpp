@@ -3,6 +3,7 @@
 #include <unistd.h>
 #include <atomic>
 
+#include <cstdlib>
 #include <filesystem>
 
 #include "engine/collation.h"
@@ -181,6 +182,43 @@ TEST_F(FileIndexRunTest, ACancelledRunOrAFailedReadLeavesTheSessionsResult) {
     EXPECT_TRUE(session.sources().empty());
     EXPECT_TRUE(session.store().Empty());
     EXPECT_TRUE(session.output().empty());
+}
+
+TEST_F(FileIndexRunTest, ADocumentThatCannotBeReadEndsTheRunWithItsReason) {
+    options.criteria.markCombined = false;
+    const FileIndexDocument good = Document("A", "a.txt", "Haus");
+    const FileIndexDocument broken = Document("B", "b.docx", "PK\x03\x04 not a whole container");
+    try {
+        Run({good, broken});
+        ADD_FAILURE() << "the run went on past a document that cannot be read";
+    } catch (const UserError& error) {
+        EXPECT_EQ(error.text(), u"Cannot read this document \"" + broken.source +
+                                    u"\". The file is damaged or incomplete.");
+    }
+}
+
+TEST_F(FileIndexRunTest, ADocumentWithoutItsReaderIsEmptyOnceTheMessageIsShown) {
+    options.criteria.markCombined = false;
+    const char* saved = std::getenv("PATH");
+    const std::string savedPath = saved != nullptr ? saved : "";
+    const std::string emptyBin = folder.file("empty-bin");
+    std::filesystem::create_directory(emptyBin);
+    ::setenv("PATH", emptyBin.c_str(), 1);  // neither LibreOffice nor antiword
+    const FileIndexDocument doc =
+        Document("Alt", "alt.doc", "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1 Zebra");
+    const FileIndexDocument good = Document("A", "a.txt", "Haus");
+    std::vector<Text> messages;
+    ReadContext context;
+    context.language = Language::English;
+    context.showMessage = [&messages](TextView message) { messages.emplace_back(message); };
+    const FileIndexResult result =
+        RunFileIndex(options, {doc, good}, lists, collator, Language::German, {}, context);
+    // Nobody to show the message to: the missing reader is an error like any other.
+    EXPECT_THROW(Run({doc, good}), UserError);
+    ::setenv("PATH", savedPath.c_str(), 1);
+    EXPECT_EQ(messages, std::vector<Text>{u"Action canceled. Microsoft Word® was not found."});
+    EXPECT_EQ(result.store.EntryCount(), 1u);
+    EXPECT_EQ(result.store.Bucket(7).at(0).references, u"A>a.txt");
 }
 
 TEST(FileIndexSummaryTest, ListsTheChosenOptionsInTheInterfaceLanguage) {

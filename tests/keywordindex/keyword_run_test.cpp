@@ -4,6 +4,7 @@
 #include <atomic>
 #include <filesystem>
 
+#include "engine/errors.h"
 #include "engine/html_cleaning.h"
 #include "engine/word_pipeline.h"
 #include "generated_documents.h"
@@ -96,6 +97,17 @@ TEST_F(KeywordRunTest, ReadingOnAllCoresGivesTheSameOutputAsOneThread) {
         options.threads = 4;
         EXPECT_EQ(Run(documents), sequential);
         EXPECT_EQ(Run(documents), sequential);  // a second run does not see the first's words
+    }
+}
+
+TEST_F(KeywordRunTest, ADocumentThatCannotBeReadEndsTheRunWithItsReason) {
+    const FileIndexDocument broken = Document("b.odt", "PK\x03\x04 not a whole container");
+    try {
+        Run({Document("a.txt", "Haus"), broken});
+        ADD_FAILURE() << "the run went on past a document that cannot be read";
+    } catch (const UserError& error) {
+        EXPECT_EQ(error.text(), u"Cannot read this document \"" + broken.source +
+                                    u"\". The file is damaged or incomplete.");
     }
 }
 

@@ -87,20 +87,31 @@ Text NormaliseSeparators(TextView text) {
     return result;
 }
 
+// A combined word holds at most 8 parts: a blank that would add an eighth join mark since the
+// last full stop or the last blank left standing stays a blank.
 Text MarkCombinedWords(TextView text) {
+    constexpr int kMaxJoinMarks = 7;
     Text result(text);
     bool flag = false;
+    int joinMarks = 0;
     for (size_t i = 0; i < result.size(); ++i) {
+        if (result[i] == u'.')
+            joinMarks = 0;
         if (result[i] != u' ')
             continue;
         if (i + 1 >= result.size())
             continue;  // a blank at the very end is not examined
         const char16_t n = result[i + 1];
         if (UpperUnit(n) == n && !IsSeparator(n)) {
-            if (flag)
+            if (flag && joinMarks < kMaxJoinMarks) {
                 result[i] = u'&';
+                ++joinMarks;
+            } else {
+                joinMarks = 0;
+            }
             flag = true;
         } else {
+            joinMarks = 0;
             flag = false;
         }
     }

@@ -5,8 +5,8 @@
 #include <random>
 
 #include "reference/reference_encodings.h"
-#include "textfiles/internal/codecs.h"
 #include "temp_folder.h"
+#include "textfiles/internal/codecs.h"
 #include "textfiles/text_reader.h"
 #include "textfiles/text_writer.h"
 

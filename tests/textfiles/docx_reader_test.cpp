@@ -2,9 +2,9 @@
 
 #include <string>
 
+#include "temp_folder.h"
 #include "textfiles/document_fixtures.h"
 #include "textfiles/internal/document_readers.h"
-#include "temp_folder.h"
 
 namespace lexorim {
 namespace {

@@ -7,17 +7,20 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "engine/errors.h"
 #include "temp_folder.h"
 #include "textfiles/document_fixtures.h"
 #include "textfiles/internal/document_readers.h"
+#include "textfiles/source_limits.h"
 #include "textfiles/text_reader.h"
 
 namespace lexorim {
 namespace {
 
+using testing::DocxDocumentXml;
 using testing::MakeDocx;
 using testing::MakeOdt;
 using testing::MakePdf;
@@ -136,25 +139,110 @@ TEST(ReadWordDocument, AFileWithoutReadPermissionFails) {
     EXPECT_THROW(ReadWordDocument(path, -1, kNative), UserError);
 }
 
-TEST(ReadWordDocument, InvalidDocumentsReadAsEmptyTextsWithoutMessage) {
+// The error text of a reading that must fail, or "" when it succeeds.
+Text ReadingError(const std::string& path, const ReadContext& context = kNative) {
+    try {
+        (void)ReadWordDocument(path, -1, context);
+    } catch (const UserError& error) {
+        return error.text();
+    }
+    return u"";
+}
+
+Text CannotRead(const std::string& path, const char16_t* reason) {
+    return u"Cannot read this document \"" + FromUtf8(path) + u"\". " + reason;
+}
+
+// A zip whose one part has a byte of its compressed data changed.
+std::string WithDamagedPart(std::string zip) {
+    // The part's data follows the 30-byte local header, its name and its extra field.
+    const size_t nameLength = static_cast<unsigned char>(zip[26]) | zip[27] << 8;
+    const size_t extraLength = static_cast<unsigned char>(zip[28]) | zip[29] << 8;
+    const size_t data = 30 + nameLength + extraLength;
+    for (size_t i = data + 2; i < data + 12; ++i) {
+        zip[i] = static_cast<char>(zip[i] ^ 0x5A);
+    }
+    return zip;
+}
+
+// A PDF that asks for a password: its /U entry matches no password, so the empty one fails.
+std::string EncryptedPdf() {
+    std::string pdf = MakePdf({{"secret"}});
+    const size_t trailer = pdf.find("<< /Size");
+    pdf.insert(trailer + 2, " /Encrypt << /Filter /Standard /V 1 /R 2 /P -4 /O <" +
+                                std::string(64, '1') + "> /U <" + std::string(64, '2') +
+                                "> >> /ID [<0123456789ABCDEF0123456789ABCDEF>"
+                                " <0123456789ABCDEF0123456789ABCDEF>]");
+    return pdf;
+}
+
+TEST(ReadWordDocument, UnreadableDocumentsFailWithTheFileAndTheReason) {
     TempFolder folder;
-    const std::vector<std::pair<std::string, std::string>> cases = {
-        {"not-a-zip.docx", "This is not a zip file."},
-        {"empty.docx", ""},
-        {"no-document-part.docx", MakeZip({{"word/styles.xml", "<w:styles/>"}})},
-        {"malformed.docx", MakeZip({{"word/document.xml", "<w:document><w:body><w:p>"}})},
-        {"not-a-zip.odt", "plain"},
-        {"malformed.odt", MakeZip({{"content.xml", "<<<"}})},
-        {"not-a-pdf.pdf", "%PDX-1.4 nothing"},
-        {"truncated.pdf", MakePdf({{"x"}}).substr(0, 30)},
-        {"unknown.xyz", "just text"},
+    const std::string docx = MakeDocx(kDocxBody);
+    const std::string pdf = MakePdf({{"x"}});
+    const std::vector<std::tuple<std::string, std::string, const char16_t*>> cases = {
+        {"not-a-zip.docx", "This is not a zip file.", u"The file is not a valid DOCX document."},
+        {"empty.docx", "", u"The file is not a valid DOCX document."},
+        {"truncated.docx", docx.substr(0, docx.size() / 2), u"The file is damaged or incomplete."},
+        {"no-document-part.docx", MakeZip({{"word/styles.xml", "<w:styles/>"}}),
+         u"The file is not a valid DOCX document."},
+        {"malformed.docx", MakeZip({{"word/document.xml", "<w:document><w:body><w:p>"}}),
+         u"The file is damaged or incomplete."},
+        {"bad-checksum.docx",
+         WithDamagedPart(MakeZip({{"word/document.xml", DocxDocumentXml(kDocxBody)}})),
+         u"The file is damaged or incomplete."},
+        {"not-a-zip.odt", "plain", u"The file is not a valid ODT document."},
+        {"malformed.odt", MakeZip({{"content.xml", "<<<"}}), u"The file is damaged or incomplete."},
+        {"truncated.odt", MakeOdt(kOdtText).substr(0, 200), u"The file is damaged or incomplete."},
+        {"not-a-pdf.pdf", "%PDX-1.4 nothing", u"The file is not a valid PDF document."},
+        {"truncated.pdf", pdf.substr(0, 30), u"The file is damaged or incomplete."},
+        {"random-after-header.pdf", "%PDF-1.4\n\x93\x11\xF0 garbage \x01\x02 more",
+         u"The file is damaged or incomplete."},
+        {"encrypted.pdf", EncryptedPdf(), u"The document is encrypted."},
+        {"unknown.xyz", "just text", u"The file is not a valid document."},
     };
-    for (const auto& [name, bytes] : cases) {
+    for (const auto& [name, bytes, reason] : cases) {
         MessageLog log;
-        EXPECT_EQ(ReadWordDocument(folder.write(name, bytes), -1, log.Context(Language::English)),
-                  u"")
+        const std::string path = folder.write(name, bytes);
+        EXPECT_EQ(ReadingError(path, log.Context(Language::English)), CannotRead(path, reason))
             << name;
         EXPECT_TRUE(log.messages.empty()) << name;
+    }
+}
+
+TEST(ReadWordDocument, EmptyValidDocumentsAreNoError) {
+    TempFolder folder;
+    EXPECT_EQ(ReadWordDocument(folder.write("empty.docx", MakeDocx("")), -1, kNative),
+              u"\r\n1\r\n");
+    EXPECT_EQ(ReadWordDocument(folder.write("empty.odt", MakeOdt("")), -1, kNative), u"\r\n1\r\n");
+}
+
+// Expansion bombs, made here: small files whose text or parts are far above the size limit.
+TEST(ReadWordDocument, DocumentsThatExpandBeyondTheLimitAreTooLarge) {
+    TempFolder folder;
+    std::string spaces;
+    for (int i = 0; i < 70000; ++i) {
+        spaces += "<text:s text:c=\"1000\"/>";
+    }
+    const std::string spaceBomb = MakeOdt("<text:p>a" + spaces + "b</text:p>");
+    const std::string hugeText(kMaxSourceSize + 1, 'x');
+    const std::string textBomb =
+        MakeDocx("<w:p><w:r><w:t>" + hugeText.substr(0, kMaxSourceSize / 2) + "</w:t></w:r>" +
+                 "<w:r><w:t>" + hugeText.substr(0, kMaxSourceSize / 2) + "</w:t></w:r></w:p>");
+    const std::string relationshipBomb = MakeZip({{"_rels/.rels", hugeText},
+                                                  {"word/document.xml", DocxDocumentXml(kDocxBody)},
+                                                  {"[Content_Types].xml", "wordprocessingml"}});
+    const std::string partBomb = MakeZip({{"content.xml", hugeText}});
+    const std::vector<std::pair<std::string, const std::string*>> cases = {
+        {"spaces.odt", &spaceBomb},
+        {"text.docx", &textBomb},
+        {"relationships.docx", &relationshipBomb},
+        {"part.odt", &partBomb},
+    };
+    for (const auto& [name, bytes] : cases) {
+        ASSERT_LT(bytes->size(), size_t{2} << 20) << name << " is no bomb";
+        const std::string path = folder.write(name, *bytes);
+        EXPECT_EQ(ReadingError(path), CannotRead(path, u"The document is too large.")) << name;
     }
 }
 
@@ -216,12 +304,13 @@ TEST_F(AntiwordOnPath, WithoutFormFeedsTheDocumentIsOnePage) {
               u"First paragraph\r\nSecond ä\r\n\r\n1\r\n");
 }
 
-TEST_F(AntiwordOnPath, AFailingAntiwordGivesAnEmptyText) {
+TEST_F(AntiwordOnPath, AFailingAntiwordIsAnError) {
     TempFolder folder;
     UseOnlyFolder(InstallFakeAntiword(folder, "partial", 1));
     MessageLog log;
-    EXPECT_EQ(ReadWordDocument(folder.write("a.doc", "x"), -1, log.Context(Language::English)),
-              u"");
+    const std::string path = folder.write("a.doc", "x");
+    EXPECT_EQ(ReadingError(path, log.Context(Language::English)),
+              CannotRead(path, u"The program that reads this DOC document could not read it."));
     EXPECT_TRUE(log.messages.empty());
 }
 
@@ -237,13 +326,15 @@ TEST_F(AntiwordOnPath, MissingAntiwordShowsTheMessageInTheInterfaceLanguage) {
         {Language::German, u"Aktion abgebrochen. Microsoft Word® wurde nicht gefunden."},
         {Language::English, u"Action canceled. Microsoft Word® was not found."},
     };
+    const Text error =
+        CannotRead(path, u"The program that reads this DOC document is not installed.");
     for (const auto& c : cases) {
         MessageLog log;
-        EXPECT_EQ(ReadWordDocument(path, -1, log.Context(c.language)), u"");
+        EXPECT_EQ(ReadingError(path, log.Context(c.language)), error);
         EXPECT_EQ(log.messages, std::vector<Text>{c.message});
     }
-    // Without a message callback the reading is just empty.
-    EXPECT_EQ(ReadWordDocument(path, -1, kNative), u"");
+    // Without a message callback only the error remains.
+    EXPECT_EQ(ReadingError(path, kNative), error);
 }
 
 TEST(ReadWordDocument, InstalledAntiwordRejectsAFileThatIsNoWordDocument) {
@@ -252,9 +343,9 @@ TEST(ReadWordDocument, InstalledAntiwordRejectsAFileThatIsNoWordDocument) {
     }
     TempFolder folder;
     MessageLog log;
-    EXPECT_EQ(ReadWordDocument(folder.write("fake.doc", "not a word file at all"), -1,
-                               log.Context(Language::German)),
-              u"");
+    const std::string path = folder.write("fake.doc", "not a word file at all");
+    EXPECT_EQ(ReadingError(path, log.Context(Language::German)),
+              CannotRead(path, u"The program that reads this DOC document could not read it."));
     EXPECT_TRUE(log.messages.empty());
 }
 

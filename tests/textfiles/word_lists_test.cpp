@@ -165,7 +165,8 @@ TEST_F(WordListFiles, AFileThatCannotBeReadKeepsTheBuiltInListAndReportsTheError
         LoadNegativeList([&messages](TextView m) { messages.emplace_back(m); });
     EXPECT_EQ(negative, BuiltInNegativeList());
     ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages.front(), u"Invalid UTF7");
+    EXPECT_EQ(messages.front(), u"Cannot read file \"" + FromUtf8(std::string(NegativeListPath())) +
+                                    u"\". Invalid UTF7");
     EXPECT_THROW(LoadNegativeList(), UserError);
 }
 

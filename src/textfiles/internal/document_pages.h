@@ -15,7 +15,8 @@ inline constexpr char16_t kParagraphMark = u'\r';
 // break at the very end of a document does not add an empty last page.
 class PageCollector {
   public:
-    // Appends text to the current page (an empty text changes nothing).
+    // Appends text to the current page (an empty text changes nothing). Throws
+    // DocumentProblemError (TooLarge) once all pages together exceed the source size limit.
     void Append(TextView text);
     void Append(char16_t c) { Append(TextView(&c, 1)); }
 
@@ -42,6 +43,7 @@ class PageCollector {
 
     std::vector<Text> pages_;
     Text current_;
+    size_t totalUnits_ = 0;
     bool breakPending_ = false;
 };
 

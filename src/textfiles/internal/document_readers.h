@@ -44,6 +44,12 @@ std::optional<DocumentPages> ReadOdtPages(std::string_view bytes);
 // printed in the book when the PDF defines them.
 std::optional<DocumentPages> ReadPdfPages(std::string_view bytes, int pageLimit);
 
+// The same readers, throwing DocumentProblemError with the reason where the ones above give
+// nothing.
+DocumentPages ReadDocxDocument(std::string_view bytes);
+DocumentPages ReadOdtDocument(std::string_view bytes);
+DocumentPages ReadPdfDocument(std::string_view bytes, int pageLimit);
+
 // DOC: the standard output of `antiword` for the file, or nothing when antiword cannot be
 // started. An antiword that fails on the file gives an empty output.
 std::optional<std::string> RunAntiword(const std::string& path);

@@ -1,4 +1,4 @@
-#include "textfiles/internal/large_buffers.h"
+#include "engine/large_buffers.h"
 
 #include <sys/mman.h>
 

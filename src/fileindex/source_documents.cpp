@@ -9,6 +9,9 @@ namespace lexorim {
 
 SourceDocumentReader::SourceDocumentReader(const ReadContext& context)
     : shared_(std::make_shared<Shared>()), context_(context) {
+    // These indexes need a document's words, not its pages: laying out every DOCX or ODT
+    // through LibreOffice would cost seconds per document for nothing.
+    context_.layout = DocumentLayout::TextOnly;
     if (context.showMessage) {
         context_.showMessage = [shared = shared_, show = context.showMessage](TextView message) {
             std::lock_guard lock(shared->messages);
@@ -22,8 +25,10 @@ std::optional<Text> SourceDocumentReader::Read(TextView path) const {
     std::error_code error;
     if (file.empty() || !std::filesystem::is_regular_file(file, error))
         return std::nullopt;
-    if (DocumentFormatOf(file) != DocumentFormat::None) {
-        // Layout programs keep one profile per user and do not run twice at the same time.
+    const DocumentFormat format = DocumentFormatOf(file);
+    if (format == DocumentFormat::Doc || format == DocumentFormat::Rtf) {
+        // These go through the layout program; one at a time keeps its memory and start-up
+        // cost bounded on a long list.
         std::lock_guard lock(shared_->layout);
         try {
             return ReadTextFile(file, context_);

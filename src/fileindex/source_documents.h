@@ -17,8 +17,8 @@ class SourceDocumentReader {
     // The text of the document, or nothing when no file exists at the path (a folder does not
     // count). Read errors throw the UserError of ReadTextFile, a document that cannot be read
     // included; only a document whose reader is not installed reads as empty once the reader's
-    // message is shown. Word-processor documents are laid
-    // out one at a time, and the readers' messages are shown one at a time.
+    // message is shown. Only the words count here, so DOCX and ODT are read natively; DOC and
+    // RTF are laid out one at a time, and the readers' messages are shown one at a time.
     std::optional<Text> Read(TextView path) const;
 
   private:

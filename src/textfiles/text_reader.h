@@ -20,6 +20,9 @@ enum class DocumentLayout {
     Automatic,
     // Only the native readers, without a warning (for tests of the readers themselves).
     NativeOnly,
+    // Only the text counts, not where its pages break: DOCX and ODT are read natively without a
+    // warning; DOC and RTF are still laid out, since LibreOffice reads them best.
+    TextOnly,
 };
 
 struct ReadContext {

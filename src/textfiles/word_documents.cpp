@@ -3,9 +3,9 @@
 #include "engine/errors.h"
 #include "textfiles/document_error.h"
 #include "textfiles/document_layout.h"
+#include "textfiles/file_access.h"
 #include "textfiles/internal/document_pages.h"
 #include "textfiles/internal/document_readers.h"
-#include "textfiles/file_access.h"
 #include "textfiles/internal/zip_archive.h"
 
 namespace lexorim {
@@ -93,8 +93,8 @@ std::optional<DocumentPages> LaidOutPages(const std::string& path, int pageLimit
 // layout of LibreOffice, else the native reading with a warning that the pages are approximate.
 DocumentPages ReadWordProcessorPages(const std::string& path, int pageLimit, DocumentPages native,
                                      const ReadContext& context) {
-    if (RecordsItsWholeLayout(native)) {
-        return native;  // exact as it is
+    if (RecordsItsWholeLayout(native) || context.layout == DocumentLayout::TextOnly) {
+        return native;  // exact as it is, or only its text is wanted
     }
     if (std::optional<DocumentPages> laidOut = LaidOutPages(path, pageLimit, context)) {
         // The layout keeps the document's own page numbers: each section is found on the

@@ -124,6 +124,22 @@ TEST(DocumentLayout, PagesComeFromThePdfOfTheOfficeProgram) {
     EXPECT_TRUE(LayoutFoldersIn(folder.path() / "tmp").empty());
 }
 
+// The file and keyword index only need the words: a DOCX is read from its own text without
+// starting the office program, and without the warning about approximate pages.
+TEST(DocumentLayout, OnlyTheTextIsReadWithoutTheOfficeProgram) {
+    TempFolder folder;
+    const ScopedVariable office("LEXORIM_SOFFICE", InstallFakeOffice(folder, "exit 3"));
+    const std::string source = folder.write("buch.docx", kTwoPageDocx);
+    MessageLog log;
+    ReadContext context = log.Context();
+    context.layout = DocumentLayout::TextOnly;
+    const Text text = ReadTextFile(source, context);
+    EXPECT_NE(text.find(u"Erste"), Text::npos);
+    EXPECT_NE(text.find(u"Zweite"), Text::npos);
+    EXPECT_TRUE(log.messages.empty());
+    EXPECT_TRUE(TempFolder::read(folder.file("arguments")).empty());
+}
+
 TEST(DocumentLayout, AFailedLayoutIsAnErrorNamingTheFile) {
     TempFolder folder;
     fs::create_directory(folder.path() / "tmp");

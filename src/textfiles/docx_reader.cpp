@@ -2,6 +2,7 @@
 // the page breaks come from the breaks the author inserted, from section starts and from the
 // page starts that Word recorded when it last laid the document out.
 
+#include <algorithm>
 #include <pugixml.hpp>
 
 #include "textfiles/document_error.h"
@@ -282,29 +283,62 @@ class DocxWalker {
     SectionCollector sections_;
 };
 
-// The page count Word stored with the document (docProps/app.xml). Other programs store counts
-// they never laid out, or none, so only Word's own count is taken.
-std::optional<size_t> PageCountStatedByWord(const ZipArchive& archive) {
+// What Word stated about the document when it last saved it (docProps/app.xml).
+struct StatedStatistics {
+    std::optional<size_t> pages;
+    std::optional<size_t> words;
+};
+
+// Other programs store counts they never laid out, or none, so only Word's own counts are
+// taken.
+StatedStatistics StatisticsStatedByWord(const ZipArchive& archive) {
     const std::optional<std::string> part =
         archive.ReadOptionalPart("docProps/app.xml", kMaxDocumentPartBytes, kKind);
     pugi::xml_document document;
     if (!part || !ParseXml(document, *part)) {
-        return std::nullopt;
+        return {};
     }
     std::string_view application;
-    std::optional<size_t> pages;
+    StatedStatistics stated;
     for (const pugi::xml_node& child : document.document_element().children()) {
         const std::string_view name = LocalName(child.name());
+        const long long count = child.text().as_llong(-1);
         if (name == "Application") {
             application = child.text().get();
-        } else if (name == "Pages") {
-            const long long count = child.text().as_llong(-1);
-            if (count > 0) {
-                pages = static_cast<size_t>(count);
-            }
+        } else if (name == "Pages" && count > 0) {
+            stated.pages = static_cast<size_t>(count);
+        } else if (name == "Words" && count >= 0) {
+            stated.words = static_cast<size_t>(count);
         }
     }
-    return application.starts_with("Microsoft") ? pages : std::nullopt;
+    return application.starts_with("Microsoft") ? stated : StatedStatistics{};
+}
+
+size_t CountBlankSeparatedWords(const std::vector<Text>& pages) {
+    size_t words = 0;
+    for (const Text& page : pages) {
+        bool inWord = false;
+        for (const char16_t c : page) {
+            const bool blank = c <= u' ' || c == u'\u00A0';
+            words += !blank && !inWord;
+            inWord = !blank;
+        }
+    }
+    return words;
+}
+
+// The stated page count, when the statistics beside it describe this text. Some converters
+// copy a template's statistics ("Microsoft Word", one page, 83 words) into every document
+// they write; their page count says nothing about the document.
+std::optional<size_t> TrustedPageCount(const StatedStatistics& stated,
+                                       const std::vector<Text>& pages) {
+    if (!stated.pages || !stated.words) {
+        return stated.pages;
+    }
+    const size_t counted = CountBlankSeparatedWords(pages);
+    const size_t difference =
+        counted > *stated.words ? counted - *stated.words : *stated.words - counted;
+    return difference <= std::max<size_t>(20, counted / 10) ? stated.pages : std::nullopt;
 }
 
 }  // namespace
@@ -331,7 +365,7 @@ DocumentPages ReadDocxDocument(std::string_view bytes) {
     DocumentPages pages;
     pages.pages = walker.TakePages();
     NumberByOwnSections(pages, walker.TakeSections());
-    pages.statedPageCount = PageCountStatedByWord(archive);
+    pages.statedPageCount = TrustedPageCount(StatisticsStatedByWord(archive), pages.pages);
     pages.recordedPageStarts = walker.renderedBreaks();
     return pages;
 }

@@ -231,6 +231,32 @@ TEST(DocumentLayout, ADocxThatRecordsItsWholeLayoutIsReadNatively) {
     }
 }
 
+// Converters copy a template's statistics into every DOCX they write (Word, one page, 83
+// words); a long text under such a claim is laid out, while Word's own statistics are trusted.
+TEST(DocumentLayout, StatisticsThatDoNotDescribeTheTextAreNotTrusted) {
+    TempFolder folder;
+    const ScopedVariable office("LEXORIM_SOFFICE", InstallFakeOffice(folder, "exit 1"));
+    std::string body;
+    for (int i = 0; i < 60; ++i) {
+        body += "<w:p><w:r><w:t>Ein Absatz mit sechs Worten hier</w:t></w:r></w:p>";
+    }
+    auto package = [&](const std::string& words) {
+        return MakeZip({{"[Content_Types].xml", "<Types>wordprocessingml</Types>"},
+                        {"word/document.xml", testing::DocxDocumentXml(body)},
+                        {"docProps/app.xml",
+                         "<Properties><Application>Microsoft Word 12.0.0</Application><Pages>1"
+                         "</Pages><Words>" +
+                             words + "</Words></Properties>"}});
+    };
+    MessageLog log;
+    EXPECT_THROW(ReadWordDocument(folder.write("template.docx", package("83")), -1, log.Context()),
+                 UserError);
+    const Text text =
+        ReadWordDocument(folder.write("word.docx", package("360")), -1, log.Context());
+    EXPECT_TRUE(text.ends_with(u"hier\r\n\r\n1\r\n"));
+    EXPECT_TRUE(log.messages.empty());
+}
+
 TEST(RecordsItsWholeLayout, NeedsWordsCountAndRecordedPageStarts) {
     DocumentPages pages;
     pages.pages = {u"a", u"b"};

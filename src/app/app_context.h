@@ -23,6 +23,9 @@ struct AppContext {
     ShellState shell;
     // The font of picture output, chosen in the output settings (not a stored control).
     PictureStyle pictureFont;
+    // "Zwischenspeichern": the file index preview goes through its preview file (on) or is shown
+    // from memory (off); see PrepareHtmlPreview.
+    bool previewCaching = true;
 };
 
 // The main window's content panels; exactly one of them is visible.

@@ -289,19 +289,22 @@ void MainWindow::BuildMenus() {
     connect(AddAction(text, "metd"), &QAction::triggered, this, [this] { design_->exec(); });
     QMenu* files = AddMenu(settings, "med");
     connect(AddAction(files, "medk"), &QAction::triggered, this,
-            [this] { ShowPanel("pgdateien"); });
+            [this] { ShowPlaceholderPage("pgdateien", "dct", 1); });
     AddAction(files, "medd")->setEnabled(false);
     QMenu* keywords = AddMenu(settings, "mes");
-    connect(AddAction(keywords, "mesk"), &QAction::triggered, this, [this] { ShowPanel("pgstw"); });
+    connect(AddAction(keywords, "mesk"), &QAction::triggered, this,
+            [this] { ShowPlaceholderPage("pgstw", "sct", 1); });
     AddAction(keywords, "mesd")->setEnabled(false);
     QMenu* lists = AddMenu(settings, "mewl");
     connect(AddAction(lists, "mewlneg"), &QAction::triggered, this,
             [this] { negativeList_->exec(); });
     connect(AddAction(lists, "mewlpos"), &QAction::triggered, this,
             [this] { positiveList_->exec(); });
+    // Not part of a configuration: a load or a reset leaves the choice as it is.
     QAction* latching = AddAction(settings, "zspmenu");
     latching->setCheckable(true);
-    latching->setChecked(true);
+    latching->setChecked(context_.previewCaching);
+    connect(latching, &QAction::toggled, this, [this](bool on) { context_.previewCaching = on; });
     connect(AddAction(settings, "spopt"), &QAction::triggered, this,
             [this] { outputSettings_->exec(); });
     QMenu* links = AddMenu(settings, "verk");
@@ -337,12 +340,10 @@ void MainWindow::BuildMenus() {
         connect(pages, &QMenu::aboutToShow, this, [this, panel] { ShowPanel(panel); });
         for (int page = 0; page < 5; ++page) {
             const std::string name = menuName + std::to_string(page + 1);
-            connect(
-                AddAction(pages, name.c_str()), &QAction::triggered, this,
-                [this, panel, pageControl, page] {
-                    ShowPanel(panel);
-                    findChild<QTabWidget*>(QString::fromLatin1(pageControl))->setCurrentIndex(page);
-                });
+            connect(AddAction(pages, name.c_str()), &QAction::triggered, this,
+                    [this, panel, pageControl, page] {
+                        ShowPlaceholderPage(panel, pageControl, page);
+                    });
         }
     };
     addPlaceholderPages("mfd", "pgdateien", "dct");
@@ -397,6 +398,7 @@ void MainWindow::BuildDialogs() {
     positiveList_ = new WordListDialog(context_, WordListDialog::Kind::Positive, this);
     pageNumberCriteria_ = new PageNumberCriteriaDialog(context_, this);
     pageListEdit_ = new PageListEditDialog(context_, this);
+    existingIndex_ = new ExistingIndexChooser(context_, this);
     design_ = new TextIndexDesignDialog(context_, this);
     outputSettings_ = new OutputSettingsDialog(context_, this);
     negativeTool_ =
@@ -405,7 +407,7 @@ void MainWindow::BuildDialogs() {
         new IndexToListTool(context_, *positiveList_, WordListDialog::Kind::Positive, this);
     negativeList_->LoadAtStart();
     positiveList_->LoadAtStart();
-    textIndex_->SetDialogs({pageNumberCriteria_, pageListEdit_, design_});
+    textIndex_->SetDialogs({pageNumberCriteria_, pageListEdit_, design_, existingIndex_});
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -422,6 +424,11 @@ void MainWindow::ShowPanelOfSettings() {
             return;
         }
     }
+}
+
+void MainWindow::ShowPlaceholderPage(const char* panel, const char* pageControl, int page) {
+    ShowPanel(panel);
+    findChild<QTabWidget*>(QString::fromLatin1(pageControl))->setCurrentIndex(page);
 }
 
 QString MainWindow::visiblePanel() const {
@@ -443,9 +450,10 @@ void MainWindow::ApplyAllTexts() {
     design_->ApplyTexts();
     pageListEdit_->ApplyTexts();
     pageNumberCriteria_->ApplyTexts();
-    outputSettings_->ApplyTexts();
     negativeTool_->ApplyTexts();
     positiveTool_->ApplyTexts();
+    outputSettings_->ApplyTexts();
+    existingIndex_->ApplyTexts();
     const bool german = context_.language == Language::German;
     action("msprde")->setChecked(german);
     action("mspren")->setChecked(!german);

@@ -22,6 +22,7 @@ class SettingsDialog;
 class PageNumberCriteriaDialog;
 class PageListEditDialog;
 class TextIndexDesignDialog;
+class ExistingIndexChooser;
 class OutputSettingsDialog;
 class WordListDialog;
 class IndexToListTool;
@@ -75,6 +76,8 @@ class MainWindow : public QMainWindow {
     QAction* AddAction(QMenu* menu, const char* name, const QKeySequence& keys = {});
     QMenu* AddMenu(QMenu* parent, const char* name);
     void ShowPanelOfSettings();
+    // A page of the file or keyword wizard, whose pages have no content yet.
+    void ShowPlaceholderPage(const char* panel, const char* pageControl, int page);
     void SetInputBlocked(bool blocked);
     void ApplyStartArgument(const StartupPlan& plan);
     void ChooseConfigurationToSave();
@@ -93,6 +96,7 @@ class MainWindow : public QMainWindow {
     size_t panelListener_ = 0;
     PageNumberCriteriaDialog* pageNumberCriteria_ = nullptr;
     PageListEditDialog* pageListEdit_ = nullptr;
+    ExistingIndexChooser* existingIndex_ = nullptr;
     TextIndexDesignDialog* design_ = nullptr;
     OutputSettingsDialog* outputSettings_ = nullptr;
     WordListDialog* negativeList_ = nullptr;

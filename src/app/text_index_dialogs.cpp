@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -13,6 +14,7 @@
 #include "app/number_boxes.h"
 #include "app/qt_text.h"
 #include "app/window_texts.h"
+#include "settings/languages.h"
 #include "textindex/page_designations.h"
 
 namespace lexorim::app {
@@ -158,6 +160,46 @@ void TextIndexDesignDialog::UpdatePreview() {
         WindowQText("Tdesign", "vorschau", context_.language, ui::TextRole::Message);
     preview_->setText(item + between + QStringLiteral("17") + separator + QStringLiteral("38") +
                       separator + QStringLiteral("69") + separator + QStringLiteral("193"));
+}
+
+// ---------------------------------------------------------------------------------------------
+// Tindexhinzu.
+
+ExistingIndexChooser::ExistingIndexChooser(AppContext& context, QWidget* parent)
+    : QDialog(parent), context_(context) {
+    setObjectName(QStringLiteral("Tindexhinzu"));
+    auto* layout = new QVBoxLayout(this);
+    path_ = new QLineEdit(this);
+    path_->setObjectName(QStringLiteral("edit_quelle"));
+    layout->addWidget(path_);
+    openDialog_ = new QFileDialog(this);
+    openDialog_->setObjectName(QStringLiteral("OpenIndex"));
+    openDialog_->setAcceptMode(QFileDialog::AcceptOpen);
+    openDialog_->setFileMode(QFileDialog::ExistingFile);
+    new SettingsBinding(context_.settings, "Tindexhinzu", this);
+    ApplyTexts();
+}
+
+QString ExistingIndexChooser::Choose() {
+    // Start where the last chosen index lies, so that adding to the same index again is quick.
+    const QFileInfo last(path_->text());
+    if (!path_->text().isEmpty() && last.dir().exists()) {
+        openDialog_->setDirectory(last.absolutePath());
+        if (last.isFile())
+            openDialog_->selectFile(last.absoluteFilePath());
+    }
+    if (openDialog_->exec() != QDialog::Accepted)
+        return {};
+    const QString chosen = openDialog_->selectedFiles().value(0);
+    if (!chosen.isEmpty())
+        context_.settings.Set("Tindexhinzu.edit_quelle", ToText(chosen));
+    return chosen;
+}
+
+void ExistingIndexChooser::ApplyTexts() {
+    ApplyWindowTexts(this, "Tindexhinzu", context_.language);
+    openDialog_->setNameFilter(DialogFilter(
+        WindowText("Tindexhinzu", "OpenIndex", context_.language, ui::TextRole::Filter)));
 }
 
 }  // namespace lexorim::app

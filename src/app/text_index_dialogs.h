@@ -1,7 +1,9 @@
 #pragma once
 // The dialogs of the text index: the page-number criteria, the page-number editor and the design.
 
+#include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <vector>
 
@@ -48,6 +50,25 @@ class TextIndexDesignDialog : public SettingsDialog {
     QLabel* separatorShown_ = nullptr;
     QLabel* betweenShown_ = nullptr;
     QLabel* preview_ = nullptr;
+};
+
+// Tindexhinzu: chooses the existing index a run adds to. The user sees only its open dialog
+// (filter "Index (*.idx)"); its edit box edit_quelle keeps the last index chosen, which the next
+// choice starts from and which a configuration stores.
+class ExistingIndexChooser : public QDialog {
+    Q_OBJECT
+  public:
+    ExistingIndexChooser(AppContext& context, QWidget* parent);
+    // Runs the open dialog; the chosen path, or an empty text when the user cancelled.
+    QString Choose();
+    QFileDialog* openDialog() const { return openDialog_; }
+    // The language routine: the open dialog's filter and title.
+    void ApplyTexts();
+
+  private:
+    AppContext& context_;
+    QLineEdit* path_;
+    QFileDialog* openDialog_;
 };
 
 }  // namespace lexorim::app

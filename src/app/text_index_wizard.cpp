@@ -11,6 +11,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QRadioButton>
 #include <QShortcut>
 #include <QVBoxLayout>
@@ -40,6 +41,53 @@ T* Named(QWidget* parent, const char* name) {
     widget->setObjectName(QString::fromLatin1(name));
     return widget;
 }
+
+// Takes files dragged from the desktop onto the source page; other drags (text moved within
+// the memo) keep their usual meaning.
+class SourceDropFilter : public QObject {
+  public:
+    SourceDropFilter(std::function<void(const QStringList&)> drop, QObject* parent)
+        : QObject(parent), drop_(std::move(drop)) {}
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        switch (event->type()) {
+            case QEvent::DragEnter:
+            case QEvent::DragMove: {
+                auto* drag = static_cast<QDragMoveEvent*>(event);
+                if (LocalFiles(drag->mimeData()).isEmpty())
+                    break;
+                drag->acceptProposedAction();
+                return true;
+            }
+            case QEvent::Drop: {
+                auto* drop = static_cast<QDropEvent*>(event);
+                const QStringList files = LocalFiles(drop->mimeData());
+                if (files.isEmpty())
+                    break;
+                drop->acceptProposedAction();
+                drop_(files);
+                return true;
+            }
+            default:
+                break;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+  private:
+    static QStringList LocalFiles(const QMimeData* data) {
+        QStringList files;
+        if (data == nullptr || !data->hasUrls())
+            return files;
+        for (const QUrl& url : data->urls()) {
+            if (url.isLocalFile())
+                files << url.toLocalFile();
+        }
+        return files;
+    }
+    std::function<void(const QStringList&)> drop_;
+};
 
 }  // namespace
 
@@ -116,6 +164,12 @@ QWidget* TextIndexWizard::BuildSourcePage() {
     connect(browse, &QPushButton::clicked, this, &TextIndexWizard::BrowseSourceFile);
     connect(load, &QPushButton::clicked, this, &TextIndexWizard::LoadTextIntoSource);
     connect(remove, &QPushButton::clicked, original_, &QPlainTextEdit::clear);
+    auto* drops =
+        new SourceDropFilter([this](const QStringList& paths) { DropSourceFiles(paths); }, page);
+    for (QWidget* target : {page, static_cast<QWidget*>(path), original_->viewport()}) {
+        target->setAcceptDrops(true);
+        target->installEventFilter(drops);
+    }
     // Any change of the source text makes the designations stale; the text itself is handed to
     // the session only when it is needed, so that typing in a large text stays quick.
     connect(original_->document(), &QTextDocument::contentsChanged, this, [this] {
@@ -391,9 +445,11 @@ void TextIndexWizard::UpdateSourceMode() {
     for (const char* name : {"original", "qu_laden", "qu_delete"}) {
         auto* widget = findChild<QWidget*>(QString::fromLatin1(name));
         // The memo stays readable in file mode: it shows the file's text.
-        if (auto* memo = qobject_cast<QPlainTextEdit*>(widget))
+        if (auto* memo = qobject_cast<QPlainTextEdit*>(widget)) {
             memo->setReadOnly(fileMode);
-        else
+            // A read-only memo refuses drops; files dropped on it still become the source.
+            memo->viewport()->setAcceptDrops(true);
+        } else
             widget->setEnabled(!fileMode);
     }
 }
@@ -446,6 +502,27 @@ void TextIndexWizard::BrowseSourceFile() {
     if (!path.isEmpty())
         findChild<QLineEdit*>(QStringLiteral("edit_quelle"))->setText(path);
     sourceChanged_ = true;
+}
+
+void TextIndexWizard::DropSourceFiles(const QStringList& paths) {
+    if (runner_.isRunning())
+        return;
+    std::vector<std::string> candidates;
+    for (const QString& path : paths)
+        candidates.push_back(ToPath(path));
+    const std::optional<std::string> chosen = DroppedSourcePath(candidates);
+    if (!chosen)
+        return;
+    const QString path = QString::fromStdString(*chosen);
+    // Read first: a file that cannot be read leaves the source as it was.
+    if (!LoadSourceFile(path))
+        return;
+    context_.settings.Set("Tprog.qu_datei", u"1");
+    {
+        const QSignalBlocker quiet(findChild<QLineEdit*>(QStringLiteral("edit_quelle")));
+        context_.settings.Set("Tprog.edit_quelle", ToText(path));
+    }
+    ShowTextPage(tt1);
 }
 
 void TextIndexWizard::LoadTextIntoSource() {
@@ -513,9 +590,8 @@ void TextIndexWizard::EditCriteria() {
 // Existing index, run and result.
 
 void TextIndexWizard::ChooseExistingIndex() {
-    const QString path = QFileDialog::getOpenFileName(
-        this, QString(), QString(),
-        DialogFilter(WindowText("Tprog", "OpenIndex", context_.language, ui::TextRole::Filter)));
+    const QString path =
+        dialogs_.existingIndex != nullptr ? dialogs_.existingIndex->Choose() : QString();
     if (!path.isEmpty())
         context_.settings.Set("Tprog.kt_index", ToText(path));
     context_.settings.Set("Tprog.kt_integrieren", u"1");

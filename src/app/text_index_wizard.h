@@ -19,11 +19,13 @@ namespace lexorim::app {
 class PageNumberCriteriaDialog;
 class PageListEditDialog;
 class TextIndexDesignDialog;
+class ExistingIndexChooser;
 
 struct TextIndexDialogs {
     PageNumberCriteriaDialog* criteria = nullptr;
     PageListEditDialog* pageList = nullptr;
     TextIndexDesignDialog* design = nullptr;
+    ExistingIndexChooser* existingIndex = nullptr;
 };
 
 class TextIndexWizard : public QWidget {
@@ -54,6 +56,9 @@ class TextIndexWizard : public QWidget {
     void Clear();
     // Loads a file into the source memo (the start-up argument, edit_quelle naming a file).
     bool LoadSourceFile(const QString& path);
+    // Files dropped from the desktop on the source page: the first existing file becomes the
+    // source file, as if chosen with "Durchsuchen..".
+    void DropSourceFiles(const QStringList& paths);
     // andindex: choose an index file to add to; kt_integrieren goes on whatever the choice.
     void ChooseExistingIndex();
 

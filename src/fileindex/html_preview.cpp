@@ -21,4 +21,11 @@ std::filesystem::path WriteHtmlPreview(TextView html, PreviewOrigin origin) {
     return file.path;
 }
 
+std::optional<std::filesystem::path> PrepareHtmlPreview(TextView html, PreviewOrigin origin,
+                                                        bool caching) {
+    if (!caching)
+        return std::nullopt;
+    return WriteHtmlPreview(html, origin);
+}
+
 }  // namespace lexorim

@@ -3,6 +3,7 @@
 // page there and points its browser at it.
 
 #include <filesystem>
+#include <optional>
 
 #include "engine/text_helpers.h"
 #include "textfiles/text_encoding.h"
@@ -26,5 +27,11 @@ HtmlPreviewFile PreviewFileFor(PreviewOrigin origin);
 // Writes the page to the preview file (overwriting it) and returns the file's path. Throws the
 // UserError of WriteTextFile when it cannot be written.
 std::filesystem::path WriteHtmlPreview(TextView html, PreviewOrigin origin);
+
+// Shows a page by the preview caching option ("Zwischenspeichern"): on, the page is written to the
+// preview file and its path returned for the browser to open; off, nothing is written and the
+// browser takes the page from memory (no path).
+std::optional<std::filesystem::path> PrepareHtmlPreview(TextView html, PreviewOrigin origin,
+                                                        bool caching);
 
 }  // namespace lexorim

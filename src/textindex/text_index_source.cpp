@@ -1,5 +1,7 @@
 #include "textindex/text_index_source.h"
 
+#include <filesystem>
+
 #include "textfiles/word_documents.h"
 #include "textindex/page_designations.h"
 
@@ -13,6 +15,15 @@ TextIndexSource ReadTextIndexSource(const std::string& path, const ReadContext& 
         return {std::move(document->text), std::move(designations)};
     }
     return {ReadTextFile(path, context), std::nullopt};
+}
+
+std::optional<std::string> DroppedSourcePath(const std::vector<std::string>& paths) {
+    for (const std::string& path : paths) {
+        std::error_code error;  // an unreadable path counts as no file
+        if (!path.empty() && std::filesystem::is_regular_file(path, error))
+            return path;
+    }
+    return std::nullopt;
 }
 
 TextIndexSource TextIndexSourceFromText(Text text) {

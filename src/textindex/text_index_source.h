@@ -22,6 +22,11 @@ struct TextIndexSource {
 // other file as text. Read errors throw UserError.
 TextIndexSource ReadTextIndexSource(const std::string& path, const ReadContext& context = {});
 
+// Of the paths dropped on the source page, the one that becomes the source file: the first that
+// names an existing file. Folders, and paths whose attributes cannot be read, are passed over;
+// nothing when no path qualifies.
+std::optional<std::string> DroppedSourcePath(const std::vector<std::string>& paths);
+
 // A text typed or pasted as the source.
 TextIndexSource TextIndexSourceFromText(Text text);
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "engine/index_store.h"
 #include "engine/program_folder.h"
 #include "fileindex/file_index_output.h"
@@ -183,6 +185,28 @@ TEST(HtmlPreviewTest, ARunsPageGoesToTheProgramFolderTheEditedCodeToTheTemporary
     const std::filesystem::path written =
         WriteHtmlPreview(u"<p>\u00E4</p>", PreviewOrigin::AfterRun);
     EXPECT_EQ(testing::TempFolder::read(written.string()), "\xEF\xBB\xBF<p>\xC3\xA4</p>");
+}
+
+TEST(HtmlPreviewTest, CachingWritesThePreviewFileWithoutItThePageStaysInMemory) {
+    // A temporary folder of this test's own, so that no other program's preview file interferes.
+    testing::TempFolder folder;
+    const char* previous = std::getenv("TMPDIR");
+    const std::string restore = previous != nullptr ? previous : "";
+    ::setenv("TMPDIR", folder.path().c_str(), 1);
+    const std::filesystem::path file = PreviewFileFor(PreviewOrigin::DesignButton).path;
+    EXPECT_EQ(file, folder.path() / "temphtmlindex.html");
+
+    EXPECT_EQ(PrepareHtmlPreview(u"<p>eins</p>", PreviewOrigin::DesignButton, false), std::nullopt);
+    EXPECT_FALSE(std::filesystem::exists(file));
+    const std::optional<std::filesystem::path> shown =
+        PrepareHtmlPreview(u"<p>zwei</p>", PreviewOrigin::DesignButton, true);
+    EXPECT_EQ(shown, std::optional<std::filesystem::path>(file));
+    EXPECT_EQ(testing::TempFolder::read(file.string()), "<p>zwei</p>");
+
+    if (previous != nullptr)
+        ::setenv("TMPDIR", restore.c_str(), 1);
+    else
+        ::unsetenv("TMPDIR");
 }
 
 }  // namespace

@@ -8,15 +8,20 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDialog>
+#include <QDir>
+#include <QDropEvent>
 #include <QFile>
+#include <QFileDialog>
 #include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -27,6 +32,7 @@
 #include "app/main_window.h"
 #include "app/qt_text.h"
 #include "app/start_up.h"
+#include "app/text_index_dialogs.h"
 #include "app/text_index_wizard.h"
 
 using namespace lexorim;
@@ -63,6 +69,43 @@ class MainWindowTest : public QObject {
     void RunAndWait() {
         wizard()->createButton()->click();
         QTRY_COMPARE_WITH_TIMEOUT(wizard()->currentPage(), TextIndexWizard::tt6, 20000);
+    }
+
+    ExistingIndexChooser* Chooser() const {
+        return window_->findChild<ExistingIndexChooser*>(QStringLiteral("Tindexhinzu"));
+    }
+    // Answers the chooser's open dialog as soon as it is shown: with `path`, or cancelled when
+    // it is empty.
+    void AnswerOpenIndexDialog(const QString& path) {
+        QFileDialog* dialog = Chooser()->openDialog();
+        QTimer::singleShot(0, dialog, [dialog, path] {
+            if (path.isEmpty()) {
+                dialog->reject();
+                return;
+            }
+            // Typed into the name box, as a user may do.
+            auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            if (name == nullptr) {
+                dialog->reject();  // the label check that follows then fails
+                return;
+            }
+            name->setText(path);
+            static_cast<QDialog*>(dialog)->done(QDialog::Accepted);
+        });
+    }
+    static bool DropFiles(QWidget* target, const QStringList& paths) {
+        QMimeData data;
+        QList<QUrl> urls;
+        for (const QString& path : paths)
+            urls << QUrl::fromLocalFile(path);
+        data.setUrls(urls);
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &enter);
+        if (!enter.isAccepted())
+            return false;
+        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &drop);
+        return drop.isAccepted();
     }
 
   private slots:
@@ -417,6 +460,120 @@ class MainWindowTest : public QObject {
         QCOMPARE(Find<QPushButton>("bt2")->text(), QStringLiteral("weiter >>"));
         window_->action("mspren")->trigger();
         QCOMPARE(label->text(), chosen);
+    }
+
+    void existingIndexIsChosenThroughItsOwnWindow() {
+        ExistingIndexChooser* chooser = Chooser();
+        QVERIFY(chooser != nullptr);
+        QVERIFY(!chooser->isVisible());
+        QCOMPARE(
+            chooser->openDialog()->nameFilters(),
+            (QStringList{QStringLiteral("Index (*.idx)"), QStringLiteral("Alle Dateien (*)")}));
+        window_->action("mspren")->trigger();
+        QCOMPARE(chooser->openDialog()->nameFilters(),
+                 (QStringList{QStringLiteral("Index (*.idx)"), QStringLiteral("All Files (*)")}));
+        window_->action("msprde")->trigger();
+
+        // A cancelled choice still switches the adding on and keeps the label.
+        auto* label = Find<QLabel>("kt_index");
+        AnswerOpenIndexDialog(QString());
+        Find<QPushButton>("andindex")->click();
+        QVERIFY(context_->settings.IsOn("Tprog", "kt_integrieren"));
+        QCOMPARE(label->text(), QStringLiteral("Kein anderer Index ausgewählt"));
+        QCOMPARE(ToQString(context_->settings.Value("Tindexhinzu", "edit_quelle")), QString());
+
+        const QString index = folder_.filePath(QStringLiteral("Buch.idx"));
+        WriteFile(index, "Apfel:3>-|17>-\r\n");
+        Find<QCheckBox>("kt_integrieren")->setChecked(false);
+        AnswerOpenIndexDialog(index);
+        Find<QPushButton>("andindex")->click();
+        QCOMPARE(label->text(), index);
+        QVERIFY(context_->settings.IsOn("Tprog", "kt_integrieren"));
+        QCOMPARE(chooser->findChild<QLineEdit*>(QStringLiteral("edit_quelle"))->text(), index);
+
+        // The chosen index is part of a configuration; the standard configuration empties it.
+        const QString configuration = folder_.filePath(QStringLiteral("Index.lkfg"));
+        QVERIFY(window_->SaveConfiguration(configuration));
+        window_->action("m_konfig_standard")->trigger();
+        QCOMPARE(ToQString(context_->settings.Value("Tindexhinzu", "edit_quelle")), QString());
+        window_->LoadConfiguration(configuration);
+        QCOMPARE(ToQString(context_->settings.Value("Tindexhinzu", "edit_quelle")), index);
+    }
+
+    void loadTextIndexRebuildsTheChosenIndex() {
+        const QString index = folder_.filePath(QStringLiteral("Alt.idx"));
+        WriteFile(index, "Birne:4>-\r\nApfel:3>-|17>-\r\n");
+        TypeSource(QString());
+        AnswerOpenIndexDialog(index);
+        window_->action("mtidxload")->trigger();
+        QTRY_COMPARE_WITH_TIMEOUT(wizard()->currentPage(), TextIndexWizard::tt6, 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(!wizard()->isRunning(), 20000);
+        const QString output = wizard()->output()->toPlainText();
+        QVERIFY2(output.contains(QStringLiteral("Apfel 3, 17")), qPrintable(output));
+        QVERIFY2(output.contains(QStringLiteral("Birne 4")), qPrintable(output));
+        QCOMPARE(Find<QLabel>("kt_index")->text(), index);
+    }
+
+    void filesDroppedOnTheSourcePageBecomeTheSource() {
+        const QString text = folder_.filePath(QStringLiteral("kapitel.txt"));
+        const QString other = folder_.filePath(QStringLiteral("anhang.txt"));
+        WriteFile(text, "Apfel\nBirne\n");
+        WriteFile(other, "Kirsche\n");
+        QVERIFY(QDir(folder_.path()).mkdir(QStringLiteral("ordner")));
+        const QString subfolder = folder_.filePath(QStringLiteral("ordner"));
+        TypeSource(QStringLiteral("getippt"));
+        wizard()->ShowTextPage(TextIndexWizard::tt1);
+
+        // A folder alone is no source: nothing changes.
+        QVERIFY(DropFiles(wizard()->source()->viewport(), {subfolder}));
+        QCOMPARE(wizard()->source()->toPlainText(), QStringLiteral("getippt"));
+        QVERIFY(context_->settings.IsOn("Tprog", "qu_text"));
+
+        // The first file after the folder is read and named as the source file.
+        QVERIFY(DropFiles(wizard()->source()->viewport(), {subfolder, text, other}));
+        QCOMPARE(wizard()->source()->toPlainText(), QStringLiteral("Apfel\nBirne\n"));
+        QVERIFY(context_->settings.IsOn("Tprog", "qu_datei"));
+        QCOMPARE(Find<QLineEdit>("edit_quelle")->text(), text);
+
+        // The page itself takes drops too, also while the memo is read-only in file mode.
+        QVERIFY(DropFiles(wizard()->pages()->widget(TextIndexWizard::tt1), {other}));
+        QCOMPARE(wizard()->source()->toPlainText(), QStringLiteral("Kirsche\n"));
+        QCOMPARE(Find<QLineEdit>("edit_quelle")->text(), other);
+
+        Find<QRadioButton>("sz_zeilezuseite")->click();
+        RunAndWait();
+        QVERIFY2(wizard()->output()->toPlainText().contains(QStringLiteral("Kirsche 1")),
+                 qPrintable(wizard()->output()->toPlainText()));
+    }
+
+    void criteriaItemsOfTheOtherWizardsShowTheirCriteriaPage() {
+        window_->action("medk")->trigger();
+        QCOMPARE(window_->visiblePanel(), QStringLiteral("pgdateien"));
+        QCOMPARE(Find<QTabWidget>("dct")->currentWidget()->objectName(), QStringLiteral("td2"));
+        window_->action("mesk")->trigger();
+        QCOMPARE(window_->visiblePanel(), QStringLiteral("pgstw"));
+        QCOMPARE(Find<QTabWidget>("sct")->currentWidget()->objectName(), QStringLiteral("ts2"));
+    }
+
+    void latchingIsAShellChoiceNoConfigurationTouches() {
+        QAction* latching = window_->action("zspmenu");
+        QVERIFY(latching->isCheckable());
+        QVERIFY(latching->isChecked());
+        QVERIFY(context_->previewCaching);
+        latching->trigger();
+        QVERIFY(!context_->previewCaching);
+
+        const QString configuration = folder_.filePath(QStringLiteral("Latching.lkfg"));
+        QVERIFY(window_->SaveConfiguration(configuration));
+        latching->trigger();
+        QVERIFY(context_->previewCaching);
+        window_->LoadConfiguration(configuration);
+        QVERIFY(context_->previewCaching);
+        QVERIFY(latching->isChecked());
+        latching->trigger();
+        window_->action("m_konfig_standard")->trigger();
+        QVERIFY(!context_->previewCaching);
+        QVERIFY(!latching->isChecked());
     }
 
     void startUpArgumentsFollowTheirRules() {

@@ -7,6 +7,7 @@
 #include "engine/errors.h"
 #include "temp_folder.h"
 #include "textindex/text_index_session.h"
+#include "textindex/text_index_source.h"
 
 namespace lexorim {
 namespace {
@@ -95,6 +96,20 @@ TEST_F(TextIndexSessionTest, ADocumentsOwnPagesAreItsDesignations) {
     EXPECT_FALSE(session.designationsCurrent());
     session.RefreshDesignationsIfStale(criteria, false);
     EXPECT_EQ(session.designations(), (std::vector<Text>{u"1 (1)"}));
+}
+
+TEST(DroppedSourcePathTest, TheFirstExistingFileIsTheSourceFoldersAndMissingPathsArePassedOver) {
+    testing::TempFolder folder;
+    const std::string first = folder.write("eins.txt", "Apfel");
+    const std::string second = folder.write("zwei.txt", "Birne");
+    const std::string missing = (folder.path() / "fehlt.txt").string();
+    const std::string subfolder = (folder.path() / "ordner").string();
+    std::filesystem::create_directory(subfolder);
+
+    EXPECT_EQ(DroppedSourcePath({subfolder, missing, first, second}), first);
+    EXPECT_EQ(DroppedSourcePath({second, first}), second);
+    EXPECT_EQ(DroppedSourcePath({subfolder, missing, ""}), std::nullopt);
+    EXPECT_EQ(DroppedSourcePath({}), std::nullopt);
 }
 
 }  // namespace

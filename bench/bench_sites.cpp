@@ -122,7 +122,8 @@ int main(int argc, char** argv) {
         auto last = begin;
         std::printf("file index phases:");
         for (const auto& [name, time] : marks) {
-            std::printf(" %s %.2f s;", name.c_str(), std::chrono::duration<double>(time - last).count());
+            std::printf(" %s %.2f s;", name.c_str(),
+                        std::chrono::duration<double>(time - last).count());
             last = time;
         }
         std::printf("\n");
@@ -156,8 +157,9 @@ int main(int argc, char** argv) {
     for (int i = 0; i < 2; ++i) {
         const IndexStore store = StoreOfSize(sizes[i]);
         for (int round = 0; round < 3; ++round) {
-            writer[i] = std::min(
-                writer[i], Seconds([&] { WriteHtmlIndex(store, StandardHtmlDesign(), Language::German); }));
+            writer[i] = std::min(writer[i], Seconds([&] {
+                                     WriteHtmlIndex(store, StandardHtmlDesign(), Language::German);
+                                 }));
         }
     }
     std::printf("HTML writer: %zu entries %.3f s, %zu entries %.3f s, growth %.2f (linear = 4)\n",

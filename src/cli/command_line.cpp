@@ -11,8 +11,8 @@ namespace {
 
 const std::set<std::string>& Commands() {
     static const std::set<std::string> commands = {
-        "text",    "designations", "strip-html", "detect", "convert",
-        "config",  "txt2idx",      "paginate",   "files",  "keywords"};
+        "text",   "designations", "strip-html", "detect", "convert",
+        "config", "txt2idx",      "paginate",   "files",  "keywords"};
     return commands;
 }
 

@@ -32,28 +32,36 @@ const CaseTables& Tables() {
 
 }  // namespace
 
-char16_t UpperUnit(char16_t unit) { return Tables().upper[unit]; }
-char16_t LowerUnit(char16_t unit) { return Tables().lower[unit]; }
+char16_t UpperUnit(char16_t unit) {
+    return Tables().upper[unit];
+}
+char16_t LowerUnit(char16_t unit) {
+    return Tables().lower[unit];
+}
 
 Text ToUpper(TextView text) {
     const auto& table = Tables().upper;
     Text result(text.size(), u'\0');
-    for (size_t i = 0; i < text.size(); ++i) result[i] = table[text[i]];
+    for (size_t i = 0; i < text.size(); ++i)
+        result[i] = table[text[i]];
     return result;
 }
 
 Text ToLower(TextView text) {
     const auto& table = Tables().lower;
     Text result(text.size(), u'\0');
-    for (size_t i = 0; i < text.size(); ++i) result[i] = table[text[i]];
+    for (size_t i = 0; i < text.size(); ++i)
+        result[i] = table[text[i]];
     return result;
 }
 
 bool EqualsIgnoringCase(TextView a, TextView b) {
-    if (a.size() != b.size()) return false;
+    if (a.size() != b.size())
+        return false;
     const auto& table = Tables().upper;
     for (size_t i = 0; i < a.size(); ++i) {
-        if (table[a[i]] != table[b[i]]) return false;
+        if (table[a[i]] != table[b[i]])
+            return false;
     }
     return true;
 }

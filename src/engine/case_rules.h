@@ -15,7 +15,11 @@ Text ToLower(TextView text);
 // True when both texts are equal after upper-casing each code unit.
 bool EqualsIgnoringCase(TextView a, TextView b);
 
-inline bool IsUnchangedByUpperCasing(char16_t unit) { return UpperUnit(unit) == unit; }
-inline bool IsUnchangedByLowerCasing(char16_t unit) { return LowerUnit(unit) == unit; }
+inline bool IsUnchangedByUpperCasing(char16_t unit) {
+    return UpperUnit(unit) == unit;
+}
+inline bool IsUnchangedByLowerCasing(char16_t unit) {
+    return LowerUnit(unit) == unit;
+}
 
 }  // namespace lexorim

@@ -15,7 +15,7 @@ U_NAMESPACE_END
 namespace lexorim {
 
 class LocaleCollator {
-public:
+  public:
     // `localeName` such as "de_DE"; an empty name takes the locale from the environment
     // (LC_ALL, LC_COLLATE, LANG).
     explicit LocaleCollator(const std::string& localeName = {});
@@ -29,7 +29,7 @@ public:
 
     const std::string& localeName() const { return localeName_; }
 
-private:
+  private:
     std::string localeName_;
     std::unique_ptr<icu::Collator> collator_;
 };

@@ -10,11 +10,12 @@
 namespace lexorim {
 
 class UserError : public std::runtime_error {
-public:
-    explicit UserError(Text message) : std::runtime_error(ToUtf8(message)), text_(std::move(message)) {}
+  public:
+    explicit UserError(Text message)
+        : std::runtime_error(ToUtf8(message)), text_(std::move(message)) {}
     const Text& text() const { return text_; }
 
-private:
+  private:
     Text text_;
 };
 

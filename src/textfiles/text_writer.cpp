@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "textfiles/internal/codecs.h"
 #include "textfiles/file_access.h"
+#include "textfiles/internal/codecs.h"
 #include "textfiles/internal/picture_writer.h"
 
 namespace lexorim {

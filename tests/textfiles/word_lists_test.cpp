@@ -10,9 +10,9 @@
 #include "engine/collation.h"
 #include "engine/errors.h"
 #include "engine/index_store.h"
-#include "textfiles/word_lists.h"
-#include "engine/word_pipeline.h"
 #include "engine/scoped_environment.h"
+#include "engine/word_pipeline.h"
+#include "textfiles/word_lists.h"
 
 namespace lexorim {
 namespace {

@@ -48,6 +48,23 @@ void PrintSourceList(std::ostream& out, const SourceList& list) {
     }
 }
 
+// --list and --summary print instead of running; true when one of them did. The summary is
+// only built when it is asked for.
+template <typename MakeSummary>
+bool PrintedListOrSummary(const CommandLine& line, const SourceList& list,
+                          const MakeSummary& summary, std::ostream& out) {
+    if (!line.listOnly && !line.summaryOnly)
+        return false;
+    if (line.listOnly) {
+        PrintSourceList(out, list);
+    } else {
+        Print(out, summary());
+        out << "\r\n";
+    }
+    FinishStandardOutput(out);
+    return true;
+}
+
 void WriteOutput(const CommandLine& line, const Settings& settings, TextView output,
                  std::ostream& out) {
     if (line.outputPath.empty()) {
@@ -70,18 +87,11 @@ int RunFilesCommand(const CommandLine& line, Streams io) {
         return 1;
     FileIndexSession session;
     FillSourceList(session.sources(), line, settings);
-    if (line.listOnly) {
-        PrintSourceList(io.out, session.sources());
-        FinishStandardOutput(io.out);
+    const auto summary = [&] {
+        return FileIndexSummary(MakeFileIndexSummaryInput(settings, line.language), line.language);
+    };
+    if (PrintedListOrSummary(line, session.sources(), summary, io.out))
         return 0;
-    }
-    if (line.summaryOnly) {
-        Print(io.out,
-              FileIndexSummary(MakeFileIndexSummaryInput(settings, line.language), line.language));
-        io.out << "\r\n";
-        FinishStandardOutput(io.out);
-        return 0;
-    }
     const ReadContext context = MakeReadContext(line, io.err);
     const WordLists lists = LoadWordLists(line, context);
     const LocaleCollator collator;
@@ -100,17 +110,11 @@ int RunKeywordsCommand(const CommandLine& line, Streams io) {
         return 1;
     KeywordIndexSession session;
     FillSourceList(session.sources(), line, settings);
-    if (line.listOnly) {
-        PrintSourceList(io.out, session.sources());
-        FinishStandardOutput(io.out);
+    const auto summary = [&] {
+        return KeywordSummary(MakeKeywordOptions(settings), line.language);
+    };
+    if (PrintedListOrSummary(line, session.sources(), summary, io.out))
         return 0;
-    }
-    if (line.summaryOnly) {
-        Print(io.out, KeywordSummary(MakeKeywordOptions(settings), line.language));
-        io.out << "\r\n";
-        FinishStandardOutput(io.out);
-        return 0;
-    }
     const ReadContext context = MakeReadContext(line, io.err);
     session.Run(MakeKeywordOptions(settings), LoadWordLists(line, context), line.language,
                 ProgressFor(line, io.err), context);

@@ -12,6 +12,19 @@
 
 namespace lexorim::cli {
 
+namespace {
+
+// Reports a failed write with the reason of the write that failed (errno is cleared before
+// each), so a full disk says so instead of a general input/output error.
+void ThrowIfOutputFailed(const std::ostream& out) {
+    if (!out) {
+        throw UserError(u"Cannot write to standard output. " +
+                        SystemReason(errno != 0 ? errno : EIO));
+    }
+}
+
+}  // namespace
+
 void Print(std::ostream& out, TextView text) {
     constexpr size_t kSlice = size_t{1} << 16;
     while (!text.empty()) {
@@ -20,21 +33,17 @@ void Print(std::ostream& out, TextView text) {
         if (length < text.size() && text[length - 1] >= 0xD800 && text[length - 1] <= 0xDBFF) {
             --length;
         }
+        errno = 0;
         out << ToUtf8(text.substr(0, length));
         text.remove_prefix(length);
-        if (!out) {
-            return;  // the failure is reported once everything is written
-        }
+        ThrowIfOutputFailed(out);
     }
 }
 
 void FinishStandardOutput(std::ostream& out) {
     errno = 0;
     out.flush();
-    if (!out) {
-        throw UserError(u"Cannot write to standard output. " +
-                        SystemReason(errno != 0 ? errno : EIO));
-    }
+    ThrowIfOutputFailed(out);
 }
 
 Settings SettingsFromArguments(const CommandLine& line, const std::optional<AddToControls>& addTo) {

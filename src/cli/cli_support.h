@@ -16,7 +16,8 @@
 
 namespace lexorim::cli {
 
-// Writes a text as UTF-8 in slices, so a large index is not held twice in memory.
+// Writes a text as UTF-8 in slices, so a large index is not held twice in memory; a failed
+// write throws with its reason.
 void Print(std::ostream& out, TextView text);
 
 // Standard output is checked like any file: a full disk or a closed pipe is a UserError

@@ -3,6 +3,8 @@
 #include <filesystem>
 #include <optional>
 
+#include "engine/index_store.h"
+
 namespace lexorim::cli {
 
 namespace {
@@ -48,11 +50,11 @@ std::string AddToIndexWarning(const std::string& path, const ReadContext& contex
     if (!std::filesystem::is_regular_file(path, error)) {
         return "--add-to \"" + path + "\": no such file; the index holds only the new entries.";
     }
-    const Text text = ReadTextFile(path, context);
-    for (const TextView line : SplitLines(text)) {
-        if (line.find(u'>') != TextView::npos && line.find(u':') != TextView::npos) {
-            return {};
-        }
+    // The store's own line rule decides, so the warning cannot disagree with the load.
+    IndexStore loaded;
+    loaded.LoadIndexLines(ReadTextFile(path, context), IndexStore::IndexLineRules{});
+    if (!loaded.Empty()) {
+        return {};
     }
     return "--add-to \"" + path +
            "\": the file holds no index line; the index holds only the new "

@@ -12,9 +12,6 @@ namespace lexorim {
 
 namespace {
 
-// How much of a file's start FormatOfContent looks at, apart from a zip container's parts.
-constexpr size_t kContentHeaderBytes = 1024;
-
 // Word opens a document by what it holds, not by its name; a renamed file reads the same.
 DocumentFormat FormatOfContent(std::string_view bytes) {
     if (bytes.starts_with("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1")) {
@@ -37,7 +34,7 @@ DocumentFormat FormatOfContent(std::string_view bytes) {
             }
         }
     }
-    if (bytes.substr(0, kContentHeaderBytes).find("%PDF-") != std::string_view::npos) {
+    if (HasPdfHeader(bytes)) {
         return DocumentFormat::Pdf;
     }
     return DocumentFormat::None;
@@ -204,9 +201,10 @@ DocumentFormat DetectDocumentFormat(const std::string& path) {
     }
     std::string bytes;
     try {
-        // The header tells every kind but a zip container, which is known only by its parts.
+        // The header tells every kind but a zip container, which is known only by its parts;
+        // FormatOfContent looks no further than the window of the PDF header.
         InputFile file(path);
-        bytes.resize(kContentHeaderBytes);
+        bytes.resize(kPdfHeaderWindow);
         bytes.resize(file.read(bytes.data(), bytes.size()));
         if (bytes.starts_with("PK")) {
             file.readRest(bytes);

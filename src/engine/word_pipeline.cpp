@@ -620,7 +620,7 @@ void WordPipeline::FilterPageWords(TextView fullPage, TextView key, TextView tag
     const TextView page = WithoutInvisibleCharacters(fullPage, visible);
     const std::vector<Compiled::PositiveLine>& lines = compiled_->positive;
     if (!options_.criteria.usePositiveList || lines.empty()) {
-        FilterAfterPositiveList(page, key, tag, sink);
+        FilterVisibleAfterPositiveList(page, key, tag, sink);
         return;
     }
     std::vector<uint8_t> occurs;
@@ -661,13 +661,17 @@ void WordPipeline::FilterPageWords(TextView fullPage, TextView key, TextView tag
             sink(line.hitWord, key, tag);
         }
     }
-    FilterAfterPositiveList(current, key, tag, sink);
+    FilterVisibleAfterPositiveList(current, key, tag, sink);
 }
 
 void WordPipeline::FilterAfterPositiveList(TextView fullText, TextView key, TextView tag,
                                            const WordSink& sink) const {
     Text visible;
-    const TextView text = WithoutInvisibleCharacters(fullText, visible);
+    FilterVisibleAfterPositiveList(WithoutInvisibleCharacters(fullText, visible), key, tag, sink);
+}
+
+void WordPipeline::FilterVisibleAfterPositiveList(TextView text, TextView key, TextView tag,
+                                                  const WordSink& sink) const {
     if (!options_.criteria.useNegativeList || compiled_->negative.empty()) {
         SplitAndDeliver(text, options_.criteria, key, tag, sink);
         return;

@@ -45,6 +45,10 @@ class WordPipeline {
     const PipelineOptions& options() const { return options_; }
 
   private:
+    // FilterAfterPositiveList for a text without invisible characters.
+    void FilterVisibleAfterPositiveList(TextView text, TextView key, TextView tag,
+                                        const WordSink& sink) const;
+
     struct Compiled;
     PipelineOptions options_;
     std::unique_ptr<Compiled> compiled_;

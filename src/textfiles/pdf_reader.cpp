@@ -153,10 +153,8 @@ DocumentPages ReadPdfDocument(std::string_view bytes, int pageLimit) {
     const std::unique_ptr<poppler::document> document(
         poppler::document::load_from_raw_data(bytes.data(), static_cast<int>(bytes.size())));
     if (!document) {
-        throw DocumentProblemError(bytes.substr(0, 1024).find("%PDF-") != std::string_view::npos
-                                       ? DocumentProblem::Damaged
-                                       : DocumentProblem::NotThisKind,
-                                   kKind);
+        throw DocumentProblemError(
+            HasPdfHeader(bytes) ? DocumentProblem::Damaged : DocumentProblem::NotThisKind, kKind);
     }
     if (document->is_locked()) {
         throw DocumentProblemError(DocumentProblem::Encrypted, kKind);

@@ -209,20 +209,6 @@ Text DecodeDetectedText(std::string_view bytes) {
 
 namespace {
 
-Text ReadTextFileOrThrow(const std::string& path, const ReadContext& context);
-
-}  // namespace
-
-Text ReadTextFile(const std::string& path, const ReadContext& context) {
-    try {
-        return ReadTextFileOrThrow(path, context);
-    } catch (const InvalidUtf7&) {
-        throw UserError(u"Cannot read file \"" + FromUtf8(path) + u"\". Invalid UTF7");
-    }
-}
-
-namespace {
-
 Text ReadTextFileOrThrow(const std::string& path, const ReadContext& context) {
     if (DocumentFormatOf(path) != DocumentFormat::None) {
         return ReadWordDocument(path, -1, context);
@@ -262,6 +248,14 @@ Text ReadTextFileOrThrow(const std::string& path, const ReadContext& context) {
 }
 
 }  // namespace
+
+Text ReadTextFile(const std::string& path, const ReadContext& context) {
+    try {
+        return ReadTextFileOrThrow(path, context);
+    } catch (const InvalidUtf7&) {
+        throw UserError(u"Cannot read file \"" + FromUtf8(path) + u"\". Invalid UTF7");
+    }
+}
 
 Text CodePointToUtf16(uint32_t codePoint) {
     Text text;

@@ -12,10 +12,6 @@ namespace lexorim {
 
 namespace {
 
-char AsciiUpper(char c) {
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
 // Word opens a document by what it holds, not by its name; a renamed file reads the same.
 DocumentFormat FormatOfContent(std::string_view bytes) {
     if (bytes.starts_with("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1")) {
@@ -38,10 +34,16 @@ DocumentFormat FormatOfContent(std::string_view bytes) {
             }
         }
     }
-    if (bytes.substr(0, 1024).find("%PDF-") != std::string_view::npos) {
+    if (HasPdfHeader(bytes)) {
         return DocumentFormat::Pdf;
     }
     return DocumentFormat::None;
+}
+
+// The format by the content, else by the extension.
+DocumentFormat FormatOfFile(const std::string& path, std::string_view bytes) {
+    const DocumentFormat byContent = FormatOfContent(bytes);
+    return byContent == DocumentFormat::None ? DocumentFormatOf(path) : byContent;
 }
 
 void ShowWordNotFound(const ReadContext& context) {
@@ -164,11 +166,7 @@ DocumentPages ReadDocumentPages(const std::string& path, int pageLimit,
                                 const ReadContext& context) {
     const std::string bytes = ReadFileBytes(path);
     try {
-        DocumentFormat format = FormatOfContent(bytes);
-        if (format == DocumentFormat::None) {
-            format = DocumentFormatOf(path);
-        }
-        return ReadPagesOfFormat(path, bytes, format, pageLimit, context);
+        return ReadPagesOfFormat(path, bytes, FormatOfFile(path, bytes), pageLimit, context);
     } catch (const DocumentProblemError& error) {
         throw CannotReadDocument(path, error);
     }
@@ -182,15 +180,7 @@ Text NumberLineOf(const DocumentPages& pages, size_t page) {
 }  // namespace
 
 DocumentFormat DocumentFormatOf(const std::string& path) {
-    const size_t slash = path.find_last_of('/');
-    const size_t dot = path.find_last_of('.');
-    if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) {
-        return DocumentFormat::None;
-    }
-    std::string extension = path.substr(dot + 1);
-    for (char& c : extension) {
-        c = AsciiUpper(c);
-    }
+    const std::string extension = UpperCaseExtension(path);
     if (extension == "DOC")
         return DocumentFormat::Doc;
     if (extension == "DOCX")
@@ -211,12 +201,18 @@ DocumentFormat DetectDocumentFormat(const std::string& path) {
     }
     std::string bytes;
     try {
-        bytes = ReadFileBytes(path);
+        // The header tells every kind but a zip container, which is known only by its parts;
+        // FormatOfContent looks no further than the window of the PDF header.
+        InputFile file(path);
+        bytes.resize(kPdfHeaderWindow);
+        bytes.resize(file.read(bytes.data(), bytes.size()));
+        if (bytes.starts_with("PK")) {
+            file.readRest(bytes);
+        }
     } catch (const UserError&) {
         return byName;  // the reading itself will report the file
     }
-    const DocumentFormat byContent = FormatOfContent(bytes);
-    return byContent == DocumentFormat::None ? byName : byContent;
+    return FormatOfFile(path, bytes);
 }
 
 Text ReadWordDocument(const std::string& path, int pageLimit, const ReadContext& context) {
@@ -229,14 +225,14 @@ std::optional<PagedDocument> ReadPagedDocument(const std::string& path,
     if (DocumentFormatOf(path) == DocumentFormat::None) {
         return std::nullopt;
     }
-    const std::optional<DocumentPages> pages = ReadDocumentPages(path, -1, context);
+    const DocumentPages pages = ReadDocumentPages(path, -1, context);
     PagedDocument document;
     // Each page formatted on its own ends with its number line; the line breaks of the whole
     // text are the same, since every page ends with a complete CR LF.
     int64_t lineCount = 0;
-    for (size_t i = 0; i < pages->pages.size(); ++i) {
-        const Text number = NumberLineOf(*pages, i);
-        const Text page = FormatDocumentPages({pages->pages[i]}, {number}, -1);
+    for (size_t i = 0; i < pages.pages.size(); ++i) {
+        const Text number = NumberLineOf(pages, i);
+        const Text page = FormatDocumentPages({pages.pages[i]}, {number}, -1);
         lineCount += static_cast<int64_t>(SplitLines(page).size());
         document.pageNumbers.push_back({number, lineCount - 1});
         document.text += page;

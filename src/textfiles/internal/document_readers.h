@@ -44,6 +44,14 @@ std::optional<DocumentPages> ReadOdtPages(std::string_view bytes);
 // printed in the book when the PDF defines them.
 std::optional<DocumentPages> ReadPdfPages(std::string_view bytes, int pageLimit);
 
+// How much of a file's start may hold the PDF header.
+inline constexpr size_t kPdfHeaderWindow = 1024;
+
+// True when the PDF header stands near the start of `bytes`, as PDF readers accept it.
+inline bool HasPdfHeader(std::string_view bytes) {
+    return bytes.substr(0, kPdfHeaderWindow).find("%PDF-") != std::string_view::npos;
+}
+
 // The same readers, throwing DocumentProblemError with the reason where the ones above give
 // nothing.
 DocumentPages ReadDocxDocument(std::string_view bytes);

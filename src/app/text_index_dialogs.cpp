@@ -114,14 +114,8 @@ void PageListEditDialog::AddLine() {
 }
 
 void PageListEditDialog::SortLines() {
-    std::vector<Text> texts;
-    for (const QString& line : lines())
-        texts.push_back(ToText(line));
-    const std::vector<TextView> views(texts.begin(), texts.end());
-    QStringList sorted;
-    for (const Text& line : SortDesignationLines(views))
-        sorted << ToQString(line);
-    SetLines(sorted);
+    const std::vector<Text> texts = ToTexts(lines());
+    SetLines(ToQStringList(SortDesignationLines({texts.begin(), texts.end()})));
 }
 
 TextIndexDesignDialog::TextIndexDesignDialog(AppContext& context, QWidget* parent)

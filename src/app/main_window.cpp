@@ -286,7 +286,8 @@ void MainWindow::BuildMenus() {
             [this] { textIndex_->ShowTextPage(TextIndexWizard::tt2); });
     connect(AddAction(text, "metk"), &QAction::triggered, this,
             [this] { textIndex_->ShowTextPage(TextIndexWizard::tt3); });
-    connect(AddAction(text, "metd"), &QAction::triggered, this, [this] { design_->exec(); });
+    connect(AddAction(text, "metd"), &QAction::triggered, this,
+            [this] { textIndexDialogs_.design->exec(); });
     QMenu* files = AddMenu(settings, "med");
     connect(AddAction(files, "medk"), &QAction::triggered, this,
             [this] { ShowPlaceholderPage("pgdateien", "dct", 1); });
@@ -396,10 +397,10 @@ void MainWindow::BuildDialogs() {
     // Every dialog is made once and only hidden when closed, so its settings stay in force.
     negativeList_ = new WordListDialog(context_, WordListDialog::Kind::Negative, this);
     positiveList_ = new WordListDialog(context_, WordListDialog::Kind::Positive, this);
-    pageNumberCriteria_ = new PageNumberCriteriaDialog(context_, this);
-    pageListEdit_ = new PageListEditDialog(context_, this);
-    existingIndex_ = new ExistingIndexChooser(context_, this);
-    design_ = new TextIndexDesignDialog(context_, this);
+    textIndexDialogs_.criteria = new PageNumberCriteriaDialog(context_, this);
+    textIndexDialogs_.pageList = new PageListEditDialog(context_, this);
+    textIndexDialogs_.existingIndex = new ExistingIndexChooser(context_, this);
+    textIndexDialogs_.design = new TextIndexDesignDialog(context_, this);
     outputSettings_ = new OutputSettingsDialog(context_, this);
     negativeTool_ =
         new IndexToListTool(context_, *negativeList_, WordListDialog::Kind::Negative, this);
@@ -407,7 +408,7 @@ void MainWindow::BuildDialogs() {
         new IndexToListTool(context_, *positiveList_, WordListDialog::Kind::Positive, this);
     negativeList_->LoadAtStart();
     positiveList_->LoadAtStart();
-    textIndex_->SetDialogs({pageNumberCriteria_, pageListEdit_, design_, existingIndex_});
+    textIndex_->SetDialogs(textIndexDialogs_);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -447,13 +448,13 @@ void MainWindow::ApplyAllTexts() {
     textIndex_->ApplyTexts();
     negativeList_->ApplyTexts();
     positiveList_->ApplyTexts();
-    design_->ApplyTexts();
-    pageListEdit_->ApplyTexts();
-    pageNumberCriteria_->ApplyTexts();
+    textIndexDialogs_.design->ApplyTexts();
+    textIndexDialogs_.pageList->ApplyTexts();
+    textIndexDialogs_.criteria->ApplyTexts();
     negativeTool_->ApplyTexts();
     positiveTool_->ApplyTexts();
     outputSettings_->ApplyTexts();
-    existingIndex_->ApplyTexts();
+    textIndexDialogs_.existingIndex->ApplyTexts();
     const bool german = context_.language == Language::German;
     action("msprde")->setChecked(german);
     action("mspren")->setChecked(!german);

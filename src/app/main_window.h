@@ -12,17 +12,13 @@
 
 #include "app/app_context.h"
 #include "app/start_up.h"
+#include "app/text_index_wizard.h"
 #include "settings/configuration.h"
 
 namespace lexorim::app {
 
 class SettingsBinding;
-class TextIndexWizard;
 class SettingsDialog;
-class PageNumberCriteriaDialog;
-class PageListEditDialog;
-class TextIndexDesignDialog;
-class ExistingIndexChooser;
 class OutputSettingsDialog;
 class WordListDialog;
 class IndexToListTool;
@@ -94,10 +90,7 @@ class MainWindow : public QMainWindow {
     QMenu* configurationMenu_ = nullptr;
     std::vector<QAction*> recentActions_;
     size_t panelListener_ = 0;
-    PageNumberCriteriaDialog* pageNumberCriteria_ = nullptr;
-    PageListEditDialog* pageListEdit_ = nullptr;
-    ExistingIndexChooser* existingIndex_ = nullptr;
-    TextIndexDesignDialog* design_ = nullptr;
+    TextIndexDialogs textIndexDialogs_;
     OutputSettingsDialog* outputSettings_ = nullptr;
     WordListDialog* negativeList_ = nullptr;
     WordListDialog* positiveList_ = nullptr;

@@ -8,6 +8,7 @@
 
 #include "app/qt_text.h"
 #include "app/window_texts.h"
+#include "fileindex/file_index_design.h"
 #include "settings/run_options.h"
 
 namespace lexorim::app {
@@ -81,11 +82,9 @@ void OutputSettingsDialog::ChooseColor() {
     const QColor color = QColorDialog::getColor(QColor::fromRgb(rgb), this);
     if (!color.isValid())
         return;
-    colorEdit_->setText(QStringLiteral("#%1%2%3")
-                            .arg(color.red(), 2, 16, QLatin1Char('0'))
-                            .arg(color.green(), 2, 16, QLatin1Char('0'))
-                            .arg(color.blue(), 2, 16, QLatin1Char('0'))
-                            .toUpper());
+    colorEdit_->setText(ToQString(
+        FormatHtmlColour({static_cast<uint8_t>(color.red()), static_cast<uint8_t>(color.green()),
+                          static_cast<uint8_t>(color.blue())})));
 }
 
 void OutputSettingsDialog::ShowBackgroundColor() {

@@ -4,6 +4,22 @@
 
 namespace lexorim::app {
 
+QStringList ToQStringList(const std::vector<Text>& texts) {
+    QStringList lines;
+    lines.reserve(static_cast<qsizetype>(texts.size()));
+    for (const Text& text : texts)
+        lines << ToQString(text);
+    return lines;
+}
+
+std::vector<Text> ToTexts(const QStringList& lines) {
+    std::vector<Text> texts;
+    texts.reserve(static_cast<size_t>(lines.size()));
+    for (const QString& line : lines)
+        texts.push_back(ToText(line));
+    return texts;
+}
+
 QString DialogFilter(TextView filter) {
     const QStringList parts = ToQString(filter).split(u'|');
     QStringList entries;

@@ -3,7 +3,9 @@
 // in Qt's form.
 
 #include <QString>
+#include <QStringList>
 #include <string>
+#include <vector>
 
 #include "engine/text_helpers.h"
 
@@ -16,6 +18,10 @@ inline QString ToQString(TextView text) {
 inline Text ToText(const QString& text) {
     return Text(reinterpret_cast<const char16_t*>(text.utf16()), static_cast<size_t>(text.size()));
 }
+
+// A list of texts as lines of a list widget or memo, and back.
+QStringList ToQStringList(const std::vector<Text>& texts);
+std::vector<Text> ToTexts(const QStringList& lines);
 
 inline std::string ToPath(const QString& text) {
     return text.toStdString();

@@ -16,6 +16,7 @@
 #include "app/window_texts.h"
 #include "settings/languages.h"
 #include "textindex/page_designations.h"
+#include "textindex/text_index_design.h"
 
 namespace lexorim::app {
 
@@ -114,14 +115,8 @@ void PageListEditDialog::AddLine() {
 }
 
 void PageListEditDialog::SortLines() {
-    std::vector<Text> texts;
-    for (const QString& line : lines())
-        texts.push_back(ToText(line));
-    const std::vector<TextView> views(texts.begin(), texts.end());
-    QStringList sorted;
-    for (const Text& line : SortDesignationLines(views))
-        sorted << ToQString(line);
-    SetLines(sorted);
+    const std::vector<Text> texts = ToTexts(lines());
+    SetLines(ToQStringList(SortDesignationLines({texts.begin(), texts.end()})));
 }
 
 TextIndexDesignDialog::TextIndexDesignDialog(AppContext& context, QWidget* parent)
@@ -152,14 +147,12 @@ void TextIndexDesignDialog::ApplyTexts() {
 }
 
 void TextIndexDesignDialog::UpdatePreview() {
-    const QString separator = findChild<QLineEdit*>(QStringLiteral("dsep"))->text();
-    const QString between = findChild<QLineEdit*>(QStringLiteral("dzw"))->text();
-    separatorShown_->setText(QStringLiteral("\"%1\"").arg(separator));
-    betweenShown_->setText(QStringLiteral("\"%1\"").arg(between));
-    const QString item =
-        WindowQText("Tdesign", "vorschau", context_.language, ui::TextRole::Message);
-    preview_->setText(item + between + QStringLiteral("17") + separator + QStringLiteral("38") +
-                      separator + QStringLiteral("69") + separator + QStringLiteral("193"));
+    TextIndexDesign design;
+    design.pageSeparator = ToText(findChild<QLineEdit*>(QStringLiteral("dsep"))->text());
+    design.wordSeparator = ToText(findChild<QLineEdit*>(QStringLiteral("dzw"))->text());
+    separatorShown_->setText(ToQString(QuotedSeparator(design.pageSeparator)));
+    betweenShown_->setText(ToQString(QuotedSeparator(design.wordSeparator)));
+    preview_->setText(ToQString(DesignPreview(design, context_.language)));
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -114,9 +114,9 @@ TextIndexWizard::TextIndexWizard(AppContext& context, QWidget* parent)
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    back_ = AddButton(this, "bt1");
-    next_ = AddButton(this, "bt2");
-    create_ = AddButton(this, "ft_start");
+    back_ = Named<QPushButton>(this, "bt1");
+    next_ = Named<QPushButton>(this, "bt2");
+    create_ = Named<QPushButton>(this, "ft_start");
     buttons->addWidget(back_);
     buttons->addWidget(next_);
     buttons->addWidget(create_);
@@ -130,21 +130,17 @@ TextIndexWizard::TextIndexWizard(AppContext& context, QWidget* parent)
     ShowTextPage(tt1);
 }
 
-QPushButton* TextIndexWizard::AddButton(QWidget* parent, const char* name) {
-    return Named<QPushButton>(parent, name);
-}
-
 QWidget* TextIndexWizard::BuildSourcePage() {
     auto* page = Named<QWidget>(nullptr, "tt1");
     auto* layout = new QGridLayout(page);
     auto* fileMode = Named<QRadioButton>(page, "qu_datei");
     auto* path = Named<QLineEdit>(page, "edit_quelle");
-    auto* browse = AddButton(page, "bttxtquelle");
+    auto* browse = Named<QPushButton>(page, "bttxtquelle");
     auto* textMode = Named<QRadioButton>(page, "qu_text");
     original_ = Named<QPlainTextEdit>(page, "original");
     original_->setLineWrapMode(QPlainTextEdit::NoWrap);
-    auto* load = AddButton(page, "qu_laden");
-    auto* remove = AddButton(page, "qu_delete");
+    auto* load = Named<QPushButton>(page, "qu_laden");
+    auto* remove = Named<QPushButton>(page, "qu_delete");
     layout->addWidget(fileMode, 0, 0, 1, 3);
     layout->addWidget(path, 1, 0, 1, 2);
     layout->addWidget(browse, 1, 2);
@@ -191,10 +187,10 @@ QWidget* TextIndexWizard::BuildPageNumberPage() {
     designationList_ = Named<QListWidget>(page, "sz_libo");
     designationList_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     designationList_->setUniformItemSizes(true);
-    auto* readOut = AddButton(page, "Auslesen");
-    auto* remove = AddButton(page, "sz_entfernen");
-    auto* edit = AddButton(page, "sz_bearbeiten");
-    auto* criteria = AddButton(page, "sz_kriterien");
+    auto* readOut = Named<QPushButton>(page, "Auslesen");
+    auto* remove = Named<QPushButton>(page, "sz_entfernen");
+    auto* edit = Named<QPushButton>(page, "sz_bearbeiten");
+    auto* criteria = Named<QPushButton>(page, "sz_kriterien");
     layout->addWidget(lineMode, 0, 0);
     layout->addWidget(firstPage, 0, 1, Qt::AlignLeft);
     layout->addWidget(designationMode, 1, 0, 1, 2);
@@ -250,10 +246,10 @@ QWidget* TextIndexWizard::BuildCriteriaPage() {
     existing->setWordWrap(true);
     existing->setTextInteractionFlags(Qt::TextSelectableByMouse);
     indexLayout->addWidget(existing, row, 0);
-    auto* choose = AddButton(index, "andindex");
+    auto* choose = Named<QPushButton>(index, "andindex");
     indexLayout->addWidget(choose, row++, 1);
     indexLayout->addWidget(Named<QCheckBox>(index, "kt_design"), row, 0);
-    auto* design = AddButton(index, "btdesign");
+    auto* design = Named<QPushButton>(index, "btdesign");
     indexLayout->addWidget(design, row++, 1);
     indexLayout->setColumnStretch(0, 1);
     criteriaLayout->setColumnStretch(2, 1);
@@ -308,9 +304,9 @@ QWidget* TextIndexWizard::BuildResultPage() {
     output_->setLineWrapMode(QPlainTextEdit::NoWrap);
     output_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     auto* row = new QHBoxLayout;
-    auto* saveText = AddButton(page, "outputspeichern");
-    auto* saveIndex = AddButton(page, "DatenSpeichern");
-    auto* copy = AddButton(page, "zwischenablage");
+    auto* saveText = Named<QPushButton>(page, "outputspeichern");
+    auto* saveIndex = Named<QPushButton>(page, "DatenSpeichern");
+    auto* copy = Named<QPushButton>(page, "zwischenablage");
     row->addWidget(saveText);
     row->addWidget(saveIndex);
     row->addWidget(copy);
@@ -546,11 +542,8 @@ void TextIndexWizard::ReadOutDesignations() {
 }
 
 void TextIndexWizard::ShowDesignations() {
-    QStringList items;
-    for (const Text& item : context_.textIndex.designations())
-        items << ToQString(item);
     designationList_->clear();
-    designationList_->addItems(items);
+    designationList_->addItems(ToQStringList(context_.textIndex.designations()));
 }
 
 void TextIndexWizard::RemoveSelectedDesignations() {
@@ -568,15 +561,10 @@ void TextIndexWizard::EditDesignations() {
         return;  // the session belongs to the run until it ends
     if (dialogs_.pageList == nullptr)
         return;
-    QStringList items;
-    for (const Text& item : context_.textIndex.designations())
-        items << ToQString(item);
-    dialogs_.pageList->SetLines(items);
+    dialogs_.pageList->SetLines(ToQStringList(context_.textIndex.designations()));
     if (dialogs_.pageList->exec() != QDialog::Accepted)
         return;
-    std::vector<Text> lines;
-    for (const QString& line : dialogs_.pageList->lines())
-        lines.push_back(ToText(line));
+    const std::vector<Text> lines = ToTexts(dialogs_.pageList->lines());
     context_.textIndex.ReplaceDesignations(std::vector<TextView>(lines.begin(), lines.end()));
     ShowDesignations();
 }

@@ -93,7 +93,6 @@ class TextIndexWizard : public QWidget {
     QWidget* BuildSummaryPage();
     QWidget* BuildProgressPage();
     QWidget* BuildResultPage();
-    QPushButton* AddButton(QWidget* parent, const char* name);
 
     void SyncSourceText();
     void ShowDesignations();

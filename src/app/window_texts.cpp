@@ -63,8 +63,7 @@ void SetItems(QComboBox* combo, const QString& items) {
 }
 
 // A label that carries a value (the path of a chosen index) gets its text from the settings.
-bool ShowsValue(std::string_view windowClass, std::string_view name, ui::TextRole role) {
-    const ui::WindowDefinition* window = ui::FindWindow(windowClass);
+bool ShowsValue(const ui::WindowDefinition* window, std::string_view name, ui::TextRole role) {
     const ui::ControlDefinition* control = window ? window->FindControl(name) : nullptr;
     return role == ui::TextRole::Caption && control != nullptr &&
            control->kind == ui::ControlKind::Label;
@@ -78,6 +77,7 @@ QString WindowQText(std::string_view windowClass, std::string_view name, Languag
 }
 
 void ApplyWindowTexts(QWidget* root, std::string_view windowClass, Language language) {
+    const ui::WindowDefinition* window = ui::FindWindow(windowClass);
     for (const ShownText& shown : WindowTextsFor(windowClass, language)) {
         const QString text = ToQString(shown.text);
         if (shown.name.empty()) {
@@ -87,7 +87,7 @@ void ApplyWindowTexts(QWidget* root, std::string_view windowClass, Language lang
         }
         const QString name = QString::fromLatin1(shown.name);
         QObject* target = root->findChild<QObject*>(name);
-        if (target == nullptr || ShowsValue(windowClass, shown.name, shown.role))
+        if (target == nullptr || ShowsValue(window, shown.name, shown.role))
             continue;
         switch (shown.role) {
             case ui::TextRole::Caption:

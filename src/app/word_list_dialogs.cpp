@@ -186,11 +186,8 @@ void IndexToListTool::FillIndexWords() {
     } else {
         return;  // typed text leaves the list as it is
     }
-    QStringList items;
-    for (const Text& word : indexWords_)
-        items << ToQString(word);
     indexList_->clear();
-    indexList_->addItems(items);
+    indexList_->addItems(ToQStringList(indexWords_));
 }
 
 void IndexToListTool::MoveSelectedWords() {
@@ -200,11 +197,8 @@ void IndexToListTool::MoveSelectedWords() {
     WordList target = WordListFromText(ToText(toolList_->toPlainText()));
     lexorim::MoveSelectedWords(indexWords_, selected, target, LocaleCollator());
     toolList_->setPlainText(ToQString(WordListText(target)));
-    QStringList items;
-    for (const Text& word : indexWords_)
-        items << ToQString(word);
     indexList_->clear();
-    indexList_->addItems(items);
+    indexList_->addItems(ToQStringList(indexWords_));
 }
 
 void IndexToListTool::SortList() {

@@ -147,9 +147,10 @@ std::optional<bool> ProfileFile::ReadYesNo(TextView section, TextView key) const
 void ProfileFile::WriteString(TextView sectionName, TextView key, TextView value) {
     const Text line = Text(key) + u"=" + OnOneLine(value);
     const Text upperKey = ToUpper(TrimBlanksAndTabs(key));
-    const auto found = sectionIndex_.find(ToUpper(TrimBlanksAndTabs(sectionName)));
+    Text upperSection = ToUpper(TrimBlanksAndTabs(sectionName));
+    const auto found = sectionIndex_.find(upperSection);
     if (found == sectionIndex_.end()) {
-        sectionIndex_.emplace(ToUpper(TrimBlanksAndTabs(sectionName)), sections_.size());
+        sectionIndex_.emplace(std::move(upperSection), sections_.size());
         Section section{u"[" + Text(sectionName) + u"]", Text(sectionName), {}, {}};
         section.keyIndex.emplace(upperKey, 0);
         section.entries.push_back({line, upperKey});

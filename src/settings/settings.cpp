@@ -11,12 +11,8 @@ std::string Qualified(const ControlRef& ref) {
 }  // namespace
 
 Settings::Settings() {
-    for (const ui::WindowDefinition& window : ui::AllWindows()) {
-        for (const ui::ControlDefinition& control : window.controls) {
-            values_[{std::string(window.className), std::string(control.name)}] =
-                Text(control.defaultValue);
-        }
-    }
+    // No listener is there yet to be told.
+    ResetToDefaults();
 }
 
 void Settings::ResetToDefaults() {

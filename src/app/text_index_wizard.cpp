@@ -127,7 +127,22 @@ TextIndexWizard::TextIndexWizard(AppContext& context, QWidget* parent)
 
     connect(&runner_, &TextIndexRunner::statusChanged, this, &TextIndexWizard::ShowStatus);
     connect(&runner_, &TextIndexRunner::finished, this, &TextIndexWizard::RunFinished);
+    // The modes follow the settings, not the radio buttons' signals: a button's signal can
+    // arrive before its setting has changed, and a loaded configuration changes no button first.
+    modeListener_ = context_.settings.AddListener([this](const ControlRef& changed) {
+        if (changed.window->className != "Tprog")
+            return;
+        const std::string_view name = changed.control->name;
+        if (name == "qu_datei" || name == "qu_text")
+            UpdateSourceMode();
+        else if (name == "sz_zeilezuseite" || name == "sz_auslesen")
+            UpdatePageNumberMode();
+    });
     ShowTextPage(tt1);
+}
+
+TextIndexWizard::~TextIndexWizard() {
+    context_.settings.RemoveListener(modeListener_);
 }
 
 QWidget* TextIndexWizard::BuildSourcePage() {
@@ -154,8 +169,6 @@ QWidget* TextIndexWizard::BuildSourcePage() {
     layout->setRowStretch(3, 1);
     layout->setColumnStretch(0, 1);
 
-    connect(fileMode, &QRadioButton::toggled, this, &TextIndexWizard::UpdateSourceMode);
-    connect(textMode, &QRadioButton::toggled, this, &TextIndexWizard::UpdateSourceMode);
     connect(path, &QLineEdit::textChanged, this, &TextIndexWizard::SourcePathEdited);
     connect(browse, &QPushButton::clicked, this, &TextIndexWizard::BrowseSourceFile);
     connect(load, &QPushButton::clicked, this, &TextIndexWizard::LoadTextIntoSource);
@@ -203,8 +216,6 @@ QWidget* TextIndexWizard::BuildPageNumberPage() {
     layout->setRowStretch(7, 1);
     layout->setColumnStretch(1, 1);
 
-    connect(lineMode, &QRadioButton::toggled, this, &TextIndexWizard::UpdatePageNumberMode);
-    connect(designationMode, &QRadioButton::toggled, this, &TextIndexWizard::UpdatePageNumberMode);
     connect(readOut, &QPushButton::clicked, this, &TextIndexWizard::ReadOutDesignations);
     connect(remove, &QPushButton::clicked, this, &TextIndexWizard::RemoveSelectedDesignations);
     connect(edit, &QPushButton::clicked, this, &TextIndexWizard::EditDesignations);

@@ -35,6 +35,7 @@ class TextIndexWizard : public QWidget {
     enum Page { tt1, tt2, tt3, tt4, tt5, tt6 };
 
     TextIndexWizard(AppContext& context, QWidget* parent);
+    ~TextIndexWizard() override;
     void SetDialogs(TextIndexDialogs dialogs) { dialogs_ = dialogs; }
 
     // Activates a page and sets the buttons by the wizard's table.
@@ -113,6 +114,7 @@ class TextIndexWizard : public QWidget {
     AppContext& context_;
     TextIndexDialogs dialogs_;
     TextIndexRunner runner_;
+    size_t modeListener_ = 0;
     bool sourceChanged_ = true;
     bool memoWasSource_ = true;
     // The source was read page by page from a document, with its page number lines.

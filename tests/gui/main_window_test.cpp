@@ -169,6 +169,24 @@ class MainWindowTest : public QObject {
         }
     }
 
+    // The controls of a mode follow the click at once, and a configuration that switches the
+    // mode without a click moves them too.
+    void modeButtonsEnableTheirControlsAtOnce() {
+        Find<QRadioButton>("qu_text")->click();
+        QVERIFY(!Find<QWidget>("edit_quelle")->isEnabled());
+        QVERIFY(Find<QWidget>("qu_laden")->isEnabled());
+        Find<QRadioButton>("qu_datei")->click();
+        QVERIFY(Find<QWidget>("edit_quelle")->isEnabled());
+        QVERIFY(!Find<QWidget>("qu_laden")->isEnabled());
+
+        Find<QRadioButton>("sz_zeilezuseite")->click();
+        QVERIFY(Find<QWidget>("sz_beginn")->isEnabled());
+        QVERIFY(!Find<QWidget>("Auslesen")->isEnabled());
+        context_->settings.Set("sz_auslesen", u"1");
+        QVERIFY(!Find<QWidget>("sz_beginn")->isEnabled());
+        QVERIFY(Find<QWidget>("Auslesen")->isEnabled());
+    }
+
     void pagesSetTheButtonsByTheTable() {
         struct Case {
             TextIndexWizard::Page page;

@@ -6,13 +6,15 @@ namespace lexorim {
 
 void TextIndexSession::SetSourceText(Text text) {
     source_ = std::move(text);
+    documentDesignations_.reset();
     designationsCurrent_ = false;
 }
 
 void TextIndexSession::SetSource(TextIndexSource source) {
     source_ = std::move(source.text);
-    if (source.documentDesignations) {
-        designations_ = std::move(*source.documentDesignations);
+    documentDesignations_ = std::move(source.documentDesignations);
+    if (documentDesignations_) {
+        designations_ = *documentDesignations_;
         designationsCurrent_ = true;
     } else {
         designationsCurrent_ = false;
@@ -21,7 +23,9 @@ void TextIndexSession::SetSource(TextIndexSource source) {
 
 void TextIndexSession::ReadOutDesignations(const DesignationCriteria& criteria, bool lineMode) {
     if (!lineMode) {
-        designations_ = lexorim::ReadOutDesignations(SplitLines(source_), criteria);
+        designations_ = documentDesignations_
+                            ? *documentDesignations_
+                            : lexorim::ReadOutDesignations(SplitLines(source_), criteria);
     }
     designationsCurrent_ = true;
 }
@@ -56,6 +60,9 @@ const Text& TextIndexSession::Run(const TextIndexOptions& options,
     }
     TextIndexOptions runOptions = options;
     runOptions.designations = designations_;
+    // A document's page number follows the text of its page, wherever a plain text puts them.
+    if (sourceIsDocument())
+        runOptions.designationsAbove = false;
     TextIndexResult result =
         sourceAfterRun == SourceAfterRun::Release
             ? RunTextIndexOnOwnedSource(runOptions, std::move(source_), lists, collator, language,
@@ -69,6 +76,7 @@ const Text& TextIndexSession::Run(const TextIndexOptions& options,
 void TextIndexSession::Clear() {
     store_.Clear();
     source_.clear();
+    documentDesignations_.reset();
     designations_.clear();
     designationsCurrent_ = false;
     output_.clear();

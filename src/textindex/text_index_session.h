@@ -3,6 +3,7 @@
 // the flag that says whether it still belongs to the source, the entry store and the last output.
 // The desktop program and the command line drive a run through it.
 
+#include <optional>
 #include <vector>
 
 #include "engine/index_store.h"
@@ -20,9 +21,13 @@ class TextIndexSession {
     // read out when needed.
     void SetSource(TextIndexSource source);
     const Text& sourceText() const { return source_; }
+    // The source was read page by page from a document: it is cut at the document's own pages,
+    // and the rules for number lines in a plain text (criteria, position above the text) do not
+    // apply to it.
+    bool sourceIsDocument() const { return documentDesignations_.has_value(); }
 
     // Reads the designations out of the source text (nothing in line mode, where the list is
-    // left as it is) and marks them current.
+    // left as it is) and marks them current. A document's designations are its own pages again.
     void ReadOutDesignations(const DesignationCriteria& criteria, bool lineMode);
     // Reads them out only when they are stale: on entering the page-number step.
     void RefreshDesignationsIfStale(const DesignationCriteria& criteria, bool lineMode);
@@ -54,6 +59,7 @@ class TextIndexSession {
 
   private:
     Text source_;
+    std::optional<std::vector<Text>> documentDesignations_;
     std::vector<Text> designations_;
     bool designationsCurrent_ = false;
     IndexStore store_;

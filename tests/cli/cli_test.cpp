@@ -256,6 +256,53 @@ TEST_F(CliTest, IndexesDocumentsWithTheirOwnPageNumbers) {
         "PDF\t" + pdf.string() + "\nDOCX\t" + docx.string() + "\nODT\t" + odt.string() + "\n");
 }
 
+// A document is cut at its own pages; the settings for page number lines in a plain text, each
+// alone and all at once, leave its locators where they are.
+TEST_F(CliTest, PageNumberSettingsForPlainTextsLeaveDocumentPagesAlone) {
+    using namespace lexorim::testing;
+    const std::string withoutOffice = "LEXORIM_SOFFICE=/nonexistent/soffice";
+    const std::vector<fs::path> documents{
+        File("buch.pdf", MakePdf({{"Vorwort von Marta"}, {"Anton baut"}, {"Marta und Anton"}},
+                                 "<< /Nums [0 << /S /r >> 1 << /S /D /St 17 >>] >>")),
+        File("buch.docx",
+             MakeDocx("<w:p><w:r><w:t>Erste Seite mit Anton</w:t></w:r></w:p>"
+                      "<w:p><w:r><w:br w:type=\"page\"/><w:t>Zweite Seite mit Marta</w:t></w:r>"
+                      "</w:p><w:p><w:r><w:br w:type=\"page\"/><w:t>Anton</w:t></w:r></w:p>")),
+        File("buch.odt", MakeOdt("<text:p>Anton</text:p><text:soft-page-break/>"
+                                 "<text:p>Marta</text:p><text:soft-page-break/>"
+                                 "<text:p>Marta und Anton</text:p>")),
+    };
+    const std::vector<std::vector<std::string>> settings{
+        {"posueber=1"},
+        {"sz_laenge=1"},
+        {"sz_laenge=9"},
+        {"sz_zeichbeginn=1", "sz_zeichen=#"},
+        {"sz_zeichenweg=0"},
+        {"sz_kuerzen=0"},
+        {"sz_bwdef=1", "sz_bwdefs=1 2"},
+        {"sz_nurzahl=0"},
+        {"cb_plus=1", "cb_pluswert=5"},
+        {"cb_plus=1", "cb_pluswert=-3"},
+        {"sz_beginn=40"},
+    };
+    for (const fs::path& document : documents) {
+        const CliResult plain = Run({"text", document.string()}, "", withoutOffice);
+        ASSERT_EQ(plain.status, 0) << plain.err;
+        ASSERT_NE(plain.out, "Index\r\n") << document;
+        std::vector<std::string> all{"text", document.string()};
+        for (const std::vector<std::string>& group : settings) {
+            std::vector<std::string> args{"text", document.string()};
+            for (const std::string& setting : group) {
+                args.insert(args.end(), {"--set", setting});
+                all.insert(all.end(), {"--set", setting});
+            }
+            EXPECT_EQ(Run(args, "", withoutOffice).out, plain.out)
+                << document.filename() << " with " << group.front();
+        }
+        EXPECT_EQ(Run(all, "", withoutOffice).out, plain.out) << document.filename();
+    }
+}
+
 TEST_F(CliTest, ConvertsBetweenEncodingsAndToPictures) {
     const fs::path in = File("in.txt",
                              "Gr\xC3\xBC\xC3\x9F"

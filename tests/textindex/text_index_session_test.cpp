@@ -98,6 +98,37 @@ TEST_F(TextIndexSessionTest, ADocumentsOwnPagesAreItsDesignations) {
     EXPECT_EQ(session.designations(), (std::vector<Text>{u"1 (1)"}));
 }
 
+// A document is cut at its own pages: its page number lines follow their pages, so neither the
+// position of page numbers in a plain text nor the read-out criteria may move a locator.
+TEST_F(TextIndexSessionTest, TheRulesForNumberLinesInAPlainTextLeaveADocumentAlone) {
+    const Text text = u"Vorwort von Marta\r\ni\r\nAnton baut\r\n17\r\nMarta und Anton\r\n18";
+    const std::vector<Text> pages{u"i (1)", u"17 (3)", u"18 (5)"};
+    const Text expected =
+        u"Index\r\n\r\nA\r\nAnton 17, 18\r\n\r\nM\r\nMarta i, 18\r\n"
+        u"\r\nV\r\nVorwort i\r\n";
+    session.SetSource(TextIndexSource{text, pages});
+    ASSERT_EQ(Run(), expected);
+
+    options.designationsAbove = true;
+    criteria.above = true;
+    criteria.addValue = true;
+    criteria.addValueText = u"5";
+    criteria.maxLengthText = u"1";
+    EXPECT_EQ(Run(), expected);
+    // "Auslesen" and a changed criterion give the document's pages again, not lines of its text.
+    session.ReadOutDesignations(criteria, false);
+    EXPECT_EQ(session.designations(), pages);
+    EXPECT_EQ(Run(), expected);
+
+    // The same text typed in is a plain text again, where the rules hold: page numbers above
+    // their pages.
+    session.SetSourceText(text);
+    EXPECT_FALSE(session.sourceIsDocument());
+    session.ReadOutDesignations(DesignationCriteria{}, false);
+    EXPECT_EQ(session.designations(), (std::vector<Text>{u"17 (3)", u"18 (5)"}));
+    EXPECT_EQ(Run(), u"Index\r\n\r\nA\r\nAnton 17\r\n\r\nM\r\nMarta 17\r\n");
+}
+
 TEST(DroppedSourcePathTest, TheFirstExistingFileIsTheSourceFoldersAndMissingPathsArePassedOver) {
     testing::TempFolder folder;
     const std::string first = folder.write("eins.txt", "Apfel");

@@ -634,7 +634,8 @@ void MainWindow::ApplyStartArgument(const StartupPlan& plan) {
                 const QSignalBlocker quiet(findChild<QLineEdit*>(QStringLiteral("edit_quelle")));
                 context_.settings.Set("Tprog.edit_quelle", FromUtf8(plan.firstPath));
             }
-            textIndex_->source()->setPlainText(ToQString(plan.firstText));
+            // Read through the core like any source file: a document brings its own pages.
+            textIndex_->LoadSourceFile(QString::fromStdString(plan.firstPath));
             textIndex_->ShowTextPage(TextIndexWizard::tt1);
             break;
         case FirstArgumentUse::TextIndexFile:

@@ -1,6 +1,8 @@
 #include "app/qt_text.h"
 
+#include <QPlainTextEdit>
 #include <QStringList>
+#include <QTextDocument>
 
 namespace lexorim::app {
 
@@ -18,6 +20,23 @@ std::vector<Text> ToTexts(const QStringList& lines) {
     for (const QString& line : lines)
         texts.push_back(ToText(line));
     return texts;
+}
+
+QString MemoText(const QPlainTextEdit& memo) {
+    QString text = memo.document()->toRawText();
+    for (QChar& c : text) {
+        switch (c.unicode()) {
+            case QChar::ParagraphSeparator:
+            case QChar::LineSeparator:
+            case 0xFDD0:  // the beginning and end marks of a frame
+            case 0xFDD1:
+                c = u'\n';
+                break;
+            default:
+                break;
+        }
+    }
+    return text;
 }
 
 QString DialogFilter(TextView filter) {

@@ -9,6 +9,8 @@
 
 #include "engine/text_helpers.h"
 
+class QPlainTextEdit;
+
 namespace lexorim::app {
 
 inline QString ToQString(TextView text) {
@@ -22,6 +24,11 @@ inline Text ToText(const QString& text) {
 // A list of texts as lines of a list widget or memo, and back.
 QStringList ToQStringList(const std::vector<Text>& texts);
 std::vector<Text> ToTexts(const QStringList& lines);
+
+// The text of a memo as typed or loaded. QPlainTextEdit::toPlainText turns no-break spaces into
+// blanks, which would join or split words differently from the same text read from its file;
+// this keeps every character and only makes the memo's paragraph marks line breaks.
+QString MemoText(const QPlainTextEdit& memo);
 
 inline std::string ToPath(const QString& text) {
     return text.toStdString();

@@ -104,7 +104,7 @@ void PageListEditDialog::SetLines(const QStringList& lines) {
 }
 
 QStringList PageListEditDialog::lines() const {
-    return list_->toPlainText().split(u'\n');
+    return MemoText(*list_).split(u'\n');
 }
 
 void PageListEditDialog::AddLine() {

@@ -181,10 +181,8 @@ QWidget* TextIndexWizard::BuildSourcePage() {
     }
     // Any change of the source text makes the designations stale; the text itself is handed to
     // the session only when it is needed, so that typing in a large text stays quick.
-    connect(original_->document(), &QTextDocument::contentsChanged, this, [this] {
-        sourceChanged_ = true;
-        sourceIsDocument_ = false;
-    });
+    connect(original_->document(), &QTextDocument::contentsChanged, this,
+            [this] { memoEdited_ = true; });
     return page;
 }
 
@@ -347,8 +345,7 @@ void TextIndexWizard::ShowTextPage(Page page) {
         case tt2:
             next_->setEnabled(true);
             create_->setEnabled(true);
-            SyncSourceText();
-            if (!context_.textIndex.designationsCurrent())
+            if (SyncSourceText() && !context_.textIndex.designationsCurrent())
                 ReadOutDesignations();
             break;
         case tt3:
@@ -432,17 +429,41 @@ void TextIndexWizard::TabClicked(int index) {
 // ---------------------------------------------------------------------------------------------
 // Source.
 
-void TextIndexWizard::SyncSourceText() {
-    // A file-mode run indexes the named file, which the memo shows; a name that is no existing
-    // file gives an empty text.
-    const bool fileMode = context_.settings.IsOn("Tprog", "qu_datei");
-    const bool memoIsSource =
-        !fileMode || QFileInfo(ToQString(context_.settings.Value("Tprog", "edit_quelle"))).isFile();
-    if (!sourceChanged_ && memoIsSource == memoWasSource_)
-        return;
-    context_.textIndex.SetSourceText(memoIsSource ? ToText(original_->toPlainText()) : Text());
-    sourceChanged_ = false;
-    memoWasSource_ = memoIsSource;
+bool TextIndexWizard::SyncSourceText() {
+    if (!context_.settings.IsOn("Tprog", "qu_datei")) {
+        // Typed text is the source; a loaded file's exact text stays until the memo is edited.
+        if (memoEdited_) {
+            context_.textIndex.SetSourceText(ToText(MemoText(*original_)));
+            sessionFile_ = {};
+            documentNumberLines_.clear();
+            memoEdited_ = false;
+        }
+        return true;
+    }
+    // A file-mode run indexes the file as the core reads it, never the memo that shows it.
+    const QString path = ToQString(context_.settings.Value("Tprog", "edit_quelle"));
+    if (path.isEmpty()) {
+        if (!sessionFile_.path.isEmpty() || memoEdited_)
+            ForgetUnreadableSource();
+        return true;
+    }
+    return SessionHoldsCurrentFile(path) || LoadSourceFile(path);
+}
+
+bool TextIndexWizard::SessionHoldsCurrentFile(const QString& path) const {
+    const QFileInfo file(path);
+    return sessionFile_.path == path && file.isFile() && file.size() == sessionFile_.size &&
+           file.lastModified() == sessionFile_.modified;
+}
+
+void TextIndexWizard::ForgetUnreadableSource() {
+    // Nothing of an earlier source may be indexed in the name of a file that could not be read.
+    original_->clear();
+    context_.textIndex.SetSourceText(Text());
+    sessionFile_ = {};
+    documentNumberLines_.clear();
+    memoEdited_ = false;
+    ShowDesignations();
 }
 
 void TextIndexWizard::UpdateSourceMode() {
@@ -470,31 +491,40 @@ void TextIndexWizard::UpdatePageNumberMode() {
 }
 
 bool TextIndexWizard::LoadSourceFile(const QString& path) {
-    return RunReportingErrors(this, [&] {
+    const bool loaded = RunReportingErrors(this, [&] {
         ReadContext read;
         read.language = context_.language;
         QStringList messages;
         read.showMessage = [&messages](TextView message) { messages << ToQString(message); };
+        const QFileInfo file(path);
+        LoadedFile loadedFile{path, file.size(), file.lastModified()};
         // A document read page by page brings its own pages and page numbers.
         TextIndexSource source = ReadTextIndexSource(ToPath(path), read);
         original_->setPlainText(ToQString(source.text));
         documentNumberLines_.clear();
-        sourceIsDocument_ = source.documentDesignations.has_value();
-        if (sourceIsDocument_) {
+        if (source.documentDesignations) {
             for (const Text& item : *source.documentDesignations) {
                 if (const std::optional<int64_t> line = ParseDesignationItem(item).lineNumber)
                     documentNumberLines_.push_back(*line);
             }
-            context_.textIndex.SetSource(std::move(source));
-            sourceChanged_ = false;
-            memoWasSource_ = true;
-            ShowDesignations();
         }
+        // The session takes the text as read; the memo only shows it.
+        context_.textIndex.SetSource(std::move(source));
+        sessionFile_ = std::move(loadedFile);
+        memoEdited_ = false;
+        ShowDesignations();
         hints_->setText(messages.join(u'\n'));
         hints_->setVisible(!messages.isEmpty());
         for (const QString& message : messages)
             ShowMessage(this, message);
     });
+    // The box, not the setting: while its text changes, the setting may not have followed yet.
+    const bool isTheSourceFile =
+        context_.settings.IsOn("Tprog", "qu_datei") &&
+        findChild<QLineEdit*>(QStringLiteral("edit_quelle"))->text() == path;
+    if (!loaded && isTheSourceFile)
+        ForgetUnreadableSource();
+    return loaded;
 }
 
 void TextIndexWizard::SourcePathEdited(const QString& path) {
@@ -506,9 +536,14 @@ void TextIndexWizard::BrowseSourceFile() {
     const QString path = QFileDialog::getOpenFileName(
         this, QString(), QString(),
         DialogFilter(WindowText("Tprog", "OpenDatei", context_.language, ui::TextRole::Filter)));
-    if (!path.isEmpty())
-        findChild<QLineEdit*>(QStringLiteral("edit_quelle"))->setText(path);
-    sourceChanged_ = true;
+    if (path.isEmpty())
+        return;
+    auto* edit = findChild<QLineEdit*>(QStringLiteral("edit_quelle"));
+    // The same file chosen again is read again, as a newly chosen one would be.
+    if (edit->text() == path)
+        LoadSourceFile(path);
+    else
+        edit->setText(path);
 }
 
 void TextIndexWizard::DropSourceFiles(const QStringList& paths) {
@@ -546,7 +581,8 @@ void TextIndexWizard::LoadTextIntoSource() {
 void TextIndexWizard::ReadOutDesignations() {
     if (runner_.isRunning())
         return;  // the session belongs to the run until it ends
-    SyncSourceText();
+    if (!SyncSourceText())
+        return;
     context_.textIndex.ReadOutDesignations(MakeDesignationCriteria(context_.settings),
                                            context_.settings.IsOn("Tprog", "sz_zeilezuseite"));
     ShowDesignations();
@@ -599,8 +635,10 @@ void TextIndexWizard::ChooseExistingIndex() {
 void TextIndexWizard::StartCreate() {
     if (runner_.isRunning())
         return;
+    // A source that cannot be read leaves nothing to index; its error has been shown again.
+    if (!SyncSourceText())
+        return;
     ShowTextPage(tt5);
-    SyncSourceText();
     TextIndexRunInput input;
     input.options = MakeTextIndexOptions(context_.settings);
     input.criteria = MakeDesignationCriteria(context_.settings);
@@ -645,7 +683,7 @@ void TextIndexWizard::ShowOutputDocument(QTextDocument* document) {
 void TextIndexWizard::ShowEmptyResultHint() {
     const EmptyResultFacts facts{
         .lineMode = context_.settings.IsOn("Tprog", "sz_zeilezuseite"),
-        .isDocument = sourceIsDocument_,
+        .isDocument = context_.textIndex.sourceIsDocument(),
         .sourceHasText = HasTextBesidesLines(context_.textIndex.sourceText(), documentNumberLines_),
         .designationCount = context_.textIndex.designations().size()};
     const std::optional<Text> hint = EmptyResultHint(facts, context_.language);
@@ -664,10 +702,10 @@ void TextIndexWizard::Clear() {
     designationList_->clear();
     hints_->clear();
     hints_->hide();
-    sourceIsDocument_ = false;
+    sessionFile_ = {};
     documentNumberLines_.clear();
     output_->clear();
-    sourceChanged_ = true;
+    memoEdited_ = true;
     ShowTextPage(tt1);
 }
 

@@ -2,6 +2,7 @@
 // The text index wizard: the panel pgtxt with the page control pct (source, page numbers,
 // criteria, summary, progress, result) and its back, next and create buttons.
 
+#include <QDateTime>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -95,7 +96,12 @@ class TextIndexWizard : public QWidget {
     QWidget* BuildProgressPage();
     QWidget* BuildResultPage();
 
-    void SyncSourceText();
+    // Hands the source to the session: in file mode the named file as the core reads it (again
+    // when it changed on disk), in text mode the memo's text. False when the file could not be
+    // read; the error has been shown.
+    bool SyncSourceText();
+    bool SessionHoldsCurrentFile(const QString& path) const;
+    void ForgetUnreadableSource();
     void ShowDesignations();
     void RemoveSelectedDesignations();
     void EditDesignations();
@@ -115,10 +121,17 @@ class TextIndexWizard : public QWidget {
     TextIndexDialogs dialogs_;
     TextIndexRunner runner_;
     size_t modeListener_ = 0;
-    bool sourceChanged_ = true;
-    bool memoWasSource_ = true;
-    // The source was read page by page from a document, with its page number lines.
-    bool sourceIsDocument_ = false;
+    // The memo was edited since the session took its text (text mode).
+    bool memoEdited_ = true;
+    // The file whose text the session holds exactly as the core read it, with its size and time
+    // then; empty when the session holds typed text or nothing.
+    struct LoadedFile {
+        QString path;
+        qint64 size = -1;
+        QDateTime modified;
+    };
+    LoadedFile sessionFile_;
+    // The page number lines of a document source, passed over by the empty-result hint.
     std::vector<int64_t> documentNumberLines_;
     QTabWidget* pages_ = nullptr;
     QPushButton* back_ = nullptr;

@@ -65,12 +65,16 @@ void WordListDialog::LoadAtStart() {
     SetListText(ToQString(WordListText(list)));
 }
 
+QString WordListDialog::listText() const {
+    return MemoText(*list_);
+}
+
 void WordListDialog::SetListText(const QString& text) {
     list_->setPlainText(text);
 }
 
 void WordListDialog::TakeList() {
-    WordList list = WordListFromText(ToText(list_->toPlainText()));
+    WordList list = WordListFromText(ToText(MemoText(*list_)));
     (kind_ == Kind::Negative ? context_.lists.negative : context_.lists.positive) = std::move(list);
 }
 
@@ -83,13 +87,13 @@ void WordListDialog::Load(bool append) {
         return;
     RunReportingErrors(this, [&] {
         const Text loaded = ReadTextFile(ToPath(path));
-        SetListText(append ? ToQString(AppendListText(ToText(list_->toPlainText()), loaded))
+        SetListText(append ? ToQString(AppendListText(ToText(MemoText(*list_)), loaded))
                            : ToQString(loaded));
     });
 }
 
 void WordListDialog::Save() {
-    SaveText(list_->toPlainText());
+    SaveText(MemoText(*list_));
 }
 
 void WordListDialog::SaveText(const QString& text) {
@@ -98,10 +102,14 @@ void WordListDialog::SaveText(const QString& text) {
     const QString path = QFileDialog::getSaveFileName(
         this, QString(), QString::fromStdString(suggested.string()),
         DialogFilter(WindowText("Tprog", "memosave", context_.language, ui::TextRole::Filter)));
-    if (path.isEmpty())
-        return;
-    RunReportingErrors(this, [&] {
-        WriteTextFile(ToText(text), ToPath(path),
+    if (!path.isEmpty())
+        SaveTextTo(text, path);
+}
+
+bool WordListDialog::SaveTextTo(const QString& text, const QString& path) {
+    return RunReportingErrors(this, [&] {
+        // The memo separates its lines with LF; a saved list has CR LF like every file we write.
+        WriteTextFile(WordListText(WordListFromText(ToText(text))), ToPath(path),
                       MakeOutputSettings(context_.settings, context_.pictureFont));
     });
 }
@@ -194,7 +202,7 @@ void IndexToListTool::MoveSelectedWords() {
     std::vector<bool> selected(indexWords_.size(), false);
     for (const QModelIndex& index : indexList_->selectionModel()->selectedIndexes())
         selected[static_cast<size_t>(index.row())] = true;
-    WordList target = WordListFromText(ToText(toolList_->toPlainText()));
+    WordList target = WordListFromText(ToText(MemoText(*toolList_)));
     lexorim::MoveSelectedWords(indexWords_, selected, target, LocaleCollator());
     toolList_->setPlainText(ToQString(WordListText(target)));
     indexList_->clear();
@@ -203,15 +211,15 @@ void IndexToListTool::MoveSelectedWords() {
 
 void IndexToListTool::SortList() {
     const WordList sorted =
-        SortWordListLines(WordListFromText(ToText(toolList_->toPlainText())), LocaleCollator());
+        SortWordListLines(WordListFromText(ToText(MemoText(*toolList_))), LocaleCollator());
     toolList_->setPlainText(ToQString(WordListText(sorted)));
 }
 
 void IndexToListTool::SaveAndClose() {
     if (!context_.settings.IsOn(windowClass(), "sitzung"))
-        list_.SaveText(toolList_->toPlainText());
+        list_.SaveText(MemoText(*toolList_));
     // The list takes the tool's words in every case, also when saving was cancelled.
-    list_.SetListText(toolList_->toPlainText());
+    list_.SetListText(MemoText(*toolList_));
     accept();
 }
 

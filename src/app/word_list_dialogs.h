@@ -20,12 +20,14 @@ class WordListDialog : public QDialog {
     // The list as the program starts with it (the program folder's file or the built-in list).
     void LoadAtStart();
     void SetListText(const QString& text);
-    QString listText() const { return list_->toPlainText(); }
+    QString listText() const;
     void ApplyTexts();
     const char* windowClass() const;
     // Saves a list's text with the output settings under a name the user chooses, starting
     // from the list's file in the program folder.
     void SaveText(const QString& text);
+    // The save after the file dialog; false when the file could not be written.
+    bool SaveTextTo(const QString& text, const QString& path);
 
   private:
     void Load(bool append);

@@ -21,6 +21,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -34,6 +35,12 @@
 #include "app/start_up.h"
 #include "app/text_index_dialogs.h"
 #include "app/text_index_wizard.h"
+#include "app/word_list_dialogs.h"
+#include "engine/collation.h"
+#include "settings/run_options.h"
+#include "textfiles/text_reader.h"
+#include "textindex/text_index_session.h"
+#include "textindex/text_index_source.h"
 
 using namespace lexorim;
 using namespace lexorim::app;
@@ -296,9 +303,90 @@ class MainWindowTest : public QObject {
         QCOMPARE(wizard()->source()->toPlainText(), QStringLiteral("Apfel\nBirne\n"));
         RunAndWait();
         QVERIFY(wizard()->output()->toPlainText().contains(QStringLiteral("Birne 2")));
+        // A source file that does not exist is named; there is nothing to index.
         Find<QLineEdit>("edit_quelle")->setText(folder_.filePath(QStringLiteral("fehlt.txt")));
+        const QSignalSpy started(wizard(), &TextIndexWizard::runStarted);
+        wizard()->createButton()->click();
+        QCOMPARE(messages_.size(), 1);
+        QVERIFY(messages_.front().contains(QStringLiteral("fehlt.txt")));
+        QCOMPARE(started.size(), 0);
+        QVERIFY(!wizard()->findChild<QLabel*>(QStringLiteral("hinweise"))->isVisible());
+        QVERIFY(context_->textIndex.sourceText().empty());
+    }
+
+    // The window runs the core on the file, never on the memo that shows it: Qt's plain text
+    // turns no-break spaces into blanks, which would join words the file keeps apart.
+    void fileModeIndexesTheFileAsTheCoreReadsIt() {
+        window_->show();
+        const QString book = folder_.filePath(QStringLiteral("namen.txt"));
+        WriteFile(book,
+                  "Herr\xC2\xA0"
+                  "Doktor Jonas\xC2\xA0Weller sagt\r\n");
+        Find<QRadioButton>("sz_zeilezuseite")->click();
+        Find<QRadioButton>("qu_datei")->click();
+        Find<QLineEdit>("edit_quelle")->setText(book);
         RunAndWait();
-        QVERIFY(!wizard()->output()->toPlainText().contains(QStringLiteral("Birne")));
+
+        const auto runOnCore = [this](TextIndexSource source) {
+            TextIndexSession session;
+            session.SetSource(std::move(source));
+            return session.Run(MakeTextIndexOptions(context_->settings),
+                               MakeDesignationCriteria(context_->settings), context_->lists,
+                               LocaleCollator(), context_->language);
+        };
+        const Text fromFile = runOnCore(ReadTextIndexSource(ToPath(book)));
+        QCOMPARE(ToQString(context_->textIndex.output()), ToQString(fromFile));
+        const Text fromMemo =
+            runOnCore(TextIndexSourceFromText(ToText(wizard()->source()->toPlainText())));
+        QVERIFY(fromFile != fromMemo);
+
+        // A file changed on disk is read again by the next run.
+        WriteFile(book, "Kirsche\r\n");
+        RunAndWait();
+        QCOMPARE(ToQString(context_->textIndex.output()),
+                 QStringLiteral("Index\r\n\r\nK\r\nKirsche 1\r\n"));
+    }
+
+    // After a source file that cannot be read, nothing of the previous document is left to be
+    // indexed in its name; every try to run reports the error again.
+    void anUnreadableSourceFileLeavesNothingToIndex() {
+        window_->show();
+        const QString good = folder_.filePath(QStringLiteral("gut.txt"));
+        WriteFile(good, "Apfel\r\nBirne\r\n");
+        const QString damaged = folder_.filePath(QStringLiteral("kaputt.txt"));
+        WriteFile(damaged, "+/v8-Haus\xFF");  // UTF-7 that breaks its rules
+        Find<QRadioButton>("sz_zeilezuseite")->click();
+        Find<QRadioButton>("qu_datei")->click();
+        Find<QLineEdit>("edit_quelle")->setText(good);
+        RunAndWait();
+        const Text before = context_->textIndex.output();
+        QVERIFY(ToQString(before).contains(QStringLiteral("Birne 2")));
+
+        Find<QLineEdit>("edit_quelle")->setText(damaged);
+        QCOMPARE(messages_.size(), 1);
+        QVERIFY(messages_.back().contains(QStringLiteral("kaputt.txt")));
+        QVERIFY(wizard()->source()->toPlainText().isEmpty());
+        QVERIFY(context_->textIndex.sourceText().empty());
+
+        const QSignalSpy started(wizard(), &TextIndexWizard::runStarted);
+        wizard()->createButton()->click();
+        QCOMPARE(messages_.size(), 2);
+        QVERIFY(messages_.back().contains(QStringLiteral("kaputt.txt")));
+        QCOMPARE(started.size(), 0);
+        QCOMPARE(context_->textIndex.output(), before);
+    }
+
+    // Word lists keep every character of their memo, and a saved list ends its lines with CR LF.
+    void wordListsKeepTheirCharactersAndSaveWithCrLf() {
+        auto* negative = window_->findChild<WordListDialog*>(QStringLiteral("Tnegliste"));
+        QVERIFY(negative != nullptr);
+        negative->SetListText(QStringLiteral("Herr\u00A0Doktor\nZweite\n"));
+        QVERIFY(std::find(context_->lists.negative.begin(), context_->lists.negative.end(),
+                          u"Herr\u00A0Doktor") != context_->lists.negative.end());
+        const QString saved = folder_.filePath(QStringLiteral("neg.txt"));
+        QVERIFY(negative->SaveTextTo(negative->listText(), saved));
+        QCOMPARE(ToQString(ReadTextFile(ToPath(saved))),
+                 QStringLiteral("Herr\u00A0Doktor\r\nZweite"));
     }
 
     void wordListToolMovesIndexWordsIntoTheList() {

@@ -656,6 +656,8 @@ void MainWindow::ApplyStartArgument(const StartupPlan& plan) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    // Closing stops a run between pages; its result would be thrown away anyway.
+    textIndex_->CancelRun();
     textIndex_->WaitForRun();
     RemoveFileIfPresent(TemporaryIndexPath());
     if (context_.shell.autoSave.all) {

@@ -12,6 +12,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QPlainTextDocumentLayout>
 #include <QRadioButton>
 #include <QShortcut>
 #include <QVBoxLayout>
@@ -22,6 +23,7 @@
 #include "app/qt_text.h"
 #include "app/text_index_dialogs.h"
 #include "app/window_texts.h"
+#include "engine/collation.h"
 #include "engine/program_folder.h"
 #include "settings/languages.h"
 #include "settings/run_options.h"
@@ -125,8 +127,7 @@ TextIndexWizard::TextIndexWizard(AppContext& context, QWidget* parent)
     connect(next_, &QPushButton::clicked, this, &TextIndexWizard::NextClicked);
     connect(create_, &QPushButton::clicked, this, &TextIndexWizard::StartCreate);
 
-    connect(&runner_, &TextIndexRunner::statusChanged, this, &TextIndexWizard::ShowStatus);
-    connect(&runner_, &TextIndexRunner::finished, this, &TextIndexWizard::RunFinished);
+    connect(&worker_, &RunWorker::statusChanged, this, &TextIndexWizard::ShowStatus);
     // The modes follow the settings, not the radio buttons' signals: a button's signal can
     // arrive before its setting has changed, and a loaded configuration changes no button first.
     modeListener_ = context_.settings.AddListener([this](const ControlRef& changed) {
@@ -292,10 +293,15 @@ QWidget* TextIndexWizard::BuildProgressPage() {
     status_ = Named<QLabel>(page, "status");
     progress_ = Named<QProgressBar>(page, "progress");
     progress_->setRange(0, 100);
+    auto* cancel = Named<QPushButton>(page, "lauf_abbrechen");
+    connect(cancel, &QPushButton::clicked, this, &TextIndexWizard::CancelRun);
+    auto* escape = new QShortcut(QKeySequence::Cancel, page);
+    connect(escape, &QShortcut::activated, this, &TextIndexWizard::CancelRun);
     layout->addStretch();
     layout->addWidget(note);
     layout->addWidget(status_);
     layout->addWidget(progress_);
+    layout->addWidget(cancel, 0, Qt::AlignRight);
     layout->addStretch();
     return page;
 }
@@ -416,7 +422,7 @@ void TextIndexWizard::BackClicked() {
 }
 
 void TextIndexWizard::TabClicked(int index) {
-    if (index < 0 || runner_.isRunning())
+    if (index < 0 || worker_.isRunning())
         return;
     back_->show();
     next_->show();
@@ -547,7 +553,7 @@ void TextIndexWizard::BrowseSourceFile() {
 }
 
 void TextIndexWizard::DropSourceFiles(const QStringList& paths) {
-    if (runner_.isRunning())
+    if (worker_.isRunning())
         return;
     std::vector<std::string> candidates;
     for (const QString& path : paths)
@@ -579,8 +585,6 @@ void TextIndexWizard::LoadTextIntoSource() {
 // Page designations.
 
 void TextIndexWizard::ReadOutDesignations() {
-    if (runner_.isRunning())
-        return;  // the session belongs to the run until it ends
     if (!SyncSourceText())
         return;
     context_.textIndex.ReadOutDesignations(MakeDesignationCriteria(context_.settings),
@@ -594,8 +598,6 @@ void TextIndexWizard::ShowDesignations() {
 }
 
 void TextIndexWizard::RemoveSelectedDesignations() {
-    if (runner_.isRunning())
-        return;  // the session belongs to the run until it ends
     std::vector<size_t> positions;
     for (const QModelIndex& index : designationList_->selectionModel()->selectedIndexes())
         positions.push_back(static_cast<size_t>(index.row()));
@@ -604,8 +606,6 @@ void TextIndexWizard::RemoveSelectedDesignations() {
 }
 
 void TextIndexWizard::EditDesignations() {
-    if (runner_.isRunning())
-        return;  // the session belongs to the run until it ends
     if (dialogs_.pageList == nullptr)
         return;
     dialogs_.pageList->SetLines(ToQStringList(context_.textIndex.designations()));
@@ -632,21 +632,57 @@ void TextIndexWizard::ChooseExistingIndex() {
     context_.settings.Set("Tprog.kt_integrieren", u"1");
 }
 
+namespace {
+
+// What the worker hands back: the run's result and its output laid out for a plain-text view,
+// made on the worker so that a large index does not hold up the window.
+struct ShownTextIndex {
+    TextIndexResult result;
+    std::unique_ptr<QTextDocument> shownOutput;
+};
+
+std::unique_ptr<QTextDocument> PlainTextDocument(const Text& text, QThread* owner) {
+    auto document = std::make_unique<QTextDocument>();
+    document->setDocumentLayout(new QPlainTextDocumentLayout(document.get()));
+    document->setPlainText(ToQString(text));
+    document->moveToThread(owner);
+    return document;
+}
+
+}  // namespace
+
 void TextIndexWizard::StartCreate() {
-    if (runner_.isRunning())
+    if (worker_.isRunning())
         return;
     // A source that cannot be read leaves nothing to index; its error has been shown again.
     if (!SyncSourceText())
         return;
     ShowTextPage(tt5);
-    TextIndexRunInput input;
-    input.options = MakeTextIndexOptions(context_.settings);
-    input.criteria = MakeDesignationCriteria(context_.settings);
-    input.lists = context_.lists;
-    input.language = context_.language;
+    TextIndexSession::RunInputs inputs = context_.textIndex.PrepareRun(
+        MakeTextIndexOptions(context_.settings), MakeDesignationCriteria(context_.settings));
+    ShowDesignations();
     pages_->tabBar()->setEnabled(false);
     emit runStarted();
-    runner_.Start(context_.textIndex, std::move(input));
+    // The run gets copies of what it reads; the session is touched again only on this thread.
+    worker_.Start<ShownTextIndex>(
+        [inputs = std::move(inputs), lists = context_.lists, language = context_.language,
+         owner = thread()](const RunProgress& progress) {
+            const LocaleCollator collator;
+            ShownTextIndex shown;
+            shown.result =
+                RunTextIndex(inputs.options, *inputs.source, lists, collator, language, progress);
+            shown.shownOutput = PlainTextDocument(shown.result.output, owner);
+            return shown;
+        },
+        [this](ShownTextIndex shown) {
+            context_.textIndex.Adopt(std::move(shown.result));
+            RunSucceeded(shown.shownOutput.release());
+        },
+        [this](const RunFailure& failure) { RunFailed(failure); });
+}
+
+void TextIndexWizard::CancelRun() {
+    worker_.Cancel();
 }
 
 void TextIndexWizard::ShowStatus(const QString& status, int percent) {
@@ -654,19 +690,21 @@ void TextIndexWizard::ShowStatus(const QString& status, int percent) {
     progress_->setValue(percent);
 }
 
-void TextIndexWizard::RunFinished(const QString& error, QTextDocument* shownOutput) {
+void TextIndexWizard::RunSucceeded(QTextDocument* shownOutput) {
     pages_->tabBar()->setEnabled(true);
-    ShowDesignations();
-    if (!error.isEmpty()) {
-        ShowError(this, error);
-        ShowTextPage(tt4);
-        emit runFinished(false);
-        return;
-    }
     ShowOutputDocument(shownOutput);
     ShowEmptyResultHint();
     ShowTextPage(tt6);
     emit runFinished(true);
+}
+
+void TextIndexWizard::RunFailed(const RunFailure& failure) {
+    pages_->tabBar()->setEnabled(true);
+    // A cancelled run keeps the previous result; the user chose to stop, so nothing is shown.
+    if (!failure.cancelled)
+        ShowError(this, failure.error);
+    ShowTextPage(tt4);
+    emit runFinished(false);
 }
 
 void TextIndexWizard::ShowOutputDocument(QTextDocument* document) {
@@ -694,8 +732,6 @@ void TextIndexWizard::ShowEmptyResultHint() {
 }
 
 void TextIndexWizard::Clear() {
-    if (runner_.isRunning())
-        return;  // the session belongs to the run until it ends
     context_.textIndex.Clear();
     context_.settings.Set("Tprog.edit_quelle", u"");
     original_->clear();
@@ -714,8 +750,6 @@ QString TextIndexWizard::DefaultSavePath(const QString& fileName) const {
 }
 
 void TextIndexWizard::SaveOutputText() {
-    if (runner_.isRunning())
-        return;  // the session belongs to the run until it ends
     const QString path = QFileDialog::getSaveFileName(
         this, QString(), DefaultSavePath(QStringLiteral("Index.txt")),
         DialogFilter(WindowText("Tprog", "memosave", context_.language, ui::TextRole::Filter)));
@@ -724,8 +758,6 @@ void TextIndexWizard::SaveOutputText() {
 }
 
 bool TextIndexWizard::SaveOutputTextTo(const QString& path) {
-    if (runner_.isRunning())
-        return false;  // the session belongs to the run until it ends
     return RunReportingErrors(this, [&] {
         WriteTextFile(context_.textIndex.output(), ToPath(path),
                       MakeOutputSettings(context_.settings, context_.pictureFont));
@@ -733,8 +765,6 @@ bool TextIndexWizard::SaveOutputTextTo(const QString& path) {
 }
 
 void TextIndexWizard::SaveIndexFile() {
-    if (runner_.isRunning())
-        return;  // the session belongs to the run until it ends
     const QString path = QFileDialog::getSaveFileName(
         this, QString(), QString(),
         DialogFilter(WindowText("Tprog", "SaveIndex", context_.language, ui::TextRole::Filter)));
@@ -743,8 +773,6 @@ void TextIndexWizard::SaveIndexFile() {
 }
 
 bool TextIndexWizard::SaveIndexFileTo(const QString& path) {
-    if (runner_.isRunning())
-        return false;  // the session belongs to the run until it ends
     return RunReportingErrors(this, [&] {
         WriteTextFile(BuildIndexFileText(context_.textIndex.store()), IndexFileName(ToPath(path)),
                       MakeOutputSettings(context_.settings, context_.pictureFont));
@@ -752,8 +780,6 @@ bool TextIndexWizard::SaveIndexFileTo(const QString& path) {
 }
 
 void TextIndexWizard::CopyOutputToClipboard() {
-    if (runner_.isRunning())
-        return;  // the session belongs to the run until it ends
     QString text = ToQString(context_.textIndex.output());
     QApplication::clipboard()->setText(text);
 }

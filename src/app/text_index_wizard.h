@@ -9,11 +9,12 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTextDocument>
 #include <QWidget>
 #include <vector>
 
 #include "app/app_context.h"
-#include "app/text_index_runner.h"
+#include "app/common/run_worker.h"
 
 namespace lexorim::app {
 
@@ -48,9 +49,11 @@ class TextIndexWizard : public QWidget {
     void TabClicked(int index);
     // The create sequence: progress page, the run on a worker thread, the result page.
     void StartCreate();
-    bool isRunning() const { return runner_.isRunning(); }
+    bool isRunning() const { return worker_.isRunning(); }
+    // The progress page's cancel: the run stops between pages and the last result stands.
+    void CancelRun();
     // Waits for a running run (closing the program during a run).
-    void WaitForRun() { runner_.Wait(); }
+    void WaitForRun() { worker_.Wait(); }
 
     // Reads the page designations out of the current source text into sz_libo.
     void ReadOutDesignations();
@@ -81,7 +84,7 @@ class TextIndexWizard : public QWidget {
     QPushButton* nextButton() const { return next_; }
     QPushButton* createButton() const { return create_; }
     QTabWidget* pages() const { return pages_; }
-    const TextIndexRunner& runner() const { return runner_; }
+    const RunWorker& worker() const { return worker_; }
     QLabel* statusLabel() const { return status_; }
 
   signals:
@@ -111,7 +114,8 @@ class TextIndexWizard : public QWidget {
     void UpdateSourceMode();
     void UpdatePageNumberMode();
     void SourcePathEdited(const QString& path);
-    void RunFinished(const QString& error, QTextDocument* shownOutput);
+    void RunSucceeded(QTextDocument* shownOutput);
+    void RunFailed(const RunFailure& failure);
     void ShowOutputDocument(QTextDocument* document);
     void ShowEmptyResultHint();
     void ShowStatus(const QString& status, int percent);
@@ -119,7 +123,7 @@ class TextIndexWizard : public QWidget {
 
     AppContext& context_;
     TextIndexDialogs dialogs_;
-    TextIndexRunner runner_;
+    RunWorker worker_;
     size_t modeListener_ = 0;
     // The memo was edited since the session took its text (text mode).
     bool memoEdited_ = true;

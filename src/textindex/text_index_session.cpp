@@ -5,13 +5,13 @@
 namespace lexorim {
 
 void TextIndexSession::SetSourceText(Text text) {
-    source_ = std::move(text);
+    source_ = std::make_shared<Text>(std::move(text));
     documentDesignations_.reset();
     designationsCurrent_ = false;
 }
 
 void TextIndexSession::SetSource(TextIndexSource source) {
-    source_ = std::move(source.text);
+    source_ = std::make_shared<Text>(std::move(source.text));
     documentDesignations_ = std::move(source.documentDesignations);
     if (documentDesignations_) {
         designations_ = *documentDesignations_;
@@ -25,7 +25,7 @@ void TextIndexSession::ReadOutDesignations(const DesignationCriteria& criteria, 
     if (!lineMode) {
         designations_ = documentDesignations_
                             ? *documentDesignations_
-                            : lexorim::ReadOutDesignations(SplitLines(source_), criteria);
+                            : lexorim::ReadOutDesignations(SplitLines(*source_), criteria);
     }
     designationsCurrent_ = true;
 }
@@ -51,31 +51,45 @@ void TextIndexSession::RemoveDesignations(const std::vector<size_t>& positions) 
     }
 }
 
+TextIndexSession::RunInputs TextIndexSession::PrepareRun(const TextIndexOptions& options,
+                                                         const DesignationCriteria& criteria) {
+    if (!options.lineMode && !designationsCurrent_ && designations_.empty()) {
+        ReadOutDesignations(criteria, false);
+    }
+    RunInputs inputs{options, source_};
+    inputs.options.designations = designations_;
+    // A document's page number follows the text of its page, wherever a plain text puts them.
+    if (sourceIsDocument())
+        inputs.options.designationsAbove = false;
+    return inputs;
+}
+
+void TextIndexSession::Adopt(TextIndexResult result) {
+    store_ = std::move(result.store);
+    output_ = std::move(result.output);
+}
+
 const Text& TextIndexSession::Run(const TextIndexOptions& options,
                                   const DesignationCriteria& criteria, const WordLists& lists,
                                   const LocaleCollator& collator, Language language,
                                   const RunProgress& progress, SourceAfterRun sourceAfterRun) {
-    if (!options.lineMode && !designationsCurrent_ && designations_.empty()) {
-        ReadOutDesignations(criteria, false);
+    RunInputs inputs = PrepareRun(options, criteria);
+    if (sourceAfterRun == SourceAfterRun::Release) {
+        // The session's own copy goes to the run, which lets it go once the pages are read.
+        inputs.source.reset();
+        Text source = source_.use_count() == 1 ? std::move(*source_) : Text(*source_);
+        source_ = std::make_shared<Text>();
+        Adopt(RunTextIndexOnOwnedSource(inputs.options, std::move(source), lists, collator,
+                                        language, progress));
+    } else {
+        Adopt(RunTextIndex(inputs.options, *inputs.source, lists, collator, language, progress));
     }
-    TextIndexOptions runOptions = options;
-    runOptions.designations = designations_;
-    // A document's page number follows the text of its page, wherever a plain text puts them.
-    if (sourceIsDocument())
-        runOptions.designationsAbove = false;
-    TextIndexResult result =
-        sourceAfterRun == SourceAfterRun::Release
-            ? RunTextIndexOnOwnedSource(runOptions, std::move(source_), lists, collator, language,
-                                        progress)
-            : RunTextIndex(runOptions, source_, lists, collator, language, progress);
-    store_ = std::move(result.store);
-    output_ = std::move(result.output);
     return output_;
 }
 
 void TextIndexSession::Clear() {
     store_.Clear();
-    source_.clear();
+    source_ = std::make_shared<Text>();
     documentDesignations_.reset();
     designations_.clear();
     designationsCurrent_ = false;

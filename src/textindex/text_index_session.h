@@ -3,6 +3,7 @@
 // the flag that says whether it still belongs to the source, the entry store and the last output.
 // The desktop program and the command line drive a run through it.
 
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -20,7 +21,7 @@ class TextIndexSession {
     // A document's own pages are its designations, current from the start; a plain text's are
     // read out when needed.
     void SetSource(TextIndexSource source);
-    const Text& sourceText() const { return source_; }
+    const Text& sourceText() const { return *source_; }
     // The source was read page by page from a document: it is cut at the document's own pages,
     // and the rules for number lines in a plain text (criteria, position above the text) do not
     // apply to it.
@@ -43,9 +44,22 @@ class TextIndexSession {
     // run; the command line lets it go once the pages are read, to keep memory low.
     enum class SourceAfterRun { Keep, Release };
 
-    // "Index erstellen": in designation mode a stale, empty list is read out first. The run
-    // builds a store of its own; only a run that succeeds replaces the store and the output, so a
-    // cancelled run or a failing load leaves the last result as it was.
+    // What a run reads, taken when it starts: the options with the designation list, and the
+    // source text shared with the session (which only ever replaces it, never changes it), so a
+    // run on another thread needs nothing of the session.
+    struct RunInputs {
+        TextIndexOptions options;
+        std::shared_ptr<const Text> source;
+    };
+    // The first half of "Index erstellen": in designation mode a stale, empty list is read out
+    // first.
+    RunInputs PrepareRun(const TextIndexOptions& options, const DesignationCriteria& criteria);
+    // The second half: the store and output of a run that succeeded become the session's.
+    void Adopt(TextIndexResult result);
+
+    // "Index erstellen" in one go. The run builds a store of its own; only a run that succeeds
+    // replaces the store and the output, so a cancelled run or a failing load leaves the last
+    // result as it was.
     const Text& Run(const TextIndexOptions& options, const DesignationCriteria& criteria,
                     const WordLists& lists, const LocaleCollator& collator, Language language,
                     const RunProgress& progress = {},
@@ -58,7 +72,7 @@ class TextIndexSession {
     void Clear();
 
   private:
-    Text source_;
+    std::shared_ptr<Text> source_ = std::make_shared<Text>();
     std::optional<std::vector<Text>> documentDesignations_;
     std::vector<Text> designations_;
     bool designationsCurrent_ = false;

@@ -272,6 +272,8 @@ std::vector<WindowText> MainWindowTexts() {
         {"StaticText9", R::Caption,
          u"Momentan wird Ihr Index erstellt. Je nach Quelle kann dies einige Minuten dauern.",
          u"Depending on the Source, it can take several minutes to create your Index."},
+        // The progress page's way out of a long run; the run stops between pages.
+        {"lauf_abbrechen", R::Caption, u"Abbrechen", u"Cancel"},
         {"StaticText12", R::Caption,
          u"Momentan wird Ihr Index erstellt. Je nach Quelle kann dies einige Minuten dauern.",
          u"Depending on the Source, it can take several minutes to create your Index."},

@@ -416,7 +416,7 @@ class MainWindowTest : public QObject {
         TypeSource(text);
         Find<QRadioButton>("sz_zeilezuseite")->click();
         QStringList shown;
-        connect(&wizard()->runner(), &TextIndexRunner::statusChanged, this,
+        connect(&wizard()->worker(), &RunWorker::statusChanged, this,
                 [&shown](const QString& status) { shown << status; });
         wizard()->createButton()->click();
         // Input that would change the run's settings waits for its end.
@@ -428,6 +428,30 @@ class MainWindowTest : public QObject {
         QCOMPARE(shown.last(), QStringLiteral("Index schreiben.."));
         QVERIFY(window_->menuBar()->isEnabled());
         QVERIFY(wizard()->output()->toPlainText().contains(QStringLiteral("Apfel 1, 2, 3")));
+    }
+
+    // The progress page's cancel stops the run between pages; the last result stands, and the
+    // run never touched the session it was started from.
+    void cancellingARunKeepsTheLastResult() {
+        window_->show();
+        Find<QRadioButton>("sz_zeilezuseite")->click();
+        TypeSource(QStringLiteral("Apfel"));
+        RunAndWait();
+        const Text before = context_->textIndex.output();
+        QString text;
+        for (int page = 0; page < 200000; ++page)
+            text += QStringLiteral("Kirsche und Birne\n");
+        TypeSource(text);
+        const QSignalSpy finished(wizard(), &TextIndexWizard::runFinished);
+        wizard()->createButton()->click();
+        QVERIFY(wizard()->isRunning());
+        wizard()->findChild<QPushButton*>(QStringLiteral("lauf_abbrechen"))->click();
+        QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 1, 60000);
+        QCOMPARE(finished.front().front().toBool(), false);
+        QCOMPARE(wizard()->currentPage(), TextIndexWizard::tt4);
+        QVERIFY(messages_.isEmpty());
+        QCOMPARE(context_->textIndex.output(), before);
+        QVERIFY(window_->menuBar()->isEnabled());
     }
 
     void pageNumberStepReadsTheDesignationsOnce() {

@@ -16,14 +16,14 @@
 #include <QVBoxLayout>
 #include <filesystem>
 
-#include "app/error_display.h"
-#include "app/output_settings_dialog.h"
-#include "app/qt_text.h"
-#include "app/settings_binding.h"
-#include "app/text_index_dialogs.h"
-#include "app/text_index_wizard.h"
-#include "app/window_texts.h"
-#include "app/word_list_dialogs.h"
+#include "app/common/error_display.h"
+#include "app/common/output_settings_dialog.h"
+#include "app/common/qt_text.h"
+#include "app/common/settings_binding.h"
+#include "app/common/window_texts.h"
+#include "app/common/word_list_dialogs.h"
+#include "app/textindex/text_index_dialogs.h"
+#include "app/textindex/text_index_wizard.h"
 #include "engine/errors.h"
 #include "engine/program_folder.h"
 #include "settings/languages.h"

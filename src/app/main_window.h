@@ -12,7 +12,7 @@
 
 #include "app/app_context.h"
 #include "app/start_up.h"
-#include "app/text_index_wizard.h"
+#include "app/textindex/text_index_wizard.h"
 #include "settings/configuration.h"
 
 namespace lexorim::app {

@@ -29,13 +29,13 @@
 #include <memory>
 
 #include "app/app_context.h"
-#include "app/error_display.h"
+#include "app/common/error_display.h"
 #include "app/main_window.h"
-#include "app/qt_text.h"
+#include "app/common/qt_text.h"
 #include "app/start_up.h"
-#include "app/text_index_dialogs.h"
-#include "app/text_index_wizard.h"
-#include "app/word_list_dialogs.h"
+#include "app/textindex/text_index_dialogs.h"
+#include "app/textindex/text_index_wizard.h"
+#include "app/common/word_list_dialogs.h"
 #include "engine/collation.h"
 #include "settings/run_options.h"
 #include "textfiles/text_reader.h"

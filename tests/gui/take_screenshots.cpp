@@ -15,7 +15,7 @@
 
 #include "app/app_context.h"
 #include "app/main_window.h"
-#include "app/text_index_wizard.h"
+#include "app/textindex/text_index_wizard.h"
 
 using namespace lexorim;
 using namespace lexorim::app;

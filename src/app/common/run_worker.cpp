@@ -4,7 +4,7 @@
 #include <exception>
 #include <new>
 
-#include "app/qt_text.h"
+#include "app/common/qt_text.h"
 #include "engine/errors.h"
 
 namespace lexorim::app {

@@ -1,4 +1,4 @@
-#include "app/text_index_wizard.h"
+#include "app/textindex/text_index_wizard.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -18,11 +18,11 @@
 #include <QVBoxLayout>
 #include <filesystem>
 
-#include "app/error_display.h"
-#include "app/number_boxes.h"
-#include "app/qt_text.h"
-#include "app/text_index_dialogs.h"
-#include "app/window_texts.h"
+#include "app/common/error_display.h"
+#include "app/common/number_boxes.h"
+#include "app/common/qt_text.h"
+#include "app/common/window_texts.h"
+#include "app/textindex/text_index_dialogs.h"
 #include "engine/collation.h"
 #include "engine/program_folder.h"
 #include "settings/languages.h"

@@ -1,4 +1,4 @@
-#include "app/word_list_dialogs.h"
+#include "app/common/word_list_dialogs.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -10,10 +10,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/error_display.h"
-#include "app/qt_text.h"
-#include "app/settings_binding.h"
-#include "app/window_texts.h"
+#include "app/common/error_display.h"
+#include "app/common/qt_text.h"
+#include "app/common/settings_binding.h"
+#include "app/common/window_texts.h"
 #include "engine/collation.h"
 #include "engine/program_folder.h"
 #include "settings/languages.h"

@@ -1,4 +1,4 @@
-#include "app/window_texts.h"
+#include "app/common/window_texts.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -11,7 +11,7 @@
 #include <QTabWidget>
 #include <QTreeWidget>
 
-#include "app/qt_text.h"
+#include "app/common/qt_text.h"
 #include "settings/languages.h"
 
 namespace lexorim::app {

@@ -1,4 +1,4 @@
-#include "app/text_index_dialogs.h"
+#include "app/textindex/text_index_dialogs.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -11,9 +11,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "app/number_boxes.h"
-#include "app/qt_text.h"
-#include "app/window_texts.h"
+#include "app/common/number_boxes.h"
+#include "app/common/qt_text.h"
+#include "app/common/window_texts.h"
 #include "settings/languages.h"
 #include "textindex/page_designations.h"
 #include "textindex/text_index_design.h"

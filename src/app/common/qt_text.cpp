@@ -1,4 +1,4 @@
-#include "app/qt_text.h"
+#include "app/common/qt_text.h"
 
 #include <QPlainTextEdit>
 #include <QStringList>

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "app/app_context.h"
-#include "app/settings_binding.h"
+#include "app/common/settings_binding.h"
 
 namespace lexorim::app {
 

@@ -1,4 +1,4 @@
-#include "app/settings_dialog.h"
+#include "app/common/settings_dialog.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -10,7 +10,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "app/window_texts.h"
+#include "app/common/window_texts.h"
 
 namespace lexorim::app {
 

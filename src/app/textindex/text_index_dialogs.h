@@ -7,7 +7,7 @@
 #include <QPlainTextEdit>
 #include <vector>
 
-#include "app/settings_dialog.h"
+#include "app/common/settings_dialog.h"
 
 namespace lexorim::app {
 

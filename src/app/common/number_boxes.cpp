@@ -1,4 +1,4 @@
-#include "app/number_boxes.h"
+#include "app/common/number_boxes.h"
 
 #include <QEvent>
 #include <QKeyEvent>

@@ -1,4 +1,4 @@
-#include "app/settings_binding.h"
+#include "app/common/settings_binding.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -6,7 +6,7 @@
 #include <QLineEdit>
 #include <QStackedWidget>
 
-#include "app/qt_text.h"
+#include "app/common/qt_text.h"
 
 namespace lexorim::app {
 

@@ -1,4 +1,4 @@
-#include "app/output_settings_dialog.h"
+#include "app/common/output_settings_dialog.h"
 
 #include <QColorDialog>
 #include <QFontDialog>
@@ -6,8 +6,8 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 
-#include "app/qt_text.h"
-#include "app/window_texts.h"
+#include "app/common/qt_text.h"
+#include "app/common/window_texts.h"
 #include "fileindex/file_index_design.h"
 #include "settings/run_options.h"
 

@@ -5,7 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "app/settings_dialog.h"
+#include "app/common/settings_dialog.h"
 
 namespace lexorim::app {
 

@@ -1,9 +1,9 @@
-#include "app/error_display.h"
+#include "app/common/error_display.h"
 
 #include <QMessageBox>
 #include <exception>
 
-#include "app/qt_text.h"
+#include "app/common/qt_text.h"
 #include "engine/errors.h"
 
 namespace lexorim::app {

@@ -30,12 +30,12 @@
 
 #include "app/app_context.h"
 #include "app/common/error_display.h"
-#include "app/main_window.h"
 #include "app/common/qt_text.h"
+#include "app/common/word_list_dialogs.h"
+#include "app/main_window.h"
 #include "app/start_up.h"
 #include "app/textindex/text_index_dialogs.h"
 #include "app/textindex/text_index_wizard.h"
-#include "app/common/word_list_dialogs.h"
 #include "engine/collation.h"
 #include "settings/run_options.h"
 #include "textfiles/text_reader.h"
@@ -207,7 +207,7 @@ class MainWindowTest : public QObject {
                               {TextIndexWizard::tt6, true, false, true}};
         window_->show();
         for (const Case& c : cases) {
-            wizard()->TabClicked(c.page);
+            wizard()->TabChosen(c.page);
             QCOMPARE(wizard()->currentPage(), c.page);
             QCOMPARE(wizard()->backButton()->isVisible(), c.backVisible);
             QCOMPARE(wizard()->backButton()->isEnabled(), true);
@@ -454,6 +454,29 @@ class MainWindowTest : public QObject {
         QVERIFY(window_->menuBar()->isEnabled());
     }
 
+    // Ctrl+Tab changes the page as a click on its tab does: the same buttons, the designations
+    // read out on the page-number step, the summary built.
+    void keyboardPageSwitchingFollowsTheTable() {
+        window_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+        TypeSource(QStringLiteral("Erste Seite\n1\nZweite Seite\n2\n"));
+        wizard()->ShowTextPage(TextIndexWizard::tt1);
+        QVERIFY(!wizard()->backButton()->isVisible());
+        wizard()->source()->setFocus();
+        QTest::keyClick(wizard()->source(), Qt::Key_Tab, Qt::ControlModifier);
+        QCOMPARE(wizard()->currentPage(), TextIndexWizard::tt2);
+        QVERIFY(wizard()->backButton()->isVisible());
+        QCOMPARE(wizard()->designationList()->count(), 2);
+        QTest::keyClick(wizard()->pages(), Qt::Key_Tab, Qt::ControlModifier);
+        QTest::keyClick(wizard()->pages(), Qt::Key_Tab, Qt::ControlModifier);
+        QCOMPARE(wizard()->currentPage(), TextIndexWizard::tt4);
+        QVERIFY(!wizard()->nextButton()->isEnabled());
+        QVERIFY(!Find<QPlainTextEdit>("zusammenfassung")->toPlainText().isEmpty());
+        QTest::keyClick(wizard()->pages(), Qt::Key_Tab, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(wizard()->currentPage(), TextIndexWizard::tt3);
+        QVERIFY(wizard()->nextButton()->isEnabled());
+    }
+
     void pageNumberStepReadsTheDesignationsOnce() {
         window_->show();
         TypeSource(QStringLiteral("Erste Seite Text\n1\nZweite Seite Text\n2\n"));
@@ -516,7 +539,7 @@ class MainWindowTest : public QObject {
 
     void minimumLengthBoxTakesDigitsOnly() {
         window_->show();
-        wizard()->TabClicked(TextIndexWizard::tt3);
+        wizard()->TabChosen(TextIndexWizard::tt3);
         auto* box = Find<QComboBox>("kt_max");
         box->setFocus();
         box->lineEdit()->selectAll();

@@ -74,7 +74,7 @@ int main(int argc, char** argv) {
                             static_cast<long long>(clock.elapsed()),
                             static_cast<long long>(longestPause));
             } else {
-                wizard->TabClicked(page);
+                wizard->TabChosen(page);
             }
             ok &= Save(&window, folder, code + QStringLiteral("-tt%1").arg(page + 1));
         }

@@ -93,41 +93,52 @@ class SourceDropFilter : public QObject {
 
 }  // namespace
 
+namespace {
+
+WizardTable TextIndexTable() {
+    using W = TextIndexWizard;
+    WizardTable table;
+    table.pages = {
+        {.backVisible = false, .nextEnabled = true, .createEnabled = true},    // tt1
+        {.nextEnabled = true, .createEnabled = true},                          // tt2
+        {.nextEnabled = true, .createEnabled = true},                          // tt3
+        {.nextEnabled = false, .createEnabled = true},                         // tt4
+        {.backEnabled = false, .nextEnabled = false, .createEnabled = false},  // tt5
+        {.nextEnabled = false, .createEnabled = true},                         // tt6
+    };
+    table.beforeNextOrBack = {.backVisible = true, .nextEnabled = true, .createEnabled = true};
+    table.next = {W::tt2, W::tt3, W::tt4, -1, -1, -1};
+    // Back from the result goes to the summary, not to the progress page.
+    table.back = {-1, W::tt1, W::tt2, W::tt3, W::tt4, W::tt4};
+    table.summaryPage = W::tt4;
+    table.progressPage = W::tt5;
+    table.resultPage = W::tt6;
+    return table;
+}
+
+}  // namespace
+
 TextIndexWizard::TextIndexWizard(AppContext& context, QWidget* parent)
-    : QWidget(parent), context_(context) {
-    setObjectName(QStringLiteral("pgtxt"));
-    auto* layout = new QVBoxLayout(this);
-    auto* header = Named<QLabel>(this, "rand_bttxtidx_header");
-    header->setText(QStringLiteral("Text Index"));
-    header->setStyleSheet(QStringLiteral(
-        "QLabel { font-size: 18pt; font-weight: bold; color: white; padding: 10px 14px;"
-        " background: qlineargradient(x1:0, y1:0, x2:1, y2:0, stop:0 #2b5d8a, stop:1 #6c9cc6); }"));
-    layout->addWidget(header);
+    : WizardBase(context,
+                 {.panel = "pgtxt",
+                  .header = "rand_bttxtidx_header",
+                  .headerText = "rand_bttxtidx",
+                  .pageControl = "pct",
+                  .back = "bt1",
+                  .next = "bt2",
+                  .create = "ft_start"},
+                 TextIndexTable(), parent) {
+    AddPage(BuildSourcePage());
+    AddPage(BuildPageNumberPage());
+    AddPage(BuildCriteriaPage());
+    AddPage(BuildSummaryPage());
+    AddPage(BuildProgressPage({.page = "tt5",
+                               .note = "StaticText9",
+                               .status = "status",
+                               .progress = "progress",
+                               .cancel = "lauf_abbrechen"}));
+    AddPage(BuildResultPage());
 
-    pages_ = Named<QTabWidget>(this, "pct");
-    pages_->addTab(BuildSourcePage(), QString());
-    pages_->addTab(BuildPageNumberPage(), QString());
-    pages_->addTab(BuildCriteriaPage(), QString());
-    pages_->addTab(BuildSummaryPage(), QString());
-    pages_->addTab(BuildProgressPage(), QString());
-    pages_->addTab(BuildResultPage(), QString());
-    layout->addWidget(pages_, 1);
-    connect(pages_, &QTabWidget::tabBarClicked, this, &TextIndexWizard::TabClicked);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    back_ = Named<QPushButton>(this, "bt1");
-    next_ = Named<QPushButton>(this, "bt2");
-    create_ = Named<QPushButton>(this, "ft_start");
-    buttons->addWidget(back_);
-    buttons->addWidget(next_);
-    buttons->addWidget(create_);
-    layout->addLayout(buttons);
-    connect(back_, &QPushButton::clicked, this, &TextIndexWizard::BackClicked);
-    connect(next_, &QPushButton::clicked, this, &TextIndexWizard::NextClicked);
-    connect(create_, &QPushButton::clicked, this, &TextIndexWizard::StartCreate);
-
-    connect(&worker_, &RunWorker::statusChanged, this, &TextIndexWizard::ShowStatus);
     // The modes follow the settings, not the radio buttons' signals: a button's signal can
     // arrive before its setting has changed, and a loaded configuration changes no button first.
     modeListener_ = context_.settings.AddListener([this](const ControlRef& changed) {
@@ -285,151 +296,42 @@ QWidget* TextIndexWizard::BuildSummaryPage() {
     return page;
 }
 
-QWidget* TextIndexWizard::BuildProgressPage() {
-    auto* page = Named<QWidget>(nullptr, "tt5");
-    auto* layout = new QVBoxLayout(page);
-    auto* note = Named<QLabel>(page, "StaticText9");
-    note->setWordWrap(true);
-    status_ = Named<QLabel>(page, "status");
-    progress_ = Named<QProgressBar>(page, "progress");
-    progress_->setRange(0, 100);
-    auto* cancel = Named<QPushButton>(page, "lauf_abbrechen");
-    connect(cancel, &QPushButton::clicked, this, &TextIndexWizard::CancelRun);
-    auto* escape = new QShortcut(QKeySequence::Cancel, page);
-    connect(escape, &QShortcut::activated, this, &TextIndexWizard::CancelRun);
-    layout->addStretch();
-    layout->addWidget(note);
-    layout->addWidget(status_);
-    layout->addWidget(progress_);
-    layout->addWidget(cancel, 0, Qt::AlignRight);
-    layout->addStretch();
-    return page;
-}
-
 QWidget* TextIndexWizard::BuildResultPage() {
-    auto* page = Named<QWidget>(nullptr, "tt6");
-    auto* layout = new QVBoxLayout(page);
-    hints_ = Named<QLabel>(page, "hinweise");
-    hints_->setWordWrap(true);
-    hints_->hide();
     // A plain-text view lays out only what is on screen, so an index of many megabytes shows
     // at once.
-    output_ = Named<QPlainTextEdit>(page, "output");
+    output_ = new QPlainTextEdit;
     output_->setReadOnly(true);
     output_->setLineWrapMode(QPlainTextEdit::NoWrap);
     output_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    auto* row = new QHBoxLayout;
-    auto* saveText = Named<QPushButton>(page, "outputspeichern");
-    auto* saveIndex = Named<QPushButton>(page, "DatenSpeichern");
-    auto* copy = Named<QPushButton>(page, "zwischenablage");
-    row->addWidget(saveText);
-    row->addWidget(saveIndex);
-    row->addWidget(copy);
-    row->addStretch();
-    layout->addWidget(hints_);
-    layout->addWidget(output_, 1);
-    layout->addLayout(row);
-    connect(saveText, &QPushButton::clicked, this, &TextIndexWizard::SaveOutputText);
-    connect(saveIndex, &QPushButton::clicked, this, &TextIndexWizard::SaveIndexFile);
-    connect(copy, &QPushButton::clicked, this, &TextIndexWizard::CopyOutputToClipboard);
+    QWidget* page = WizardBase::BuildResultPage({.page = "tt6",
+                                                 .output = "output",
+                                                 .saveText = "outputspeichern",
+                                                 .saveIndex = "DatenSpeichern",
+                                                 .clipboard = "zwischenablage"},
+                                                output_);
+    hints_ = Named<QLabel>(page, "hinweise");
+    hints_->setWordWrap(true);
+    hints_->hide();
+    static_cast<QVBoxLayout*>(page->layout())->insertWidget(0, hints_);
     return page;
 }
 
 // ---------------------------------------------------------------------------------------------
 // Navigation.
 
-void TextIndexWizard::ShowTextPage(Page page) {
-    if (!context_.settings.IsOn("Tprog", "pgtxt"))
-        app::ShowPanel(context_.settings, "pgtxt");
-    pages_->setCurrentIndex(page);
+void TextIndexWizard::PageShown(int page) {
     switch (page) {
-        case tt1:
-            back_->hide();
-            next_->setEnabled(true);
-            create_->setEnabled(true);
-            break;
         case tt2:
-            next_->setEnabled(true);
-            create_->setEnabled(true);
             if (SyncSourceText() && !context_.textIndex.designationsCurrent())
                 ReadOutDesignations();
             break;
-        case tt3:
-            next_->setEnabled(true);
-            create_->setEnabled(true);
-            break;
         case tt4:
-            next_->setEnabled(false);
-            create_->setEnabled(true);
             summary_->setPlainText(ToQString(
                 TextIndexSummary(MakeTextIndexSummaryInput(context_.settings), context_.language)));
             break;
-        case tt5:
-            back_->setEnabled(false);
-            next_->setEnabled(false);
-            create_->setEnabled(false);
-            break;
-        case tt6:
-            next_->setEnabled(false);
-            create_->setEnabled(true);
-            progress_->setValue(0);
-            status_->clear();
-            break;
-    }
-}
-
-void TextIndexWizard::NextClicked() {
-    back_->show();
-    next_->setEnabled(true);
-    create_->setEnabled(true);
-    switch (currentPage()) {
-        case tt1:
-            ShowTextPage(tt2);
-            break;
-        case tt2:
-            ShowTextPage(tt3);
-            break;
-        case tt3:
-            ShowTextPage(tt4);
-            break;
         default:
             break;
     }
-}
-
-void TextIndexWizard::BackClicked() {
-    back_->show();
-    next_->setEnabled(true);
-    create_->setEnabled(true);
-    switch (currentPage()) {
-        case tt2:
-            ShowTextPage(tt1);
-            break;
-        case tt3:
-            ShowTextPage(tt2);
-            break;
-        case tt4:
-            ShowTextPage(tt3);
-            break;
-        case tt5:
-        case tt6:
-            // Back from the result goes to the summary, not to the progress page.
-            ShowTextPage(tt4);
-            break;
-        default:
-            break;
-    }
-}
-
-void TextIndexWizard::TabClicked(int index) {
-    if (index < 0 || worker_.isRunning())
-        return;
-    back_->show();
-    next_->show();
-    back_->setEnabled(true);
-    next_->setEnabled(true);
-    create_->setEnabled(true);
-    ShowTextPage(static_cast<Page>(index));
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -553,7 +455,7 @@ void TextIndexWizard::BrowseSourceFile() {
 }
 
 void TextIndexWizard::DropSourceFiles(const QStringList& paths) {
-    if (worker_.isRunning())
+    if (isRunning())
         return;
     std::vector<std::string> candidates;
     for (const QString& path : paths)
@@ -652,8 +554,6 @@ std::unique_ptr<QTextDocument> PlainTextDocument(const Text& text, QThread* owne
 }  // namespace
 
 void TextIndexWizard::StartCreate() {
-    if (worker_.isRunning())
-        return;
     // A source that cannot be read leaves nothing to index; its error has been shown again.
     if (!SyncSourceText())
         return;
@@ -661,10 +561,8 @@ void TextIndexWizard::StartCreate() {
     TextIndexSession::RunInputs inputs = context_.textIndex.PrepareRun(
         MakeTextIndexOptions(context_.settings), MakeDesignationCriteria(context_.settings));
     ShowDesignations();
-    pages_->tabBar()->setEnabled(false);
-    emit runStarted();
     // The run gets copies of what it reads; the session is touched again only on this thread.
-    worker_.Start<ShownTextIndex>(
+    StartRun<ShownTextIndex>(
         [inputs = std::move(inputs), lists = context_.lists, language = context_.language,
          owner = thread()](const RunProgress& progress) {
             const LocaleCollator collator;
@@ -676,35 +574,9 @@ void TextIndexWizard::StartCreate() {
         },
         [this](ShownTextIndex shown) {
             context_.textIndex.Adopt(std::move(shown.result));
-            RunSucceeded(shown.shownOutput.release());
-        },
-        [this](const RunFailure& failure) { RunFailed(failure); });
-}
-
-void TextIndexWizard::CancelRun() {
-    worker_.Cancel();
-}
-
-void TextIndexWizard::ShowStatus(const QString& status, int percent) {
-    status_->setText(status);
-    progress_->setValue(percent);
-}
-
-void TextIndexWizard::RunSucceeded(QTextDocument* shownOutput) {
-    pages_->tabBar()->setEnabled(true);
-    ShowOutputDocument(shownOutput);
-    ShowEmptyResultHint();
-    ShowTextPage(tt6);
-    emit runFinished(true);
-}
-
-void TextIndexWizard::RunFailed(const RunFailure& failure) {
-    pages_->tabBar()->setEnabled(true);
-    // A cancelled run keeps the previous result; the user chose to stop, so nothing is shown.
-    if (!failure.cancelled)
-        ShowError(this, failure.error);
-    ShowTextPage(tt4);
-    emit runFinished(false);
+            ShowOutputDocument(shown.shownOutput.release());
+            ShowEmptyResultHint();
+        });
 }
 
 void TextIndexWizard::ShowOutputDocument(QTextDocument* document) {
@@ -779,14 +651,12 @@ bool TextIndexWizard::SaveIndexFileTo(const QString& path) {
     });
 }
 
-void TextIndexWizard::CopyOutputToClipboard() {
-    QString text = ToQString(context_.textIndex.output());
-    QApplication::clipboard()->setText(text);
+Text TextIndexWizard::OutputText() const {
+    return context_.textIndex.output();
 }
 
 void TextIndexWizard::ApplyTexts() {
-    auto* header = findChild<QLabel*>(QStringLiteral("rand_bttxtidx_header"));
-    header->setText(WindowQText("Tprog", "rand_bttxtidx", context_.language));
+    WizardBase::ApplyTexts();
     UpdateSourceMode();
     UpdatePageNumberMode();
 }

@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "app/app_context.h"
-#include "app/common/run_worker.h"
+#include "app/common/wizard_base.h"
 
 namespace lexorim::app {
 
@@ -30,7 +30,7 @@ struct TextIndexDialogs {
     ExistingIndexChooser* existingIndex = nullptr;
 };
 
-class TextIndexWizard : public QWidget {
+class TextIndexWizard : public WizardBase {
     Q_OBJECT
 
   public:
@@ -40,20 +40,12 @@ class TextIndexWizard : public QWidget {
     ~TextIndexWizard() override;
     void SetDialogs(TextIndexDialogs dialogs) { dialogs_ = dialogs; }
 
-    // Activates a page and sets the buttons by the wizard's table.
-    void ShowTextPage(Page page);
-    Page currentPage() const { return static_cast<Page>(pages_->currentIndex()); }
+    // ShowTextPage: activates a page and sets the buttons by the wizard's table.
+    void ShowTextPage(Page page) { ShowPage(page); }
+    Page currentPage() const { return static_cast<Page>(currentPageIndex()); }
 
-    void NextClicked();
-    void BackClicked();
-    void TabClicked(int index);
-    // The create sequence: progress page, the run on a worker thread, the result page.
-    void StartCreate();
-    bool isRunning() const { return worker_.isRunning(); }
-    // The progress page's cancel: the run stops between pages and the last result stands.
-    void CancelRun();
-    // Waits for a running run (closing the program during a run).
-    void WaitForRun() { worker_.Wait(); }
+    // The create sequence: progress page, the run on the worker, the result page.
+    void StartCreate() override;
 
     // Reads the page designations out of the current source text into sz_libo.
     void ReadOutDesignations();
@@ -67,36 +59,29 @@ class TextIndexWizard : public QWidget {
     // andindex: choose an index file to add to; kt_integrieren goes on whatever the choice.
     void ChooseExistingIndex();
 
-    void SaveOutputText();
-    void SaveIndexFile();
+    void SaveOutputText() override;
+    void SaveIndexFile() override;
     // The saves after the file dialog; false when the file could not be written.
     bool SaveOutputTextTo(const QString& path);
     bool SaveIndexFileTo(const QString& path);
-    void CopyOutputToClipboard();
+    using WizardBase::CopyOutputToClipboard;
 
     // Sets the texts built at their moment of use (summary) again after a language switch.
-    void ApplyTexts();
+    void ApplyTexts() override;
 
     QPlainTextEdit* source() const { return original_; }
     QPlainTextEdit* output() const { return output_; }
     QListWidget* designationList() const { return designationList_; }
-    QPushButton* backButton() const { return back_; }
-    QPushButton* nextButton() const { return next_; }
-    QPushButton* createButton() const { return create_; }
-    QTabWidget* pages() const { return pages_; }
-    const RunWorker& worker() const { return worker_; }
-    QLabel* statusLabel() const { return status_; }
 
-  signals:
-    void runStarted();
-    void runFinished(bool succeeded);
+  protected:
+    void PageShown(int page) override;
+    Text OutputText() const override;
 
   private:
     QWidget* BuildSourcePage();
     QWidget* BuildPageNumberPage();
     QWidget* BuildCriteriaPage();
     QWidget* BuildSummaryPage();
-    QWidget* BuildProgressPage();
     QWidget* BuildResultPage();
 
     // Hands the source to the session: in file mode the named file as the core reads it (again
@@ -114,16 +99,11 @@ class TextIndexWizard : public QWidget {
     void UpdateSourceMode();
     void UpdatePageNumberMode();
     void SourcePathEdited(const QString& path);
-    void RunSucceeded(QTextDocument* shownOutput);
-    void RunFailed(const RunFailure& failure);
     void ShowOutputDocument(QTextDocument* document);
     void ShowEmptyResultHint();
-    void ShowStatus(const QString& status, int percent);
     QString DefaultSavePath(const QString& fileName) const;
 
-    AppContext& context_;
     TextIndexDialogs dialogs_;
-    RunWorker worker_;
     size_t modeListener_ = 0;
     // The memo was edited since the session took its text (text mode).
     bool memoEdited_ = true;
@@ -137,15 +117,9 @@ class TextIndexWizard : public QWidget {
     LoadedFile sessionFile_;
     // The page number lines of a document source, passed over by the empty-result hint.
     std::vector<int64_t> documentNumberLines_;
-    QTabWidget* pages_ = nullptr;
-    QPushButton* back_ = nullptr;
-    QPushButton* next_ = nullptr;
-    QPushButton* create_ = nullptr;
     QPlainTextEdit* original_ = nullptr;
     QListWidget* designationList_ = nullptr;
     QPlainTextEdit* summary_ = nullptr;
-    QLabel* status_ = nullptr;
-    QProgressBar* progress_ = nullptr;
     QPlainTextEdit* output_ = nullptr;
     QLabel* hints_ = nullptr;
 };

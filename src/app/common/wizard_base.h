@@ -1,0 +1,165 @@
+#pragma once
+// What the three index wizards share: the header, the page control, the back, next and create
+// buttons set by a per-page table (for clicks, keys and menu commands alike), the progress page
+// with its cancel button, the result page with save, save index and clipboard, and the run on
+// the worker. A wizard is a subclass that adds its own pages and says what each page does.
+
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QWidget>
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include "app/app_context.h"
+#include "app/common/run_worker.h"
+
+namespace lexorim::app {
+
+// The states one step sets; an empty field leaves that state as it is.
+struct ButtonStates {
+    std::optional<bool> backVisible;
+    std::optional<bool> backEnabled;
+    std::optional<bool> nextVisible;
+    std::optional<bool> nextEnabled;
+    std::optional<bool> createEnabled;
+};
+
+// The navigation of one wizard, as data.
+struct WizardTable {
+    ButtonStates beforeEveryPage;     // applied by the page function before the page's own row
+    std::vector<ButtonStates> pages;  // one row per page
+    ButtonStates beforeNextOrBack;    // what the back and next buttons set before they move
+    std::vector<int> next;            // the page next moves to; -1 where it does nothing
+    std::vector<int> back;            // the page back moves to; -1 where it does nothing
+    int summaryPage = 0;              // where a failed or cancelled run returns to
+    int progressPage = 0;
+    int resultPage = 0;
+};
+
+// The control names of one wizard (its configuration keys and texts).
+struct WizardNames {
+    const char* panel;
+    const char* header;  // its caption is the text of `headerText` in the main window
+    const char* headerText;
+    const char* pageControl;
+    const char* back;
+    const char* next;
+    const char* create;
+};
+
+// The names of the controls on the progress and result pages.
+struct ProgressPageNames {
+    const char* page;
+    const char* note;
+    const char* status;
+    const char* progress;
+    const char* cancel;
+};
+struct ResultPageNames {
+    const char* page;
+    const char* output;
+    const char* saveText;
+    const char* saveIndex;  // nullptr: this kind has no index file
+    const char* clipboard;
+};
+
+class WizardBase : public QWidget {
+    Q_OBJECT
+
+  public:
+    WizardBase(AppContext& context, WizardNames names, WizardTable table, QWidget* parent);
+
+    // The page function: shows the wizard's panel, selects the page and sets the buttons by the
+    // table, then does what the page does when it is shown.
+    void ShowPage(int page);
+    int currentPageIndex() const { return pages_->currentIndex(); }
+
+    void NextClicked();
+    void BackClicked();
+    // A page chosen on the page control, by a click, Ctrl+Tab or the arrow keys.
+    virtual void TabChosen(int page);
+
+    bool isRunning() const { return worker_.isRunning(); }
+    // The progress page's cancel: the run stops between pages and the last result stands.
+    void CancelRun() { worker_.Cancel(); }
+    // Waits for a running run (closing the program during a run).
+    void WaitForRun() { worker_.Wait(); }
+    const RunWorker& worker() const { return worker_; }
+
+    QPushButton* backButton() const { return back_; }
+    QPushButton* nextButton() const { return next_; }
+    QPushButton* createButton() const { return create_; }
+    QTabWidget* pages() const { return pages_; }
+    QLabel* statusLabel() const { return status_; }
+
+    // Sets the header's text again after a language switch.
+    virtual void ApplyTexts();
+
+  signals:
+    void runStarted();
+    void runFinished(bool succeeded);
+
+  protected:
+    void AddPage(QWidget* page);
+    // The page's own effect when the page function shows it (a summary built, a list read).
+    virtual void PageShown(int page) {}
+    // The create button.
+    virtual void StartCreate() = 0;
+
+    QWidget* BuildProgressPage(const ProgressPageNames& names);
+    QWidget* BuildResultPage(const ResultPageNames& names, QPlainTextEdit* output);
+    // The result page's buttons.
+    virtual void SaveOutputText() = 0;
+    virtual void SaveIndexFile() {}
+    virtual Text OutputText() const = 0;
+    void CopyOutputToClipboard();
+
+    // Runs `work` on the worker over the copies it holds. On success `adopt` takes the result
+    // and the result page is shown; on failure the error is shown (not for a cancelled run) and
+    // the summary page; either way the previous result stays unless `adopt` replaces it.
+    template <typename Result>
+    void StartRun(std::function<Result(const RunProgress&)> work,
+                  std::function<void(Result)> adopt);
+
+    AppContext& context_;
+    const WizardNames names_;
+    const WizardTable table_;
+
+  private:
+    void ApplyButtons(const ButtonStates& states);
+    void PageControlChanged(int page);
+    void ShowStatus(const QString& status, int percent);
+    void RunStarting();
+    void RunEnded(bool succeeded, const RunFailure* failure);
+
+    RunWorker worker_;
+    QTabWidget* pages_ = nullptr;
+    QPushButton* back_ = nullptr;
+    QPushButton* next_ = nullptr;
+    QPushButton* create_ = nullptr;
+    QLabel* header_ = nullptr;
+    QLabel* status_ = nullptr;
+    QProgressBar* progress_ = nullptr;
+    // True while the page function itself selects a page, so that only the user's own page
+    // changes count as tab choices.
+    bool selectingPage_ = false;
+};
+
+template <typename Result>
+void WizardBase::StartRun(std::function<Result(const RunProgress&)> work,
+                          std::function<void(Result)> adopt) {
+    RunStarting();
+    worker_.Start<Result>(
+        std::move(work),
+        [this, adopt = std::move(adopt)](Result result) {
+            adopt(std::move(result));
+            RunEnded(true, nullptr);
+        },
+        [this](const RunFailure& failure) { RunEnded(false, &failure); });
+}
+
+}  // namespace lexorim::app

@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <functional>
 #include <map>
+#include <random>
 #include <set>
 #include <string>
 #include <vector>
@@ -171,6 +172,35 @@ TEST(DocumentLayout, AFailedLayoutIsAnErrorNamingTheFile) {
         }
         EXPECT_TRUE(LayoutFoldersIn(folder.path() / "tmp").empty()) << c.what;
     }
+}
+
+// LibreOffice lays out any bytes as text; a DOC whose structure is broken is reported as
+// damaged instead of being handed to it.
+TEST(DocumentLayout, ADamagedDocIsNeverLaidOut) {
+    TempFolder folder;
+    const std::string pdf = folder.write("laid-out.pdf", MakePdf({{"Zufall"}}));
+    const ScopedVariable office(
+        "LEXORIM_SOFFICE",
+        InstallFakeOffice(folder, "mkdir -p \"$out\"\ncp '" + pdf + "' \"$out/document.pdf\""));
+    std::mt19937 random(14);
+    std::string bytes = "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1";
+    for (int i = 0; i < 20000; ++i) {
+        bytes += static_cast<char>(random() & 0xFF);
+    }
+    const std::string source = folder.write("kaputt.doc", bytes);
+    MessageLog log;
+    try {
+        ReadWordDocument(source, -1, log.Context());
+        ADD_FAILURE() << "no error";
+    } catch (const UserError& error) {
+        EXPECT_EQ(error.text(), u"Cannot read this document \"" + FromUtf8(source) +
+                                    u"\". The file is damaged or incomplete.");
+    }
+    EXPECT_TRUE(log.messages.empty());
+    EXPECT_FALSE(fs::exists(folder.file("arguments")));
+    // A sound one is laid out.
+    EXPECT_EQ(ReadWordDocument(folder.write("heil.doc", testing::MakeWordBinary(30)), -1),
+              u"Zufall\r\n\r\n1\r\n");
 }
 
 TEST(DocumentLayout, WithoutTheOfficeProgramDocumentsAreReadNativelyWithAWarning) {

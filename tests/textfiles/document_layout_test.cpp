@@ -203,6 +203,83 @@ TEST(DocumentLayout, ADamagedDocIsNeverLaidOut) {
               u"Zufall\r\n\r\n1\r\n");
 }
 
+// A LEXORIM_SOFFICE that names a program which cannot be started is named in the warning;
+// "not installed" is said only when no program was named and soffice is not on the path.
+TEST(DocumentLayout, TheWarningNamesAConfiguredProgramThatCannotBeStarted) {
+    TempFolder folder;
+    fs::create_directory(folder.path() / "empty-bin");
+    const ScopedVariable path("PATH", folder.file("empty-bin"));
+    const std::string docx = folder.write("buch.docx", kTwoPageDocx);
+    const std::string plain = folder.write("plain-file", "not a program");
+    const std::string missing = folder.file("opt/x/soffice");
+    const struct {
+        std::string configured;
+        Text german;
+        Text english;
+    } cases[] = {
+        {missing,
+         u"Hinweis: LibreOffice konnte nicht gestartet werden: \"" + FromUtf8(missing) +
+             u"\" gibt es nicht.",
+         u"Note: LibreOffice could not be started: \"" + FromUtf8(missing) + u"\" does not exist."},
+        {plain,
+         u"Hinweis: LibreOffice konnte nicht gestartet werden: \"" + FromUtf8(plain) +
+             u"\" ist kein ausführbares Programm.",
+         u"Note: LibreOffice could not be started: \"" + FromUtf8(plain) +
+             u"\" is not an executable program."},
+        {folder.path().string(),
+         u"Hinweis: LibreOffice konnte nicht gestartet werden: \"" +
+             FromUtf8(folder.path().string()) + u"\" ist kein ausführbares Programm.",
+         u"Note: LibreOffice could not be started: \"" + FromUtf8(folder.path().string()) +
+             u"\" is not an executable program."},
+        {"my-office",
+         u"Hinweis: LibreOffice konnte nicht gestartet werden: \"my-office\" wurde im Suchpfad "
+         u"nicht gefunden.",
+         u"Note: LibreOffice could not be started: \"my-office\" was not found on the search "
+         u"path."},
+        {"", u"Hinweis: LibreOffice ist nicht installiert.",
+         u"Note: LibreOffice is not installed."},
+    };
+    for (const auto& c : cases) {
+        const ScopedVariable office("LEXORIM_SOFFICE", c.configured);
+        for (const auto& [language, start] :
+             {std::pair(Language::German, c.german), std::pair(Language::English, c.english)}) {
+            MessageLog log;
+            EXPECT_EQ(ReadWordDocument(docx, -1, log.Context(language)),
+                      u"Erste\r\nZweite\r\n\r\n1\r\n");
+            ASSERT_EQ(log.messages.size(), 1u) << c.configured;
+            EXPECT_TRUE(log.messages[0].starts_with(start)) << ToUtf8(log.messages[0]);
+            EXPECT_NE(log.messages[0].find(u"\"buch.docx\""), Text::npos);
+        }
+        const bool named = !c.configured.empty();
+        EXPECT_EQ(ConfiguredLayoutProgramProblem(Language::English).has_value(), named);
+        // The RTF error gives the same reason.
+        const Text rtfError = LayoutRequiredMessage(folder.file("brief.rtf"));
+        EXPECT_NE(rtfError.find(named ? c.english.substr(6) : Text(u"which is not installed")),
+                  Text::npos)
+            << ToUtf8(rtfError);
+    }
+}
+
+// A program that exists but cannot be run is named in the error of the layout.
+TEST(DocumentLayout, AProgramThatCannotBeRunIsNamedInTheError) {
+    TempFolder folder;
+    const std::string program = folder.write("broken-soffice",
+                                             "\x7F"
+                                             "ELF broken");
+    ::chmod(program.c_str(), 0755);
+    const ScopedVariable office("LEXORIM_SOFFICE", program);
+    const std::string docx = folder.write("buch.docx", kTwoPageDocx);
+    try {
+        ReadWordDocument(docx, -1);
+        ADD_FAILURE() << "no error";
+    } catch (const UserError& error) {
+        const Text expected = u"Cannot lay out the document \"" + FromUtf8(docx) +
+                              u"\". LibreOffice could not be started: \"" + FromUtf8(program) +
+                              u"\". ";
+        EXPECT_TRUE(error.text().starts_with(expected)) << ToUtf8(error.text());
+    }
+}
+
 TEST(DocumentLayout, WithoutTheOfficeProgramDocumentsAreReadNativelyWithAWarning) {
     TempFolder folder;
     const ScopedVariable office("LEXORIM_SOFFICE", folder.file("no-such-soffice"));

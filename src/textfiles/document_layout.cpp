@@ -37,7 +37,9 @@ bool IsExecutableFile(const fs::path& path) {
     return fs::is_regular_file(path, error) && ::access(path.c_str(), X_OK) == 0;
 }
 
-std::optional<std::string> SearchPath(const std::string& program) {
+}  // namespace
+
+std::optional<std::string> FindProgram(const std::string& program) {
     if (program.find('/') != std::string::npos) {
         return IsExecutableFile(program) ? std::optional(program) : std::nullopt;
     }
@@ -58,6 +60,8 @@ std::optional<std::string> SearchPath(const std::string& program) {
     }
     return std::nullopt;
 }
+
+namespace {
 
 // A folder of its own in the system's temporary folder, removed with its content at the end.
 class ScratchFolder {
@@ -247,12 +251,12 @@ Text WhyNotStartable(Language language, const std::string& program) {
 }  // namespace
 
 std::optional<std::string> FindLayoutProgram() {
-    return SearchPath(ConfiguredProgram().value_or("soffice"));
+    return FindProgram(ConfiguredProgram().value_or("soffice"));
 }
 
 std::optional<Text> ConfiguredLayoutProgramProblem(Language language) {
     const std::optional<std::string> configured = ConfiguredProgram();
-    if (!configured || SearchPath(*configured)) {
+    if (!configured || FindProgram(*configured)) {
         return std::nullopt;
     }
     return Text(Choose(language, u"LibreOffice konnte nicht gestartet werden: ",

@@ -12,6 +12,10 @@
 
 namespace lexorim {
 
+// The path of `program`: itself when it holds a "/", else its place on $PATH; nothing when
+// there is no executable file there.
+std::optional<std::string> FindProgram(const std::string& program);
+
 // The office program that lays documents out: $LEXORIM_SOFFICE when it is set (a path or a
 // program name), else "soffice" on the search path. Nothing when it cannot be found.
 std::optional<std::string> FindLayoutProgram();

@@ -114,9 +114,17 @@ DocumentPages ReadWordProcessorPages(const std::string& path, int pageLimit, Doc
     return native;
 }
 
-// A DOC whose compound file and FIB were found sound.
-DocumentPages ReadDocPages(const std::string& path, int pageLimit, const WordBinaryFacts& facts,
+// A DOC in the binary Word format. Without any reader there is only the message that Word was
+// not found; otherwise the compound file and its FIB must be sound before a reader sees it.
+DocumentPages ReadDocPages(const std::string& path, std::string_view bytes, int pageLimit,
                            const ReadContext& context) {
+    const bool layoutAvailable =
+        context.layout != DocumentLayout::NativeOnly && FindLayoutProgram().has_value();
+    if (!layoutAvailable && !FindProgram("antiword")) {
+        ShowWordNotFound(context);
+        throw DocumentProblemError(DocumentProblem::ReaderMissing, "DOC");
+    }
+    const WordBinaryFacts facts = InspectWordBinary(bytes);
     if (std::optional<DocumentPages> laidOut = LaidOutPages(path, pageLimit, context)) {
         return std::move(*laidOut);
     }
@@ -155,7 +163,7 @@ DocumentPages ReadPagesOfFormat(const std::string& path, const std::string& byte
             // antiword both make some text of broken bytes. Anything else under a .doc name is
             // left to antiword, which rejects what it cannot read.
             if (bytes.starts_with("\xD0\xCF\x11\xE0")) {
-                return ReadDocPages(path, pageLimit, InspectWordBinary(bytes), context);
+                return ReadDocPages(path, bytes, pageLimit, context);
             }
             return ReadDocWithAntiword(path, context);
         case DocumentFormat::Rtf:

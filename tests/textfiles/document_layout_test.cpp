@@ -21,6 +21,7 @@
 #include "temp_folder.h"
 #include "textfiles/document_fixtures.h"
 #include "textfiles/internal/document_readers.h"
+#include "textfiles/internal/word_binary.h"
 #include "textfiles/word_documents.h"
 
 namespace lexorim {
@@ -455,6 +456,17 @@ PagesOfWords WordPagesOfDocument(const std::string& path) {
         next = page.line + 1;
     }
     return WordPages(pages, numbers);
+}
+
+// A sound DOC written by LibreOffice passes the check of its structure; one without text is an
+// empty page with and without the layout.
+TEST_F(LaidOutBooks, DocsOfTheOfficeProgramAreSound) {
+    const std::string empty = Book("empty-doc.doc");
+    EXPECT_GT(InspectWordBinary(TempFolder::read(Book("office-doc.doc"))).textLength, 1u);
+    EXPECT_LE(InspectWordBinary(TempFolder::read(empty)).textLength, 1u);
+    EXPECT_EQ(ReadWordDocument(empty, -1), u"\r\n1\r\n");
+    const ScopedVariable office("LEXORIM_SOFFICE", Book("no-such-soffice"));
+    EXPECT_EQ(ReadWordDocument(empty, -1), u"\r\n1\r\n");
 }
 
 void ExpectPagesCarryTheNumbersTheDocumentDefines(

@@ -37,7 +37,9 @@ bool IsExecutableFile(const fs::path& path) {
     return fs::is_regular_file(path, error) && ::access(path.c_str(), X_OK) == 0;
 }
 
-std::optional<std::string> SearchPath(const std::string& program) {
+}  // namespace
+
+std::optional<std::string> FindProgram(const std::string& program) {
     if (program.find('/') != std::string::npos) {
         return IsExecutableFile(program) ? std::optional(program) : std::nullopt;
     }
@@ -58,6 +60,8 @@ std::optional<std::string> SearchPath(const std::string& program) {
     }
     return std::nullopt;
 }
+
+namespace {
 
 // A folder of its own in the system's temporary folder, removed with its content at the end.
 class ScratchFolder {
@@ -220,14 +224,44 @@ std::string FileUrl(const fs::path& path) {
     return url;
 }
 
+// $LEXORIM_SOFFICE, or nothing when it is not set or empty.
+std::optional<std::string> ConfiguredProgram() {
+    const char* const configured = std::getenv("LEXORIM_SOFFICE");
+    if (configured != nullptr && *configured != '\0') {
+        return std::string(configured);
+    }
+    return std::nullopt;
+}
+
+// Why `program`, named with a path or as a name on the search path, cannot be started.
+Text WhyNotStartable(Language language, const std::string& program) {
+    const Text quoted = u"\"" + FromUtf8(program) + u"\" ";
+    if (program.find('/') == std::string::npos) {
+        return quoted + Text(Choose(language, u"wurde im Suchpfad nicht gefunden.",
+                                    u"was not found on the search path."));
+    }
+    std::error_code error;
+    if (!fs::exists(program, error)) {
+        return quoted + Text(Choose(language, u"gibt es nicht.", u"does not exist."));
+    }
+    return quoted + Text(Choose(language, u"ist kein ausführbares Programm.",
+                                u"is not an executable program."));
+}
+
 }  // namespace
 
 std::optional<std::string> FindLayoutProgram() {
-    const char* const configured = std::getenv("LEXORIM_SOFFICE");
-    if (configured != nullptr && *configured != '\0') {
-        return SearchPath(configured);
+    return FindProgram(ConfiguredProgram().value_or("soffice"));
+}
+
+std::optional<Text> ConfiguredLayoutProgramProblem(Language language) {
+    const std::optional<std::string> configured = ConfiguredProgram();
+    if (!configured || FindProgram(*configured)) {
+        return std::nullopt;
     }
-    return SearchPath("soffice");
+    return Text(Choose(language, u"LibreOffice konnte nicht gestartet werden: ",
+                       u"LibreOffice could not be started: ")) +
+           WhyNotStartable(language, *configured);
 }
 
 std::chrono::seconds LayoutTimeLimit() {
@@ -254,7 +288,8 @@ std::string LayOutAsPdf(const std::string& path, const std::string& program,
          "pdf:writer_pdf_Export", "--outdir", output.string(), source.string()},
         log);
     if (office.startError() != 0) {
-        FailLayout(path, u"LibreOffice could not be started: " + SystemReason(office.startError()));
+        FailLayout(path, u"LibreOffice could not be started: \"" + FromUtf8(program) + u"\". " +
+                             SystemReason(office.startError()));
     }
     const std::optional<int> status = office.WaitAtMost(timeLimit);
     if (!status) {
@@ -283,22 +318,38 @@ Text LayoutErrorText(const std::string& path, TextView reason) {
 
 Text LayoutUnavailableWarning(Language language, const std::string& path) {
     const Text name = FromUtf8(fs::path(path).filename().string());
-    return Text(Choose(language, u"Hinweis: LibreOffice ist nicht installiert. Die Seiten von \"",
-                       u"Note: LibreOffice is not installed. The pages of \"")) +
-           name +
+    const std::optional<Text> problem = ConfiguredLayoutProgramProblem(language);
+    const Text reason = problem ? *problem
+                                : Text(Choose(language, u"LibreOffice ist nicht installiert.",
+                                              u"LibreOffice is not installed."));
+    const Text remedy =
+        problem ? Text(Choose(language,
+                              u"Für die gedruckten Seiten lassen Sie LEXORIM_SOFFICE ein "
+                              u"vorhandenes Office-Programm nennen.",
+                              u"For the printed pages, let LEXORIM_SOFFICE name an office "
+                              u"program that exists."))
+                : Text(Choose(language,
+                              u"Für die gedruckten Seiten installieren Sie LibreOffice Writer "
+                              u"(Paket libreoffice-writer-nogui).",
+                              u"For the printed pages, install LibreOffice Writer (package "
+                              u"libreoffice-writer-nogui)."));
+    return Text(Choose(language, u"Hinweis: ", u"Note: ")) + reason +
+           Text(Choose(language, u" Die Seiten von \"", u" The pages of \"")) + name +
            Text(Choose(language,
                        u"\" sind daher nur so genau, wie das Dokument selbst seine Seitenumbrüche "
-                       u"verzeichnet. Für die gedruckten Seiten installieren Sie LibreOffice "
-                       u"Writer (Paket libreoffice-writer-nogui).",
+                       u"verzeichnet. ",
                        u"\" are therefore only as exact as the page breaks the document records "
-                       u"itself. For the printed pages, install LibreOffice Writer (package "
-                       u"libreoffice-writer-nogui)."));
+                       u"itself. ")) +
+           remedy;
 }
 
 Text LayoutRequiredMessage(const std::string& path) {
-    return u"Cannot read the document \"" + FromUtf8(path) +
-           u"\". RTF documents are read through LibreOffice, which is not installed (package "
-           u"libreoffice-writer-nogui).";
+    const Text start = u"Cannot read the document \"" + FromUtf8(path) +
+                       u"\". RTF documents are read through LibreOffice";
+    if (const std::optional<Text> problem = ConfiguredLayoutProgramProblem(Language::English)) {
+        return start + u". " + *problem;
+    }
+    return start + u", which is not installed (package libreoffice-writer-nogui).";
 }
 
 }  // namespace lexorim

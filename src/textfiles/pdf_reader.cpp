@@ -58,6 +58,19 @@ Text NormalizePageText(const Text& raw) {
     return text;
 }
 
+// Two letters at least, and every one a capital or a letter without a capital form (ß), as in
+// a heading written in capitals. Digits make it a name ("MP3"), not a syllable.
+bool IsWrittenInCapitals(TextView word) {
+    bool anyCapital = false;
+    for (const char16_t c : word) {
+        if (!u_isalpha(c) || u_toupper(c) != c) {
+            return false;
+        }
+        anyCapital = anyCapital || u_isupper(c);
+    }
+    return word.size() >= 2 && anyCapital;
+}
+
 bool IsLineEndHyphen(char16_t c) {
     return c == u'-' || c == u'\u2010';
 }
@@ -75,8 +88,9 @@ struct KeptHyphen {
 
 // Poppler joins the parts of every word that is hyphenated at a line end. That is right for a
 // word split by hyphenation ("Mitglied-" / "schaft"), but a hyphen followed by a capital letter
-// belongs to a compound ("Debian-" / "Maschinen") and must stay. The raw text, which keeps the
-// lines as they are, tells where such hyphens stand.
+// belongs to a compound ("Debian-" / "Maschinen") and must stay, unless both parts are written
+// in capitals ("MAP-" / "PING"). The raw text, which keeps the lines as they are, tells where
+// such hyphens stand.
 std::vector<KeptHyphen> CapitalisedLineEndHyphens(const Text& raw) {
     std::vector<KeptHyphen> kept;
     for (size_t i = 0; i + 1 < raw.size(); ++i) {
@@ -88,7 +102,7 @@ std::vector<KeptHyphen> CapitalisedLineEndHyphens(const Text& raw) {
         while (next < raw.size() && (IsLineBreak(raw[next]) || raw[next] == u'\f')) {
             ++next;
         }
-        if (next >= raw.size() || !u_isupper(raw[next])) {
+        if (next >= raw.size()) {
             continue;
         }
         size_t start = i;
@@ -99,7 +113,11 @@ std::vector<KeptHyphen> CapitalisedLineEndHyphens(const Text& raw) {
         while (end < raw.size() && u_isalnum(raw[end])) {
             ++end;
         }
-        kept.push_back({raw.substr(start, i - start), raw.substr(next, end - next), raw[i]});
+        const Text before = raw.substr(start, i - start);
+        const Text after = raw.substr(next, end - next);
+        if (KeepsLineEndHyphen(before, after)) {
+            kept.push_back({before, after, raw[i]});
+        }
     }
     return kept;
 }
@@ -143,6 +161,15 @@ Text NumberLineOf(const poppler::page& page, size_t index) {
 }
 
 }  // namespace
+
+bool KeepsLineEndHyphen(TextView before, TextView after) {
+    if (after.empty() || !u_isupper(after.front())) {
+        return false;
+    }
+    // Hyphenation leaves at least two letters on each side; a single capital before the hyphen
+    // is a compound ("X-" / "RAY", "E-" / "MAIL").
+    return !(IsWrittenInCapitals(before) && IsWrittenInCapitals(after));
+}
 
 DocumentPages ReadPdfDocument(std::string_view bytes, int pageLimit) {
     constexpr char kKind[] = "PDF";

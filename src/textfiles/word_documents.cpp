@@ -6,6 +6,7 @@
 #include "textfiles/file_access.h"
 #include "textfiles/internal/document_pages.h"
 #include "textfiles/internal/document_readers.h"
+#include "textfiles/internal/word_binary.h"
 #include "textfiles/internal/zip_archive.h"
 
 namespace lexorim {
@@ -113,9 +114,26 @@ DocumentPages ReadWordProcessorPages(const std::string& path, int pageLimit, Doc
     return native;
 }
 
-DocumentPages ReadDocPages(const std::string& path, int pageLimit, const ReadContext& context) {
+// A DOC in the binary Word format. Without any reader there is only the message that Word was
+// not found; otherwise the compound file and its FIB must be sound before a reader sees it.
+DocumentPages ReadDocPages(const std::string& path, std::string_view bytes, int pageLimit,
+                           const ReadContext& context) {
+    const bool layoutAvailable =
+        context.layout != DocumentLayout::NativeOnly && FindLayoutProgram().has_value();
+    if (!layoutAvailable && !FindProgram("antiword")) {
+        ShowWordNotFound(context);
+        throw DocumentProblemError(DocumentProblem::ReaderMissing, "DOC");
+    }
+    const WordBinaryFacts facts = InspectWordBinary(bytes);
     if (std::optional<DocumentPages> laidOut = LaidOutPages(path, pageLimit, context)) {
         return std::move(*laidOut);
+    }
+    // The main text of an empty document is its final paragraph mark alone; antiword refuses
+    // such a file, yet it is a valid document without text.
+    if (facts.textLength <= 1) {
+        DocumentPages empty;
+        empty.pages.emplace_back();
+        return empty;
     }
     DocumentPages native = ReadDocWithAntiword(path, context);
     if (context.layout == DocumentLayout::Automatic) {
@@ -141,10 +159,11 @@ DocumentPages ReadPagesOfFormat(const std::string& path, const std::string& byte
         case DocumentFormat::Pdf:
             return ReadPdfDocument(bytes, pageLimit);
         case DocumentFormat::Doc:
-            // Only a file in the binary Word format goes to the layout; anything else under
-            // a .doc name is left to antiword, which rejects what it cannot read.
+            // Only a sound file in the binary Word format goes to the layout: LibreOffice and
+            // antiword both make some text of broken bytes. Anything else under a .doc name is
+            // left to antiword, which rejects what it cannot read.
             if (bytes.starts_with("\xD0\xCF\x11\xE0")) {
-                return ReadDocPages(path, pageLimit, context);
+                return ReadDocPages(path, bytes, pageLimit, context);
             }
             return ReadDocWithAntiword(path, context);
         case DocumentFormat::Rtf:

@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <sstream>
 
 #include "textfiles/document_fixtures.h"
@@ -448,15 +449,25 @@ TEST_F(CliTest, ConvertsTextToIndexFilesAndWritesPageNumbers) {
 TEST_F(CliTest, AnUnreadableSourceFailsAndLeavesEveryTargetAsItWas) {
     const std::string docx = lexorim::testing::MakeDocx("<w:p><w:r><w:t>Text</w:t></w:r></w:p>");
     const std::string pdf = lexorim::testing::MakePdf({{"Text"}});
+    // A damaged DOC: the compound file signature, then bytes from a fixed seed.
+    std::mt19937 random(14);
+    std::string randomDoc = "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1";
+    for (int i = 0; i < 20000; ++i) {
+        randomDoc += static_cast<char>(random() & 0xFF);
+    }
+    const std::string withoutOffice = "LEXORIM_SOFFICE=/nonexistent/soffice";
     const struct {
         std::string name;
         std::string bytes;
         std::string reason;
+        std::string environment = "";
     } cases[] = {
         {"trunc.docx", docx.substr(0, docx.size() / 2), "The file is damaged or incomplete."},
         {"trunc.pdf", pdf.substr(0, pdf.size() / 3), "The file is damaged or incomplete."},
         {"random.pdf", "%PDF-1.7\n\x01\x02\x03 random bytes", "The file is damaged or incomplete."},
         {"random.odt", "PK\x03\x04 random", "The file is damaged or incomplete."},
+        {"random.doc", randomDoc, "The file is damaged or incomplete."},
+        {"random.doc", randomDoc, "The file is damaged or incomplete.", withoutOffice},
     };
     for (const auto& c : cases) {
         const fs::path source = File(c.name, c.bytes);
@@ -465,16 +476,31 @@ TEST_F(CliTest, AnUnreadableSourceFailsAndLeavesEveryTargetAsItWas) {
         const std::string error =
             "Cannot read this document \"" + source.string() + "\". " + c.reason + "\n";
         const CliResult text =
-            Run({"text", source.string(), "--idx", idx.string(), "-o", output.string()});
+            Run({"text", source.string(), "--idx", idx.string(), "-o", output.string()}, "",
+                c.environment);
         EXPECT_EQ(text.status, 1) << c.name;
         EXPECT_EQ(text.err, error) << c.name;
         EXPECT_EQ(ReadAll(output), "old output") << c.name;
         EXPECT_EQ(ReadAll(idx), "Alt:1>-\r\n") << c.name;
-        const CliResult convert = Run({"convert", source.string(), "-o", output.string()});
+        const CliResult convert =
+            Run({"convert", source.string(), "-o", output.string()}, "", c.environment);
         EXPECT_EQ(convert.status, 1) << c.name;
         EXPECT_EQ(convert.err, error) << c.name;
         EXPECT_EQ(ReadAll(output), "old output") << c.name;
     }
+}
+
+// A DOC that is sound but holds no text is an empty index with the hint, not an error.
+TEST_F(CliTest, AnEmptyDocIsAnEmptyIndexWithTheHint) {
+    if (std::system("command -v antiword >/dev/null 2>&1") != 0) {
+        GTEST_SKIP() << "antiword is not installed";  // without any reader the DOC is an error
+    }
+    const fs::path doc = File("leer.doc", lexorim::testing::MakeWordBinary(1));
+    const CliResult r =
+        Run({"text", doc.string(), "--lang", "en"}, "", "LEXORIM_SOFFICE=/nonexistent/soffice");
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "Index\r\n");
+    EXPECT_NE(r.err.find("The document holds no text"), std::string::npos) << r.err;
 }
 
 TEST_F(CliTest, AFailedWriteToStandardOutputIsAnError) {

@@ -175,4 +175,104 @@ std::string MakePdf(const std::vector<std::vector<std::string>>& pages,
     return pdf;
 }
 
+namespace {
+
+void PutU16(std::string& bytes, size_t at, uint32_t value) {
+    bytes[at] = static_cast<char>(value & 0xFF);
+    bytes[at + 1] = static_cast<char>((value >> 8) & 0xFF);
+}
+
+void PutU32(std::string& bytes, size_t at, uint32_t value) {
+    PutU16(bytes, at, value & 0xFFFF);
+    PutU16(bytes, at + 2, value >> 16);
+}
+
+}  // namespace
+
+std::string MakeCompoundFile(const CompoundStreams& streams) {
+    constexpr size_t kSector = 512;
+    constexpr uint32_t kEnd = 0xFFFFFFFE;
+    constexpr uint32_t kNone = 0xFFFFFFFF;
+    if (streams.size() > 3) {
+        throw std::invalid_argument("MakeCompoundFile: one directory sector holds three streams");
+    }
+    std::string header(kSector, '\0');
+    header.replace(0, 8, "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1");
+    PutU16(header, 0x18, 0x3E);    // minor version
+    PutU16(header, 0x1A, 3);       // major version
+    PutU16(header, 0x1C, 0xFFFE);  // byte order
+    PutU16(header, 0x1E, 9);       // sector shift
+    PutU16(header, 0x20, 6);       // mini sector shift
+    PutU32(header, 0x2C, 1);       // FAT sectors
+    PutU32(header, 0x30, 1);       // first directory sector
+    PutU32(header, 0x38, 4096);    // mini stream cutoff
+    PutU32(header, 0x3C, kEnd);    // no mini FAT
+    PutU32(header, 0x44, kEnd);    // no DIFAT sectors
+    for (size_t i = 0; i < 109; ++i) {
+        PutU32(header, 0x4C + 4 * i, kNone);
+    }
+    PutU32(header, 0x4C, 0);  // the FAT is sector 0
+
+    std::string fat(kSector, '\xFF');
+    PutU32(fat, 0, 0xFFFFFFFD);  // sector 0 holds the FAT
+    PutU32(fat, 4, kEnd);        // sector 1 is the whole directory
+    std::string directory(kSector, '\0');
+    std::string data;
+    uint32_t next = 2;
+    const auto putEntry = [&](size_t index, const std::string& name, uint8_t type, uint32_t start,
+                              uint32_t size, uint32_t right, uint32_t child) {
+        const size_t at = index * 128;
+        for (size_t i = 0; i < name.size(); ++i) {
+            PutU16(directory, at + 2 * i, static_cast<unsigned char>(name[i]));
+        }
+        PutU16(directory, at + 0x40, static_cast<uint32_t>(2 * name.size() + 2));
+        directory[at + 0x42] = static_cast<char>(type);
+        directory[at + 0x43] = 1;  // black
+        PutU32(directory, at + 0x44, kNone);
+        PutU32(directory, at + 0x48, right);
+        PutU32(directory, at + 0x4C, child);
+        PutU32(directory, at + 0x74, start);
+        PutU32(directory, at + 0x78, size);
+    };
+    putEntry(0, "Root Entry", 5, kEnd, 0, kNone, streams.empty() ? kNone : 1);
+    for (size_t i = 0; i < streams.size(); ++i) {
+        std::string content = streams[i].second;
+        if (content.size() < 4096) {
+            content.resize(4096, '\0');
+        }
+        content.resize((content.size() + kSector - 1) / kSector * kSector, '\0');
+        const uint32_t sectors = static_cast<uint32_t>(content.size() / kSector);
+        if (next + sectors > kSector / 4) {
+            throw std::invalid_argument("MakeCompoundFile: the streams need more than one FAT");
+        }
+        for (uint32_t s = 0; s < sectors; ++s) {
+            PutU32(fat, 4 * (next + s), s + 1 < sectors ? next + s + 1 : kEnd);
+        }
+        const uint32_t right = i + 1 < streams.size() ? static_cast<uint32_t>(i + 2) : kNone;
+        putEntry(i + 1, streams[i].first, 2, next, static_cast<uint32_t>(content.size()), right,
+                 kNone);
+        next += sectors;
+        data += content;
+    }
+    return header + fat + directory + data;
+}
+
+std::string WordFib(uint32_t textLength, uint16_t flags, uint32_t clxLength) {
+    std::string fib(4096, '\0');
+    PutU16(fib, 0, 0xA5EC);  // wIdent
+    PutU16(fib, 2, 0xC1);    // nFib: Word 97
+    PutU16(fib, 0x0A, flags);
+    PutU16(fib, 0x20, 14);  // csw
+    PutU16(fib, 0x3E, 22);  // cslw
+    PutU32(fib, 0x4C, textLength);
+    PutU16(fib, 0x98, 93);  // cbRgFcLcb
+    PutU32(fib, 0x1A2, 0);  // fcClx
+    PutU32(fib, 0x1A6, clxLength);
+    return fib;
+}
+
+std::string MakeWordBinary(uint32_t textLength) {
+    return MakeCompoundFile({{"WordDocument", WordFib(textLength)}, {"1Table", ""}});
+}
+
 }  // namespace lexorim::testing

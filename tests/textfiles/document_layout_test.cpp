@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <functional>
 #include <map>
+#include <random>
 #include <set>
 #include <string>
 #include <vector>
@@ -20,6 +21,7 @@
 #include "temp_folder.h"
 #include "textfiles/document_fixtures.h"
 #include "textfiles/internal/document_readers.h"
+#include "textfiles/internal/word_binary.h"
 #include "textfiles/word_documents.h"
 
 namespace lexorim {
@@ -170,6 +172,112 @@ TEST(DocumentLayout, AFailedLayoutIsAnErrorNamingTheFile) {
                 << c.what;
         }
         EXPECT_TRUE(LayoutFoldersIn(folder.path() / "tmp").empty()) << c.what;
+    }
+}
+
+// LibreOffice lays out any bytes as text; a DOC whose structure is broken is reported as
+// damaged instead of being handed to it.
+TEST(DocumentLayout, ADamagedDocIsNeverLaidOut) {
+    TempFolder folder;
+    const std::string pdf = folder.write("laid-out.pdf", MakePdf({{"Zufall"}}));
+    const ScopedVariable office(
+        "LEXORIM_SOFFICE",
+        InstallFakeOffice(folder, "mkdir -p \"$out\"\ncp '" + pdf + "' \"$out/document.pdf\""));
+    std::mt19937 random(14);
+    std::string bytes = "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1";
+    for (int i = 0; i < 20000; ++i) {
+        bytes += static_cast<char>(random() & 0xFF);
+    }
+    const std::string source = folder.write("kaputt.doc", bytes);
+    MessageLog log;
+    try {
+        ReadWordDocument(source, -1, log.Context());
+        ADD_FAILURE() << "no error";
+    } catch (const UserError& error) {
+        EXPECT_EQ(error.text(), u"Cannot read this document \"" + FromUtf8(source) +
+                                    u"\". The file is damaged or incomplete.");
+    }
+    EXPECT_TRUE(log.messages.empty());
+    EXPECT_FALSE(fs::exists(folder.file("arguments")));
+    // A sound one is laid out.
+    EXPECT_EQ(ReadWordDocument(folder.write("heil.doc", testing::MakeWordBinary(30)), -1),
+              u"Zufall\r\n\r\n1\r\n");
+}
+
+// A LEXORIM_SOFFICE that names a program which cannot be started is named in the warning;
+// "not installed" is said only when no program was named and soffice is not on the path.
+TEST(DocumentLayout, TheWarningNamesAConfiguredProgramThatCannotBeStarted) {
+    TempFolder folder;
+    fs::create_directory(folder.path() / "empty-bin");
+    const ScopedVariable path("PATH", folder.file("empty-bin"));
+    const std::string docx = folder.write("buch.docx", kTwoPageDocx);
+    const std::string plain = folder.write("plain-file", "not a program");
+    const std::string missing = folder.file("opt/x/soffice");
+    const struct {
+        std::string configured;
+        Text german;
+        Text english;
+    } cases[] = {
+        {missing,
+         u"Hinweis: LibreOffice konnte nicht gestartet werden: \"" + FromUtf8(missing) +
+             u"\" gibt es nicht.",
+         u"Note: LibreOffice could not be started: \"" + FromUtf8(missing) + u"\" does not exist."},
+        {plain,
+         u"Hinweis: LibreOffice konnte nicht gestartet werden: \"" + FromUtf8(plain) +
+             u"\" ist kein ausführbares Programm.",
+         u"Note: LibreOffice could not be started: \"" + FromUtf8(plain) +
+             u"\" is not an executable program."},
+        {folder.path().string(),
+         u"Hinweis: LibreOffice konnte nicht gestartet werden: \"" +
+             FromUtf8(folder.path().string()) + u"\" ist kein ausführbares Programm.",
+         u"Note: LibreOffice could not be started: \"" + FromUtf8(folder.path().string()) +
+             u"\" is not an executable program."},
+        {"my-office",
+         u"Hinweis: LibreOffice konnte nicht gestartet werden: \"my-office\" wurde im Suchpfad "
+         u"nicht gefunden.",
+         u"Note: LibreOffice could not be started: \"my-office\" was not found on the search "
+         u"path."},
+        {"", u"Hinweis: LibreOffice ist nicht installiert.",
+         u"Note: LibreOffice is not installed."},
+    };
+    for (const auto& c : cases) {
+        const ScopedVariable office("LEXORIM_SOFFICE", c.configured);
+        for (const auto& [language, start] :
+             {std::pair(Language::German, c.german), std::pair(Language::English, c.english)}) {
+            MessageLog log;
+            EXPECT_EQ(ReadWordDocument(docx, -1, log.Context(language)),
+                      u"Erste\r\nZweite\r\n\r\n1\r\n");
+            ASSERT_EQ(log.messages.size(), 1u) << c.configured;
+            EXPECT_TRUE(log.messages[0].starts_with(start)) << ToUtf8(log.messages[0]);
+            EXPECT_NE(log.messages[0].find(u"\"buch.docx\""), Text::npos);
+        }
+        const bool named = !c.configured.empty();
+        EXPECT_EQ(ConfiguredLayoutProgramProblem(Language::English).has_value(), named);
+        // The RTF error gives the same reason.
+        const Text rtfError = LayoutRequiredMessage(folder.file("brief.rtf"));
+        EXPECT_NE(rtfError.find(named ? c.english.substr(6) : Text(u"which is not installed")),
+                  Text::npos)
+            << ToUtf8(rtfError);
+    }
+}
+
+// A program that exists but cannot be run is named in the error of the layout.
+TEST(DocumentLayout, AProgramThatCannotBeRunIsNamedInTheError) {
+    TempFolder folder;
+    const std::string program = folder.write("broken-soffice",
+                                             "\x7F"
+                                             "ELF broken");
+    ::chmod(program.c_str(), 0755);
+    const ScopedVariable office("LEXORIM_SOFFICE", program);
+    const std::string docx = folder.write("buch.docx", kTwoPageDocx);
+    try {
+        ReadWordDocument(docx, -1);
+        ADD_FAILURE() << "no error";
+    } catch (const UserError& error) {
+        const Text expected = u"Cannot lay out the document \"" + FromUtf8(docx) +
+                              u"\". LibreOffice could not be started: \"" + FromUtf8(program) +
+                              u"\". ";
+        EXPECT_TRUE(error.text().starts_with(expected)) << ToUtf8(error.text());
     }
 }
 
@@ -348,6 +456,17 @@ PagesOfWords WordPagesOfDocument(const std::string& path) {
         next = page.line + 1;
     }
     return WordPages(pages, numbers);
+}
+
+// A sound DOC written by LibreOffice passes the check of its structure; one without text is an
+// empty page with and without the layout.
+TEST_F(LaidOutBooks, DocsOfTheOfficeProgramAreSound) {
+    const std::string empty = Book("empty-doc.doc");
+    EXPECT_GT(InspectWordBinary(TempFolder::read(Book("office-doc.doc"))).textLength, 1u);
+    EXPECT_LE(InspectWordBinary(TempFolder::read(empty)).textLength, 1u);
+    EXPECT_EQ(ReadWordDocument(empty, -1), u"\r\n1\r\n");
+    const ScopedVariable office("LEXORIM_SOFFICE", Book("no-such-soffice"));
+    EXPECT_EQ(ReadWordDocument(empty, -1), u"\r\n1\r\n");
 }
 
 void ExpectPagesCarryTheNumbersTheDocumentDefines(

@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <iterator>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "temp_folder.h"
 #include "textfiles/document_fixtures.h"
@@ -129,22 +133,93 @@ const char* const kHyphenLines[] = {"Die Debian-", "Maschinen laufen. Jede Mitgl
                                     "schaft z\xC3\xA4hlt. Nord-", "Ostsee und Build-",
                                     "Abh\xC3\xA4ngigkeiten am Ende."};
 
-TEST(PdfReader, LineEndHyphensBeforeCapitalsStay) {
-    // A PDF written by reportlab, as document programs write them: lines of one paragraph.
+// A PDF written by reportlab, as document programs write them: the lines of one paragraph
+// (UTF-8), top to bottom. Nothing when python3-reportlab is not installed.
+std::optional<std::string> ReportlabPdf(const std::vector<std::string>& lines) {
     testing::TempFolder folder;
-    const std::string path = folder.file("hyphens.pdf");
+    const std::string path = folder.file("lines.pdf");
     std::string script = "from reportlab.pdfgen import canvas\nc = canvas.Canvas('" + path +
                          "')\ny = 800\nfor line in [";
-    for (const char* line : kHyphenLines) {
-        script += "'" + std::string(line) + "',";
+    for (const std::string& line : lines) {
+        script += "'" + line + "',";
     }
     script += "]:\n    c.drawString(72, y, line)\n    y -= 14\nc.showPage()\nc.save()\n";
     folder.write("make.py", script);
     if (std::system(("/usr/bin/python3 '" + folder.file("make.py") + "' 2>/dev/null").c_str()) !=
         0) {
+        return std::nullopt;
+    }
+    return testing::TempFolder::read(path);
+}
+
+TEST(PdfReader, LineEndHyphensBeforeCapitalsStay) {
+    const std::optional<std::string> pdf =
+        ReportlabPdf(std::vector<std::string>(std::begin(kHyphenLines), std::end(kHyphenLines)));
+    if (!pdf) {
         GTEST_SKIP() << "python3-reportlab is not installed";
     }
-    ExpectLineEndHyphensResolved(testing::TempFolder::read(path), u"Build-Abh\u00E4ngigkeiten");
+    ExpectLineEndHyphensResolved(*pdf, u"Build-Abh\u00E4ngigkeiten");
+}
+
+TEST(KeepsLineEndHyphen, DecidesOnTheWholeWordOnEachSide) {
+    const struct {
+        const char16_t* before;
+        const char16_t* after;
+        bool kept;
+    } cases[] = {
+        {u"Mitglied", u"schaft", false},  // hyphenation
+        {u"lower", u"case", false},
+        {u"Debian", u"Maschinen", true},  // compounds
+        {u"Jonas", u"Weller", true},
+        {u"USB", u"Stick", true},
+        {u"ABC", u"Sch\u00FCtze", true},
+        {u"MAP", u"PING", false},  // one word in capitals
+        {u"BUIL", u"TIN", false},
+        {u"\u00DCBER", u"SETZUNG", false},
+        {u"GRO\u00DF", u"BUCHSTABEN", false},  // ß has no capital of its own
+        {u"X", u"RAY", true},                  // one letter: a compound
+        {u"E", u"MAIL", true},
+        {u"MAP", u"S", true},
+        {u"MP3", u"PLAYER", true},  // a digit: a name
+        {u"A4", u"FORMAT", true},
+        {u"Map", u"PING", true},
+        {u"MAP", u"Ping", true},
+        {u"MAP", u"ping", false},
+        {u"MAP", u"", false},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(KeepsLineEndHyphen(c.before, c.after), c.kept)
+            << ToUtf8(c.before) << "-" << ToUtf8(c.after);
+    }
+}
+
+// In a text set in capitals, a hyphen at a line end splits a word; a name stays hyphenated.
+TEST(PdfReader, LineEndHyphensInsideCapitalsJoinTheWord) {
+    const std::optional<std::string> pdf = ReportlabPdf({
+        "THE MAP-",
+        "PING OF UNITS. Jonas-",
+        "Weller kam mit X-",
+        "RAY. DER BUIL-",
+        "TIN BEFEHL, die \xC3\x9C"
+        "BER-",
+        "SETZUNG und Mitglied-",
+        "schaft.",
+    });
+    if (!pdf) {
+        GTEST_SKIP() << "python3-reportlab is not installed";
+    }
+    const std::optional<DocumentPages> pages = ReadPdfPages(*pdf, -1);
+    ASSERT_TRUE(pages.has_value());
+    ASSERT_EQ(pages->pages.size(), 1u);
+    const Text& text = pages->pages[0];
+    for (const TextView expected : {TextView(u"MAPPING OF UNITS"), TextView(u"Jonas-Weller"),
+                                    TextView(u"X-RAY"), TextView(u"BUILTIN BEFEHL"),
+                                    TextView(u"\u00DCBERSETZUNG"), TextView(u"Mitgliedschaft")}) {
+        EXPECT_NE(text.find(expected), Text::npos) << ToUtf8(expected) << " in " << ToUtf8(text);
+    }
+    for (const TextView wrong : {u"MAP-PING", u"BUIL-TIN", u"\u00DCBER-SETZUNG", u"JonasWeller"}) {
+        EXPECT_EQ(text.find(wrong), Text::npos) << ToUtf8(wrong) << " in " << ToUtf8(text);
+    }
 }
 
 TEST(PdfReader, LineEndHyphensInAPdfOfTheTestWriter) {

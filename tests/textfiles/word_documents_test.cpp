@@ -6,6 +6,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <random>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -24,6 +25,7 @@ using testing::DocxDocumentXml;
 using testing::MakeDocx;
 using testing::MakeOdt;
 using testing::MakePdf;
+using testing::MakeWordBinary;
 using testing::MakeZip;
 using testing::TempFolder;
 
@@ -286,7 +288,7 @@ class AntiwordOnPath : public ::testing::Test {
 TEST_F(AntiwordOnPath, DocPagesComeFromFormFeeds) {
     TempFolder folder;
     UseOnlyFolder(InstallFakeAntiword(folder, "Page one\\nline two\\n\\fPage two\\n\\n\\fLast\\n"));
-    const std::string path = folder.write("old file's \"name\".doc", "\xD0\xCF\x11\xE0 whatever");
+    const std::string path = folder.write("old file's \"name\".doc", MakeWordBinary(30));
     MessageLog log;
     EXPECT_EQ(ReadWordDocument(path, -1, log.Context(Language::German)),
               u"Page one\r\nline two\r\n\r\n1\r\nPage two\r\n\r\n\r\n2\r\nLast\r\n\r\n3\r\n");
@@ -318,7 +320,7 @@ TEST_F(AntiwordOnPath, MissingAntiwordShowsTheMessageInTheInterfaceLanguage) {
     TempFolder folder;
     std::filesystem::create_directory(folder.file("empty-bin"));
     UseOnlyFolder(folder.file("empty-bin"));
-    const std::string path = folder.write("a.doc", "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1");
+    const std::string path = folder.write("a.doc", MakeWordBinary(30));
     const struct {
         Language language;
         Text message;
@@ -335,6 +337,50 @@ TEST_F(AntiwordOnPath, MissingAntiwordShowsTheMessageInTheInterfaceLanguage) {
     }
     // Without a message callback only the error remains.
     EXPECT_EQ(ReadingError(path, kNative), error);
+}
+
+// antiword prints some text for many a broken file; a DOC whose structure is broken never
+// reaches it, and an empty one needs no reader.
+TEST_F(AntiwordOnPath, OnlyASoundDocWithTextIsHandedToAntiword) {
+    TempFolder folder;
+    UseOnlyFolder(InstallFakeAntiword(folder, "Garbage \\344\\n"));
+    std::mt19937 random(14);
+    std::string randomBytes = "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1";
+    for (int i = 0; i < 20000; ++i) {
+        randomBytes += static_cast<char>(random() & 0xFF);
+    }
+    const std::string sound = MakeWordBinary(30);
+    const struct {
+        const char* name;
+        std::string bytes;
+        const char16_t* reason;
+    } cases[] = {
+        {"random.doc", randomBytes, u"The file is damaged or incomplete."},
+        {"signature.doc", randomBytes.substr(0, 8), u"The file is damaged or incomplete."},
+        {"truncated.doc", sound.substr(0, sound.size() / 2), u"The file is damaged or incomplete."},
+        {"workbook.doc", testing::MakeCompoundFile({{"Workbook", "cells"}}),
+         u"The file is not a valid DOC document."},
+        {"locked.doc",
+         testing::MakeCompoundFile(
+             {{"WordDocument", testing::WordFib(30, 0x0300)}, {"1Table", ""}}),
+         u"The document is encrypted."},
+    };
+    for (const auto& c : cases) {
+        MessageLog log;
+        const std::string path = folder.write(c.name, c.bytes);
+        EXPECT_EQ(ReadingError(path, log.Context(Language::English)), CannotRead(path, c.reason))
+            << c.name;
+        EXPECT_TRUE(log.messages.empty()) << c.name;
+    }
+    EXPECT_FALSE(std::filesystem::exists(folder.file("arguments")));
+    EXPECT_EQ(ReadWordDocument(folder.write("empty.doc", MakeWordBinary(1)), -1, kNative),
+              u"\r\n1\r\n");
+    EXPECT_FALSE(std::filesystem::exists(folder.file("arguments")));
+    // A sound DOC with text that antiword cannot read stays its failure.
+    InstallFakeAntiword(folder, "", 1);
+    EXPECT_EQ(ReadingError(folder.write("text.doc", sound), kNative),
+              CannotRead(folder.file("text.doc"),
+                         u"The program that reads this DOC document could not read it."));
 }
 
 TEST(ReadWordDocument, InstalledAntiwordRejectsAFileThatIsNoWordDocument) {

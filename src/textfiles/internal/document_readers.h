@@ -44,6 +44,12 @@ std::optional<DocumentPages> ReadOdtPages(std::string_view bytes);
 // printed in the book when the PDF defines them.
 std::optional<DocumentPages> ReadPdfPages(std::string_view bytes, int pageLimit);
 
+// Whether a hyphen at a line end between the word part `before` and the word `after` on the
+// next line stays: before a capital it belongs to a compound ("Jonas-" / "Weller"), except when
+// both sides are written in capitals, where it splits one word ("MAP-" / "PING"). Otherwise the
+// parts are joined.
+bool KeepsLineEndHyphen(TextView before, TextView after);
+
 // How much of a file's start may hold the PDF header.
 inline constexpr size_t kPdfHeaderWindow = 1024;
 

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <limits>
+#include <optional>
 #include <stdexcept>
 #include <unordered_map>
 #include <vector>
@@ -549,6 +550,105 @@ constexpr std::array<TextView, 96> kLatin1EntityNames = {
     u"oslash", u"ugrave", u"uacute", u"ucirc",  u"uuml",   u"yacute", u"thorn",  u"yuml",
 };
 
+// The named references of HTML 4.01 beyond the Latin-1 ones, and "apos" of XHTML.
+struct NamedReference {
+    TextView name;
+    char32_t character;
+};
+constexpr NamedReference kOtherEntities[] = {
+    {u"quot", 34},     {u"amp", 38},       {u"apos", 39},      {u"lt", 60},       {u"gt", 62},
+    {u"OElig", 338},   {u"oelig", 339},    {u"Scaron", 352},   {u"scaron", 353},  {u"Yuml", 376},
+    {u"fnof", 402},    {u"circ", 710},     {u"tilde", 732},    {u"Alpha", 913},   {u"Beta", 914},
+    {u"Gamma", 915},   {u"Delta", 916},    {u"Epsilon", 917},  {u"Zeta", 918},    {u"Eta", 919},
+    {u"Theta", 920},   {u"Iota", 921},     {u"Kappa", 922},    {u"Lambda", 923},  {u"Mu", 924},
+    {u"Nu", 925},      {u"Xi", 926},       {u"Omicron", 927},  {u"Pi", 928},      {u"Rho", 929},
+    {u"Sigma", 931},   {u"Tau", 932},      {u"Upsilon", 933},  {u"Phi", 934},     {u"Chi", 935},
+    {u"Psi", 936},     {u"Omega", 937},    {u"alpha", 945},    {u"beta", 946},    {u"gamma", 947},
+    {u"delta", 948},   {u"epsilon", 949},  {u"zeta", 950},     {u"eta", 951},     {u"theta", 952},
+    {u"iota", 953},    {u"kappa", 954},    {u"lambda", 955},   {u"mu", 956},      {u"nu", 957},
+    {u"xi", 958},      {u"omicron", 959},  {u"pi", 960},       {u"rho", 961},     {u"sigmaf", 962},
+    {u"sigma", 963},   {u"tau", 964},      {u"upsilon", 965},  {u"phi", 966},     {u"chi", 967},
+    {u"psi", 968},     {u"omega", 969},    {u"thetasym", 977}, {u"upsih", 978},   {u"piv", 982},
+    {u"ensp", 8194},   {u"emsp", 8195},    {u"thinsp", 8201},  {u"zwnj", 8204},   {u"zwj", 8205},
+    {u"lrm", 8206},    {u"rlm", 8207},     {u"ndash", 8211},   {u"mdash", 8212},  {u"lsquo", 8216},
+    {u"rsquo", 8217},  {u"sbquo", 8218},   {u"ldquo", 8220},   {u"rdquo", 8221},  {u"bdquo", 8222},
+    {u"dagger", 8224}, {u"Dagger", 8225},  {u"bull", 8226},    {u"hellip", 8230}, {u"permil", 8240},
+    {u"prime", 8242},  {u"Prime", 8243},   {u"lsaquo", 8249},  {u"rsaquo", 8250}, {u"oline", 8254},
+    {u"frasl", 8260},  {u"euro", 8364},    {u"image", 8465},   {u"weierp", 8472}, {u"real", 8476},
+    {u"trade", 8482},  {u"alefsym", 8501}, {u"larr", 8592},    {u"uarr", 8593},   {u"rarr", 8594},
+    {u"darr", 8595},   {u"harr", 8596},    {u"crarr", 8629},   {u"lArr", 8656},   {u"uArr", 8657},
+    {u"rArr", 8658},   {u"dArr", 8659},    {u"hArr", 8660},    {u"forall", 8704}, {u"part", 8706},
+    {u"exist", 8707},  {u"empty", 8709},   {u"nabla", 8711},   {u"isin", 8712},   {u"notin", 8713},
+    {u"ni", 8715},     {u"prod", 8719},    {u"sum", 8721},     {u"minus", 8722},  {u"lowast", 8727},
+    {u"radic", 8730},  {u"prop", 8733},    {u"infin", 8734},   {u"ang", 8736},    {u"and", 8743},
+    {u"or", 8744},     {u"cap", 8745},     {u"cup", 8746},     {u"int", 8747},    {u"there4", 8756},
+    {u"sim", 8764},    {u"cong", 8773},    {u"asymp", 8776},   {u"ne", 8800},     {u"equiv", 8801},
+    {u"le", 8804},     {u"ge", 8805},      {u"sub", 8834},     {u"sup", 8835},    {u"nsub", 8836},
+    {u"sube", 8838},   {u"supe", 8839},    {u"oplus", 8853},   {u"otimes", 8855}, {u"perp", 8869},
+    {u"sdot", 8901},   {u"lceil", 8968},   {u"rceil", 8969},   {u"lfloor", 8970}, {u"rfloor", 8971},
+    {u"lang", 9001},   {u"rang", 9002},    {u"loz", 9674},     {u"spades", 9824}, {u"clubs", 9827},
+    {u"hearts", 9829}, {u"diams", 9830},
+};
+
+// The longest reference name ("thetasym") bounds how far an "&" looks ahead, so decoding stays
+// linear however many "&" a text holds.
+constexpr size_t kLongestEntityName = 8;
+
+const std::unordered_map<TextView, char32_t>& EntityCharacters() {
+    static const std::unordered_map<TextView, char32_t> characters = [] {
+        std::unordered_map<TextView, char32_t> map;
+        for (char16_t c = 0xA0; c <= 0xFF; ++c)
+            map.emplace(kLatin1EntityNames[c - 0xA0], c);
+        for (const NamedReference& reference : kOtherEntities)
+            map.emplace(reference.name, reference.character);
+        return map;
+    }();
+    return characters;
+}
+
+bool IsAsciiLetterOrDigit(char16_t c) {
+    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9');
+}
+
+// The character of a numeric reference's digits ("220", "xDC"), if they are digits at all.
+std::optional<char32_t> NumericReference(TextView digits) {
+    const bool hex = !digits.empty() && (digits[0] == u'x' || digits[0] == u'X');
+    if (hex)
+        digits.remove_prefix(1);
+    if (digits.empty() || digits.size() > 8)
+        return std::nullopt;
+    uint32_t value = 0;
+    for (const char16_t c : digits) {
+        const int digit = hex ? HexDigitValue(c) : (c >= u'0' && c <= u'9' ? c - u'0' : -1);
+        if (digit < 0)
+            return std::nullopt;
+        value = value * (hex ? 16 : 10) + static_cast<uint32_t>(digit);
+    }
+    if (value == 0 || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF))
+        return U'\uFFFD';
+    return static_cast<char32_t>(value);
+}
+
+// The character of the reference whose text between "&" and ";" is `body`.
+std::optional<char32_t> ReferencedCharacter(TextView body) {
+    if (!body.empty() && body[0] == u'#')
+        return NumericReference(body.substr(1));
+    const auto& characters = EntityCharacters();
+    const auto found = characters.find(body);
+    if (found == characters.end())
+        return std::nullopt;
+    return found->second;
+}
+
+void AppendCharacter(Text& text, char32_t c) {
+    if (c < 0x10000) {
+        text.push_back(static_cast<char16_t>(c));
+        return;
+    }
+    c -= 0x10000;
+    text.push_back(static_cast<char16_t>(0xD800 + (c >> 10)));
+    text.push_back(static_cast<char16_t>(0xDC00 + (c & 0x3FF)));
+}
 }  // namespace
 
 Text RemoveHtmlTags(TextView text) {
@@ -586,6 +686,34 @@ Text EncodeHtmlEntities(TextView text) {
             result.push_back(u';');
         }
     }
+    return result;
+}
+
+Text DecodeHtmlEntities(TextView text) {
+    Text result;
+    result.reserve(text.size());
+    size_t from = 0;
+    for (size_t amp = text.find(u'&'); amp != TextView::npos; amp = text.find(u'&', from)) {
+        result.append(text.substr(from, amp - from));
+        from = amp + 1;
+        // "#", "x" and up to eight digits, or a name: nothing longer can be a reference.
+        size_t end = from;
+        const size_t limit = std::min(text.size(), from + kLongestEntityName + 2);
+        while (end < limit &&
+               (IsAsciiLetterOrDigit(text[end]) || (end == from && text[end] == u'#')))
+            ++end;
+        const std::optional<char32_t> character =
+            end < text.size() && text[end] == u';'
+                ? ReferencedCharacter(text.substr(from, end - from))
+                : std::nullopt;
+        if (character) {
+            AppendCharacter(result, *character);
+            from = end + 1;
+        } else {
+            result.push_back(u'&');
+        }
+    }
+    result.append(text.substr(from));
     return result;
 }
 

@@ -21,6 +21,12 @@ Text EncodeHtmlEntities(TextView text);
 // The name of the character reference for U+00A0..U+00FF ("nbsp" .. "yuml"); empty outside.
 TextView HtmlEntityName(char16_t c);
 
+// Replaces the character references of an HTML text by their characters: the named references of
+// HTML 4.01 and "&apos;", decimal ("&#220;") and hexadecimal ("&#xDC;") ones. A reference needs
+// its ";"; an unknown name, or an "&" that starts no reference, is copied as it stands. A numeric
+// reference to no character (zero, a surrogate, beyond U+10FFFF) gives U+FFFD.
+Text DecodeHtmlEntities(TextView text);
+
 namespace detail {
 // RemoveHtmlTags with another base for its internal fingerprints. With a poor base (1 makes
 // every permutation of a tag collide) the tests check that collisions never change the result.

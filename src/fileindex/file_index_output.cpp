@@ -148,6 +148,30 @@ void AppendHead(Text& page, const HtmlDesign& d) {
     line({u"<div id=\"top\">", d.heading, u"</div>"});
 }
 
+// Names and links are plain text in the store; in the page "&" and "<" (and in the link
+// attribute the double quote) are written as references. Characters beyond ASCII are left to
+// EncodeHtmlPage, so nothing is encoded twice.
+void AppendEscaped(Text& out, TextView text, bool attribute) {
+    for (const char16_t c : text) {
+        switch (c) {
+            case u'&':
+                out += u"&amp;";
+                break;
+            case u'<':
+                out += u"&lt;";
+                break;
+            case u'>':
+                out += u"&gt;";
+                break;
+            case u'"':
+                out += attribute ? TextView(u"&quot;") : TextView(u"\"");
+                break;
+            default:
+                out += c;
+        }
+    }
+}
+
 void AppendHtmlEntry(Text& body, const IndexEntry& entry, TextView separator) {
     body += u"<div id=\"box\"><div id=\"l\">";
     body += entry.word;
@@ -158,7 +182,10 @@ void AppendHtmlEntry(Text& body, const IndexEntry& entry, TextView separator) {
             body += separator;
         first = false;
         const Reference parsed = ParseReference(reference);
-        body.append(u"<a href=\"").append(parsed.link).append(u"\">").append(parsed.name);
+        body += u"<a href=\"";
+        AppendEscaped(body, parsed.link, true);
+        body += u"\">";
+        AppendEscaped(body, parsed.name, false);
         body += u"</a>";
     }
     body += u"</div></div>";

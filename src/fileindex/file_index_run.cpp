@@ -18,8 +18,8 @@ namespace lexorim {
 namespace {
 
 // "&" is the join mark of combined words, and finishing the store turns every "&" of a reference
-// into a blank. Document names hold "&" of their own (a scanned "Über uns" is "&Uuml;ber Uns"),
-// so a literal "&" stands as this private-use character until the store is finished.
+// into a blank. Document names and links may hold "&" of their own ("Müller & Söhne"), so a
+// literal "&" stands as this private-use character until the store is finished.
 constexpr char16_t kLiteralAmpersand = u'\uE026';
 
 // A document's name or link as it enters a reference: its own "&" protected, and its blanks as
@@ -33,6 +33,47 @@ Text ReferencePart(TextView text, bool blanksAsJoinMark) {
     return part;
 }
 
+// Index files written while scanned names were stored HTML-encoded hold names such as
+// "&Uuml;ber Uns" or "A &amp; B". The names of the loaded lines are read as the characters their
+// references stand for, so that old and new files show the same names and the same document of
+// the file and of this run is one reference.
+Text WithPlainNames(TextView indexText) {
+    if (indexText.find(u'&') == TextView::npos)
+        return Text(indexText);
+    Text result;
+    result.reserve(indexText.size());
+    size_t lineStart = 0;
+    while (lineStart < indexText.size()) {
+        const size_t lineEnd =
+            std::min(indexText.find_first_of(u"\r\n", lineStart), indexText.size());
+        const TextView line = indexText.substr(lineStart, lineEnd - lineStart);
+        const size_t colon = line.find(u':');
+        if (colon == TextView::npos || line.find(u'&', colon) == TextView::npos) {
+            result += line;
+        } else {
+            result += line.substr(0, colon + 1);
+            bool first = true;
+            for (const TextView reference : SplitViewsAt(line.substr(colon + 1), u"|")) {
+                if (!first)
+                    result += u'|';
+                first = false;
+                const size_t gt = reference.find(u'>');
+                if (gt == TextView::npos) {
+                    result += reference;
+                    continue;
+                }
+                result += ReferenceKeyOf(DecodeHtmlEntities(reference.substr(0, gt)));
+                result += reference.substr(gt);
+            }
+        }
+        const size_t next =
+            std::min(indexText.find_first_not_of(u"\r\n", lineEnd), indexText.size());
+        result += indexText.substr(lineEnd, next - lineEnd);
+        lineStart = next;
+    }
+    return result;
+}
+
 IndexStore::IndexLineRules LoadRulesFor(const FileIndexOptions& options) {
     return ExistingIndexRules(options.multipleCombined, options.criteria.markCombined);
 }
@@ -43,7 +84,7 @@ void LoadExistingFileIndex(IndexStore& store, const FileIndexOptions& options,
     const std::string& path = options.existingIndexPath;
     if (path.empty() || !std::filesystem::is_regular_file(path, error))
         return;
-    Text text = ReadTextFile(path, context);
+    Text text = WithPlainNames(ReadTextFile(path, context));
     std::replace(text.begin(), text.end(), u'&', kLiteralAmpersand);
     store.LoadIndexLines(text, LoadRulesFor(options));
 }
@@ -151,7 +192,8 @@ FileIndexResult RunFileIndex(const FileIndexOptions& options,
             const FileIndexDocument& document = documents[i];
             reporter.AddPercent(step);
             reporter.Report(readingFile + document.source);
-            const Text key = ReferencePart(document.name, blanksAsJoinMark);
+            // A name's own ">" or "|" would break its reference, so it stands as a look-alike.
+            const Text key = ReferencePart(ReferenceKeyOf(document.name), blanksAsJoinMark);
             const Text tag = ReferencePart(document.link, blanksAsJoinMark);
             size_t begin = 0;
             for (const size_t end : words.ends) {

@@ -84,64 +84,188 @@ bool IsPartOf(TextView part, TextView whole) {
     return !part.empty() && whole.find(part) != TextView::npos;
 }
 
-// The next occurrence of one character at or after a position. The scan only ever moves forward,
-// so a search that found nothing, or found a place still ahead, is not repeated: hostile text with
-// thousands of anchors and no closing quote stays linear.
-class NextOccurrence {
-  public:
-    NextOccurrence(TextView text, char16_t c) : text_(text), c_(c) {}
-    size_t From(size_t from) {
-        if (!searched_ || (found_ != TextView::npos && found_ < from)) {
-            found_ = text_.find(c_, from);
-            searched_ = true;
+bool IsHtmlSpace(char16_t c) {
+    return c == u' ' || c == u'\t' || c == u'\n' || c == u'\r' || c == u'\f';
+}
+
+bool IsAsciiLetter(char16_t c) {
+    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
+}
+
+char16_t AsciiLower(char16_t c) {
+    return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c + (u'a' - u'A')) : c;
+}
+
+bool EqualsIgnoringAsciiCase(TextView text, TextView lowerCase) {
+    return text.size() == lowerCase.size() &&
+           std::equal(text.begin(), text.end(), lowerCase.begin(),
+                      [](char16_t a, char16_t b) { return AsciiLower(a) == b; });
+}
+
+// An anchor begins with "<a" followed by white space, so "<abbr>" and "<area>" are none.
+bool IsAnchorStart(TextView text, size_t lt) {
+    return lt + 2 < text.size() && AsciiLower(text[lt + 1]) == u'a' && IsHtmlSpace(text[lt + 2]);
+}
+
+bool IsAnchorEnd(TextView text, size_t lt) {
+    if (lt + 2 >= text.size() || text[lt + 1] != u'/' || AsciiLower(text[lt + 2]) != u'a')
+        return false;
+    return lt + 3 == text.size() || text[lt + 3] == u'>' || IsHtmlSpace(text[lt + 3]);
+}
+
+// A "<" starts a tag only before a letter, "/", "!" or "?"; otherwise it is text ("a < b").
+bool StartsTag(TextView text, size_t lt) {
+    if (lt + 1 >= text.size())
+        return false;
+    const char16_t c = text[lt + 1];
+    return IsAsciiLetter(c) || c == u'/' || c == u'!' || c == u'?';
+}
+
+bool IsLineBreakTag(TextView tag) {
+    return tag.size() >= 3 && AsciiLower(tag[1]) == u'b' && AsciiLower(tag[2]) == u'r' &&
+           (tag.size() == 3 || !IsAsciiLetter(tag[3]));
+}
+
+size_t NextAnchorStart(TextView text, size_t from) {
+    for (size_t lt = text.find(u'<', from); lt != TextView::npos; lt = text.find(u'<', lt + 1)) {
+        if (IsAnchorStart(text, lt))
+            return lt;
+    }
+    return TextView::npos;
+}
+
+// The attributes of an anchor's start tag. Every step moves forward, and an unclosed quote ends
+// the tag at the end of the text, so hostile text is read in one pass.
+struct StartTag {
+    std::optional<TextView> href;  // the first "href" in any case, its value unquoted
+    size_t end = 0;                // just after the tag's ">", or the end of the text
+    bool complete = false;         // a ">" ended the tag
+};
+
+StartTag ReadStartTag(TextView text, size_t pos) {
+    const size_t n = text.size();
+    StartTag tag;
+    for (;;) {
+        while (pos < n && (IsHtmlSpace(text[pos]) || text[pos] == u'/'))
+            ++pos;
+        if (pos >= n || text[pos] == u'>') {
+            tag.complete = pos < n;
+            tag.end = tag.complete ? pos + 1 : n;
+            return tag;
         }
-        return found_;
+        const size_t nameStart = pos++;  // the first character always belongs to the name
+        while (pos < n && !IsHtmlSpace(text[pos]) && text[pos] != u'/' && text[pos] != u'>' &&
+               text[pos] != u'=')
+            ++pos;
+        const TextView name = text.substr(nameStart, pos - nameStart);
+        size_t equals = pos;
+        while (equals < n && IsHtmlSpace(text[equals]))
+            ++equals;
+        if (equals >= n || text[equals] != u'=')
+            continue;  // an attribute without a value
+        pos = equals + 1;
+        while (pos < n && IsHtmlSpace(text[pos]))
+            ++pos;
+        TextView value;
+        if (pos < n && (text[pos] == u'"' || text[pos] == u'\'')) {
+            const size_t close = text.find(text[pos], pos + 1);
+            const size_t valueEnd = close == TextView::npos ? n : close;
+            value = text.substr(pos + 1, valueEnd - pos - 1);
+            pos = close == TextView::npos ? n : close + 1;
+        } else {
+            const size_t valueStart = pos;
+            while (pos < n && !IsHtmlSpace(text[pos]) && text[pos] != u'>')
+                ++pos;
+            value = text.substr(valueStart, pos - valueStart);
+        }
+        if (!tag.href && EqualsIgnoringAsciiCase(name, u"href"))
+            tag.href = value;
     }
+}
 
-  private:
-    TextView text_;
-    char16_t c_;
-    size_t found_ = TextView::npos;
-    bool searched_ = false;
-};
-
-struct FoundLink {
-    Text target;
-    Text text;
-};
-
-struct AnchorScanner {
-    explicit AnchorScanner(TextView text)
-        : text(text), quotes(text, u'"'), closers(text, u'>'), openers(text, u'<') {}
-
-    // Reads the anchor at `start` ("<a href...") and returns where the search for the next one
-    // continues (its first ">"), or nothing when no ">" follows: then no later anchor can be
-    // complete either.
-    std::optional<size_t> ReadAnchor(size_t start, FoundLink& link) {
-        // The target stands between the first two double quotes.
-        size_t s = start;
-        if (const size_t quote = quotes.From(s); quote != TextView::npos)
-            s = quote + 1;
-        const size_t closingQuote = quotes.From(s);
-        link.target =
-            closingQuote == TextView::npos ? Text{} : Text(text.substr(s, closingQuote - s));
-        // The link text stands between the first ">" and the first "<"; without a ">" it starts
-        // at the beginning.
-        const size_t gt = closers.From(s);
-        const size_t lt = openers.From(s);
-        const size_t textStart = gt == TextView::npos ? s : gt + 1;
-        if (lt != TextView::npos && lt > textStart)
-            link.text = Text(text.substr(textStart, lt - textStart));
-        if (gt == TextView::npos)
-            return std::nullopt;
-        return gt;
+// The anchor's text content from `pos` with its nested tags removed (a line break as a blank),
+// up to its "</a", the next anchor or the end of the text. Returns where the search for the next
+// anchor goes on; every character is looked at once.
+size_t ReadAnchorText(TextView text, size_t pos, Text& content) {
+    const size_t n = text.size();
+    while (pos < n) {
+        const size_t lt = text.find(u'<', pos);
+        if (lt == TextView::npos) {
+            content.append(text.substr(pos));
+            return n;
+        }
+        content.append(text.substr(pos, lt - pos));
+        if (IsAnchorEnd(text, lt))
+            return lt + 3;
+        if (IsAnchorStart(text, lt))
+            return lt;
+        if (!StartsTag(text, lt)) {
+            content.push_back(u'<');
+            pos = lt + 1;
+            continue;
+        }
+        // The tag ends at its first ">"; one that lacks it ends before the next "<".
+        size_t end = lt + 1;
+        while (end < n && text[end] != u'>' && text[end] != u'<')
+            ++end;
+        if (IsLineBreakTag(text.substr(lt, end - lt)))
+            content.push_back(u' ');
+        pos = end < n && text[end] == u'>' ? end + 1 : end;
     }
+    return n;
+}
 
-    TextView text;
-    NextOccurrence quotes;
-    NextOccurrence closers;
-    NextOccurrence openers;
-};
+// White space runs as one blank, references decoded, blanks and controls trimmed at both ends.
+Text CleanLinkText(TextView raw) {
+    const Text decoded = DecodeHtmlEntities(raw);
+    Text collapsed;
+    collapsed.reserve(decoded.size());
+    for (const char16_t c : decoded) {
+        if (!IsHtmlSpace(c)) {
+            collapsed.push_back(c);
+        } else if (collapsed.empty() || collapsed.back() != u' ') {
+            collapsed.push_back(u' ');
+        }
+    }
+    return Text(TrimBlanksAndControls(collapsed));
+}
+
+// A scheme ("http:", "mailto:") or "//" in front: the link leaves the site.
+bool LeavesTheSite(TextView target) {
+    if (target.starts_with(u"//"))
+        return true;
+    if (target.empty() || !IsAsciiLetter(target[0]))
+        return false;
+    for (const char16_t c : target.substr(1)) {
+        if (c == u':')
+            return true;
+        if (!IsAsciiLetter(c) && !(c >= u'0' && c <= u'9') && c != u'+' && c != u'-' && c != u'.')
+            return false;
+    }
+    return false;
+}
+
+// "%20" and the like as the bytes of UTF-8; a "%" without two hex digits stays.
+Text PercentDecoded(TextView target) {
+    if (target.find(u'%') == TextView::npos)
+        return Text(target);
+    const std::string utf8 = ToUtf8(target);
+    std::string bytes;
+    bytes.reserve(utf8.size());
+    for (size_t i = 0; i < utf8.size(); ++i) {
+        const int high =
+            i + 2 < utf8.size() ? HexDigitValue(static_cast<char16_t>(utf8[i + 1])) : -1;
+        const int low =
+            i + 2 < utf8.size() ? HexDigitValue(static_cast<char16_t>(utf8[i + 2])) : -1;
+        if (utf8[i] == '%' && high >= 0 && low >= 0) {
+            bytes.push_back(static_cast<char>(high * 16 + low));
+            i += 2;
+        } else {
+            bytes.push_back(utf8[i]);
+        }
+    }
+    return FromUtf8(bytes);
+}
 
 // The link as the row shows it: with `endungenweg`, every occurrence of the target's extension
 // (from its last ".") removed.
@@ -154,20 +278,34 @@ Text RowLinkOf(TextView target, const SourceOptions& options) {
     return ReplaceAll(target, target.substr(dot), u"");
 }
 
-bool AddLinkedFile(SourceList& list, const FoundLink& found, TextView folder,
+// The existing file a local target names in `folder`: with its percent escapes decoded, or as
+// written when only that name exists.
+std::optional<Text> ExistingFileFor(TextView folder, TextView file) {
+    Text decoded(folder);
+    decoded += PercentDecoded(file);
+    if (IsExistingFile(decoded))
+        return decoded;
+    Text literal(folder);
+    literal += file;
+    if (literal != decoded && IsExistingFile(literal))
+        return literal;
+    return std::nullopt;
+}
+
+bool AddLinkedFile(SourceList& list, const DocumentLink& link, TextView folder,
                    const SourceOptions& options) {
-    const Text target(TrimBlanksAndControls(found.target));
-    const Text linkText = EncodeHtmlEntities(TrimBlanksAndControls(found.text));
-    Text resolved(folder);
-    resolved += target;
-    if (!IsExistingFile(resolved))
+    const std::optional<TextView> file = LocalFileOfLink(link.target);
+    if (!file)
         return false;
-    if (options.skipDuplicates && list.ContainsSource(resolved))
+    const std::optional<Text> resolved = ExistingFileFor(folder, *file);
+    if (!resolved)
+        return false;
+    if (options.skipDuplicates && list.ContainsSource(*resolved))
         return false;
     SourceRow row;
-    row.name = options.capitalizeNames ? CapitalizeWords(linkText) : linkText;
-    row.link = RowLinkOf(target, options);
-    DescribeFile(row, resolved, list.collator().localeName());
+    row.name = options.capitalizeNames ? CapitalizeWords(link.text) : link.text;
+    row.link = RowLinkOf(*file, options);
+    DescribeFile(row, *resolved, list.collator().localeName());
     list.Insert(std::move(row));
     return true;
 }
@@ -328,20 +466,35 @@ std::optional<bool> HtmlRemovalForDocument(TextView documentPath) {
     return std::nullopt;
 }
 
+std::vector<DocumentLink> FindDocumentLinks(TextView text) {
+    std::vector<DocumentLink> links;
+    for (size_t at = NextAnchorStart(text, 0); at != TextView::npos;) {
+        const StartTag tag = ReadStartTag(text, at + 2);
+        Text content;
+        const size_t next = tag.complete ? ReadAnchorText(text, tag.end, content) : tag.end;
+        if (tag.href) {
+            links.push_back({Text(TrimBlanksAndControls(DecodeHtmlEntities(*tag.href))),
+                             CleanLinkText(content)});
+        }
+        at = NextAnchorStart(text, next);
+    }
+    return links;
+}
+
+std::optional<TextView> LocalFileOfLink(TextView target) {
+    const TextView file = target.substr(0, target.find_first_of(u"?#"));
+    if (file.empty() || LeavesTheSite(file))
+        return std::nullopt;
+    return file;
+}
+
 ScanResult ScanLinksInText(SourceList& list, TextView text, TextView documentPath,
                            const SourceOptions& options) {
-    static constexpr TextView kAnchor = u"<a href";
     ScanResult result;
     const TextView folder = FolderOf(documentPath);
-    AnchorScanner scanner(text);
-    for (size_t at = text.find(kAnchor); at != TextView::npos; at = text.find(kAnchor, at)) {
-        FoundLink link;
-        const std::optional<size_t> next = scanner.ReadAnchor(at, link);
+    for (const DocumentLink& link : FindDocumentLinks(text)) {
         if (AddLinkedFile(list, link, folder, options))
             ++result.added;
-        if (!next)
-            break;
-        at = *next;
     }
     result.removeHtml = HtmlRemovalForDocument(documentPath);
     return result;

@@ -113,8 +113,28 @@ struct ScanResult {
     std::optional<bool> removeHtml;
 };
 
-// Adds the existing local files that the document links to with `<a href="...">`. Reads the
-// document through ReadTextFile; its read errors propagate.
+// A link of an HTML document: the anchor's "href" with its character references decoded and
+// blanks and controls trimmed, and the anchor's text content as plain text (nested tags removed,
+// references decoded, white space collapsed).
+struct DocumentLink {
+    Text target;
+    Text text;
+};
+
+// The links of an HTML text: every "<a" followed by white space, with its attributes in any
+// order, "href" in any case and its value in double, single or no quotes. An anchor's text ends
+// at its "</a>", at the next anchor or at the end of the text. Reads the text once, whatever it
+// holds.
+std::vector<DocumentLink> FindDocumentLinks(TextView text);
+
+// The file part of a link target, without its query and fragment; nothing when the link leaves
+// the site (a scheme such as "http:" or "mailto:", or "//host") or names no file ("#top").
+std::optional<TextView> LocalFileOfLink(TextView target);
+
+// Adds the existing local files that the document links to (FindDocumentLinks). A row's name is
+// the link text, its link the local file part of the target (percent escapes kept); the file is
+// looked for with its percent escapes decoded. Reads the document through ReadTextFile; its read
+// errors propagate.
 ScanResult ScanDocumentLinks(SourceList& list, TextView documentPath, const SourceOptions& options);
 
 // The scan over a document's text that is already read (the scan itself, for tests and

@@ -135,6 +135,24 @@ TEST(HtmlIndexTest, ThePageIsPureAsciiWithNamedAndNumericReferences) {
     EXPECT_NE(page.find(u"<a href=\"\">ohne Link</a>"), Text::npos);
 }
 
+TEST(HtmlIndexTest, NamesAndLinksAreEncodedOnceWhereThePageIsWritten) {
+    const struct {
+        const char16_t* reference;
+        const char16_t* written;
+    } cases[] = {
+        {u"\u00DCber Uns>sub/page.html", u"<a href=\"sub/page.html\">&Uuml;ber Uns</a>"},
+        {u"M\u00FCller & S\u00F6hne>a&b.html",
+         u"<a href=\"a&amp;b.html\">M&uuml;ller &amp; S&ouml;hne</a>"},
+        {u"a < b \"c\">say \"x\".html", u"<a href=\"say &quot;x&quot;.html\">a &lt; b \"c\"</a>"},
+        {u"\u20AC \u2013 1>e.html", u"<a href=\"e.html\">&#8364; &#8211; 1</a>"},
+    };
+    for (const auto& c : cases) {
+        const Text page =
+            WriteHtmlIndex(StoreOf(Text(u"Haus:") + c.reference), kStandard, Language::German);
+        EXPECT_NE(page.find(c.written), Text::npos) << ToUtf8(c.reference);
+    }
+}
+
 TEST(FileTextIndexTest, WritesEntriesWithTheStandardOrTheWindowsValues) {
     const IndexStore store =
         StoreOf(u"Haus:Angebot>angebot.html|Preise>preise.html\r\nGr\u00F6\u00DFe:A>a");

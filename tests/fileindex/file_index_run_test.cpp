@@ -11,6 +11,7 @@
 #include "fileindex/file_index_run.h"
 #include "fileindex/file_index_session.h"
 #include "fileindex/file_index_summary.h"
+#include "fileindex/source_list.h"
 #include "generated_documents.h"
 #include "reference/file_index_reference.h"
 #include "temp_folder.h"
@@ -93,9 +94,9 @@ TEST_F(FileIndexRunTest, MissingFilesBinaryFilesAndFoldersGiveNoWordsButTakeThei
 
 TEST_F(FileIndexRunTest, AddsToAnExistingIndexAndKeepsAmpersandsOfNames) {
     options.htmlOutput = false;
-    // A scanned name holds a character reference; a name with a blank is a combined key.
+    // A name with its own "&", and a name with a blank, which is a combined key.
     const std::vector<FileIndexDocument> documents = {
-        Document("&Uuml;ber Uns", "ueber.html", "kam Jonas Weller"),
+        Document("M\u00FCller & S\u00F6hne", "ueber.html", "kam Jonas Weller"),
         Document("Neue Preise", "preise.html", "Haus")};
     const FileIndexResult first = Run(documents);
     EXPECT_EQ(first.store.Bucket(7).at(0).references, u"Neue Preise>preise.html");
@@ -109,14 +110,65 @@ TEST_F(FileIndexRunTest, AddsToAnExistingIndexAndKeepsAmpersandsOfNames) {
     const FileIndexResult again = Run(documents);
     EXPECT_EQ(BuildIndexFileText(again.store), BuildIndexFileText(first.store));
     EXPECT_EQ(again.output, first.output);
-    EXPECT_NE(again.output.find(u"Jonas Weller:    &Uuml;ber Uns[ueber.html]"), Text::npos);
-    EXPECT_NE(again.output.find(u"Weller; Jonas Weller:    &Uuml;ber Uns[ueber.html]"), Text::npos);
+    EXPECT_NE(again.output.find(u"Jonas Weller:    M\u00FCller & S\u00F6hne[ueber.html]"),
+              Text::npos);
+    EXPECT_NE(again.output.find(u"Weller; Jonas Weller:    M\u00FCller & S\u00F6hne[ueber.html]"),
+              Text::npos);
 
     // An empty list shows the index file in the current output kind.
     options.htmlOutput = true;
     const FileIndexResult shown = Run({});
     EXPECT_EQ(BuildIndexFileText(shown.store), BuildIndexFileText(first.store));
-    EXPECT_NE(shown.output.find(u"<a href=\"ueber.html\">&Uuml;ber Uns</a>"), Text::npos);
+    EXPECT_NE(shown.output.find(u"<a href=\"ueber.html\">M&uuml;ller &amp; S&ouml;hne</a>"),
+              Text::npos);
+}
+
+TEST_F(FileIndexRunTest, ScannedNamesArePlainTextUntilTheHtmlPageIsWritten) {
+    const Text start = FromUtf8(
+        folder.write("index.html",
+                     "<a class=\"reference internal\" href=\"sub/page.html\">\u00DCber uns</a> "
+                     "<a href=\"preise.html\">Preise &amp; Angebote</a>"));
+    std::filesystem::create_directories(folder.path() / "sub");
+    folder.write("sub/page.html", "<p>Haus</p>");
+    folder.write("preise.html", "<p>Haus</p>");
+    SourceList list("de_DE");
+    ASSERT_EQ(ScanDocumentLinks(list, start, SourceOptions{}).added, 2u);
+    options.criteria.markCombined = false;
+
+    options.htmlOutput = false;
+    const FileIndexResult text = Run(DocumentsOf(list));
+    EXPECT_EQ(text.output,
+              u"Index\r\n\r\nH\r\nHaus:    Preise & Angebote[preise.html] | "
+              u"\u00DCber Uns[sub/page.html]\r\n");
+    EXPECT_EQ(BuildIndexFileText(text.store),
+              u"Haus:Preise & Angebote>preise.html|\u00DCber Uns>sub/page.html\r\n");
+
+    // The same row of the page as when the name was stored encoded.
+    options.htmlOutput = true;
+    const FileIndexResult html = Run(DocumentsOf(list));
+    EXPECT_NE(html.output.find(u"<div id=\"box\"><div id=\"l\">Haus</div><div id=\"r\">"
+                               u"<a href=\"preise.html\">Preise &amp; Angebote</a> | "
+                               u"<a href=\"sub/page.html\">&Uuml;ber Uns</a></div></div>\r\n"),
+              Text::npos);
+}
+
+TEST_F(FileIndexRunTest, IndexFilesWithEncodedNamesLoadAsPlainNames) {
+    options.htmlOutput = false;
+    options.criteria.markCombined = false;
+    options.addToExisting = true;
+    // Written while scanned names were stored encoded.
+    options.existingIndexPath = folder.write(
+        "alt.idx",
+        "Haus:&Uuml;ber Uns>ueber.html|A &amp; B>ab.html|a &gt; b>gt.html|&bogus; &#220;>x.html\r\n"
+        "Garten:&Uuml;ber Uns>ueber.html\r\n");
+    const FileIndexResult result = Run({Document("\u00DCber Uns", "ueber.html", "Haus Zaun")});
+    EXPECT_EQ(result.output,
+              u"Index\r\n\r\nG\r\nGarten:    \u00DCber Uns[ueber.html]\r\n\r\nH\r\n"
+              u"Haus:    \u00DCber Uns[ueber.html] | A & B[ab.html] | a \u203A b[gt.html] | "
+              u"&bogus; \u00DC[x.html]\r\n\r\nZ\r\nZaun:    \u00DCber Uns[ueber.html]\r\n");
+    // Saved again, the names are plain text.
+    EXPECT_TRUE(BuildIndexFileText(result.store)
+                    .starts_with(u"Garten:\u00DCber Uns>ueber.html\r\nHaus:\u00DCber Uns>"));
 }
 
 TEST_F(FileIndexRunTest, ReadingOnAllCoresGivesTheSameResultAsThePlainRun) {

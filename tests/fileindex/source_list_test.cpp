@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <string>
 
+#include "engine/html_cleaning.h"
 #include "fileindex/source_list.h"
 #include "fileindex/source_options_memo.h"
 #include "temp_folder.h"
@@ -148,11 +149,13 @@ TEST_F(SourceListTest, ScanAddsTheLinkedLocalFiles) {
     EXPECT_EQ(result.added, 2u);
     EXPECT_EQ(result.removeHtml, true);
     ASSERT_EQ(list.size(), 2u);
-    // The image link has an empty name and sorts first.
+    // The image link has an empty name and sorts first; the later links to the same file add
+    // nothing.
     EXPECT_EQ(list.rows()[0].name, u"");
     EXPECT_EQ(list.rows()[0].link, u"other.txt");
     const SourceRow& row = list.rows()[1];
-    EXPECT_EQ(row.name, u"&Uuml;ber Uns");
+    // The name is plain text; only the HTML page encodes it.
+    EXPECT_EQ(row.name, u"\u00DCber Uns");
     EXPECT_EQ(row.link, u"sub/page.html");
     EXPECT_EQ(row.format, u"HTML");
     EXPECT_EQ(row.source, page);
@@ -162,7 +165,129 @@ TEST_F(SourceListTest, ScanAddsTheLinkedLocalFiles) {
     options.capitalizeNames = false;
     ScanDocumentLinks(other, start, options);
     EXPECT_EQ(other.rows()[1].link, u"sub/page");
-    EXPECT_EQ(other.rows()[1].name, u"&Uuml;ber uns");
+    EXPECT_EQ(other.rows()[1].name, u"\u00DCber uns");
+}
+
+TEST(FindDocumentLinksTest, ReadsAnchorsAsBrowsersDo) {
+    using Links = std::vector<std::pair<Text, Text>>;
+    const struct {
+        const char* html;
+        Links links;
+    } cases[] = {
+        // Attributes in any order, "href" in any case, any quoting, blanks around "=".
+        {"<a class=\"reference internal\" href=\"intro.html\">Intro</a>",
+         {{u"intro.html", u"Intro"}}},
+        {"<A HREF='caps.html'>Caps</A>", {{u"caps.html", u"Caps"}}},
+        {"<a href=bare.html title=x>Bare</a>", {{u"bare.html", u"Bare"}}},
+        {"<a\r\nhref = \"spaced.html\"\r\n>Spaced</a >", {{u"spaced.html", u"Spaced"}}},
+        {"<a title=\"a>b\" hreflang=de href=\"q.html\" href=\"second.html\">Q</a>",
+         {{u"q.html", u"Q"}}},
+        // Not anchors: other elements, an anchor without a target.
+        {"<abbr title=\"x\">A</abbr><area href=\"map.html\"><a>no</a><a name=\"top\">Top</a>", {}},
+        // The whole text content, nested tags removed and white space collapsed.
+        {"<a href=\"x.html\"><span class=\"n\">9.7.</span> Aufgaben mit <code>cron</code>\r\n"
+         "  und <code>atd</code></a>",
+         {{u"x.html", u"9.7. Aufgaben mit cron und atd"}}},
+        {"<a href=\"img.html\"><img src=\"i.png\" alt=\"Bild\"></a>", {{u"img.html", u""}}},
+        {"<a href=\"u.html\">eins<bdi>zwei</bdi> <!-- c --><b>drei</b></a>",
+         {{u"u.html", u"einszwei drei"}}},
+        {"<a href=\"u.html\">eins<br/>zwei</a>", {{u"u.html", u"eins zwei"}}},
+        {"<a href=\"u.html\">eins<br>zwei</a>", {{u"u.html", u"eins zwei"}}},
+        {"<a href=\"lt.html\">a < b</a>", {{u"lt.html", u"a < b"}}},
+        // References decoded in the target and in the text.
+        {"<a href=\"a&amp;b.html\">Gr&ouml;&szlig;e &amp; Co &#8364;&#x20AC; &bogus; &amp</a>",
+         {{u"a&b.html", u"Gr\u00F6\u00DFe & Co \u20AC\u20AC &bogus; &amp"}}},
+        // An anchor without "</a>" ends at the next anchor or at the end of the text.
+        {"<a href=\"n.html\">ohne Ende <a href=\"m.html\">M</a><a href=\"e.html\">Ende",
+         {{u"n.html", u"ohne Ende"}, {u"m.html", u"M"}, {u"e.html", u"Ende"}}},
+        {"<a href=\" t.html \" ></a>", {{u"t.html", u""}}},
+        {"<a href=\"open.html", {{u"open.html", u""}}},
+    };
+    for (const auto& c : cases) {
+        Links found;
+        for (const DocumentLink& link : FindDocumentLinks(T(c.html)))
+            found.emplace_back(link.target, link.text);
+        EXPECT_EQ(found, c.links) << c.html;
+    }
+}
+
+// The decoder behind the scanned names and targets (and behind old index files' names).
+TEST(DecodeHtmlEntitiesTest, DecodesNamedAndNumericReferencesWithTheirSemicolon) {
+    const std::pair<Text, Text> cases[] = {
+        {u"Gr&ouml;&szlig;e", u"Gr\u00F6\u00DFe"},
+        {u"&Uuml;ber &amp; &lt;&gt;&quot;&apos;", u"\u00DCber & <>\"'"},
+        {u"&nbsp;&yuml;&Yuml;&euro;&thetasym;&hellip;", u"\u00A0\u00FF\u0178\u20AC\u03D1\u2026"},
+        {u"&#220;&#x20ac;&#X1F600;&#0000065;", u"\u00DC\u20AC\U0001F600A"},
+        {u"&#0;&#xD800;&#x110000;", u"\uFFFD\uFFFD\uFFFD"},
+        // Not references: copied as they stand.
+        {u"&amp &Auml &bogus; &AMP; & ; &#; &#x; &#12a; &#123456789;",
+         u"&amp &Auml &bogus; &AMP; & ; &#; &#x; &#12a; &#123456789;"},
+        {u"&&amp;;&", u"&&;&"},
+        {u"", u""},
+    };
+    for (const auto& [encoded, plain] : cases)
+        EXPECT_EQ(DecodeHtmlEntities(encoded), plain) << ToUtf8(encoded);
+}
+
+TEST(LocalFileOfLinkTest, CutsQueriesAndFragmentsAndLeavesOtherSitesOut) {
+    const std::pair<Text, std::optional<Text>> cases[] = {
+        {u"page.html#sec", u"page.html"},
+        {u"p.html?x=1#y", u"p.html"},
+        {u"sub/page.html", u"sub/page.html"},
+        {u"../up.html", u"../up.html"},
+        {u"mit%20blank.html", u"mit%20blank.html"},
+        {u"#top", std::nullopt},
+        {u"", std::nullopt},
+        {u"?q", std::nullopt},
+        {u"http://example.org/a.html", std::nullopt},
+        {u"HTTPS://example.org/", std::nullopt},
+        {u"mailto:a@example.org", std::nullopt},
+        {u"svn+ssh://host/x", std::nullopt},
+        {u"//host/x.html", std::nullopt},
+    };
+    for (const auto& [target, expected] : cases) {
+        const std::optional<TextView> file = LocalFileOfLink(target);
+        EXPECT_EQ(file ? std::optional<Text>(Text(*file)) : std::nullopt, expected)
+            << ToUtf8(target);
+    }
+}
+
+TEST_F(SourceListTest, ScanFindsThePagesOfGeneratedManuals) {
+    const Text intro = Path("intro.html");
+    const Text blank = Path("mit blank.html");
+    const Text chapter = Path("kapitel/eins.html");
+    const Text start =
+        Path("index.html",
+             "<div class=\"toctree\"><ul>\n"
+             "<li><a class=\"reference internal\" href=\"intro.html\">Einf&uuml;hrung</a></li>\n"
+             "<li><a class=\"reference internal\" href=\"intro.html#teil-2\">Teil 2</a></li>\n"
+             "<li><a class='reference internal' href='mit%20blank.html'>Mit Blank</a></li>\n"
+             "<li><A HREF=kapitel/eins.html?v=3><span class=\"n\">1.</span> Das <em>erste</em>\n"
+             "  Kapitel</A></li>\n"
+             "<li><a class=\"reference external\" href=\"https://example.org/intro.html\">Web</a>\n"
+             "<li><a class=\"headerlink\" href=\"#top\">&para;</a></ul></div>\n");
+    EXPECT_EQ(ScanDocumentLinks(list, start, options).added, 3u);
+    ASSERT_EQ(list.size(), 3u);
+    // Sorted by name.
+    EXPECT_EQ(list.rows()[0].name, u"1. Das Erste Kapitel");
+    EXPECT_EQ(list.rows()[0].link, u"kapitel/eins.html");
+    EXPECT_EQ(list.rows()[0].source, chapter);
+    EXPECT_EQ(list.rows()[1].name, u"Einf\u00FChrung");
+    EXPECT_EQ(list.rows()[1].link, u"intro.html");
+    EXPECT_EQ(list.rows()[1].source, intro);
+    // The file is found under its decoded name; the link keeps the escape a browser needs.
+    EXPECT_EQ(list.rows()[2].name, u"Mit Blank");
+    EXPECT_EQ(list.rows()[2].link, u"mit%20blank.html");
+    EXPECT_EQ(list.rows()[2].source, blank);
+
+    // Without duplicate removal the fragment link is a second row for the same file.
+    SourceList all("de_DE");
+    options.skipDuplicates = false;
+    options.linksWithoutExtension = true;
+    EXPECT_EQ(ScanDocumentLinks(all, start, options).added, 4u);
+    EXPECT_EQ(all.rows()[3].name, u"Teil 2");
+    EXPECT_EQ(all.rows()[3].link, u"intro");
+    EXPECT_EQ(all.rows()[3].source, intro);
 }
 
 TEST_F(SourceListTest, TagRemovalFollowsTheTypeOfTheScannedDocument) {
@@ -176,6 +301,12 @@ TEST_F(SourceListTest, TagRemovalFollowsTheTypeOfTheScannedDocument) {
 
 TEST_F(SourceListTest, HostileDocumentsEndTheScanWithTheRowsTheyName) {
     Path("a.html");
+    const auto repeated = [](std::string_view piece, int times) {
+        std::string text;
+        for (int i = 0; i < times; ++i)
+            text += piece;
+        return text;
+    };
     const std::string manyLinks = [] {
         std::string text;
         for (int i = 0; i < 10000; ++i)
@@ -190,6 +321,11 @@ TEST_F(SourceListTest, HostileDocumentsEndTheScanWithTheRowsTheyName) {
         std::string(200000, '<') + "<a href" + std::string(1000, '"'),
         std::string("\0\xFF\xFE<a href=\"a.html\">\x01</a>\0", 26),
         manyLinks,
+        repeated("<a href=\"a.html\">A", 100000),  // no closing tags
+        repeated("<a href=", 100000),              // one tag that never ends
+        repeated("<a href='a.html'><b", 50000),    // nested tags without ">"
+        repeated("<a title=\"", 50000),            // quotes that never close
+        repeated("<a href=\"a.html\">&#x", 50000),
     };
     for (const std::string& text : cases) {
         SourceList scanned("de_DE");

@@ -5,6 +5,7 @@
 #include "engine/html_cleaning.h"
 #include "engine/word_pipeline.h"
 #include "fileindex/file_index_output.h"
+#include "textindex/index_file.h"
 
 namespace lexorim::reference {
 
@@ -18,6 +19,31 @@ bool Exists(const Text& path) {
     return std::filesystem::is_regular_file(ToUtf8(path), error);
 }
 
+// The names of an index file's lines with their character references decoded.
+Text DecodedNames(const Text& indexText) {
+    Text result;
+    for (const TextView line : SplitLines(indexText)) {
+        const size_t colon = line.find(u':');
+        if (colon == TextView::npos) {
+            result.append(line).append(kCrLf);
+            continue;
+        }
+        std::vector<Text> references;
+        for (const Text& reference : SplitAt(line.substr(colon + 1), u"|")) {
+            const size_t gt = reference.find(u'>');
+            references.push_back(gt == Text::npos
+                                     ? reference
+                                     : ReferenceKeyOf(DecodeHtmlEntities(reference.substr(0, gt))) +
+                                           reference.substr(gt));
+        }
+        result.append(line.substr(0, colon + 1));
+        for (size_t i = 0; i < references.size(); ++i)
+            result.append(i == 0 ? u"" : u"|").append(references[i]);
+        result.append(kCrLf);
+    }
+    return result;
+}
+
 }  // namespace
 
 FileIndexResult RunFileIndex(const FileIndexOptions& options,
@@ -27,7 +53,8 @@ FileIndexResult RunFileIndex(const FileIndexOptions& options,
     FileIndexResult result;
     const bool blanksAsJoinMark = options.multipleCombined || options.criteria.markCombined;
     if (options.addToExisting && Exists(FromUtf8(options.existingIndexPath))) {
-        const Text text = ReplaceAll(ReadTextFile(options.existingIndexPath), kAmpersand, kStandIn);
+        const Text text =
+            ReplaceAll(DecodedNames(ReadTextFile(options.existingIndexPath)), kAmpersand, kStandIn);
         result.store.LoadIndexLines(text, {options.multipleCombined, blanksAsJoinMark});
     }
     PipelineOptions pipelineOptions{options.criteria, options.multipleCombined};
@@ -38,7 +65,7 @@ FileIndexResult RunFileIndex(const FileIndexOptions& options,
         Text text = ReadTextFile(ToUtf8(document.source));
         if (options.removeHtml)
             text = RemoveHtmlTags(text);
-        Text key = ReplaceAll(document.name, kAmpersand, kStandIn);
+        Text key = ReplaceAll(ReferenceKeyOf(document.name), kAmpersand, kStandIn);
         Text tag = ReplaceAll(document.link, kAmpersand, kStandIn);
         if (blanksAsJoinMark) {
             key = ReplaceAll(key, u" ", kAmpersand);

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "engine/errors.h"
+#include "engine/run_progress.h"
 #include "textfiles/file_access.h"
 
 extern char** environ;
@@ -136,9 +137,13 @@ class ChildProgram {
 
     // The wait status once the program has ended within the time limit; nothing when it was
     // stopped because it took longer.
-    std::optional<int> WaitAtMost(std::chrono::seconds limit) {
+    std::optional<int> WaitAtMost(std::chrono::seconds limit, const std::atomic<bool>* cancel) {
         const auto deadline = std::chrono::steady_clock::now() + limit;
         for (;;) {
+            if (cancel != nullptr && cancel->load(std::memory_order_relaxed)) {
+                Stop();
+                throw RunCancelled();
+            }
             int status = 0;
             const pid_t done = ::waitpid(pid_, &status, WNOHANG);
             if (done == pid_) {
@@ -277,7 +282,7 @@ std::chrono::seconds LayoutTimeLimit() {
 }
 
 std::string LayOutAsPdf(const std::string& path, const std::string& program,
-                        std::chrono::seconds timeLimit) {
+                        std::chrono::seconds timeLimit, const std::atomic<bool>* cancel) {
     const ScratchFolder scratch;
     const fs::path source = CopyIntoFolder(path, scratch.path());
     const fs::path output = scratch.path() / "pages";
@@ -291,7 +296,7 @@ std::string LayOutAsPdf(const std::string& path, const std::string& program,
         FailLayout(path, u"LibreOffice could not be started: \"" + FromUtf8(program) + u"\". " +
                              SystemReason(office.startError()));
     }
-    const std::optional<int> status = office.WaitAtMost(timeLimit);
+    const std::optional<int> status = office.WaitAtMost(timeLimit, cancel);
     if (!status) {
         FailLayout(path, u"LibreOffice did not finish within " +
                              DecimalText(static_cast<int64_t>(timeLimit.count())) + u" s.");

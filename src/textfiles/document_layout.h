@@ -3,6 +3,7 @@
 // for one document at a time. The pages come back as a PDF, which the PDF reader turns into
 // page texts.
 
+#include <atomic>
 #include <chrono>
 #include <optional>
 #include <string>
@@ -34,8 +35,9 @@ std::chrono::seconds LayoutTimeLimit();
 // so that an office program the user has open is neither disturbed nor used. Throws UserError
 // `Cannot lay out the document "PATH". REASON` when the program fails, takes longer than
 // `timeLimit` (it is then stopped) or writes no PDF.
+// When `cancel` is set while the program runs, the program is stopped and RunCancelled thrown.
 std::string LayOutAsPdf(const std::string& path, const std::string& program,
-                        std::chrono::seconds timeLimit);
+                        std::chrono::seconds timeLimit, const std::atomic<bool>* cancel = nullptr);
 
 // The error text of a failed layout: `Cannot lay out the document "PATH". REASON`.
 Text LayoutErrorText(const std::string& path, TextView reason);

@@ -2,6 +2,7 @@
 // Reading any source into one UTF-16 text: text files with their encoding detected from the
 // first bytes, word-processor documents and PDF files page by page.
 
+#include <atomic>
 #include <cstdint>
 #include <stdexcept>
 #include <string>
@@ -31,6 +32,9 @@ struct ReadContext {
     // approximate); may be empty.
     MessageCallback showMessage;
     DocumentLayout layout = DocumentLayout::Automatic;
+    // Set by the reader's caller to stop a layout that takes long; the read then throws
+    // RunCancelled. May be empty.
+    const std::atomic<bool>* cancel = nullptr;
 };
 
 // Reads the whole document. Throws UserError with `Cannot open file "PATH". REASON` when the

@@ -84,7 +84,7 @@ std::optional<DocumentPages> LaidOutPages(const std::string& path, int pageLimit
     if (!program) {
         return std::nullopt;
     }
-    const std::string pdf = LayOutAsPdf(path, *program, LayoutTimeLimit());
+    const std::string pdf = LayOutAsPdf(path, *program, LayoutTimeLimit(), context.cancel);
     std::optional<DocumentPages> pages = ReadPdfPages(pdf, pageLimit);
     if (!pages) {
         throw UserError(LayoutErrorText(path, u"LibreOffice wrote pages that cannot be read."));

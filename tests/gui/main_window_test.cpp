@@ -38,6 +38,7 @@
 #include "app/textindex/text_index_wizard.h"
 #include "engine/collation.h"
 #include "settings/run_options.h"
+#include "textfiles/document_fixtures.h"
 #include "textfiles/text_reader.h"
 #include "textindex/text_index_session.h"
 #include "textindex/text_index_source.h"
@@ -475,6 +476,39 @@ class MainWindowTest : public QObject {
         QTest::keyClick(wizard()->pages(), Qt::Key_Tab, Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(wizard()->currentPage(), TextIndexWizard::tt3);
         QVERIFY(wizard()->nextButton()->isEnabled());
+    }
+
+    // A word-processor document is read on the worker: typing its path waits for a pause, the
+    // progress page shows, and its cancel stops the layout and leaves the source as it was.
+    void aDocumentIsReadOnTheWorkerAndItsReadCanBeCancelled() {
+        window_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+        const QString office = folder_.filePath(QStringLiteral("langsam-office"));
+        WriteFile(office, "#!/bin/sh\nsleep 60\n");
+        QFile::setPermissions(office, QFile::permissions(office) | QFileDevice::ExeOwner);
+        qputenv("LEXORIM_SOFFICE", office.toLocal8Bit());
+        const QString book = folder_.filePath(QStringLiteral("buch.docx"));
+        WriteFile(book, QByteArray::fromStdString(
+                            lexorim::testing::MakeDocx("<w:p><w:r><w:t>Anton</w:t></w:r></w:p>")));
+        Find<QRadioButton>("qu_datei")->click();
+        TypeSource(QStringLiteral("Apfel"));
+        Find<QRadioButton>("qu_datei")->click();
+        const QSignalSpy started(wizard(), &TextIndexWizard::runStarted);
+        const QSignalSpy finished(wizard(), &TextIndexWizard::runFinished);
+        auto* path = Find<QLineEdit>("edit_quelle");
+        path->setFocus();
+        QTest::keyClicks(path, book);
+        QCOMPARE(started.size(), 0);  // no layout for every key on the way
+        QTRY_COMPARE_WITH_TIMEOUT(started.size(), 1, 5000);
+        QCOMPARE(wizard()->currentPage(), TextIndexWizard::tt5);
+        QTRY_VERIFY(wizard()->statusLabel()->text().contains(QStringLiteral("buch.docx")));
+        QTest::keyClick(wizard()->pages()->widget(TextIndexWizard::tt5), Qt::Key_Escape);
+        QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 1, 10000);
+        qunsetenv("LEXORIM_SOFFICE");
+        QCOMPARE(wizard()->currentPage(), TextIndexWizard::tt1);
+        QVERIFY(messages_.isEmpty());
+        QCOMPARE(wizard()->source()->toPlainText(), QStringLiteral("Apfel"));
+        QVERIFY(window_->menuBar()->isEnabled());
     }
 
     void pageNumberStepReadsTheDesignationsOnce() {

@@ -184,23 +184,23 @@ void WizardBase::ShowStatus(const QString& status, int percent) {
     progress_->setValue(percent);
 }
 
-void WizardBase::RunStarting() {
-    ShowPage(table_.progressPage);
+void WizardBase::TaskStarting(const TaskPages& pages) {
+    ShowPage(pages.progress);
+    if (pages.busy)
+        progress_->setRange(0, 0);
     pages_->tabBar()->setEnabled(false);
     emit runStarted();
 }
 
-void WizardBase::RunEnded(bool succeeded, const RunFailure* failure) {
+void WizardBase::TaskEnded(const TaskPages& pages, const RunFailure* failure) {
     pages_->tabBar()->setEnabled(true);
-    if (succeeded) {
-        ShowPage(table_.resultPage);
-    } else {
-        // A cancelled run keeps the previous result; the user chose to stop, so nothing is shown.
-        if (failure != nullptr && !failure->cancelled)
-            ShowError(this, failure->error);
-        ShowPage(table_.summaryPage);
-    }
-    emit runFinished(succeeded);
+    progress_->setRange(0, 100);
+    progress_->setValue(0);
+    // A cancelled task keeps the previous result; the user chose to stop, so nothing is shown.
+    if (failure != nullptr && !failure->cancelled)
+        ShowError(this, failure->error);
+    ShowPage(failure == nullptr ? pages.success : pages.failure);
+    emit runFinished(failure == nullptr);
 }
 
 void WizardBase::ApplyTexts() {

@@ -118,12 +118,30 @@ class WizardBase : public QWidget {
     virtual Text OutputText() const = 0;
     void CopyOutputToClipboard();
 
-    // Runs `work` on the worker over the copies it holds. On success `adopt` takes the result
-    // and the result page is shown; on failure the error is shown (not for a cancelled run) and
-    // the summary page; either way the previous result stays unless `adopt` replaces it.
+    // Where a task on the worker leaves the wizard: a run goes on to the result page or back to
+    // the summary; reading a document goes back to the page it was started from.
+    struct TaskPages {
+        int progress = 0;
+        int success = 0;
+        int failure = 0;
+        bool busy = false;  // no steps to count: the progress bar shows that work goes on
+    };
+    // Runs `work` on the worker over the copies it holds, with the progress page. On success
+    // `adopt` takes the result, the success page is shown and `then` runs; on failure the error
+    // is shown (not for a cancelled task), then `failed` runs and the failure page is shown.
+    // Either way the previous result stays unless `adopt` replaces it.
+    template <typename Result>
+    void StartTask(std::function<Result(const RunProgress&)> work,
+                   std::function<void(Result)> adopt, TaskPages pages,
+                   std::function<void()> then = {},
+                   std::function<void(const RunFailure&)> failed = {});
+    // A run of the index: from the progress page to the result page, or back to the summary.
     template <typename Result>
     void StartRun(std::function<Result(const RunProgress&)> work,
-                  std::function<void(Result)> adopt);
+                  std::function<void(Result)> adopt) {
+        StartTask<Result>(std::move(work), std::move(adopt),
+                          {table_.progressPage, table_.resultPage, table_.summaryPage});
+    }
 
     AppContext& context_;
     const WizardNames names_;
@@ -133,8 +151,8 @@ class WizardBase : public QWidget {
     void ApplyButtons(const ButtonStates& states);
     void PageControlChanged(int page);
     void ShowStatus(const QString& status, int percent);
-    void RunStarting();
-    void RunEnded(bool succeeded, const RunFailure* failure);
+    void TaskStarting(const TaskPages& pages);
+    void TaskEnded(const TaskPages& pages, const RunFailure* failure);
 
     RunWorker worker_;
     QTabWidget* pages_ = nullptr;
@@ -150,16 +168,27 @@ class WizardBase : public QWidget {
 };
 
 template <typename Result>
-void WizardBase::StartRun(std::function<Result(const RunProgress&)> work,
-                          std::function<void(Result)> adopt) {
-    RunStarting();
-    worker_.Start<Result>(
+void WizardBase::StartTask(std::function<Result(const RunProgress&)> work,
+                           std::function<void(Result)> adopt, TaskPages pages,
+                           std::function<void()> then,
+                           std::function<void(const RunFailure&)> failed) {
+    // The progress page comes after the start, so that nothing it sets off (a box losing the
+    // focus) can start a second task; the task's end arrives through the event loop.
+    const bool started = worker_.Start<Result>(
         std::move(work),
-        [this, adopt = std::move(adopt)](Result result) {
+        [this, pages, adopt = std::move(adopt), then = std::move(then)](Result result) {
             adopt(std::move(result));
-            RunEnded(true, nullptr);
+            TaskEnded(pages, nullptr);
+            if (then)
+                then();
         },
-        [this](const RunFailure& failure) { RunEnded(false, &failure); });
+        [this, pages, failed = std::move(failed)](const RunFailure& failure) {
+            if (failed)
+                failed(failure);
+            TaskEnded(pages, &failure);
+        });
+    if (started)
+        TaskStarting(pages);
 }
 
 }  // namespace lexorim::app

@@ -28,6 +28,7 @@
 #include "settings/languages.h"
 #include "settings/run_options.h"
 #include "textfiles/text_reader.h"
+#include "textfiles/word_documents.h"
 #include "textindex/empty_result_hints.h"
 #include "textindex/index_file.h"
 #include "textindex/text_index_source.h"
@@ -182,6 +183,14 @@ QWidget* TextIndexWizard::BuildSourcePage() {
     layout->setColumnStretch(0, 1);
 
     connect(path, &QLineEdit::textChanged, this, &TextIndexWizard::SourcePathEdited);
+    pathPause_.setSingleShot(true);
+    pathPause_.setInterval(600);
+    const auto readTypedPath = [this, path] {
+        pathPause_.stop();
+        ReadNamedSourceFile(path->text());
+    };
+    connect(&pathPause_, &QTimer::timeout, this, readTypedPath);
+    connect(path, &QLineEdit::editingFinished, this, readTypedPath);
     connect(browse, &QPushButton::clicked, this, &TextIndexWizard::BrowseSourceFile);
     connect(load, &QPushButton::clicked, this, &TextIndexWizard::LoadTextIntoSource);
     connect(remove, &QPushButton::clicked, original_, &QPlainTextEdit::clear);
@@ -321,10 +330,16 @@ QWidget* TextIndexWizard::BuildResultPage() {
 
 void TextIndexWizard::PageShown(int page) {
     switch (page) {
-        case tt2:
-            if (SyncSourceText() && !context_.textIndex.designationsCurrent())
-                ReadOutDesignations();
+        case tt2: {
+            const auto readOutIfStale = [this] {
+                if (!context_.textIndex.designationsCurrent())
+                    ReadOutDesignations();
+            };
+            const SourceState state = SyncSourceText(readOutIfStale);
+            if (state == SourceState::Ready)
+                readOutIfStale();
             break;
+        }
         case tt4:
             summary_->setPlainText(ToQString(
                 TextIndexSummary(MakeTextIndexSummaryInput(context_.settings), context_.language)));
@@ -337,7 +352,7 @@ void TextIndexWizard::PageShown(int page) {
 // ---------------------------------------------------------------------------------------------
 // Source.
 
-bool TextIndexWizard::SyncSourceText() {
+TextIndexWizard::SourceState TextIndexWizard::SyncSourceText(std::function<void()> whenRead) {
     if (!context_.settings.IsOn("Tprog", "qu_datei")) {
         // Typed text is the source; a loaded file's exact text stays until the memo is edited.
         if (memoEdited_) {
@@ -346,16 +361,21 @@ bool TextIndexWizard::SyncSourceText() {
             documentNumberLines_.clear();
             memoEdited_ = false;
         }
-        return true;
+        return SourceState::Ready;
     }
     // A file-mode run indexes the file as the core reads it, never the memo that shows it.
     const QString path = ToQString(context_.settings.Value("Tprog", "edit_quelle"));
     if (path.isEmpty()) {
         if (!sessionFile_.path.isEmpty() || memoEdited_)
             ForgetUnreadableSource();
-        return true;
+        return SourceState::Ready;
     }
-    return SessionHoldsCurrentFile(path) || LoadSourceFile(path);
+    if (SessionHoldsCurrentFile(path))
+        return SourceState::Ready;
+    const bool synchronous = DetectDocumentFormat(ToPath(path)) == DocumentFormat::None;
+    if (!LoadSourceFile(path, std::move(whenRead)))
+        return SourceState::Failed;
+    return synchronous ? SourceState::ReadNow : SourceState::Reading;
 }
 
 bool TextIndexWizard::SessionHoldsCurrentFile(const QString& path) const {
@@ -398,45 +418,102 @@ void TextIndexWizard::UpdatePageNumberMode() {
         findChild<QWidget*>(QString::fromLatin1(name))->setEnabled(!lineMode);
 }
 
-bool TextIndexWizard::LoadSourceFile(const QString& path) {
-    const bool loaded = RunReportingErrors(this, [&] {
-        ReadContext read;
-        read.language = context_.language;
-        QStringList messages;
-        read.showMessage = [&messages](TextView message) { messages << ToQString(message); };
-        const QFileInfo file(path);
-        LoadedFile loadedFile{path, file.size(), file.lastModified()};
-        // A document read page by page brings its own pages and page numbers.
-        TextIndexSource source = ReadTextIndexSource(ToPath(path), read);
-        original_->setPlainText(ToQString(source.text));
-        documentNumberLines_.clear();
-        if (source.documentDesignations) {
-            for (const Text& item : *source.documentDesignations) {
-                if (const std::optional<int64_t> line = ParseDesignationItem(item).lineNumber)
-                    documentNumberLines_.push_back(*line);
-            }
+namespace {
+
+using ReadSource = TextIndexWizard::ReadSource;
+
+ReadSource ReadSourceFile(const std::string& path, Language language,
+                          const std::atomic<bool>* cancel = nullptr) {
+    ReadSource read;
+    ReadContext context;
+    context.language = language;
+    context.cancel = cancel;
+    context.showMessage = [&read](TextView message) { read.messages << ToQString(message); };
+    read.source = ReadTextIndexSource(path, context);
+    return read;
+}
+
+}  // namespace
+
+bool TextIndexWizard::LoadSourceFile(const QString& path, std::function<void()> afterLoad) {
+    const QFileInfo info(path);
+    LoadedFile file{path, info.size(), info.lastModified()};
+    const std::string filePath = ToPath(path);
+    // A word-processor document may take seconds to lay out: it is read on the worker, with
+    // the progress page and its cancel, and the wizard returns to the page it was on.
+    if (DetectDocumentFormat(filePath) != DocumentFormat::None) {
+        if (isRunning())
+            return false;
+        const int page = currentPageIndex();
+        StartTask<ReadSource>(
+            [filePath, language = context_.language](const RunProgress& progress) {
+                if (progress.report)
+                    progress.report(StatusReadingFile(language) + FromUtf8(filePath), 0);
+                return ReadSourceFile(filePath, language, progress.cancel);
+            },
+            [this, file](ReadSource read) { AdoptSource(file, std::move(read)); },
+            {.progress = tt5, .success = page, .failure = page, .busy = true}, std::move(afterLoad),
+            [this, path](const RunFailure& failure) {
+                // A cancelled read leaves the source as it was; a failed one leaves nothing.
+                if (!failure.cancelled)
+                    ForgetIfTheSourceFile(path);
+            });
+        return true;
+    }
+    ReadSource read;
+    const bool loaded =
+        RunReportingErrors(this, [&] { read = ReadSourceFile(filePath, context_.language); });
+    if (!loaded) {
+        ForgetIfTheSourceFile(path);
+        return false;
+    }
+    AdoptSource(file, std::move(read));
+    if (afterLoad)
+        afterLoad();
+    return true;
+}
+
+void TextIndexWizard::AdoptSource(LoadedFile file, ReadSource read) {
+    TextIndexSource& source = read.source;
+    original_->setPlainText(ToQString(source.text));
+    documentNumberLines_.clear();
+    if (source.documentDesignations) {
+        for (const Text& item : *source.documentDesignations) {
+            if (const std::optional<int64_t> line = ParseDesignationItem(item).lineNumber)
+                documentNumberLines_.push_back(*line);
         }
-        // The session takes the text as read; the memo only shows it.
-        context_.textIndex.SetSource(std::move(source));
-        sessionFile_ = std::move(loadedFile);
-        memoEdited_ = false;
-        ShowDesignations();
-        hints_->setText(messages.join(u'\n'));
-        hints_->setVisible(!messages.isEmpty());
-        for (const QString& message : messages)
-            ShowMessage(this, message);
-    });
+    }
+    // The session takes the text as read; the memo only shows it.
+    context_.textIndex.SetSource(std::move(source));
+    sessionFile_ = std::move(file);
+    memoEdited_ = false;
+    ShowDesignations();
+    hints_->setText(read.messages.join(u'\n'));
+    hints_->setVisible(!read.messages.isEmpty());
+    for (const QString& message : read.messages)
+        ShowMessage(this, message);
+}
+
+void TextIndexWizard::ForgetIfTheSourceFile(const QString& path) {
     // The box, not the setting: while its text changes, the setting may not have followed yet.
-    const bool isTheSourceFile =
-        context_.settings.IsOn("Tprog", "qu_datei") &&
-        findChild<QLineEdit*>(QStringLiteral("edit_quelle"))->text() == path;
-    if (!loaded && isTheSourceFile)
+    if (context_.settings.IsOn("Tprog", "qu_datei") &&
+        findChild<QLineEdit*>(QStringLiteral("edit_quelle"))->text() == path)
         ForgetUnreadableSource();
-    return loaded;
 }
 
 void TextIndexWizard::SourcePathEdited(const QString& path) {
-    if (!path.isEmpty() && QFileInfo(path).isFile())
+    // Typing waits for a pause, so a document is not laid out for every key on the way to its
+    // name; a path set at once (browsing, a configuration) is read at once.
+    if (findChild<QLineEdit*>(QStringLiteral("edit_quelle"))->isModified()) {
+        pathPause_.start();
+        return;
+    }
+    pathPause_.stop();
+    ReadNamedSourceFile(path);
+}
+
+void TextIndexWizard::ReadNamedSourceFile(const QString& path) {
+    if (!path.isEmpty() && QFileInfo(path).isFile() && !SessionHoldsCurrentFile(path))
         LoadSourceFile(path);
 }
 
@@ -465,14 +542,14 @@ void TextIndexWizard::DropSourceFiles(const QStringList& paths) {
         return;
     const QString path = QString::fromStdString(*chosen);
     // Read first: a file that cannot be read leaves the source as it was.
-    if (!LoadSourceFile(path))
-        return;
-    context_.settings.Set("Tprog.qu_datei", u"1");
-    {
-        const QSignalBlocker quiet(findChild<QLineEdit*>(QStringLiteral("edit_quelle")));
-        context_.settings.Set("Tprog.edit_quelle", ToText(path));
-    }
-    ShowTextPage(tt1);
+    LoadSourceFile(path, [this, path] {
+        context_.settings.Set("Tprog.qu_datei", u"1");
+        {
+            const QSignalBlocker quiet(findChild<QLineEdit*>(QStringLiteral("edit_quelle")));
+            context_.settings.Set("Tprog.edit_quelle", ToText(path));
+        }
+        ShowTextPage(tt1);
+    });
 }
 
 void TextIndexWizard::LoadTextIntoSource() {
@@ -487,7 +564,7 @@ void TextIndexWizard::LoadTextIntoSource() {
 // Page designations.
 
 void TextIndexWizard::ReadOutDesignations() {
-    if (!SyncSourceText())
+    if (SyncSourceText([this] { ReadOutDesignations(); }) != SourceState::Ready)
         return;
     context_.textIndex.ReadOutDesignations(MakeDesignationCriteria(context_.settings),
                                            context_.settings.IsOn("Tprog", "sz_zeilezuseite"));
@@ -554,8 +631,9 @@ std::unique_ptr<QTextDocument> PlainTextDocument(const Text& text, QThread* owne
 }  // namespace
 
 void TextIndexWizard::StartCreate() {
-    // A source that cannot be read leaves nothing to index; its error has been shown again.
-    if (!SyncSourceText())
+    // A source that cannot be read leaves nothing to index; its error has been shown again. A
+    // document that has to be read first is read on the worker, and the run follows.
+    if (SyncSourceText([this] { StartCreate(); }) != SourceState::Ready)
         return;
     ShowTextPage(tt5);
     TextIndexSession::RunInputs inputs = context_.textIndex.PrepareRun(

@@ -10,11 +10,14 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTextDocument>
+#include <QTimer>
 #include <QWidget>
+#include <functional>
 #include <vector>
 
 #include "app/app_context.h"
 #include "app/common/wizard_base.h"
+#include "textindex/text_index_source.h"
 
 namespace lexorim::app {
 
@@ -51,8 +54,16 @@ class TextIndexWizard : public WizardBase {
     void ReadOutDesignations();
     // "Neu" > "Text Index".
     void Clear();
-    // Loads a file into the source memo (the start-up argument, edit_quelle naming a file).
-    bool LoadSourceFile(const QString& path);
+    // Reads a file as the source and shows it in the memo (the start-up argument, edit_quelle
+    // naming a file, "Laden"). A plain text is read at once; a word-processor document is read
+    // on the worker with the progress page. `afterLoad` runs once the file has been read. False
+    // when the read failed at once (the error has been shown) or could not start.
+    bool LoadSourceFile(const QString& path, std::function<void()> afterLoad = {});
+    // A source as read, with the readers' messages to show afterwards.
+    struct ReadSource {
+        TextIndexSource source;
+        QStringList messages;
+    };
     // Files dropped from the desktop on the source page: the first existing file becomes the
     // source file, as if chosen with "Durchsuchen..".
     void DropSourceFiles(const QStringList& paths);
@@ -85,11 +96,17 @@ class TextIndexWizard : public WizardBase {
     QWidget* BuildResultPage();
 
     // Hands the source to the session: in file mode the named file as the core reads it (again
-    // when it changed on disk), in text mode the memo's text. False when the file could not be
-    // read; the error has been shown.
-    bool SyncSourceText();
+    // when it changed on disk), in text mode the memo's text. A file that has to be read first is
+    // read, and `whenRead` runs after it (already when the state is ReadNow).
+    enum class SourceState { Ready, ReadNow, Reading, Failed };
+    SourceState SyncSourceText(std::function<void()> whenRead = {});
     bool SessionHoldsCurrentFile(const QString& path) const;
+    struct LoadedFile;
+    void AdoptSource(LoadedFile file, ReadSource read);
     void ForgetUnreadableSource();
+    // After a failed read: forgets the source when `path` is the chosen source file.
+    void ForgetIfTheSourceFile(const QString& path);
+    void ReadNamedSourceFile(const QString& path);
     void ShowDesignations();
     void RemoveSelectedDesignations();
     void EditDesignations();
@@ -115,6 +132,8 @@ class TextIndexWizard : public WizardBase {
         QDateTime modified;
     };
     LoadedFile sessionFile_;
+    // The pause after the last key typed into edit_quelle before its file is read.
+    QTimer pathPause_;
     // The page number lines of a document source, passed over by the empty-result hint.
     std::vector<int64_t> documentNumberLines_;
     QPlainTextEdit* original_ = nullptr;

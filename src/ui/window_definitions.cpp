@@ -477,19 +477,21 @@ std::vector<WindowText> MainWindowTexts() {
         {"info2_h1", R::Caption, u"Empfehlungen für gute Indexe",
          u"Recommendations for Good Indexes"},
         {"info2_t1", R::Caption,
-         u"Prüfen Sie die ausgelesenen Seitenzahlen auf „2. Seitenzahlen“, bevor Sie den Index "
-         u"erstellen: Eine fehlende oder falsche Zahl verschiebt alle Verweise bis zur nächsten "
-         u"richtigen.\n"
-         u"Erstellen Sie zuerst einen Probeindex, übernehmen Sie überflüssige Wörter mit „Tools > "
-         u"Index > Negativliste“ und erstellen Sie ihn neu.\n"
-         u"Speichern Sie ein Buch, an dem Sie noch schreiben, als Indexdatei (*.idx) und fügen "
-         u"Sie jedes neue Kapitel hinzu, statt alles neu zu erstellen.",
-         u"Check the page numbers read out on \"2. Page Numbers\" before you create the index: a "
-         u"missing or wrong number shifts every reference up to the next right one.\n"
-         u"Make a trial index first, move needless words with \"Tools > Index > Black List\" and "
-         u"create it again.\n"
-         u"Save a book you are still writing as an index file (*.idx) and add every new chapter "
-         u"instead of creating everything again."},
+         u"Seitenzahlen prüfen: Sehen Sie die ausgelesenen Seitenzahlen auf „2. Seitenzahlen“ "
+         u"durch, bevor Sie den Index erstellen. Eine fehlende oder falsche Zahl verschiebt alle "
+         u"Verweise bis zur nächsten richtigen.\n"
+         u"Probeindex: Erstellen Sie zuerst einen Probeindex, übernehmen Sie überflüssige Wörter "
+         u"mit „Tools > Index > Negativliste“ und erstellen Sie ihn neu.\n"
+         u"Ergänzen statt neu erstellen: Speichern Sie ein Buch, an dem Sie noch schreiben, als "
+         u"Indexdatei (*.idx) und fügen Sie jedes neue Kapitel hinzu, statt alles neu zu "
+         u"erstellen.",
+         u"Check the page numbers: look through the page numbers read out on \"2. Page Numbers\" "
+         u"before you create the index. A missing or wrong number shifts every reference up to "
+         u"the next right one.\n"
+         u"Trial index: make a trial index first, move needless words with \"Tools > Index > "
+         u"Black List\" and create it again.\n"
+         u"Add instead of starting again: save a book you are still writing as an index file "
+         u"(*.idx) and add every new chapter instead of creating everything again."},
         {"info2_h2", R::Caption, u"Einstellungen aufbewahren", u"Keeping Settings"},
         {"info2_t2", R::Caption,
          u"Unter „Konfiguration“ speichern Sie alle Einstellungen aller Fenster in eine Datei "

@@ -133,6 +133,21 @@ QLabel* TextLabel(const QString& text, QWidget* parent) {
     return label;
 }
 
+// "Name: text" with the name in bold; a line without a name is plain.
+QLabel* ListEntryLabel(const QString& line, QWidget* parent) {
+    QLabel* label = TextLabel(line, parent);
+    // A name is short and no sentence; a colon later in a sentence does not make one.
+    constexpr qsizetype kLongestName = 45;
+    const qsizetype lead = line.indexOf(QLatin1StringView(": "));
+    if (lead > 0 && lead <= kLongestName && !line.left(lead).contains(QLatin1StringView(". "))) {
+        label->setTextFormat(Qt::RichText);
+        label->setText(
+            QStringLiteral("<b>%1</b>%2")
+                .arg(line.left(lead + 1).toHtmlEscaped(), line.mid(lead + 1).toHtmlEscaped()));
+    }
+    return label;
+}
+
 }  // namespace
 
 InfoPanel::InfoPanel(QWidget* parent, WebPageOpener opener)
@@ -210,9 +225,15 @@ QWidget* InfoPanel::BuildPage(int page, Language language) {
                     column->addSpacing(10);
                 column->addWidget(HeadingLabel(Text(block.text, language), content));
                 break;
-            case BlockKind::Text:
-                column->addWidget(TextLabel(Text(block.text, language), content));
+            case BlockKind::Text: {
+                // A text of several lines is a list: one entry a paragraph, led by its name.
+                const QStringList lines = Text(block.text, language).split(u'\n');
+                for (const QString& line : lines) {
+                    column->addWidget(lines.size() > 1 ? ListEntryLabel(line, content)
+                                                       : TextLabel(line, content));
+                }
                 break;
+            }
             case BlockKind::Link: {
                 const QString caption = WebPageCaption(block.link, language);
                 auto* link = new QLabel(content);

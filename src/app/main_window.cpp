@@ -22,6 +22,7 @@
 #include "app/common/settings_binding.h"
 #include "app/common/window_texts.h"
 #include "app/common/word_list_dialogs.h"
+#include "app/info/info_panel.h"
 #include "app/textindex/text_index_dialogs.h"
 #include "app/textindex/text_index_wizard.h"
 #include "engine/errors.h"
@@ -212,18 +213,8 @@ QWidget* MainWindow::BuildWizardPlaceholder(const char* panel, const char* pageC
 }
 
 QWidget* MainWindow::BuildInfoPanel() {
-    auto* panel = new QWidget;
-    panel->setObjectName(QStringLiteral("pinfo"));
-    auto* layout = new QVBoxLayout(panel);
-    for (const char* name : {"pinfo_de", "pinfo_en"}) {
-        auto* text = new QLabel(panel);
-        text->setObjectName(QString::fromLatin1(name));
-        text->setWordWrap(true);
-        text->setText(QStringLiteral("Lexorim - Orvell"));
-        layout->addWidget(text);
-    }
-    layout->addStretch();
-    return panel;
+    // Its two language panels pinfo_de and pinfo_en are stored panels, bound like the others.
+    return new InfoPanel;
 }
 
 QAction* MainWindow::AddAction(QMenu* menu, const char* name, const QKeySequence& keys) {
@@ -351,6 +342,9 @@ void MainWindow::BuildMenus() {
     addPlaceholderPages("mfs", "pgstw", "sct");
     QMenu* info = AddMenu(window, "mfi");
     connect(info, &QMenu::aboutToShow, this, [this] { ShowPanel("pinfo"); });
+    auto* infoPanel = findChild<InfoPanel*>();
+    const auto showInfo = [this] { ShowPanel("pinfo"); };
+    infoPanel->AddPageItems(info, {"mfi1", "mfi2", "Software2", "mfi3", "mfi4"}, showInfo);
 
     QMenu* tools = AddMenu(nullptr, "mtools");
     connect(AddAction(tools, "mt1"), &QAction::triggered, this, [this] {
@@ -367,7 +361,9 @@ void MainWindow::BuildMenus() {
     AddAction(tools, "m_komp")->setEnabled(false);
 
     QMenu* about = AddMenu(nullptr, "minfo");
-    connect(about, &QMenu::aboutToShow, this, [this] { ShowPanel("pinfo"); });
+    infoPanel->AddPageItems(about, {"minfo1", "minfo2", "Software1", "minfo3", "minfo4"}, showInfo);
+    about->addSeparator();
+    infoPanel->AddLinkItems(about);
 }
 
 void MainWindow::BuildConfigurationMenu(QMenu* menu) {
@@ -455,6 +451,7 @@ void MainWindow::ApplyAllTexts() {
     positiveTool_->ApplyTexts();
     outputSettings_->ApplyTexts();
     textIndexDialogs_.existingIndex->ApplyTexts();
+    findChild<InfoPanel*>()->ApplyTexts(context_.language);
     const bool german = context_.language == Language::German;
     action("msprde")->setChecked(german);
     action("mspren")->setChecked(!german);

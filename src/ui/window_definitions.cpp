@@ -353,6 +353,209 @@ std::vector<WindowText> MainWindowTexts() {
         {"tt4_titel", R::Caption, u"Zusammenfassung", u"Summary"},
         {"OpenError", R::Message, u"Die Datei kann nicht geöffnet werden: ",
          u"The file cannot be opened: "},
+        // The information panel. Each of its two panels shows its own column; the rows are not
+        // named after controls, so a language switch leaves the hidden panel as it is.
+        {"info_header", R::Caption, u"Information", u"Information"},
+        {"info_tab1", R::Caption, u"&Hilfe", u"&Help"},
+        {"info_tab2", R::Caption, u"&Empfehlungen", u"&Regards"},
+        {"info_tab3", R::Caption, u"&Software", u"&Software"},
+        {"info_tab4", R::Caption, u"&Mitmachen", u"&Contribute"},
+        {"info_tab5", R::Caption, u"&Lizenz", u"&Licence"},
+        {"info_back", R::Caption, u"<< &zurück", u"<< &back"},
+        {"info_next", R::Caption, u"&weiter >>", u"&next >>"},
+        {"info1_h1", R::Caption, u"Index Schreiben", u"Writing an Index"},
+        {"info1_t1", R::Caption,
+         u"Lexorim erstellt drei Arten von Index. Jede führt ein Assistent mit nummerierten "
+         u"Seiten, den Sie über die Leiste links oder das Menü „Fenster“ erreichen. Mit "
+         u"„weiter >>“ und „<< zurück“ gehen Sie von Seite zu Seite, „Index Erstellen“ startet "
+         u"den Lauf von jeder Seite aus.",
+         u"Lexorim makes three kinds of index. Each is led by a wizard with numbered pages, which "
+         u"you reach through the bar on the left or the menu \"Window\". \"next >>\" and "
+         u"\"<< back\" move from page to page; \"Create Index\" starts the run from any page."},
+        {"info1_h2", R::Caption, u"Text Index", u"Text Index"},
+        {"info1_t2", R::Caption,
+         u"1. Quelle: Wählen Sie eine Datei (Text, DOCX, DOC, ODT, RTF oder PDF) oder geben Sie "
+         u"den Text ein bzw. laden Sie ihn.\n"
+         u"2. Seitenzahlen: Trägt der Text seine Seitenzahlen als kurze eigene Zeilen, findet "
+         u"„Auslesen“ diese Zeilen und zeigt sie als Liste. Unter „Kriterien..“ legen Sie fest, "
+         u"welche Zeilen als Seitenzahl gelten; mit „Bearbeiten..“ und „Entfernen“ berichtigen "
+         u"Sie die Liste. Oder jede Zeile ist eine eigene Seite, beginnend bei der Seite, die Sie "
+         u"angeben. Ein Dokument mit eigenen Seiten wird an diesen Seiten geteilt.\n"
+         u"3. Kriterien: Hier entscheiden Sie, welche Wörter in den Index kommen: klein- oder "
+         u"großgeschriebene Wörter und Zahlen aussortieren, eine minimale Wortlänge, die "
+         u"Negativ- und die Positivliste, zusammenhängende Wörter wie „Jonas Weller“ und doppelte "
+         u"Verweise. Mit „Angepasstes Design“ und „Design..“ ändern Sie Überschrift, "
+         u"Buchstabenüberschriften und Trennzeichen.\n"
+         u"4. Fertigstellen: Eine Zusammenfassung zeigt alle Einstellungen vor dem Lauf.\n"
+         u"Ergebnis: jedes Wort mit seinen Seiten, nach Buchstaben geordnet. „Text Speichern“ "
+         u"speichert den Index als Text, „Index Speichern“ als Indexdatei (*.idx), "
+         u"„Zwischenablage“ kopiert ihn.\n"
+         u"Später ergänzen: Wählen Sie auf „3. Kriterien“ mit „Index wählen..“ eine gespeicherte "
+         u"Indexdatei und setzen Sie „Zu einem vorhandenen Index hinzufügen“; der nächste Lauf "
+         u"fügt die neuen Seiten zu ihren Einträgen hinzu. „Datei > Text Index Laden“ öffnet eine "
+         u"Indexdatei direkt im Ergebnis.",
+         u"1. Source: choose a file (text, DOCX, DOC, ODT, RTF or PDF), or type or load the "
+         u"text.\n"
+         u"2. Page Numbers: when the text carries its page numbers as short lines of their own, "
+         u"\"Read Out\" finds these lines and shows them as a list. \"Criteria..\" decides which "
+         u"lines count as page numbers; \"Edit..\" and \"Remove\" correct the list. Or every line "
+         u"is a page of its own, beginning at the page you give. A document with pages of its "
+         u"own is cut at those pages.\n"
+         u"3. Criteria: here you decide which words go into the index: remove lower-case or "
+         u"upper-case words and numbers, a minimum word length, the black and the white list, "
+         u"associated words such as \"Jonas Weller\", and double page references. \"Custom "
+         u"Design\" with \"Design..\" changes the title, the letter headings and the separators.\n"
+         u"4. Complete: a summary shows every setting before the run.\n"
+         u"Output: every word with its pages, grouped by letter. \"Save Text\" saves the index as "
+         u"text, \"Save Index\" as an index file (*.idx), \"To Clipboard\" copies it.\n"
+         u"Adding later: on \"3. Criteria\", pick a saved index file with \"Choose Index..\" and "
+         u"tick \"Add New Items to another Index\"; the next run adds the new pages to its "
+         u"entries. \"File > Load Text Index\" opens an index file straight on the output page."},
+        {"info1_h3", R::Caption, u"Datei Index", u"File Index"},
+        {"info1_t3", R::Caption,
+         u"Ein Index über viele Dokumente: jedes Wort mit den Dokumenten, die es enthalten. Auf "
+         u"„1. Quelle“ stellen Sie die Dokumente zusammen: mit „Durchsuchen..“, durch Ziehen auf "
+         u"die Liste oder mit „Dokument nach weiteren Seiten durchsuchen“, das die lokalen "
+         u"Dateien hinzufügt, auf die ein HTML-Dokument verlinkt. Auf „2. Einstellungen“ wählen "
+         u"Sie die Kriterien und die Ausgabe: eine HTML-Seite mit Buchstabenleiste und Links zu "
+         u"den Dokumenten oder reinen Text. Das Ergebnis zeigt die Seite als Vorschau („Design“) "
+         u"oder als Code („Code“); Sie speichern sie als Text oder HTML oder als Indexdatei "
+         u"(*.idx), die ein späterer Lauf ergänzen kann.",
+         u"An index over many documents: every word with the documents that contain it. On "
+         u"\"1. Source\" you gather the documents: with \"Search..\", by dropping them on the "
+         u"list, or with \"Search Document for further Pages\", which adds the local files an "
+         u"HTML document links to. On \"2. Criteria\" you choose the criteria and the output: an "
+         u"HTML page with a letter bar and links to the documents, or plain text. The output "
+         u"shows the page as a preview (\"Design\") or as code (\"Code\"); you save it as text or "
+         u"HTML, or as an index file (*.idx) that a later run can add to."},
+        {"info1_h4", R::Caption, u"Stichwort Index", u"Keyword Index"},
+        {"info1_t4", R::Caption,
+         u"Für jedes Dokument der Quellenliste eine Zeile mit seinen Wörtern: in der Reihenfolge "
+         u"ihres ersten Auftretens oder alphabetisch, nebeneinander oder untereinander. Es gelten "
+         u"dieselben Kriterien wie beim Text Index; HTML-Tags können vorher entfernt werden.",
+         u"For every document of the source list one line with its words: in the order in which "
+         u"they first occur or alphabetically, side by side or one under the other. The same "
+         u"criteria apply as for the text index; HTML tags can be removed first."},
+        {"info1_h5", R::Caption, u"Wortlisten", u"Word Lists"},
+        {"info1_t5", R::Caption,
+         u"Die Negativliste hält Wörter, die nie in einen Index kommen (etwa „und“ oder „der“), "
+         u"die Positivliste Wörter und Wendungen, die immer aufgenommen werden, wenn sie "
+         u"vorkommen. Sie bearbeiten beide unter „Einstellungen > Wortlisten“, und jeder Index "
+         u"schaltet sie auf seiner Kriterienseite ein oder aus. Lexorim bewahrt sie in den "
+         u"Dateien neg.txt und pos.txt im Programmordner auf.",
+         u"The black list holds words that never go into an index (such as \"and\" or \"the\"), "
+         u"the white list words and phrases that are always taken when they occur. You edit both "
+         u"under \"Settings > Word Lists\", and every index switches them on or off on its "
+         u"criteria page. Lexorim keeps them in the files neg.txt and pos.txt in the program "
+         u"folder."},
+        {"info1_h6", R::Caption, u"Tools", u"Tools"},
+        {"info1_t6", R::Caption,
+         u"Index > Negativliste, Index > Positivliste: übernimmt Wörter des aktuellen Index in "
+         u"eine Wortliste; der nächste Lauf lässt sie weg oder nimmt sie sicher auf.\n"
+         u"Text > Index (*.idx): macht aus einem Index, den es nur als Text gibt (etwa „Apfel 12, "
+         u"15, 17“ aus einem fertigen Buch), eine Indexdatei, die Text Index und Datei Index "
+         u"weiterführen.\n"
+         u"Seitenzahlen in Text schreiben: schreibt fortlaufende Seitenzahlen in einen Text, der "
+         u"keine hat (anstelle leerer Zeilen, an einer angeklickten Stelle oder anstelle eines "
+         u"Markierungszeichens), und gibt ihn an den Text Index weiter.\n"
+         u"Kompatibilitätstest: zeigt, ob ein Dokument gelesen werden kann.",
+         u"Index > Black List, Index > White List: moves words of the current index into a word "
+         u"list; the next run leaves them out or surely takes them.\n"
+         u"Text > Index (*.idx): turns an index that exists only as text (such as \"Apple 12, 15, "
+         u"17\" from a finished book) into an index file that the text index and the file index "
+         u"carry on.\n"
+         u"Write Folio to Text: writes consecutive page numbers into a text that has none (in "
+         u"place of empty lines, at a clicked position or in place of a marker character) and "
+         u"hands it to the text index.\n"
+         u"Compatibility Test: shows whether a document can be read."},
+        {"info1_h7", R::Caption, u"Ihre Anliegen", u"Your Concerns"},
+        {"info1_t7", R::Caption,
+         u"Fragen, Fehler und Vorschläge sind willkommen: Sie können sie auf der Support-Seite "
+         u"melden. Das Programm selbst sendet nichts.",
+         u"Questions, faults and suggestions are welcome: you can report them on the support "
+         u"page. The program itself sends nothing."},
+        {"info2_h1", R::Caption, u"Empfehlungen für gute Indexe",
+         u"Recommendations for Good Indexes"},
+        {"info2_t1", R::Caption,
+         u"Seitenzahlen prüfen: Sehen Sie die ausgelesenen Seitenzahlen auf „2. Seitenzahlen“ "
+         u"durch, bevor Sie den Index erstellen. Eine fehlende oder falsche Zahl verschiebt alle "
+         u"Verweise bis zur nächsten richtigen.\n"
+         u"Probeindex: Erstellen Sie zuerst einen Probeindex, übernehmen Sie überflüssige Wörter "
+         u"mit „Tools > Index > Negativliste“ und erstellen Sie ihn neu.\n"
+         u"Ergänzen statt neu erstellen: Speichern Sie ein Buch, an dem Sie noch schreiben, als "
+         u"Indexdatei (*.idx) und fügen Sie jedes neue Kapitel hinzu, statt alles neu zu "
+         u"erstellen.",
+         u"Check the page numbers: look through the page numbers read out on \"2. Page Numbers\" "
+         u"before you create the index. A missing or wrong number shifts every reference up to "
+         u"the next right one.\n"
+         u"Trial index: make a trial index first, move needless words with \"Tools > Index > "
+         u"Black List\" and create it again.\n"
+         u"Add instead of starting again: save a book you are still writing as an index file "
+         u"(*.idx) and add every new chapter instead of creating everything again."},
+        {"info2_h2", R::Caption, u"Einstellungen aufbewahren", u"Keeping Settings"},
+        {"info2_t2", R::Caption,
+         u"Unter „Konfiguration“ speichern Sie alle Einstellungen aller Fenster in eine Datei "
+         u"(*.lkfg) und laden sie wieder (Strg+K). Die Startkonfiguration Auto.lkfg im "
+         u"Programmordner wird beim Start geladen (F3 lädt sie jederzeit), F2 setzt alle "
+         u"Einstellungen zurück. Unter „Einstellungen > Speicheroptionen..“ wählen Sie die "
+         u"Zeichenkodierung, in der Lexorim alles speichert.",
+         u"Under \"Configuration\" you save every setting of every window to a file (*.lkfg) and "
+         u"load it again (Ctrl+K). The start configuration Auto.lkfg in the program folder is "
+         u"loaded at start (F3 loads it at any time), F2 resets every setting. Under \"Settings > "
+         u"Saving Options..\" you choose the character encoding in which Lexorim saves "
+         u"everything."},
+        {"info3_h1", R::Caption, u"Lexorim", u"Lexorim"},
+        {"info3_t1", R::Caption,
+         u"Lexorim besteht aus diesem Programm und dem Befehlszeilenprogramm lexorim-cli. Beide "
+         u"teilen denselben Kern: Eine hier gespeicherte Konfiguration erstellt mit "
+         u"„lexorim-cli text buch.txt --config buch.lkfg -o index.txt“ denselben Index ohne "
+         u"Fenster, etwa in einem Skript.\n"
+         u"Lexorim liest Textdateien in ANSI, UTF-7, UTF-8, UTF-16 und UTF-32 (die Kodierung "
+         u"wird erkannt), HTML, DOCX, DOC, ODT, RTF und PDF. Ist LibreOffice installiert, "
+         u"bekommen Textdokumente die Seiten, die sie gedruckt haben.",
+         u"Lexorim consists of this program and the command-line program lexorim-cli. Both share "
+         u"the same core: a configuration saved here makes the same index without a window with "
+         u"\"lexorim-cli text book.txt --config book.lkfg -o index.txt\", in a script for "
+         u"instance.\n"
+         u"Lexorim reads text files in ANSI, UTF-7, UTF-8, UTF-16 and UTF-32 (the encoding is "
+         u"detected), HTML, DOCX, DOC, ODT, RTF and PDF. With LibreOffice installed, word "
+         u"processor documents get the pages they have when printed."},
+        {"info4_h1", R::Caption, u"Mitmachen", u"Contribute"},
+        {"info4_t1", R::Caption,
+         u"Lexorim wird mit jeder Rückmeldung besser. Melden Sie Fehler möglichst mit einer "
+         u"kleinen Datei, die ihn zeigt, und mit den Einstellungen, die Sie gewählt haben (eine "
+         u"gespeicherte Konfiguration reicht). Vorschläge, bessere Hilfetexte und Übersetzungen "
+         u"sind ebenso willkommen.",
+         u"Lexorim gets better with every response. Report a fault with a small file that shows "
+         u"it, if you can, and with the settings you chose (a saved configuration will do). "
+         u"Suggestions, better help texts and translations are just as welcome."},
+        {"info5_h1", R::Caption, u"Lizenz", u"Licence"},
+        {"info5_t1", R::Caption,
+         u"Die Bedingungen, unter denen Lexorim weitergegeben wird, stehen auf der Lizenzseite. "
+         u"Die Bibliotheken, die Lexorim verwendet (Qt, ICU, libzip, pugixml, Poppler, FreeType, "
+         u"Fontconfig, libjpeg, giflib), stehen unter ihren eigenen Lizenzen.\n"
+         u"Die Indexe, Wortlisten und Konfigurationen, die Sie erstellen, gehören Ihnen. Lexorim "
+         u"hat keine Netzwerkfunktion und öffnet Webseiten nur in Ihrem Browser.",
+         u"The terms under which Lexorim is passed on are on the licence page. The libraries "
+         u"Lexorim uses (Qt, ICU, libzip, pugixml, Poppler, FreeType, Fontconfig, libjpeg, "
+         u"giflib) are under their own licences.\n"
+         u"The indexes, word lists and configurations you make are yours. Lexorim has no network "
+         u"function and opens web pages only in your browser."},
+        // The information menus: their page items, and the Info menu's web pages (their
+        // addresses come from the program's table of web pages).
+        {"minfo1", R::Caption, u"&Hilfe", u"&Help"},
+        {"minfo2", R::Caption, u"&Empfehlungen", u"&Regards"},
+        {"Software1", R::Caption, u"&Software", u"&Software"},
+        {"minfo3", R::Caption, u"&Mitmachen", u"&Contribute"},
+        {"minfo4", R::Caption, u"&Lizenz", u"&Licence"},
+        {"mfi1", R::Caption, u"&Hilfe", u"&Help"},
+        {"mfi2", R::Caption, u"&Empfehlungen", u"&Regards"},
+        {"Software2", R::Caption, u"&Software", u"&Software"},
+        {"mfi3", R::Caption, u"&Mitmachen", u"&Contribute"},
+        {"mfi4", R::Caption, u"&Lizenz", u"&Licence"},
+        {"minfo5", R::Message, u"&Online-Hilfe", u"&Online Help"},
+        {"minfo6", R::Message, u"S&upport", u"S&upport"},
+        {"minfo8", R::Message, u"Lexorim im &Web", u"Lexorim on the &Web"},
     };
 }
 

@@ -1,6 +1,6 @@
-// Pictures of the start page and of every text index page in both languages, for looking at the
-// layout: lexorim-screenshots OUTPUT_FOLDER [ARGUMENTS...], the arguments as the program takes
-// them. Runs on any display, also Xvfb.
+// Pictures of the start page, every text index page and every information page in both
+// languages, for looking at the layout: lexorim-screenshots OUTPUT_FOLDER [ARGUMENTS...], the
+// arguments as the program takes them. Runs on any display, also Xvfb.
 
 #include <QApplication>
 #include <QDialog>
@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "app/app_context.h"
+#include "app/info/info_panel.h"
 #include "app/main_window.h"
 #include "app/textindex/text_index_wizard.h"
 
@@ -77,6 +78,12 @@ int main(int argc, char** argv) {
                 wizard->TabChosen(page);
             }
             ok &= Save(&window, folder, code + QStringLiteral("-tt%1").arg(page + 1));
+        }
+        window.ShowPanel("pinfo");
+        auto* info = window.findChild<InfoPanel*>();
+        for (int page = 0; page < InfoPanel::kPageCount; ++page) {
+            info->ShowInfoPage(page);
+            ok &= Save(&window, folder, code + QStringLiteral("-info%1").arg(page + 1));
         }
         for (const char* name : {"Tszkriterien", "Tszbearbeiten", "Tdesign", "Teinstausgabe",
                                  "Tnegliste", "Teditneg"}) {

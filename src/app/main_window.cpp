@@ -517,7 +517,11 @@ void MainWindow::LoadConfiguration(const QString& path, bool startup) {
     if (geometry.maximized) {
         showMaximized();
     } else if (geometry.clientWidth > 0 && geometry.clientHeight > 0) {
-        setGeometry(geometry.left, geometry.top, geometry.clientWidth, geometry.clientHeight);
+        // The stored position is the frame's (as x() and y() give it when saving) and the size
+        // the client area's; setGeometry would place the client area there and move the window
+        // up by its title bar on every load.
+        move(geometry.left, geometry.top);
+        resize(geometry.clientWidth, geometry.clientHeight);
     }
 }
 

@@ -571,6 +571,25 @@ class MainWindowTest : public QObject {
         QVERIFY(!Find<QListWidget>("sz_libo")->isEnabled());
     }
 
+    // The stored position is the frame's and is restored as the frame's, so the window stays
+    // where it was however often a configuration is saved and loaded.
+    void savingAndLoadingKeepsTheWindowWhereItWas() {
+        window_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+        // Within the offscreen screen (800 x 600), which a loaded size is kept inside.
+        window_->move(30, 20);
+        window_->resize(770, 560);
+        const QPoint frame = window_->pos();
+        const QSize client = window_->size();
+        const QString path = folder_.filePath(QStringLiteral("Lage.lkfg"));
+        for (int cycle = 0; cycle < 10; ++cycle) {
+            QVERIFY(window_->SaveConfiguration(path));
+            window_->LoadConfiguration(path, false);
+        }
+        QCOMPARE(window_->pos(), frame);
+        QCOMPARE(window_->size(), client);
+    }
+
     void minimumLengthBoxTakesDigitsOnly() {
         window_->show();
         wizard()->TabChosen(TextIndexWizard::tt3);
@@ -582,6 +601,18 @@ class MainWindowTest : public QObject {
         QCOMPARE(messages_,
                  QStringList{QStringLiteral("In diesem Feld sind nur Zahleneingaben erlaubt.")});
         QCOMPARE(context_->settings.Value("Tprog", "kt_max"), Text(u"7"));
+        // Keys that reach the box itself, and pasted letters, are refused the same way.
+        QTest::keyClicks(box, QStringLiteral("a"));
+        QCOMPARE(box->currentText(), QStringLiteral("7"));
+        QCOMPARE(messages_.size(), 2);
+        QApplication::clipboard()->setText(QStringLiteral("1b"));
+        box->lineEdit()->paste();
+        QCOMPARE(box->currentText(), QStringLiteral("7"));
+        Find<QRadioButton>("sz_zeilezuseite")->click();
+        auto* firstPage = Find<QLineEdit>("sz_beginn");
+        firstPage->setText(QStringLiteral("1"));
+        QTest::keyClicks(firstPage, QStringLiteral("2q"));
+        QCOMPARE(firstPage->text(), QStringLiteral("12"));
         // The custom item empties the box; left empty, it is refilled with "3".
         box->activated(box->count() - 1);
         QTRY_COMPARE(box->currentText(), QString());

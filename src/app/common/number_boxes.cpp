@@ -2,6 +2,8 @@
 
 #include <QEvent>
 #include <QKeyEvent>
+#include <QRegularExpression>
+#include <QRegularExpressionValidator>
 #include <QTimer>
 
 namespace lexorim::app {
@@ -48,6 +50,10 @@ bool IsRejectedKey(const QString& typed, bool allowMinus) {
 }
 
 void MakeNumberBox(QLineEdit* edit, NumberBoxRules rules) {
+    // Pasted or dropped text bypasses the keys: the validator refuses what the keys would.
+    const QString pattern =
+        rules.allowMinus ? QStringLiteral("-?[0-9]*") : QStringLiteral("[0-9]*");
+    edit->setValidator(new QRegularExpressionValidator(QRegularExpression(pattern), edit));
     edit->installEventFilter(new NumberBoxFilter(edit, std::move(rules)));
 }
 
@@ -55,6 +61,9 @@ void MakeNumberComboBox(QComboBox* combo, NumberBoxRules rules) {
     combo->setEditable(true);
     combo->setInsertPolicy(QComboBox::NoInsert);
     MakeNumberBox(combo->lineEdit(), rules);
+    // A key typed while the combo box itself has the focus reaches its line edit without
+    // passing the line edit's filter, so the combo box gets the same one.
+    combo->installEventFilter(new NumberBoxFilter(combo->lineEdit(), rules));
     QObject::connect(combo, qOverload<int>(&QComboBox::activated), combo, [combo](int index) {
         if (index != combo->count() - 1)
             return;

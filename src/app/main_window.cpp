@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFileDialog>
@@ -120,7 +121,7 @@ MainWindow::MainWindow(AppContext& context, QWidget* parent)
     ShowPanel("pstart");
     setMinimumSize(760, 520);
     resize(980, 680);
-    ApplyAllTexts();
+    AnnounceLanguage();
 }
 
 MainWindow::~MainWindow() {
@@ -307,6 +308,10 @@ void MainWindow::BuildMenus() {
     QAction* english = AddAction(language, "mspren");
     german->setCheckable(true);
     english->setCheckable(true);
+    // One language at a time: the menu shows the items as a choice of one.
+    auto* languages = new QActionGroup(language);
+    languages->addAction(german);
+    languages->addAction(english);
     connect(german, &QAction::triggered, this, [this] { SetLanguage(Language::German); });
     connect(english, &QAction::triggered, this, [this] { SetLanguage(Language::English); });
 
@@ -377,6 +382,9 @@ void MainWindow::BuildConfigurationMenu(QMenu* menu) {
     QMenu* autoSave = AddMenu(menu, "m_konfig_autosave");
     QAction* never = AddAction(autoSave, "m_konfig_autosave_nie");
     QAction* all = AddAction(autoSave, "m_konfig_autosave_alles");
+    auto* autoSaveChoice = new QActionGroup(autoSave);
+    autoSaveChoice->addAction(never);
+    autoSaveChoice->addAction(all);
     never->setCheckable(true);
     all->setCheckable(true);
     connect(never, &QAction::triggered, this, [this] { SetAutoSave(false); });
@@ -434,23 +442,26 @@ QString MainWindow::visiblePanel() const {
 
 void MainWindow::SetLanguage(Language language) {
     context_.language = language;
-    ApplyAllTexts();
+    AnnounceLanguage();
+}
+
+void MainWindow::AnnounceLanguage() {
+    qtTranslations_.Use(context_.language);
+    // Reaches this window and every window and dialog below it, each of which sets its texts.
+    QEvent change(QEvent::LanguageChange);
+    QApplication::sendEvent(this, &change);
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        ApplyAllTexts();
+    QMainWindow::changeEvent(event);
 }
 
 void MainWindow::ApplyAllTexts() {
     ApplyLanguageState(context_.settings, context_.language);
     ApplyWindowTexts(this, "Tprog", context_.language);
     setWindowTitle(QStringLiteral("Lexorim - Orvell"));
-    textIndex_->ApplyTexts();
-    negativeList_->ApplyTexts();
-    positiveList_->ApplyTexts();
-    textIndexDialogs_.design->ApplyTexts();
-    textIndexDialogs_.pageList->ApplyTexts();
-    textIndexDialogs_.criteria->ApplyTexts();
-    negativeTool_->ApplyTexts();
-    positiveTool_->ApplyTexts();
-    outputSettings_->ApplyTexts();
-    textIndexDialogs_.existingIndex->ApplyTexts();
     findChild<InfoPanel*>()->ApplyTexts(context_.language);
     const bool german = context_.language == Language::German;
     action("msprde")->setChecked(german);
@@ -512,7 +523,7 @@ void MainWindow::LoadConfiguration(const QString& path, bool startup) {
         screen.height = current->availableGeometry().height();
     }
     KonfigurationLaden(ToPath(path), startup, context_.settings, context_.shell, screen,
-                       [this] { ApplyAllTexts(); });
+                       [this] { AnnounceLanguage(); });
     const MainWindowGeometry& geometry = context_.shell.geometry;
     if (geometry.maximized) {
         showMaximized();
@@ -580,7 +591,7 @@ void MainWindow::LoadStartConfiguration() {
 
 void MainWindow::ResetAllSettings() {
     KonfigurationLadenStandard(context_.settings, context_.shell.autoSave);
-    ApplyAllTexts();
+    AnnounceLanguage();
 }
 
 void MainWindow::AddConfigurationToMenu(const QString& path) {

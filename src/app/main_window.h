@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/app_context.h"
+#include "app/common/translated.h"
 #include "app/start_up.h"
 #include "app/textindex/text_index_wizard.h"
 #include "settings/configuration.h"
@@ -40,7 +41,11 @@ class MainWindow : public QMainWindow {
 
     void SetLanguage(Language language);
     // Every window's language routine, in the program's order.
+    // The main window's own texts (menus, panels); the other windows set theirs on the same
+    // language change.
     void ApplyAllTexts();
+    // Tells every window that the interface language may have changed.
+    void AnnounceLanguage();
 
     // The configuration commands (the menu items call these).
     bool SaveConfiguration(const QString& path);
@@ -59,8 +64,10 @@ class MainWindow : public QMainWindow {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
+    QtTranslations qtTranslations_;
     void BuildSideBar(QWidget* parent, QLayout* layout);
     QWidget* BuildStartPage();
     QWidget* BuildWizardPlaceholder(const char* panel, const char* pageControl,

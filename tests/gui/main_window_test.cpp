@@ -8,6 +8,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QDropEvent>
 #include <QFile>
@@ -659,6 +660,28 @@ class MainWindowTest : public QObject {
     void missingStartConfigurationIsReported() {
         window_->action("m_konfig_start")->trigger();
         QCOMPARE(messages_, QStringList{QStringLiteral("Keine Startkonfiguration definiert.")});
+    }
+
+    // One language change reaches every window, and Qt's own dialog texts follow it.
+    void languageSwitchReachesEveryWindowAndQtsOwnTexts() {
+        auto* load = window_->findChild<QDialog*>(QStringLiteral("Tnegliste"))
+                         ->findChild<QPushButton*>(QStringLiteral("laden"));
+        window_->action("mspren")->trigger();
+        QCOMPARE(load->text().remove(u'&'), QStringLiteral("Load"));
+        QCOMPARE(QDialogButtonBox(QDialogButtonBox::Cancel)
+                     .button(QDialogButtonBox::Cancel)
+                     ->text()
+                     .remove(u'&'),
+                 QStringLiteral("Cancel"));
+        window_->action("msprde")->trigger();
+        QCOMPARE(load->text().remove(u'&'), QStringLiteral("Laden"));
+        QCOMPARE(QDialogButtonBox(QDialogButtonBox::Cancel)
+                     .button(QDialogButtonBox::Cancel)
+                     ->text()
+                     .remove(u'&'),
+                 QStringLiteral("Abbrechen"));
+        QVERIFY(window_->action("msprde")->isChecked());
+        QVERIFY(!window_->action("mspren")->isChecked());
     }
 
     void languageSwitchKeepsAChosenIndexPath() {

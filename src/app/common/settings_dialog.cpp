@@ -16,7 +16,7 @@ namespace lexorim::app {
 
 SettingsDialog::SettingsDialog(AppContext& context, std::string windowClass, QWidget* parent,
                                const std::vector<DialogGroup>& groups)
-    : QDialog(parent), context_(context), windowClass_(std::move(windowClass)) {
+    : Translated<QDialog>(parent), context_(context), windowClass_(std::move(windowClass)) {
     setObjectName(QString::fromStdString(windowClass_));
     content_ = new QVBoxLayout(this);
     std::vector<DialogGroup> layout = groups;

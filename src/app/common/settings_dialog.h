@@ -11,6 +11,7 @@
 
 #include "app/app_context.h"
 #include "app/common/settings_binding.h"
+#include "app/common/translated.h"
 
 namespace lexorim::app {
 
@@ -26,7 +27,7 @@ struct DialogGroup {
     std::vector<DialogRow> rows;
 };
 
-class SettingsDialog : public QDialog {
+class SettingsDialog : public Translated<QDialog> {
     Q_OBJECT
 
   public:
@@ -37,7 +38,7 @@ class SettingsDialog : public QDialog {
 
     const std::string& windowClass() const { return windowClass_; }
     // Sets every text of the dialog in the interface language.
-    virtual void ApplyTexts();
+    void ApplyTexts() override;
 
   protected:
     // The layout the controls are in; subclasses add their own widgets below.

@@ -31,7 +31,7 @@ void SetIf(const std::optional<bool>& state, QWidget* widget, void (QWidget::*se
 }  // namespace
 
 WizardBase::WizardBase(AppContext& context, WizardNames names, WizardTable table, QWidget* parent)
-    : QWidget(parent), context_(context), names_(names), table_(std::move(table)) {
+    : Translated<QWidget>(parent), context_(context), names_(names), table_(std::move(table)) {
     setObjectName(QString::fromLatin1(names_.panel));
     auto* layout = new QVBoxLayout(this);
     header_ = Named<QLabel>(this, names_.header);

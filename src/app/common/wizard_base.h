@@ -16,6 +16,7 @@
 
 #include "app/app_context.h"
 #include "app/common/run_worker.h"
+#include "app/common/translated.h"
 
 namespace lexorim::app {
 
@@ -67,7 +68,7 @@ struct ResultPageNames {
     const char* clipboard;
 };
 
-class WizardBase : public QWidget {
+class WizardBase : public Translated<QWidget> {
     Q_OBJECT
 
   public:
@@ -97,7 +98,7 @@ class WizardBase : public QWidget {
     QLabel* statusLabel() const { return status_; }
 
     // Sets the header's text again after a language switch.
-    virtual void ApplyTexts();
+    void ApplyTexts() override;
 
   signals:
     void runStarted();

@@ -24,7 +24,7 @@
 namespace lexorim::app {
 
 WordListDialog::WordListDialog(AppContext& context, Kind kind, QWidget* parent)
-    : QDialog(parent), context_(context), kind_(kind) {
+    : Translated<QDialog>(parent), context_(context), kind_(kind) {
     setObjectName(QString::fromLatin1(windowClass()));
     auto* layout = new QVBoxLayout(this);
     list_ = new QPlainTextEdit(this);
@@ -116,7 +116,7 @@ bool WordListDialog::SaveTextTo(const QString& text, const QString& path) {
 
 IndexToListTool::IndexToListTool(AppContext& context, WordListDialog& list,
                                  WordListDialog::Kind kind, QWidget* parent)
-    : QDialog(parent), context_(context), list_(list), kind_(kind) {
+    : Translated<QDialog>(parent), context_(context), list_(list), kind_(kind) {
     setObjectName(QString::fromLatin1(windowClass()));
     auto* layout = new QGridLayout(this);
     auto* choice = new QComboBox(this);

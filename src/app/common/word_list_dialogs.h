@@ -8,10 +8,11 @@
 #include <vector>
 
 #include "app/app_context.h"
+#include "app/common/translated.h"
 
 namespace lexorim::app {
 
-class WordListDialog : public QDialog {
+class WordListDialog : public Translated<QDialog> {
     Q_OBJECT
   public:
     enum class Kind { Negative, Positive };
@@ -21,7 +22,7 @@ class WordListDialog : public QDialog {
     void LoadAtStart();
     void SetListText(const QString& text);
     QString listText() const;
-    void ApplyTexts();
+    void ApplyTexts() override;
     const char* windowClass() const;
     // Saves a list's text with the output settings under a name the user chooses, starting
     // from the list's file in the program folder.
@@ -41,14 +42,14 @@ class WordListDialog : public QDialog {
 
 // Teditneg and Teditpos: words of the current index moved into a copy of a word list, which then
 // replaces the list (and is saved unless it is for this session only).
-class IndexToListTool : public QDialog {
+class IndexToListTool : public Translated<QDialog> {
     Q_OBJECT
   public:
     IndexToListTool(AppContext& context, WordListDialog& list, WordListDialog::Kind kind,
                     QWidget* parent);
     // Shows the tool filled from the current index and the current list.
     void Open();
-    void ApplyTexts();
+    void ApplyTexts() override;
     void FillIndexWords();
     void MoveSelectedWords();
     void SortList();

@@ -51,7 +51,7 @@ void PageNumberCriteriaDialog::UpdateEnabled() {
 }
 
 PageListEditDialog::PageListEditDialog(AppContext& context, QWidget* parent)
-    : QDialog(parent), context_(context) {
+    : Translated<QDialog>(parent), context_(context) {
     setObjectName(QStringLiteral("Tszbearbeiten"));
     auto* layout = new QVBoxLayout(this);
     list_ = new QPlainTextEdit(this);
@@ -159,7 +159,7 @@ void TextIndexDesignDialog::UpdatePreview() {
 // Tindexhinzu.
 
 ExistingIndexChooser::ExistingIndexChooser(AppContext& context, QWidget* parent)
-    : QDialog(parent), context_(context) {
+    : Translated<QDialog>(parent), context_(context) {
     setObjectName(QStringLiteral("Tindexhinzu"));
     auto* layout = new QVBoxLayout(this);
     path_ = new QLineEdit(this);

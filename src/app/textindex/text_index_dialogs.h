@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/common/settings_dialog.h"
+#include "app/common/translated.h"
 
 namespace lexorim::app {
 
@@ -22,13 +23,13 @@ class PageNumberCriteriaDialog : public SettingsDialog {
 };
 
 // Tszbearbeiten: the designation list as editable lines.
-class PageListEditDialog : public QDialog {
+class PageListEditDialog : public Translated<QDialog> {
     Q_OBJECT
   public:
     PageListEditDialog(AppContext& context, QWidget* parent);
     void SetLines(const QStringList& lines);
     QStringList lines() const;
-    void ApplyTexts();
+    void ApplyTexts() override;
 
   private:
     void AddLine();
@@ -55,7 +56,7 @@ class TextIndexDesignDialog : public SettingsDialog {
 // Tindexhinzu: chooses the existing index a run adds to. The user sees only its open dialog
 // (filter "Index (*.idx)"); its edit box edit_quelle keeps the last index chosen, which the next
 // choice starts from and which a configuration stores.
-class ExistingIndexChooser : public QDialog {
+class ExistingIndexChooser : public Translated<QDialog> {
     Q_OBJECT
   public:
     ExistingIndexChooser(AppContext& context, QWidget* parent);
@@ -63,7 +64,7 @@ class ExistingIndexChooser : public QDialog {
     QString Choose();
     QFileDialog* openDialog() const { return openDialog_; }
     // The language routine: the open dialog's filter and title.
-    void ApplyTexts();
+    void ApplyTexts() override;
 
   private:
     AppContext& context_;

@@ -18,6 +18,7 @@
 #include <filesystem>
 
 #include "app/common/error_display.h"
+#include "app/common/mnemonics.h"
 #include "app/common/output_settings_dialog.h"
 #include "app/common/qt_text.h"
 #include "app/common/settings_binding.h"
@@ -478,6 +479,8 @@ void MainWindow::ApplyAllTexts() {
         }
     }
     ShowShellState();
+    // Again over the whole window: some captions above are set after its table's texts.
+    AssignMnemonics(this);
 }
 
 void MainWindow::SetInputBlocked(bool blocked) {

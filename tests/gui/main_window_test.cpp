@@ -14,6 +14,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFocusEvent>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -31,6 +32,7 @@
 
 #include "app/app_context.h"
 #include "app/common/error_display.h"
+#include "app/common/mnemonics.h"
 #include "app/common/qt_text.h"
 #include "app/common/word_list_dialogs.h"
 #include "app/main_window.h"
@@ -684,13 +686,92 @@ class MainWindowTest : public QObject {
         QVERIFY(!window_->action("mspren")->isChecked());
     }
 
+    // Every menu, every wizard page with the wizard's buttons, and every dialog has mnemonics
+    // that are unique in it, in both languages; a letter typed with Alt does what a click does.
+    void mnemonicsAreUniquePerMenuPageAndDialog() {
+        window_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+        const auto checkUnique = [](const QStringList& captions, const QString& where) {
+            QSet<QChar> seen;
+            for (const QString& caption : captions) {
+                const QChar letter = MnemonicOf(caption);
+                const bool hasLetter = std::any_of(caption.begin(), caption.end(),
+                                                   [](QChar c) { return c.isLetterOrNumber(); });
+                QVERIFY2(!letter.isNull() || !hasLetter, qPrintable(where + ": " + caption));
+                if (letter.isNull())
+                    continue;
+                QVERIFY2(!seen.contains(letter), qPrintable(where + ": " + caption));
+                seen.insert(letter);
+            }
+        };
+        const auto captionsOf = [](const QList<QAction*>& actions) {
+            QStringList captions;
+            for (const QAction* action : actions) {
+                if (!action->isSeparator() && !action->text().isEmpty())
+                    captions << action->text();
+            }
+            return captions;
+        };
+        const auto controlCaptions = [](QWidget* scope) {
+            QStringList captions;
+            const auto inFileDialog = [scope](QWidget* widget) {
+                for (QWidget* w = widget; w != nullptr && w != scope; w = w->parentWidget()) {
+                    if (qobject_cast<QFileDialog*>(w) != nullptr)
+                        return true;
+                }
+                return false;
+            };
+            for (QAbstractButton* button : scope->findChildren<QAbstractButton*>()) {
+                if (inFileDialog(button))
+                    continue;
+                if (!button->text().isEmpty() &&
+                    button->objectName() != QLatin1String("qt_tabwidget_scrollbutton"))
+                    captions << button->text();
+            }
+            for (QGroupBox* group : scope->findChildren<QGroupBox*>())
+                captions << group->title();
+            return captions;
+        };
+        for (const char* language : {"mspren", "msprde"}) {
+            window_->action(language)->trigger();
+            checkUnique(captionsOf(window_->menuBar()->actions()), QStringLiteral("menu bar"));
+            for (QMenu* menu : window_->findChildren<QMenu*>()) {
+                if (menu->parentWidget() == nullptr ||
+                    menu->parentWidget()->window() == window_.get())
+                    checkUnique(captionsOf(menu->actions()), menu->objectName());
+            }
+            for (int page = 0; page < wizard()->pages()->count(); ++page) {
+                QStringList captions = controlCaptions(wizard()->pages()->widget(page));
+                captions << wizard()->backButton()->text() << wizard()->nextButton()->text()
+                         << wizard()->createButton()->text();
+                checkUnique(captions, wizard()->pages()->widget(page)->objectName());
+            }
+            for (QDialog* dialog : window_->findChildren<QDialog*>()) {
+                if (qobject_cast<QFileDialog*>(dialog) == nullptr)
+                    checkUnique(controlCaptions(dialog), dialog->objectName());
+            }
+        }
+        QVERIFY(window_->menuBar()->actions().front()->text().startsWith(QStringLiteral("&D")));
+        wizard()->ShowTextPage(TextIndexWizard::tt3);
+        auto* numbers = Find<QCheckBox>("kt_zahlen");
+        const bool before = numbers->isChecked();
+        window_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+        QVERIFY(numbers->isVisible());
+        wizard()->nextButton()->setFocus();
+        QTest::keyClick(QApplication::focusWidget(),
+                        MnemonicOf(numbers->text()).toUpper().toLatin1(), Qt::AltModifier);
+        QTRY_COMPARE(numbers->isChecked(), !before);  // a mnemonic clicks after a moment
+    }
+
     void languageSwitchKeepsAChosenIndexPath() {
         auto* label = Find<QLabel>("kt_index");
         QCOMPARE(label->text(), QStringLiteral("Kein anderer Index ausgewählt"));
         window_->action("mspren")->trigger();
         QCOMPARE(label->text(), QStringLiteral("No Index Selected"));
-        QCOMPARE(Find<QPushButton>("bt2")->text(), QStringLiteral("next >>"));
-        QCOMPARE(window_->action("m_konfig_load")->text(), QStringLiteral("Load Configuration"));
+        QCOMPARE(WithoutMnemonic(Find<QPushButton>("bt2")->text()), QStringLiteral("next >>"));
+        QCOMPARE(WithoutMnemonic(window_->action("m_konfig_load")->text()),
+                 QStringLiteral("Load Configuration"));
         QVERIFY(window_->action("mspren")->isChecked());
         QCOMPARE(Find<QComboBox>("kt_max")->itemText(6), QStringLiteral("Custom.."));
 
@@ -698,7 +779,7 @@ class MainWindowTest : public QObject {
         context_->settings.Set("Tprog.kt_index", ToText(chosen));
         window_->action("msprde")->trigger();
         QCOMPARE(label->text(), chosen);
-        QCOMPARE(Find<QPushButton>("bt2")->text(), QStringLiteral("weiter >>"));
+        QCOMPARE(WithoutMnemonic(Find<QPushButton>("bt2")->text()), QStringLiteral("weiter >>"));
         window_->action("mspren")->trigger();
         QCOMPARE(label->text(), chosen);
     }

@@ -11,6 +11,7 @@
 #include <QTabWidget>
 #include <QTreeWidget>
 
+#include "app/common/mnemonics.h"
 #include "app/common/qt_text.h"
 #include "settings/languages.h"
 
@@ -109,6 +110,7 @@ void ApplyWindowTexts(QWidget* root, std::string_view windowClass, Language lang
                 break;
         }
     }
+    AssignMnemonics(root);
 }
 
 }  // namespace lexorim::app

@@ -290,6 +290,10 @@ void MainWindow::BuildMenus() {
             [this] { ShowPlaceholderPage("pgstw", "sct", 1); });
     AddAction(keywords, "mesd")->setEnabled(false);
     QMenu* lists = AddMenu(settings, "mewl");
+    connect(textIndex_, &TextIndexWizard::negativeListRequested, this,
+            [this] { negativeList_->exec(); });
+    connect(textIndex_, &TextIndexWizard::positiveListRequested, this,
+            [this] { positiveList_->exec(); });
     connect(AddAction(lists, "mewlneg"), &QAction::triggered, this,
             [this] { negativeList_->exec(); });
     connect(AddAction(lists, "mewlpos"), &QAction::triggered, this,

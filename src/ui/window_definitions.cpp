@@ -258,7 +258,7 @@ std::vector<WindowText> MainWindowTexts() {
          u"Add New Items to another Index"},
         {"dkt_integrieren", R::Caption, u"Zu einem vorhandenen Index hinzufügen",
          u"Add New Items to another Index"},
-        {"kt_design", R::Caption, u"Angepasstes Design", u"Custom Design"},
+        {"kt_design", R::Caption, u"Angepasstes Design", u"User Defined Design"},
         {"dkt_design", R::Caption, u"Angepasstes Design", u"Custom Design"},
         {"stw_design", R::Caption, u"Angepasstes Design", u"Custom Design"},
         {"stw_untereinander", R::Caption, u"Wörter untereinander anordnern",
@@ -337,6 +337,30 @@ std::vector<WindowText> MainWindowTexts() {
         {"start_text4", R::Caption, u"Über dieses Programm.", u"About this program."},
         // The source step of the text index.
         {"qu_datei", R::Caption, u"Datei als Quelle verwenden", u"Use a File as Source"},
+        {"qu_hinweis", R::Caption,
+         u"Eine Textdatei (jede Kodierung), HTML oder ein Dokument (DOCX, DOC, ODT, RTF, PDF). "
+         u"Ein Dokument bringt seine eigenen Seiten und Seitenzahlen mit.",
+         u"A text file (any encoding), HTML or a document (DOCX, DOC, ODT, RTF, PDF). A document "
+         u"brings its own pages and page numbers."},
+        // The example line under each option of the group "Index".
+        {"kt_keinedoppeltenseiten_beispiel", R::Caption,
+         u"Beispiel: \"Eintrag 2\" statt \"Eintrag 2, 2, 2\"",
+         u"Example: \"Item 2\" instead of \"Item 2, 2, 2\""},
+        {"kt_zusammen_beispiel", R::Caption,
+         u"Beispiel: \"Jonas Weller\" wird als ein Wort behandelt anstatt \"Jonas\" und "
+         u"\"Weller\"",
+         u"Example: \"Jonas Weller\" will be treated as one word instead of the words \"Jonas\" "
+         u"and \"Weller\""},
+        {"kt_zusdoppelt_beispiel", R::Caption,
+         u"Beispiel: \"Jonas Weller\" wird auch unter \"Weller; Jonas Weller\" eingetragen",
+         u"Example: \"Jonas Weller\" will also be added as \"Weller; Jonas Weller\""},
+        // The buttons beside the word-list criteria of the three kinds open the lists.
+        {"negativliste_anzeigen", R::Caption, u"Bearbeiten..", u"Edit.."},
+        {"positivliste_anzeigen", R::Caption, u"Bearbeiten..", u"Edit.."},
+        {"dnegativliste_anzeigen", R::Caption, u"Bearbeiten..", u"Edit.."},
+        {"dpositivliste_anzeigen", R::Caption, u"Bearbeiten..", u"Edit.."},
+        {"stw_neganzeigen", R::Caption, u"Bearbeiten..", u"Edit.."},
+        {"stw_posanzeigen", R::Caption, u"Bearbeiten..", u"Edit.."},
         {"qu_text", R::Caption, u"Text als Quelle verwenden (hier eingeben oder laden)",
          u"Use a Text as Source (type or load it here)"},
         {"tt2_hinweis", R::Caption, u"Seitenbezeichnungen (Zeilennummer):",
@@ -594,10 +618,12 @@ WindowDefinition TextIndexDesign() {
         }};
 }
 
-std::vector<WindowText> IndexToListEditorTexts(std::u16string_view germanList,
+std::vector<WindowText> IndexToListEditorTexts(std::u16string_view germanTitle,
+                                               std::u16string_view englishTitle,
+                                               std::u16string_view germanList,
                                                std::u16string_view englishList) {
     return {
-        {"", R::Caption, germanList, englishList},
+        {"", R::Caption, germanTitle, englishTitle},
         {"wahl", R::Items, u"Index: TextIndex\nIndex: DateiIndex",
          u"Index: TextIndex\nIndex: FileIndex"},
         {"versch", R::Caption, u">", u">"},
@@ -618,7 +644,8 @@ WindowDefinition IndexToNegativeListEditor() {
                 {"wahl", K::ComboBox, u"Index: TextIndex"},
                 {"sitzung", K::CheckBox, u"0"},
             },
-            IndexToListEditorTexts(u"Negativliste", u"Black List")};
+            IndexToListEditorTexts(u"Editor: Index > Negativliste", u"Editor: Index > Black List",
+                                   u"Negativliste", u"Black List")};
 }
 
 WindowDefinition IndexToPositiveListEditor() {
@@ -628,7 +655,8 @@ WindowDefinition IndexToPositiveListEditor() {
                 {"wahl", K::ComboBox, u"Index: TextIndex"},
                 {"sitzung", K::CheckBox, u"0"},
             },
-            IndexToListEditorTexts(u"Positivliste", u"White List")};
+            IndexToListEditorTexts(u"Editor: Index > Positivliste", u"Editor: Index > White List",
+                                   u"Positivliste", u"White List")};
 }
 
 constexpr std::u16string_view kTextFilterGerman = u"Text (*.txt)|*.txt|Alle Dateien (*.*)|*.*";

@@ -18,6 +18,7 @@
 #include <QVBoxLayout>
 #include <filesystem>
 
+#include "app/common/criteria_group.h"
 #include "app/common/error_display.h"
 #include "app/common/number_boxes.h"
 #include "app/common/qt_text.h"
@@ -170,16 +171,19 @@ QWidget* TextIndexWizard::BuildSourcePage() {
     auto* load = Named<QPushButton>(page, "qu_laden");
     auto* remove = Named<QPushButton>(page, "qu_delete");
     layout->addWidget(fileMode, 0, 0, 1, 3);
+    auto* hint = Named<QLabel>(page, "qu_hinweis");
+    hint->setWordWrap(true);
     layout->addWidget(path, 1, 0, 1, 2);
     layout->addWidget(browse, 1, 2);
-    layout->addWidget(textMode, 2, 0, 1, 3);
-    layout->addWidget(original_, 3, 0, 1, 3);
+    layout->addWidget(hint, 2, 0, 1, 3);
+    layout->addWidget(textMode, 3, 0, 1, 3);
+    layout->addWidget(original_, 4, 0, 1, 3);
     auto* row = new QHBoxLayout;
     row->addWidget(load);
     row->addWidget(remove);
     row->addStretch();
-    layout->addLayout(row, 4, 0, 1, 3);
-    layout->setRowStretch(3, 1);
+    layout->addLayout(row, 5, 0, 1, 3);
+    layout->setRowStretch(4, 1);
     layout->setColumnStretch(0, 1);
 
     connect(path, &QLineEdit::textChanged, this, &TextIndexWizard::SourcePathEdited);
@@ -249,28 +253,24 @@ QWidget* TextIndexWizard::BuildCriteriaPage() {
     auto* page = Named<QWidget>(nullptr, "tt3");
     // One group above the other, so that the long captions fit a narrow window.
     auto* layout = new QVBoxLayout(page);
-    auto* criteria = Named<QGroupBox>(page, "gb_kriterien");
-    auto* criteriaLayout = new QGridLayout(criteria);
-    int row = 0;
-    for (const char* name :
-         {"kt_kleineraus", "kt_grosseraus", "kt_zahlen", "kt_negativliste", "kt_positivliste"}) {
-        criteriaLayout->addWidget(Named<QCheckBox>(criteria, name), row++, 0, 1, 2);
-    }
-    criteriaLayout->addWidget(Named<QCheckBox>(criteria, "kt_maxl"), row, 0);
-    auto* minimumLength = Named<QComboBox>(criteria, "kt_max");
-    MakeNumberComboBox(
-        minimumLength,
-        {.defaultValue = QStringLiteral("3"), .reportRejectedKey = [this](QWidget* box) {
-             ShowMessage(box, WindowQText("Tprog", "NumbersOnly", context_.language,
-                                          ui::TextRole::Message));
-         }});
-    criteriaLayout->addWidget(minimumLength, row++, 1, Qt::AlignLeft);
+    auto* criteria = new CriteriaGroup(context_, kTextIndexCriteria, page);
+    connect(criteria, &CriteriaGroup::negativeListRequested, this,
+            &TextIndexWizard::negativeListRequested);
+    connect(criteria, &CriteriaGroup::positiveListRequested, this,
+            &TextIndexWizard::positiveListRequested);
 
     auto* index = Named<QGroupBox>(page, "gb_index");
     auto* indexLayout = new QGridLayout(index);
-    row = 0;
-    for (const char* name : {"kt_keinedoppeltenseiten", "kt_zusammen", "kt_zusdoppelt"})
+    int row = 0;
+    // Each option with the example line under it.
+    for (const char* name : {"kt_keinedoppeltenseiten", "kt_zusammen", "kt_zusdoppelt"}) {
         indexLayout->addWidget(Named<QCheckBox>(index, name), row++, 0, 1, 2);
+        auto* example = Named<QLabel>(index, (std::string(name) + "_beispiel").c_str());
+        example->setWordWrap(true);
+        example->setIndent(22);
+        example->setEnabled(false);
+        indexLayout->addWidget(example, row++, 0, 1, 2);
+    }
     indexLayout->addWidget(Named<QCheckBox>(index, "kt_integrieren"), row++, 0, 1, 2);
     auto* existing = Named<QLabel>(index, "kt_index");
     existing->setWordWrap(true);
@@ -282,7 +282,6 @@ QWidget* TextIndexWizard::BuildCriteriaPage() {
     auto* design = Named<QPushButton>(index, "btdesign");
     indexLayout->addWidget(design, row++, 1);
     indexLayout->setColumnStretch(0, 1);
-    criteriaLayout->setColumnStretch(2, 1);
     layout->addWidget(criteria);
     layout->addWidget(index);
     layout->addStretch();
@@ -396,7 +395,7 @@ void TextIndexWizard::ForgetUnreadableSource() {
 
 void TextIndexWizard::UpdateSourceMode() {
     const bool fileMode = context_.settings.IsOn("Tprog", "qu_datei");
-    for (const char* name : {"edit_quelle", "bttxtquelle"})
+    for (const char* name : {"edit_quelle", "bttxtquelle", "qu_hinweis"})
         findChild<QWidget*>(QString::fromLatin1(name))->setEnabled(fileMode);
     for (const char* name : {"original", "qu_laden", "qu_delete"}) {
         auto* widget = findChild<QWidget*>(QString::fromLatin1(name));

@@ -84,6 +84,11 @@ class TextIndexWizard : public WizardBase {
     QPlainTextEdit* output() const { return output_; }
     QListWidget* designationList() const { return designationList_; }
 
+  signals:
+    // The buttons beside the word-list criteria.
+    void negativeListRequested();
+    void positiveListRequested();
+
   protected:
     void PageShown(int page) override;
     Text OutputText() const override;

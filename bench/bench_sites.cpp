@@ -19,7 +19,7 @@
 #include "engine/word_pipeline.h"
 #include "fileindex/file_index_output.h"
 #include "fileindex/file_index_run.h"
-#include "fileindex/source_list.h"
+#include "indexing/source_list.h"
 #include "keywordindex/keyword_run.h"
 
 namespace fs = std::filesystem;
@@ -98,7 +98,7 @@ int main(int argc, char** argv) {
         Seconds([&] { ScanDocumentLinks(list, FromUtf8(start.string()), SourceOptions{}); });
     std::printf("ScanDocumentLinks of the start page: %.3f s (%zu rows)\n", scan, list.size());
 
-    const std::vector<FileIndexDocument> sources = DocumentsOf(list);
+    const std::vector<SourceDocument> sources = DocumentsOf(list);
     const LocaleCollator collator;
     WordLists lists;
     lists.negative = BuiltInNegativeList();

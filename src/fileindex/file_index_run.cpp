@@ -10,8 +10,9 @@
 #include "engine/ordered_parallel.h"
 #include "engine/word_pipeline.h"
 #include "fileindex/file_index_output.h"
-#include "fileindex/source_documents.h"
-#include "textindex/index_file.h"
+#include "indexing/index_file.h"
+#include "indexing/source_documents.h"
+#include "indexing/status_texts.h"
 
 namespace lexorim {
 
@@ -116,7 +117,7 @@ class RepeatFilter {
 };
 
 DocumentWords CollectDocumentWords(const SourceDocumentReader& reader, const WordPipeline& pipeline,
-                                   const FileIndexDocument& document,
+                                   const SourceDocument& document,
                                    const FileIndexOptions& options) {
     DocumentWords words;
     std::optional<Text> text = reader.Read(document.source);
@@ -149,19 +150,10 @@ void FinishStore(IndexStore& store, const FileIndexOptions& options,
 
 }  // namespace
 
-std::vector<FileIndexDocument> DocumentsOf(const SourceList& list) {
-    std::vector<FileIndexDocument> documents;
-    documents.reserve(list.size());
-    for (const SourceRow& row : list.rows())
-        documents.push_back({row.name, row.link, row.source});
-    return documents;
-}
-
 FileIndexResult RunFileIndex(const FileIndexOptions& options,
-                             const std::vector<FileIndexDocument>& documents,
-                             const WordLists& lists, const LocaleCollator& collator,
-                             Language language, const RunProgress& progress,
-                             const ReadContext& readContext) {
+                             const std::vector<SourceDocument>& documents, const WordLists& lists,
+                             const LocaleCollator& collator, Language language,
+                             const RunProgress& progress, const ReadContext& readContext) {
     ProgressReporter reporter(progress);
     reporter.Report(StatusPreparing(language));
     const int step = ProgressReporter::StepFor(documents.size());
@@ -189,7 +181,7 @@ FileIndexResult RunFileIndex(const FileIndexOptions& options,
         },
         [&](size_t i, DocumentWords&& words) {
             reporter.ThrowIfCancelled();
-            const FileIndexDocument& document = documents[i];
+            const SourceDocument& document = documents[i];
             reporter.AddPercent(step);
             reporter.Report(readingFile + document.source);
             // A name's own ">" or "|" would break its reference, so it stands as a look-alike.

@@ -4,7 +4,7 @@
 
 #include "engine/index_store.h"
 #include "fileindex/file_index_run.h"
-#include "fileindex/source_list.h"
+#include "indexing/source_list.h"
 
 namespace lexorim {
 

@@ -5,7 +5,8 @@
 #include "engine/html_cleaning.h"
 #include "engine/ordered_parallel.h"
 #include "engine/word_pipeline.h"
-#include "fileindex/source_documents.h"
+#include "indexing/source_documents.h"
+#include "indexing/status_texts.h"
 
 namespace lexorim {
 
@@ -32,8 +33,7 @@ class KeywordCollector {
 };
 
 std::vector<Text> DocumentKeywords(const SourceDocumentReader& reader, const WordPipeline& pipeline,
-                                   const FileIndexDocument& document,
-                                   const KeywordOptions& options) {
+                                   const SourceDocument& document, const KeywordOptions& options) {
     std::optional<Text> text = reader.Read(document.source);
     if (!text)
         return {};
@@ -50,7 +50,7 @@ std::vector<Text> DocumentKeywords(const SourceDocumentReader& reader, const Wor
 }  // namespace
 
 std::vector<KeywordDocument> CollectKeywords(const KeywordOptions& options,
-                                             const std::vector<FileIndexDocument>& documents,
+                                             const std::vector<SourceDocument>& documents,
                                              const WordLists& lists, Language language,
                                              const RunProgress& progress,
                                              const ReadContext& readContext) {
@@ -86,7 +86,7 @@ std::vector<KeywordDocument> CollectKeywords(const KeywordOptions& options,
     return collected;
 }
 
-Text RunKeywordIndex(const KeywordOptions& options, const std::vector<FileIndexDocument>& documents,
+Text RunKeywordIndex(const KeywordOptions& options, const std::vector<SourceDocument>& documents,
                      const WordLists& lists, Language language, const RunProgress& progress,
                      const ReadContext& readContext) {
     std::vector<KeywordDocument> collected =

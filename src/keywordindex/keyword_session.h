@@ -2,7 +2,7 @@
 // The state the keyword index keeps between runs: its source list and the output of the last run
 // that succeeded.
 
-#include "fileindex/source_list.h"
+#include "indexing/source_list.h"
 #include "keywordindex/keyword_run.h"
 
 namespace lexorim {

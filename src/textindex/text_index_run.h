@@ -12,6 +12,7 @@
 #include "engine/run_progress.h"
 #include "engine/text_helpers.h"
 #include "engine/word_criteria.h"
+#include "indexing/run_environment.h"
 #include "textindex/page_designations.h"
 #include "textindex/text_index_design.h"
 
@@ -32,18 +33,6 @@ struct TextIndexOptions {
     bool useDesign = false;          // kt_design
     TextIndexDesign design;
 };
-
-struct WordLists {
-    std::vector<Text> negative;
-    std::vector<Text> positive;
-};
-
-// The status texts of the runs.
-Text StatusPreparing(Language language);
-Text StatusReadingPage(Language language);  // followed by the page label
-Text StatusRefreshing(Language language);
-Text StatusWriting(Language language);
-Text StatusReadingFile(Language language);  // followed by the file's path
 
 // What a run gives: its own finished, sorted store and the output text.
 struct TextIndexResult {

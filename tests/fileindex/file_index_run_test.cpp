@@ -11,11 +11,11 @@
 #include "fileindex/file_index_run.h"
 #include "fileindex/file_index_session.h"
 #include "fileindex/file_index_summary.h"
-#include "fileindex/source_list.h"
 #include "generated_documents.h"
+#include "indexing/index_file.h"
+#include "indexing/source_list.h"
 #include "reference/file_index_reference.h"
 #include "temp_folder.h"
-#include "textindex/index_file.h"
 
 namespace lexorim {
 namespace {
@@ -24,12 +24,12 @@ using testing::TempFolder;
 
 class FileIndexRunTest : public ::testing::Test {
   protected:
-    FileIndexDocument Document(const std::string& name, const std::string& link,
-                               std::string_view text) {
+    SourceDocument Document(const std::string& name, const std::string& link,
+                            std::string_view text) {
         return {FromUtf8(name), FromUtf8(link), FromUtf8(folder.write(link, text))};
     }
 
-    FileIndexResult Run(const std::vector<FileIndexDocument>& documents,
+    FileIndexResult Run(const std::vector<SourceDocument>& documents,
                         const RunProgress& progress = {}) {
         return RunFileIndex(options, documents, lists, collator, Language::German, progress);
     }
@@ -54,8 +54,8 @@ TEST_F(FileIndexRunTest, ListsEachWordWithItsDocumentsInListOrder) {
 
 TEST_F(FileIndexRunTest, DuplicateReferencesFollowTheOption) {
     options.criteria.markCombined = false;
-    const FileIndexDocument a = Document("A", "a.txt", "Haus Haus");
-    const FileIndexDocument again = a;  // two rows naming the same document count as one
+    const SourceDocument a = Document("A", "a.txt", "Haus Haus");
+    const SourceDocument again = a;  // two rows naming the same document count as one
     EXPECT_EQ(Run({a, again}).store.Bucket(7)[0].references, u"A>a.txt");
     options.removeDuplicates = false;
     EXPECT_EQ(Run({a, again}).store.Bucket(7)[0].references, u"A>a.txt|A>a.txt|A>a.txt|A>a.txt");
@@ -74,9 +74,9 @@ TEST_F(FileIndexRunTest, MissingFilesBinaryFilesAndFoldersGiveNoWordsButTakeThei
     progress.report = [&reports](TextView status, int percent) {
         reports.emplace_back(percent, Text(status));
     };
-    const FileIndexDocument binary = Document("Bin", "b.bin", std::string("\0\xFF\x01Zahl\0", 8));
-    const FileIndexDocument gone{u"Weg", u"weg.html", FromUtf8(folder.file("weg.html"))};
-    const FileIndexDocument dir{u"Ordner", u"x", FromUtf8(folder.path().string())};
+    const SourceDocument binary = Document("Bin", "b.bin", std::string("\0\xFF\x01Zahl\0", 8));
+    const SourceDocument gone{u"Weg", u"weg.html", FromUtf8(folder.file("weg.html"))};
+    const SourceDocument dir{u"Ordner", u"x", FromUtf8(folder.path().string())};
     const FileIndexResult result = Run({binary, gone, dir}, progress);
     EXPECT_EQ(result.store.EntryCount(), 1u);  // "Zahl" from the binary file
     ASSERT_EQ(reports.size(), 6u);
@@ -95,7 +95,7 @@ TEST_F(FileIndexRunTest, MissingFilesBinaryFilesAndFoldersGiveNoWordsButTakeThei
 TEST_F(FileIndexRunTest, AddsToAnExistingIndexAndKeepsAmpersandsOfNames) {
     options.htmlOutput = false;
     // A name with its own "&", and a name with a blank, which is a combined key.
-    const std::vector<FileIndexDocument> documents = {
+    const std::vector<SourceDocument> documents = {
         Document("M\u00FCller & S\u00F6hne", "ueber.html", "kam Jonas Weller"),
         Document("Neue Preise", "preise.html", "Haus")};
     const FileIndexResult first = Run(documents);
@@ -174,7 +174,7 @@ TEST_F(FileIndexRunTest, IndexFilesWithEncodedNamesLoadAsPlainNames) {
 TEST_F(FileIndexRunTest, ReadingOnAllCoresGivesTheSameResultAsThePlainRun) {
     const std::vector<testing::GeneratedDocument> generated =
         testing::GenerateDocuments(folder, 300, 7);
-    std::vector<FileIndexDocument> documents;
+    std::vector<SourceDocument> documents;
     for (const auto& d : generated)
         documents.push_back({FromUtf8(d.name), FromUtf8(d.link), FromUtf8(d.path)});
     documents.push_back({u"Gr\u00FC\u00DFe & Co", u"a b.html", documents[5].source});
@@ -238,8 +238,8 @@ TEST_F(FileIndexRunTest, ACancelledRunOrAFailedReadLeavesTheSessionsResult) {
 
 TEST_F(FileIndexRunTest, ADocumentThatCannotBeReadEndsTheRunWithItsReason) {
     options.criteria.markCombined = false;
-    const FileIndexDocument good = Document("A", "a.txt", "Haus");
-    const FileIndexDocument broken = Document("B", "b.docx", "PK\x03\x04 not a whole container");
+    const SourceDocument good = Document("A", "a.txt", "Haus");
+    const SourceDocument broken = Document("B", "b.docx", "PK\x03\x04 not a whole container");
     try {
         Run({good, broken});
         ADD_FAILURE() << "the run went on past a document that cannot be read";
@@ -256,9 +256,8 @@ TEST_F(FileIndexRunTest, ADocumentWithoutItsReaderIsEmptyOnceTheMessageIsShown) 
     const std::string emptyBin = folder.file("empty-bin");
     std::filesystem::create_directory(emptyBin);
     ::setenv("PATH", emptyBin.c_str(), 1);  // neither LibreOffice nor antiword
-    const FileIndexDocument doc =
-        Document("Alt", "alt.doc", "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1 Zebra");
-    const FileIndexDocument good = Document("A", "a.txt", "Haus");
+    const SourceDocument doc = Document("Alt", "alt.doc", "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1 Zebra");
+    const SourceDocument good = Document("A", "a.txt", "Haus");
     std::vector<Text> messages;
     ReadContext context;
     context.language = Language::English;

@@ -19,10 +19,10 @@ using testing::TempFolder;
 
 class KeywordRunTest : public ::testing::Test {
   protected:
-    FileIndexDocument Document(const std::string& link, std::string_view text) {
+    SourceDocument Document(const std::string& link, std::string_view text) {
         return {FromUtf8("Name " + link), FromUtf8(link), FromUtf8(folder.write(link, text))};
     }
-    Text Run(const std::vector<FileIndexDocument>& documents) {
+    Text Run(const std::vector<SourceDocument>& documents) {
         return RunKeywordIndex(options, documents, lists, Language::German);
     }
 
@@ -67,7 +67,7 @@ TEST_F(KeywordRunTest, ARowWithoutFileAndAnEmptyListGiveWhatTheyHave) {
 }
 
 TEST_F(KeywordRunTest, ReadingOnAllCoresGivesTheSameOutputAsOneThread) {
-    std::vector<FileIndexDocument> documents;
+    std::vector<SourceDocument> documents;
     for (const auto& d : testing::GenerateDocuments(folder, 300, 3))
         documents.push_back({FromUtf8(d.name), FromUtf8(d.link), FromUtf8(d.path)});
     lists.negative = {u"und"};
@@ -101,7 +101,7 @@ TEST_F(KeywordRunTest, ReadingOnAllCoresGivesTheSameOutputAsOneThread) {
 }
 
 TEST_F(KeywordRunTest, ADocumentThatCannotBeReadEndsTheRunWithItsReason) {
-    const FileIndexDocument broken = Document("b.odt", "PK\x03\x04 not a whole container");
+    const SourceDocument broken = Document("b.odt", "PK\x03\x04 not a whole container");
     try {
         Run({Document("a.txt", "Haus"), broken});
         ADD_FAILURE() << "the run went on past a document that cannot be read";

@@ -5,8 +5,9 @@
 
 #include "engine/collation.h"
 #include "engine/word_pipeline.h"
+#include "indexing/index_file.h"
+#include "indexing/status_texts.h"
 #include "temp_folder.h"
-#include "textindex/index_file.h"
 #include "textindex/text_index_run.h"
 
 namespace lexorim {

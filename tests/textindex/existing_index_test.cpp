@@ -4,24 +4,14 @@
 
 #include "engine/collation.h"
 #include "engine/word_pipeline.h"
+#include "indexing/index_file.h"
 #include "temp_folder.h"
 #include "textfiles/text_writer.h"
-#include "textindex/index_file.h"
 #include "textindex/text_index_run.h"
 
+// Adding pages to an index saved by an earlier run.
 namespace lexorim {
 namespace {
-
-TEST(IndexFileName, AppendsIdxUnlessTheNameContainsIt) {
-    EXPECT_EQ(IndexFileName("Buch"), "Buch.idx");
-    EXPECT_EQ(IndexFileName("Buch.idx.txt"), "Buch.idx.txt");
-    EXPECT_EQ(IndexFileName("Buch.IDX"), "Buch.IDX.idx");
-}
-
-TEST(IndexFileKind, TextIndexFilesHoldTheDashTag) {
-    EXPECT_TRUE(IsTextIndexFileText(u"Apfel:3>-|17>-\r\n"));
-    EXPECT_FALSE(IsTextIndexFileText(u"Preise:Preise>preise.html\r\n"));
-}
 
 class IndexFileRoundTrip : public ::testing::TestWithParam<bool> {};
 

@@ -117,7 +117,11 @@ int main(int argc, char** argv) {
         };
         fileOptions.threads = 1;
         const auto begin = std::chrono::steady_clock::now();
-        RunFileIndex(fileOptions, sources, lists, collator, Language::German, progress);
+        RunFileIndex(fileOptions, sources,
+                     {.lists = lists,
+                      .collator = collator,
+                      .language = Language::German,
+                      .progress = progress});
         marks.emplace_back("end", std::chrono::steady_clock::now());
         auto last = begin;
         std::printf("file index phases:");
@@ -133,8 +137,10 @@ int main(int argc, char** argv) {
     for (const unsigned threads : {1u, 0u}) {
         fileOptions.threads = threads;
         fileSeconds[threads == 0] = Seconds([&] {
-            entries = RunFileIndex(fileOptions, sources, lists, collator, Language::German)
-                          .store.EntryCount();
+            entries =
+                RunFileIndex(fileOptions, sources,
+                             {.lists = lists, .collator = collator, .language = Language::German})
+                    .store.EntryCount();
         });
     }
     std::printf(
@@ -145,8 +151,10 @@ int main(int argc, char** argv) {
     double keywordSeconds[2] = {};
     for (const unsigned threads : {1u, 0u}) {
         keywordOptions.threads = threads;
-        keywordSeconds[threads == 0] =
-            Seconds([&] { RunKeywordIndex(keywordOptions, sources, lists, Language::German); });
+        keywordSeconds[threads == 0] = Seconds([&] {
+            RunKeywordIndex(keywordOptions, sources,
+                            {.lists = lists, .collator = collator, .language = Language::German});
+        });
     }
     std::printf("keyword index: 1 thread %.2f s, all cores %.2f s, speed-up %.2f\n",
                 keywordSeconds[0], keywordSeconds[1], keywordSeconds[0] / keywordSeconds[1]);

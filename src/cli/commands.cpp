@@ -161,9 +161,12 @@ int RunTextCommand(const CommandLine& given, Streams io) {
     session.RefreshDesignationsIfStale(criteria, options.lineMode);
     PrintEmptyResultHint(session, isDocument, options, line.language, io.err);
     const LocaleCollator collator;
-    const Text& output =
-        session.Run(options, criteria, lists, collator, line.language, ProgressFor(line, io.err),
-                    TextIndexSession::SourceAfterRun::Release);
+    const Text& output = session.Run(options, criteria,
+                                     {.lists = lists,
+                                      .collator = collator,
+                                      .language = line.language,
+                                      .progress = ProgressFor(line, io.err)},
+                                     TextIndexSession::SourceAfterRun::Release);
     if (line.outputPath.empty()) {
         Print(io.out, output);
         FinishStandardOutput(io.out);

@@ -151,9 +151,10 @@ void FinishStore(IndexStore& store, const FileIndexOptions& options,
 }  // namespace
 
 FileIndexResult RunFileIndex(const FileIndexOptions& options,
-                             const std::vector<SourceDocument>& documents, const WordLists& lists,
-                             const LocaleCollator& collator, Language language,
-                             const RunProgress& progress, const ReadContext& readContext) {
+                             const std::vector<SourceDocument>& documents,
+                             const RunEnvironment& environment, const ReadContext& readContext) {
+    const RunProgress& progress = environment.progress;
+    const Language language = environment.language;
     ProgressReporter reporter(progress);
     reporter.Report(StatusPreparing(language));
     const int step = ProgressReporter::StepFor(documents.size());
@@ -167,7 +168,8 @@ FileIndexResult RunFileIndex(const FileIndexOptions& options,
     PipelineOptions pipelineOptions;
     pipelineOptions.criteria = options.criteria;
     pipelineOptions.positiveHitsJoinBlanks = options.multipleCombined;
-    const WordPipeline pipeline(pipelineOptions, lists.negative, lists.positive);
+    const WordPipeline pipeline(pipelineOptions, environment.lists.negative,
+                                environment.lists.positive);
     const SourceDocumentReader reader(readContext);
     const bool blanksAsJoinMark = LoadRulesFor(options).blanksAsJoinMark;
 
@@ -196,7 +198,7 @@ FileIndexResult RunFileIndex(const FileIndexOptions& options,
         });
 
     reporter.Report(StatusRefreshing(language));
-    FinishStore(store, options, collator);
+    FinishStore(store, options, environment.collator);
     reporter.Report(StatusWriting(language));
     if (options.htmlOutput) {
         result.output = WriteHtmlIndex(

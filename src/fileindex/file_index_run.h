@@ -19,8 +19,6 @@
 
 namespace lexorim {
 
-class LocaleCollator;
-
 struct FileIndexOptions {
     WordCriteria criteria;          // dkt_*
     bool removeHtml = true;         // htmlraus
@@ -44,9 +42,9 @@ struct FileIndexResult {
 // Runs the file index and returns the finished store and its output. Throws RunCancelled when the
 // cancel flag is set between two documents, and the UserError of a document that cannot be read.
 FileIndexResult RunFileIndex(const FileIndexOptions& options,
-                             const std::vector<SourceDocument>& documents, const WordLists& lists,
-                             const LocaleCollator& collator, Language language,
-                             const RunProgress& progress = {}, const ReadContext& readContext = {});
+                             const std::vector<SourceDocument>& documents,
+                             const RunEnvironment& environment,
+                             const ReadContext& readContext = {});
 
 // Saves the store as an index file: ".idx" appended unless the name holds it. Returns the path
 // written.

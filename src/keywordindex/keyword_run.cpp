@@ -51,9 +51,10 @@ std::vector<Text> DocumentKeywords(const SourceDocumentReader& reader, const Wor
 
 std::vector<KeywordDocument> CollectKeywords(const KeywordOptions& options,
                                              const std::vector<SourceDocument>& documents,
-                                             const WordLists& lists, Language language,
-                                             const RunProgress& progress,
+                                             const RunEnvironment& environment,
                                              const ReadContext& readContext) {
+    const RunProgress& progress = environment.progress;
+    const Language language = environment.language;
     ProgressReporter reporter(progress);
     reporter.Report(StatusPreparing(language));
     const int step = ProgressReporter::StepFor(documents.size());
@@ -63,7 +64,8 @@ std::vector<KeywordDocument> CollectKeywords(const KeywordOptions& options,
     PipelineOptions pipelineOptions;
     pipelineOptions.criteria = options.criteria;
     pipelineOptions.positiveHitsJoinBlanks = false;
-    const WordPipeline pipeline(pipelineOptions, lists.negative, lists.positive);
+    const WordPipeline pipeline(pipelineOptions, environment.lists.negative,
+                                environment.lists.positive);
     const SourceDocumentReader reader(readContext);
 
     std::vector<KeywordDocument> collected;
@@ -87,10 +89,9 @@ std::vector<KeywordDocument> CollectKeywords(const KeywordOptions& options,
 }
 
 Text RunKeywordIndex(const KeywordOptions& options, const std::vector<SourceDocument>& documents,
-                     const WordLists& lists, Language language, const RunProgress& progress,
-                     const ReadContext& readContext) {
+                     const RunEnvironment& environment, const ReadContext& readContext) {
     std::vector<KeywordDocument> collected =
-        CollectKeywords(options, documents, lists, language, progress, readContext);
+        CollectKeywords(options, documents, environment, readContext);
     KeywordOutputOptions output;
     output.combinedWords = options.criteria.markCombined;
     output.underEachOther = options.underEachOther;

@@ -32,13 +32,11 @@ struct KeywordOptions {
 // that cannot be read.
 std::vector<KeywordDocument> CollectKeywords(const KeywordOptions& options,
                                              const std::vector<SourceDocument>& documents,
-                                             const WordLists& lists, Language language,
-                                             const RunProgress& progress = {},
+                                             const RunEnvironment& environment,
                                              const ReadContext& readContext = {});
 
 // The whole run: collects the words and returns the output text.
 Text RunKeywordIndex(const KeywordOptions& options, const std::vector<SourceDocument>& documents,
-                     const WordLists& lists, Language language, const RunProgress& progress = {},
-                     const ReadContext& readContext = {});
+                     const RunEnvironment& environment, const ReadContext& readContext = {});
 
 }  // namespace lexorim

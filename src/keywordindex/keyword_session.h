@@ -17,8 +17,8 @@ class KeywordIndexSession {
 
     // "Index erstellen": only a run that succeeds replaces the output, so a cancelled or failed
     // run leaves the last result as it was.
-    const Text& Run(const KeywordOptions& options, const WordLists& lists, Language language,
-                    const RunProgress& progress = {}, const ReadContext& readContext = {});
+    const Text& Run(const KeywordOptions& options, const RunEnvironment& environment,
+                    const ReadContext& readContext = {});
 
     const Text& output() const { return output_; }
 

@@ -80,25 +80,27 @@ Text FinishTextIndex(const TextIndexOptions& options, IndexStore& store,
 }  // namespace
 
 TextIndexResult RunTextIndex(const TextIndexOptions& options, TextView source,
-                             const WordLists& lists, const LocaleCollator& collator,
-                             Language language, const RunProgress& progress) {
-    ProgressReporter reporter(progress);
+                             const RunEnvironment& environment) {
+    ProgressReporter reporter(environment.progress);
     TextIndexResult result;
-    FillTextIndexStore(options, source, lists, result.store, language, reporter);
-    result.output = FinishTextIndex(options, result.store, collator, language, reporter);
+    FillTextIndexStore(options, source, environment.lists, result.store, environment.language,
+                       reporter);
+    result.output = FinishTextIndex(options, result.store, environment.collator,
+                                    environment.language, reporter);
     return result;
 }
 
 TextIndexResult RunTextIndexOnOwnedSource(const TextIndexOptions& options, Text&& source,
-                                          const WordLists& lists, const LocaleCollator& collator,
-                                          Language language, const RunProgress& progress) {
-    ProgressReporter reporter(progress);
+                                          const RunEnvironment& environment) {
+    ProgressReporter reporter(environment.progress);
     TextIndexResult result;
     {
         const Text pagesSource = std::move(source);
-        FillTextIndexStore(options, pagesSource, lists, result.store, language, reporter);
+        FillTextIndexStore(options, pagesSource, environment.lists, result.store,
+                           environment.language, reporter);
     }
-    result.output = FinishTextIndex(options, result.store, collator, language, reporter);
+    result.output = FinishTextIndex(options, result.store, environment.collator,
+                                    environment.language, reporter);
     return result;
 }
 

@@ -18,8 +18,6 @@
 
 namespace lexorim {
 
-class LocaleCollator;
-
 struct TextIndexOptions {
     WordCriteria criteria;
     bool lineMode = false;           // sz_zeilezuseite; otherwise page designations
@@ -43,13 +41,11 @@ struct TextIndexResult {
 // Runs the text index on `source` (the source text, taken as lines) into a store of its own.
 // Throws RunCancelled when cancelled and the UserError of an existing index that cannot be read.
 TextIndexResult RunTextIndex(const TextIndexOptions& options, TextView source,
-                             const WordLists& lists, const LocaleCollator& collator,
-                             Language language, const RunProgress& progress = {});
+                             const RunEnvironment& environment);
 
 // The same run taking over the source text, which is released as soon as the pages are read so
 // that a large book and its finished index are not held in memory together.
 TextIndexResult RunTextIndexOnOwnedSource(const TextIndexOptions& options, Text&& source,
-                                          const WordLists& lists, const LocaleCollator& collator,
-                                          Language language, const RunProgress& progress = {});
+                                          const RunEnvironment& environment);
 
 }  // namespace lexorim

@@ -31,7 +31,11 @@ class FileIndexRunTest : public ::testing::Test {
 
     FileIndexResult Run(const std::vector<SourceDocument>& documents,
                         const RunProgress& progress = {}) {
-        return RunFileIndex(options, documents, lists, collator, Language::German, progress);
+        return RunFileIndex(options, documents,
+                            {.lists = lists,
+                             .collator = collator,
+                             .language = Language::German,
+                             .progress = progress});
     }
 
     TempFolder folder;
@@ -208,26 +212,33 @@ TEST_F(FileIndexRunTest, ReadingOnAllCoresGivesTheSameResultAsThePlainRun) {
 TEST_F(FileIndexRunTest, ACancelledRunOrAFailedReadLeavesTheSessionsResult) {
     FileIndexSession session(SourceList("de_DE"));
     AddSourceFile(session.sources(), FromUtf8(folder.write("a.txt", "Haus")), {});
-    const Text output = session.Run(options, lists, collator, Language::German);
+    const Text output =
+        session.Run(options, {.lists = lists, .collator = collator, .language = Language::German});
     ASSERT_FALSE(session.store().Empty());
 
     AddSourceFile(session.sources(), FromUtf8(folder.write("b.txt", "Garten")), {});
     std::atomic<bool> cancel = true;
     RunProgress progress;
     progress.cancel = &cancel;
-    EXPECT_THROW(session.Run(options, lists, collator, Language::German, progress), RunCancelled);
+    EXPECT_THROW(session.Run(options, {.lists = lists,
+                                       .collator = collator,
+                                       .language = Language::German,
+                                       .progress = progress}),
+                 RunCancelled);
     EXPECT_EQ(session.output(), output);
     EXPECT_EQ(session.store().EntryCount(), 1u);
 
     // A document that cannot be read: a UTF-7 file that breaks the rules.
     AddSourceFile(session.sources(), FromUtf8(folder.write("c.txt", "+/v8-Zaun\xFF")), {});
-    EXPECT_THROW(session.Run(options, lists, collator, Language::German), UserError);
+    EXPECT_THROW(
+        session.Run(options, {.lists = lists, .collator = collator, .language = Language::German}),
+        UserError);
     EXPECT_EQ(session.output(), output);
     EXPECT_EQ(session.store().EntryCount(), 1u);
     session.sources().DeleteRows({2});
     options.addToExisting = true;
     options.existingIndexPath = folder.path().string();  // a folder loads nothing
-    session.Run(options, lists, collator, Language::German);
+    session.Run(options, {.lists = lists, .collator = collator, .language = Language::German});
     EXPECT_EQ(session.store().EntryCount(), 2u);
 
     session.Clear();
@@ -263,7 +274,8 @@ TEST_F(FileIndexRunTest, ADocumentWithoutItsReaderIsEmptyOnceTheMessageIsShown) 
     context.language = Language::English;
     context.showMessage = [&messages](TextView message) { messages.emplace_back(message); };
     const FileIndexResult result =
-        RunFileIndex(options, {doc, good}, lists, collator, Language::German, {}, context);
+        RunFileIndex(options, {doc, good},
+                     {.lists = lists, .collator = collator, .language = Language::German}, context);
     // Nobody to show the message to: the missing reader is an error like any other.
     EXPECT_THROW(Run({doc, good}), UserError);
     ::setenv("PATH", savedPath.c_str(), 1);

@@ -28,8 +28,8 @@ TEST_P(IndexFileRoundTrip, ReloadedIndexWritesTheSameOutput) {
     const Text source =
         u"Heute kam Jonas Weller nach Lindau.\r\nMarta Brandt und Äpfel.\r\n"
         u"Die Kirche St. Stephan in Lindau.\r\nÉclair und 4Wände\r\n";
-    const TextIndexResult firstRun =
-        RunTextIndex(options, source, lists, collator, Language::German);
+    const TextIndexResult firstRun = RunTextIndex(
+        options, source, {.lists = lists, .collator = collator, .language = Language::German});
     const Text& first = firstRun.output;
     const Text fileText = BuildIndexFileText(firstRun.store);
     EXPECT_TRUE(IsTextIndexFileText(fileText));
@@ -37,7 +37,8 @@ TEST_P(IndexFileRoundTrip, ReloadedIndexWritesTheSameOutput) {
 
     options.addToExisting = true;
     options.existingIndexPath = IndexFileName(path);
-    const TextIndexResult reloaded = RunTextIndex(options, u"", lists, collator, Language::German);
+    const TextIndexResult reloaded = RunTextIndex(
+        options, u"", {.lists = lists, .collator = collator, .language = Language::German});
     EXPECT_EQ(reloaded.output, first);
     EXPECT_EQ(BuildIndexFileText(reloaded.store), fileText);
 }
@@ -55,7 +56,8 @@ class IndexFileMendTest : public ::testing::Test {
     void SetUp() override { options.lineMode = true; }
 
     Text Run(TextView source, IndexStore& store) {
-        TextIndexResult result = RunTextIndex(options, source, lists, collator, Language::German);
+        TextIndexResult result = RunTextIndex(
+            options, source, {.lists = lists, .collator = collator, .language = Language::German});
         store = std::move(result.store);
         return result.output;
     }

@@ -646,8 +646,9 @@ void TextIndexWizard::StartCreate() {
          owner = thread()](const RunProgress& progress) {
             const LocaleCollator collator;
             ShownTextIndex shown;
-            shown.result =
-                RunTextIndex(inputs.options, *inputs.source, lists, collator, language, progress);
+            shown.result = RunTextIndex(
+                inputs.options, *inputs.source,
+                {.lists = lists, .collator = collator, .language = language, .progress = progress});
             shown.shownOutput = PlainTextDocument(shown.result.output, owner);
             return shown;
         },

@@ -19,7 +19,7 @@
 #include "engine/word_pipeline.h"
 #include "fileindex/file_index_output.h"
 #include "fileindex/file_index_run.h"
-#include "fileindex/source_list.h"
+#include "indexing/source_list.h"
 #include "keywordindex/keyword_run.h"
 
 namespace fs = std::filesystem;
@@ -98,7 +98,7 @@ int main(int argc, char** argv) {
         Seconds([&] { ScanDocumentLinks(list, FromUtf8(start.string()), SourceOptions{}); });
     std::printf("ScanDocumentLinks of the start page: %.3f s (%zu rows)\n", scan, list.size());
 
-    const std::vector<FileIndexDocument> sources = DocumentsOf(list);
+    const std::vector<SourceDocument> sources = DocumentsOf(list);
     const LocaleCollator collator;
     WordLists lists;
     lists.negative = BuiltInNegativeList();
@@ -117,7 +117,11 @@ int main(int argc, char** argv) {
         };
         fileOptions.threads = 1;
         const auto begin = std::chrono::steady_clock::now();
-        RunFileIndex(fileOptions, sources, lists, collator, Language::German, progress);
+        RunFileIndex(fileOptions, sources,
+                     {.lists = lists,
+                      .collator = collator,
+                      .language = Language::German,
+                      .progress = progress});
         marks.emplace_back("end", std::chrono::steady_clock::now());
         auto last = begin;
         std::printf("file index phases:");
@@ -133,8 +137,10 @@ int main(int argc, char** argv) {
     for (const unsigned threads : {1u, 0u}) {
         fileOptions.threads = threads;
         fileSeconds[threads == 0] = Seconds([&] {
-            entries = RunFileIndex(fileOptions, sources, lists, collator, Language::German)
-                          .store.EntryCount();
+            entries =
+                RunFileIndex(fileOptions, sources,
+                             {.lists = lists, .collator = collator, .language = Language::German})
+                    .store.EntryCount();
         });
     }
     std::printf(
@@ -145,8 +151,10 @@ int main(int argc, char** argv) {
     double keywordSeconds[2] = {};
     for (const unsigned threads : {1u, 0u}) {
         keywordOptions.threads = threads;
-        keywordSeconds[threads == 0] =
-            Seconds([&] { RunKeywordIndex(keywordOptions, sources, lists, Language::German); });
+        keywordSeconds[threads == 0] = Seconds([&] {
+            RunKeywordIndex(keywordOptions, sources,
+                            {.lists = lists, .collator = collator, .language = Language::German});
+        });
     }
     std::printf("keyword index: 1 thread %.2f s, all cores %.2f s, speed-up %.2f\n",
                 keywordSeconds[0], keywordSeconds[1], keywordSeconds[0] / keywordSeconds[1]);

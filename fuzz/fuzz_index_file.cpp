@@ -8,8 +8,8 @@
 
 #include "engine/index_store.h"
 #include "fuzz_check.h"
+#include "indexing/index_file.h"
 #include "textfiles/text_reader.h"
-#include "textindex/index_file.h"
 
 namespace {
 

@@ -10,8 +10,8 @@
 #include <cstdio>
 #include <string>
 
-#include "fileindex/source_list.h"
 #include "fuzz_check.h"
+#include "indexing/source_list.h"
 
 namespace {
 

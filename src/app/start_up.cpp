@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "textindex/index_file.h"
+#include "indexing/index_file.h"
 
 namespace lexorim::app {
 

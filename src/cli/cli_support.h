@@ -8,11 +8,11 @@
 
 #include "cli/command_line.h"
 #include "engine/run_progress.h"
+#include "indexing/run_environment.h"
 #include "settings/settings.h"
 #include "textfiles/text_reader.h"
 #include "textfiles/text_writer.h"
 #include "textfiles/word_lists.h"
-#include "textindex/text_index_run.h"
 
 namespace lexorim::cli {
 

@@ -15,6 +15,7 @@
 #include "engine/errors.h"
 #include "engine/html_cleaning.h"
 #include "engine/index_store.h"
+#include "indexing/index_file.h"
 #include "settings/run_options.h"
 #include "settings/settings.h"
 #include "textfiles/file_access.h"
@@ -23,7 +24,6 @@
 #include "textfiles/text_writer.h"
 #include "textfiles/word_documents.h"
 #include "textindex/empty_result_hints.h"
-#include "textindex/index_file.h"
 #include "textindex/page_designations.h"
 #include "textindex/text_index_run.h"
 #include "textindex/text_index_session.h"
@@ -161,9 +161,12 @@ int RunTextCommand(const CommandLine& given, Streams io) {
     session.RefreshDesignationsIfStale(criteria, options.lineMode);
     PrintEmptyResultHint(session, isDocument, options, line.language, io.err);
     const LocaleCollator collator;
-    const Text& output =
-        session.Run(options, criteria, lists, collator, line.language, ProgressFor(line, io.err),
-                    TextIndexSession::SourceAfterRun::Release);
+    const Text& output = session.Run(options, criteria,
+                                     {.lists = lists,
+                                      .collator = collator,
+                                      .language = line.language,
+                                      .progress = ProgressFor(line, io.err)},
+                                     TextIndexSession::SourceAfterRun::Release);
     if (line.outputPath.empty()) {
         Print(io.out, output);
         FinishStandardOutput(io.out);

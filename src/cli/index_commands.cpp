@@ -95,8 +95,12 @@ int RunFilesCommand(const CommandLine& line, Streams io) {
     const ReadContext context = MakeReadContext(line, io.err);
     const WordLists lists = LoadWordLists(line, context);
     const LocaleCollator collator;
-    session.Run(MakeFileIndexOptions(settings), lists, collator, line.language,
-                ProgressFor(line, io.err), context);
+    session.Run(MakeFileIndexOptions(settings),
+                {.lists = lists,
+                 .collator = collator,
+                 .language = line.language,
+                 .progress = ProgressFor(line, io.err)},
+                context);
     WriteOutput(line, settings, session.output(), io.out);
     if (!line.indexPath.empty()) {
         SaveFileIndex(session.store(), line.indexPath, OutputSettingsFor(line, settings));
@@ -116,8 +120,14 @@ int RunKeywordsCommand(const CommandLine& line, Streams io) {
     if (PrintedListOrSummary(line, session.sources(), summary, io.out))
         return 0;
     const ReadContext context = MakeReadContext(line, io.err);
-    session.Run(MakeKeywordOptions(settings), LoadWordLists(line, context), line.language,
-                ProgressFor(line, io.err), context);
+    const WordLists lists = LoadWordLists(line, context);
+    const LocaleCollator collator;
+    session.Run(MakeKeywordOptions(settings),
+                {.lists = lists,
+                 .collator = collator,
+                 .language = line.language,
+                 .progress = ProgressFor(line, io.err)},
+                context);
     WriteOutput(line, settings, session.output(), io.out);
     return 0;
 }

@@ -10,8 +10,9 @@
 #include "engine/ordered_parallel.h"
 #include "engine/word_pipeline.h"
 #include "fileindex/file_index_output.h"
-#include "fileindex/source_documents.h"
-#include "textindex/index_file.h"
+#include "indexing/index_file.h"
+#include "indexing/source_documents.h"
+#include "indexing/status_texts.h"
 
 namespace lexorim {
 
@@ -116,7 +117,7 @@ class RepeatFilter {
 };
 
 DocumentWords CollectDocumentWords(const SourceDocumentReader& reader, const WordPipeline& pipeline,
-                                   const FileIndexDocument& document,
+                                   const SourceDocument& document,
                                    const FileIndexOptions& options) {
     DocumentWords words;
     std::optional<Text> text = reader.Read(document.source);
@@ -149,19 +150,11 @@ void FinishStore(IndexStore& store, const FileIndexOptions& options,
 
 }  // namespace
 
-std::vector<FileIndexDocument> DocumentsOf(const SourceList& list) {
-    std::vector<FileIndexDocument> documents;
-    documents.reserve(list.size());
-    for (const SourceRow& row : list.rows())
-        documents.push_back({row.name, row.link, row.source});
-    return documents;
-}
-
 FileIndexResult RunFileIndex(const FileIndexOptions& options,
-                             const std::vector<FileIndexDocument>& documents,
-                             const WordLists& lists, const LocaleCollator& collator,
-                             Language language, const RunProgress& progress,
-                             const ReadContext& readContext) {
+                             const std::vector<SourceDocument>& documents,
+                             const RunEnvironment& environment, const ReadContext& readContext) {
+    const RunProgress& progress = environment.progress;
+    const Language language = environment.language;
     ProgressReporter reporter(progress);
     reporter.Report(StatusPreparing(language));
     const int step = ProgressReporter::StepFor(documents.size());
@@ -175,7 +168,8 @@ FileIndexResult RunFileIndex(const FileIndexOptions& options,
     PipelineOptions pipelineOptions;
     pipelineOptions.criteria = options.criteria;
     pipelineOptions.positiveHitsJoinBlanks = options.multipleCombined;
-    const WordPipeline pipeline(pipelineOptions, lists.negative, lists.positive);
+    const WordPipeline pipeline(pipelineOptions, environment.lists.negative,
+                                environment.lists.positive);
     const SourceDocumentReader reader(readContext);
     const bool blanksAsJoinMark = LoadRulesFor(options).blanksAsJoinMark;
 
@@ -189,7 +183,7 @@ FileIndexResult RunFileIndex(const FileIndexOptions& options,
         },
         [&](size_t i, DocumentWords&& words) {
             reporter.ThrowIfCancelled();
-            const FileIndexDocument& document = documents[i];
+            const SourceDocument& document = documents[i];
             reporter.AddPercent(step);
             reporter.Report(readingFile + document.source);
             // A name's own ">" or "|" would break its reference, so it stands as a look-alike.
@@ -204,7 +198,7 @@ FileIndexResult RunFileIndex(const FileIndexOptions& options,
         });
 
     reporter.Report(StatusRefreshing(language));
-    FinishStore(store, options, collator);
+    FinishStore(store, options, environment.collator);
     reporter.Report(StatusWriting(language));
     if (options.htmlOutput) {
         result.output = WriteHtmlIndex(

@@ -7,17 +7,17 @@
 
 #include "engine/index_store.h"
 #include "engine/language.h"
+#include "engine/run_progress.h"
 #include "engine/text_helpers.h"
 #include "engine/word_criteria.h"
 #include "fileindex/file_index_design.h"
-#include "fileindex/source_list.h"
+#include "indexing/run_environment.h"
+#include "indexing/source_documents.h"
+#include "indexing/source_list.h"
 #include "textfiles/text_reader.h"
 #include "textfiles/text_writer.h"
-#include "textindex/text_index_run.h"
 
 namespace lexorim {
-
-class LocaleCollator;
 
 struct FileIndexOptions {
     WordCriteria criteria;          // dkt_*
@@ -34,15 +34,6 @@ struct FileIndexOptions {
     unsigned threads = 0;
 };
 
-// One row of the source list as the run reads it.
-struct FileIndexDocument {
-    Text name;    // Bezeichnung: the reference's key
-    Text link;    // Link: the reference's tag
-    Text source;  // Quelle: the file that is read
-};
-
-std::vector<FileIndexDocument> DocumentsOf(const SourceList& list);
-
 struct FileIndexResult {
     IndexStore store;
     Text output;
@@ -51,9 +42,8 @@ struct FileIndexResult {
 // Runs the file index and returns the finished store and its output. Throws RunCancelled when the
 // cancel flag is set between two documents, and the UserError of a document that cannot be read.
 FileIndexResult RunFileIndex(const FileIndexOptions& options,
-                             const std::vector<FileIndexDocument>& documents,
-                             const WordLists& lists, const LocaleCollator& collator,
-                             Language language, const RunProgress& progress = {},
+                             const std::vector<SourceDocument>& documents,
+                             const RunEnvironment& environment,
                              const ReadContext& readContext = {});
 
 // Saves the store as an index file: ".idx" appended unless the name holds it. Returns the path

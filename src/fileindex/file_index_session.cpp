@@ -2,11 +2,10 @@
 
 namespace lexorim {
 
-const Text& FileIndexSession::Run(const FileIndexOptions& options, const WordLists& lists,
-                                  const LocaleCollator& collator, Language language,
-                                  const RunProgress& progress, const ReadContext& readContext) {
-    FileIndexResult result = RunFileIndex(options, DocumentsOf(sources_), lists, collator, language,
-                                          progress, readContext);
+const Text& FileIndexSession::Run(const FileIndexOptions& options,
+                                  const RunEnvironment& environment,
+                                  const ReadContext& readContext) {
+    FileIndexResult result = RunFileIndex(options, DocumentsOf(sources_), environment, readContext);
     store_ = std::move(result.store);
     output_ = std::move(result.output);
     return output_;

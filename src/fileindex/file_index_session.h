@@ -4,7 +4,7 @@
 
 #include "engine/index_store.h"
 #include "fileindex/file_index_run.h"
-#include "fileindex/source_list.h"
+#include "indexing/source_list.h"
 
 namespace lexorim {
 
@@ -17,9 +17,8 @@ class FileIndexSession {
 
     // "Index erstellen": the run builds a store of its own; only a run that succeeds replaces the
     // store and the output, so a cancelled or failed run leaves the last result as it was.
-    const Text& Run(const FileIndexOptions& options, const WordLists& lists,
-                    const LocaleCollator& collator, Language language,
-                    const RunProgress& progress = {}, const ReadContext& readContext = {});
+    const Text& Run(const FileIndexOptions& options, const RunEnvironment& environment,
+                    const ReadContext& readContext = {});
 
     const IndexStore& store() const { return store_; }
     const Text& output() const { return output_; }

@@ -5,7 +5,8 @@
 #include "engine/html_cleaning.h"
 #include "engine/ordered_parallel.h"
 #include "engine/word_pipeline.h"
-#include "fileindex/source_documents.h"
+#include "indexing/source_documents.h"
+#include "indexing/status_texts.h"
 
 namespace lexorim {
 
@@ -32,8 +33,7 @@ class KeywordCollector {
 };
 
 std::vector<Text> DocumentKeywords(const SourceDocumentReader& reader, const WordPipeline& pipeline,
-                                   const FileIndexDocument& document,
-                                   const KeywordOptions& options) {
+                                   const SourceDocument& document, const KeywordOptions& options) {
     std::optional<Text> text = reader.Read(document.source);
     if (!text)
         return {};
@@ -50,10 +50,11 @@ std::vector<Text> DocumentKeywords(const SourceDocumentReader& reader, const Wor
 }  // namespace
 
 std::vector<KeywordDocument> CollectKeywords(const KeywordOptions& options,
-                                             const std::vector<FileIndexDocument>& documents,
-                                             const WordLists& lists, Language language,
-                                             const RunProgress& progress,
+                                             const std::vector<SourceDocument>& documents,
+                                             const RunEnvironment& environment,
                                              const ReadContext& readContext) {
+    const RunProgress& progress = environment.progress;
+    const Language language = environment.language;
     ProgressReporter reporter(progress);
     reporter.Report(StatusPreparing(language));
     const int step = ProgressReporter::StepFor(documents.size());
@@ -63,7 +64,8 @@ std::vector<KeywordDocument> CollectKeywords(const KeywordOptions& options,
     PipelineOptions pipelineOptions;
     pipelineOptions.criteria = options.criteria;
     pipelineOptions.positiveHitsJoinBlanks = false;
-    const WordPipeline pipeline(pipelineOptions, lists.negative, lists.positive);
+    const WordPipeline pipeline(pipelineOptions, environment.lists.negative,
+                                environment.lists.positive);
     const SourceDocumentReader reader(readContext);
 
     std::vector<KeywordDocument> collected;
@@ -86,11 +88,10 @@ std::vector<KeywordDocument> CollectKeywords(const KeywordOptions& options,
     return collected;
 }
 
-Text RunKeywordIndex(const KeywordOptions& options, const std::vector<FileIndexDocument>& documents,
-                     const WordLists& lists, Language language, const RunProgress& progress,
-                     const ReadContext& readContext) {
+Text RunKeywordIndex(const KeywordOptions& options, const std::vector<SourceDocument>& documents,
+                     const RunEnvironment& environment, const ReadContext& readContext) {
     std::vector<KeywordDocument> collected =
-        CollectKeywords(options, documents, lists, language, progress, readContext);
+        CollectKeywords(options, documents, environment, readContext);
     KeywordOutputOptions output;
     output.combinedWords = options.criteria.markCombined;
     output.underEachOther = options.underEachOther;

@@ -8,7 +8,8 @@
 #include "engine/run_progress.h"
 #include "engine/text_helpers.h"
 #include "engine/word_criteria.h"
-#include "fileindex/file_index_run.h"
+#include "indexing/run_environment.h"
+#include "indexing/source_documents.h"
 #include "keywordindex/keyword_output.h"
 #include "textfiles/text_reader.h"
 
@@ -30,14 +31,12 @@ struct KeywordOptions {
 // RunCancelled when the cancel flag is set between two documents, and the UserError of a document
 // that cannot be read.
 std::vector<KeywordDocument> CollectKeywords(const KeywordOptions& options,
-                                             const std::vector<FileIndexDocument>& documents,
-                                             const WordLists& lists, Language language,
-                                             const RunProgress& progress = {},
+                                             const std::vector<SourceDocument>& documents,
+                                             const RunEnvironment& environment,
                                              const ReadContext& readContext = {});
 
 // The whole run: collects the words and returns the output text.
-Text RunKeywordIndex(const KeywordOptions& options, const std::vector<FileIndexDocument>& documents,
-                     const WordLists& lists, Language language, const RunProgress& progress = {},
-                     const ReadContext& readContext = {});
+Text RunKeywordIndex(const KeywordOptions& options, const std::vector<SourceDocument>& documents,
+                     const RunEnvironment& environment, const ReadContext& readContext = {});
 
 }  // namespace lexorim

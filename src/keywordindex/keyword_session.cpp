@@ -2,11 +2,10 @@
 
 namespace lexorim {
 
-const Text& KeywordIndexSession::Run(const KeywordOptions& options, const WordLists& lists,
-                                     Language language, const RunProgress& progress,
+const Text& KeywordIndexSession::Run(const KeywordOptions& options,
+                                     const RunEnvironment& environment,
                                      const ReadContext& readContext) {
-    output_ =
-        RunKeywordIndex(options, DocumentsOf(sources_), lists, language, progress, readContext);
+    output_ = RunKeywordIndex(options, DocumentsOf(sources_), environment, readContext);
     return output_;
 }
 

@@ -2,7 +2,7 @@
 // The state the keyword index keeps between runs: its source list and the output of the last run
 // that succeeded.
 
-#include "fileindex/source_list.h"
+#include "indexing/source_list.h"
 #include "keywordindex/keyword_run.h"
 
 namespace lexorim {
@@ -17,8 +17,8 @@ class KeywordIndexSession {
 
     // "Index erstellen": only a run that succeeds replaces the output, so a cancelled or failed
     // run leaves the last result as it was.
-    const Text& Run(const KeywordOptions& options, const WordLists& lists, Language language,
-                    const RunProgress& progress = {}, const ReadContext& readContext = {});
+    const Text& Run(const KeywordOptions& options, const RunEnvironment& environment,
+                    const ReadContext& readContext = {});
 
     const Text& output() const { return output_; }
 

@@ -3,7 +3,7 @@
 
 #include "fileindex/file_index_run.h"
 #include "fileindex/file_index_summary.h"
-#include "fileindex/source_list.h"
+#include "indexing/source_list.h"
 #include "keywordindex/keyword_run.h"
 #include "settings/settings.h"
 

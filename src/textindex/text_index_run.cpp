@@ -2,27 +2,12 @@
 
 #include "engine/collation.h"
 #include "engine/word_pipeline.h"
-#include "textindex/index_file.h"
+#include "indexing/index_file.h"
+#include "indexing/status_texts.h"
 #include "textindex/page_list.h"
 #include "textindex/text_index_output.h"
 
 namespace lexorim {
-
-Text StatusPreparing(Language language) {
-    return Text(Choose(language, u"Vorbereiten..", u"Preparing Index.."));
-}
-Text StatusReadingPage(Language language) {
-    return Text(Choose(language, u"Seite einlesen: ", u"Reading Page: "));
-}
-Text StatusRefreshing(Language language) {
-    return Text(Choose(language, u"Index aktualisieren..", u"Refreshing Index.."));
-}
-Text StatusWriting(Language language) {
-    return Text(Choose(language, u"Index schreiben..", u"Writing Index.."));
-}
-Text StatusReadingFile(Language language) {
-    return Text(Choose(language, u"Datei einlesen: ", u"Reading File: "));
-}
 
 namespace {
 
@@ -95,25 +80,27 @@ Text FinishTextIndex(const TextIndexOptions& options, IndexStore& store,
 }  // namespace
 
 TextIndexResult RunTextIndex(const TextIndexOptions& options, TextView source,
-                             const WordLists& lists, const LocaleCollator& collator,
-                             Language language, const RunProgress& progress) {
-    ProgressReporter reporter(progress);
+                             const RunEnvironment& environment) {
+    ProgressReporter reporter(environment.progress);
     TextIndexResult result;
-    FillTextIndexStore(options, source, lists, result.store, language, reporter);
-    result.output = FinishTextIndex(options, result.store, collator, language, reporter);
+    FillTextIndexStore(options, source, environment.lists, result.store, environment.language,
+                       reporter);
+    result.output = FinishTextIndex(options, result.store, environment.collator,
+                                    environment.language, reporter);
     return result;
 }
 
 TextIndexResult RunTextIndexOnOwnedSource(const TextIndexOptions& options, Text&& source,
-                                          const WordLists& lists, const LocaleCollator& collator,
-                                          Language language, const RunProgress& progress) {
-    ProgressReporter reporter(progress);
+                                          const RunEnvironment& environment) {
+    ProgressReporter reporter(environment.progress);
     TextIndexResult result;
     {
         const Text pagesSource = std::move(source);
-        FillTextIndexStore(options, pagesSource, lists, result.store, language, reporter);
+        FillTextIndexStore(options, pagesSource, environment.lists, result.store,
+                           environment.language, reporter);
     }
-    result.output = FinishTextIndex(options, result.store, collator, language, reporter);
+    result.output = FinishTextIndex(options, result.store, environment.collator,
+                                    environment.language, reporter);
     return result;
 }
 

@@ -12,12 +12,11 @@
 #include "engine/run_progress.h"
 #include "engine/text_helpers.h"
 #include "engine/word_criteria.h"
+#include "indexing/run_environment.h"
 #include "textindex/page_designations.h"
 #include "textindex/text_index_design.h"
 
 namespace lexorim {
-
-class LocaleCollator;
 
 struct TextIndexOptions {
     WordCriteria criteria;
@@ -33,18 +32,6 @@ struct TextIndexOptions {
     TextIndexDesign design;
 };
 
-struct WordLists {
-    std::vector<Text> negative;
-    std::vector<Text> positive;
-};
-
-// The status texts of the runs.
-Text StatusPreparing(Language language);
-Text StatusReadingPage(Language language);  // followed by the page label
-Text StatusRefreshing(Language language);
-Text StatusWriting(Language language);
-Text StatusReadingFile(Language language);  // followed by the file's path
-
 // What a run gives: its own finished, sorted store and the output text.
 struct TextIndexResult {
     IndexStore store;
@@ -54,13 +41,11 @@ struct TextIndexResult {
 // Runs the text index on `source` (the source text, taken as lines) into a store of its own.
 // Throws RunCancelled when cancelled and the UserError of an existing index that cannot be read.
 TextIndexResult RunTextIndex(const TextIndexOptions& options, TextView source,
-                             const WordLists& lists, const LocaleCollator& collator,
-                             Language language, const RunProgress& progress = {});
+                             const RunEnvironment& environment);
 
 // The same run taking over the source text, which is released as soon as the pages are read so
 // that a large book and its finished index are not held in memory together.
 TextIndexResult RunTextIndexOnOwnedSource(const TextIndexOptions& options, Text&& source,
-                                          const WordLists& lists, const LocaleCollator& collator,
-                                          Language language, const RunProgress& progress = {});
+                                          const RunEnvironment& environment);
 
 }  // namespace lexorim

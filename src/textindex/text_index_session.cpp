@@ -70,19 +70,18 @@ void TextIndexSession::Adopt(TextIndexResult result) {
 }
 
 const Text& TextIndexSession::Run(const TextIndexOptions& options,
-                                  const DesignationCriteria& criteria, const WordLists& lists,
-                                  const LocaleCollator& collator, Language language,
-                                  const RunProgress& progress, SourceAfterRun sourceAfterRun) {
+                                  const DesignationCriteria& criteria,
+                                  const RunEnvironment& environment,
+                                  SourceAfterRun sourceAfterRun) {
     RunInputs inputs = PrepareRun(options, criteria);
     if (sourceAfterRun == SourceAfterRun::Release) {
         // The session's own copy goes to the run, which lets it go once the pages are read.
         inputs.source.reset();
         Text source = source_.use_count() == 1 ? std::move(*source_) : Text(*source_);
         source_ = std::make_shared<Text>();
-        Adopt(RunTextIndexOnOwnedSource(inputs.options, std::move(source), lists, collator,
-                                        language, progress));
+        Adopt(RunTextIndexOnOwnedSource(inputs.options, std::move(source), environment));
     } else {
-        Adopt(RunTextIndex(inputs.options, *inputs.source, lists, collator, language, progress));
+        Adopt(RunTextIndex(inputs.options, *inputs.source, environment));
     }
     return output_;
 }

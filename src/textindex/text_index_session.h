@@ -61,8 +61,7 @@ class TextIndexSession {
     // replaces the store and the output, so a cancelled run or a failing load leaves the last
     // result as it was.
     const Text& Run(const TextIndexOptions& options, const DesignationCriteria& criteria,
-                    const WordLists& lists, const LocaleCollator& collator, Language language,
-                    const RunProgress& progress = {},
+                    const RunEnvironment& environment,
                     SourceAfterRun sourceAfterRun = SourceAfterRun::Keep);
 
     const IndexStore& store() const { return store_; }

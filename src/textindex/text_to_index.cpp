@@ -4,7 +4,7 @@
 
 #include "engine/collation.h"
 #include "engine/program_folder.h"
-#include "textindex/index_file.h"
+#include "indexing/index_file.h"
 
 namespace lexorim {
 

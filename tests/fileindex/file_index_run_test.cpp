@@ -11,11 +11,11 @@
 #include "fileindex/file_index_run.h"
 #include "fileindex/file_index_session.h"
 #include "fileindex/file_index_summary.h"
-#include "fileindex/source_list.h"
 #include "generated_documents.h"
+#include "indexing/index_file.h"
+#include "indexing/source_list.h"
 #include "reference/file_index_reference.h"
 #include "temp_folder.h"
-#include "textindex/index_file.h"
 
 namespace lexorim {
 namespace {
@@ -24,14 +24,18 @@ using testing::TempFolder;
 
 class FileIndexRunTest : public ::testing::Test {
   protected:
-    FileIndexDocument Document(const std::string& name, const std::string& link,
-                               std::string_view text) {
+    SourceDocument Document(const std::string& name, const std::string& link,
+                            std::string_view text) {
         return {FromUtf8(name), FromUtf8(link), FromUtf8(folder.write(link, text))};
     }
 
-    FileIndexResult Run(const std::vector<FileIndexDocument>& documents,
+    FileIndexResult Run(const std::vector<SourceDocument>& documents,
                         const RunProgress& progress = {}) {
-        return RunFileIndex(options, documents, lists, collator, Language::German, progress);
+        return RunFileIndex(options, documents,
+                            {.lists = lists,
+                             .collator = collator,
+                             .language = Language::German,
+                             .progress = progress});
     }
 
     TempFolder folder;
@@ -54,8 +58,8 @@ TEST_F(FileIndexRunTest, ListsEachWordWithItsDocumentsInListOrder) {
 
 TEST_F(FileIndexRunTest, DuplicateReferencesFollowTheOption) {
     options.criteria.markCombined = false;
-    const FileIndexDocument a = Document("A", "a.txt", "Haus Haus");
-    const FileIndexDocument again = a;  // two rows naming the same document count as one
+    const SourceDocument a = Document("A", "a.txt", "Haus Haus");
+    const SourceDocument again = a;  // two rows naming the same document count as one
     EXPECT_EQ(Run({a, again}).store.Bucket(7)[0].references, u"A>a.txt");
     options.removeDuplicates = false;
     EXPECT_EQ(Run({a, again}).store.Bucket(7)[0].references, u"A>a.txt|A>a.txt|A>a.txt|A>a.txt");
@@ -74,9 +78,9 @@ TEST_F(FileIndexRunTest, MissingFilesBinaryFilesAndFoldersGiveNoWordsButTakeThei
     progress.report = [&reports](TextView status, int percent) {
         reports.emplace_back(percent, Text(status));
     };
-    const FileIndexDocument binary = Document("Bin", "b.bin", std::string("\0\xFF\x01Zahl\0", 8));
-    const FileIndexDocument gone{u"Weg", u"weg.html", FromUtf8(folder.file("weg.html"))};
-    const FileIndexDocument dir{u"Ordner", u"x", FromUtf8(folder.path().string())};
+    const SourceDocument binary = Document("Bin", "b.bin", std::string("\0\xFF\x01Zahl\0", 8));
+    const SourceDocument gone{u"Weg", u"weg.html", FromUtf8(folder.file("weg.html"))};
+    const SourceDocument dir{u"Ordner", u"x", FromUtf8(folder.path().string())};
     const FileIndexResult result = Run({binary, gone, dir}, progress);
     EXPECT_EQ(result.store.EntryCount(), 1u);  // "Zahl" from the binary file
     ASSERT_EQ(reports.size(), 6u);
@@ -95,7 +99,7 @@ TEST_F(FileIndexRunTest, MissingFilesBinaryFilesAndFoldersGiveNoWordsButTakeThei
 TEST_F(FileIndexRunTest, AddsToAnExistingIndexAndKeepsAmpersandsOfNames) {
     options.htmlOutput = false;
     // A name with its own "&", and a name with a blank, which is a combined key.
-    const std::vector<FileIndexDocument> documents = {
+    const std::vector<SourceDocument> documents = {
         Document("M\u00FCller & S\u00F6hne", "ueber.html", "kam Jonas Weller"),
         Document("Neue Preise", "preise.html", "Haus")};
     const FileIndexResult first = Run(documents);
@@ -174,7 +178,7 @@ TEST_F(FileIndexRunTest, IndexFilesWithEncodedNamesLoadAsPlainNames) {
 TEST_F(FileIndexRunTest, ReadingOnAllCoresGivesTheSameResultAsThePlainRun) {
     const std::vector<testing::GeneratedDocument> generated =
         testing::GenerateDocuments(folder, 300, 7);
-    std::vector<FileIndexDocument> documents;
+    std::vector<SourceDocument> documents;
     for (const auto& d : generated)
         documents.push_back({FromUtf8(d.name), FromUtf8(d.link), FromUtf8(d.path)});
     documents.push_back({u"Gr\u00FC\u00DFe & Co", u"a b.html", documents[5].source});
@@ -208,26 +212,33 @@ TEST_F(FileIndexRunTest, ReadingOnAllCoresGivesTheSameResultAsThePlainRun) {
 TEST_F(FileIndexRunTest, ACancelledRunOrAFailedReadLeavesTheSessionsResult) {
     FileIndexSession session(SourceList("de_DE"));
     AddSourceFile(session.sources(), FromUtf8(folder.write("a.txt", "Haus")), {});
-    const Text output = session.Run(options, lists, collator, Language::German);
+    const Text output =
+        session.Run(options, {.lists = lists, .collator = collator, .language = Language::German});
     ASSERT_FALSE(session.store().Empty());
 
     AddSourceFile(session.sources(), FromUtf8(folder.write("b.txt", "Garten")), {});
     std::atomic<bool> cancel = true;
     RunProgress progress;
     progress.cancel = &cancel;
-    EXPECT_THROW(session.Run(options, lists, collator, Language::German, progress), RunCancelled);
+    EXPECT_THROW(session.Run(options, {.lists = lists,
+                                       .collator = collator,
+                                       .language = Language::German,
+                                       .progress = progress}),
+                 RunCancelled);
     EXPECT_EQ(session.output(), output);
     EXPECT_EQ(session.store().EntryCount(), 1u);
 
     // A document that cannot be read: a UTF-7 file that breaks the rules.
     AddSourceFile(session.sources(), FromUtf8(folder.write("c.txt", "+/v8-Zaun\xFF")), {});
-    EXPECT_THROW(session.Run(options, lists, collator, Language::German), UserError);
+    EXPECT_THROW(
+        session.Run(options, {.lists = lists, .collator = collator, .language = Language::German}),
+        UserError);
     EXPECT_EQ(session.output(), output);
     EXPECT_EQ(session.store().EntryCount(), 1u);
     session.sources().DeleteRows({2});
     options.addToExisting = true;
     options.existingIndexPath = folder.path().string();  // a folder loads nothing
-    session.Run(options, lists, collator, Language::German);
+    session.Run(options, {.lists = lists, .collator = collator, .language = Language::German});
     EXPECT_EQ(session.store().EntryCount(), 2u);
 
     session.Clear();
@@ -238,8 +249,8 @@ TEST_F(FileIndexRunTest, ACancelledRunOrAFailedReadLeavesTheSessionsResult) {
 
 TEST_F(FileIndexRunTest, ADocumentThatCannotBeReadEndsTheRunWithItsReason) {
     options.criteria.markCombined = false;
-    const FileIndexDocument good = Document("A", "a.txt", "Haus");
-    const FileIndexDocument broken = Document("B", "b.docx", "PK\x03\x04 not a whole container");
+    const SourceDocument good = Document("A", "a.txt", "Haus");
+    const SourceDocument broken = Document("B", "b.docx", "PK\x03\x04 not a whole container");
     try {
         Run({good, broken});
         ADD_FAILURE() << "the run went on past a document that cannot be read";
@@ -256,15 +267,15 @@ TEST_F(FileIndexRunTest, ADocumentWithoutItsReaderIsEmptyOnceTheMessageIsShown) 
     const std::string emptyBin = folder.file("empty-bin");
     std::filesystem::create_directory(emptyBin);
     ::setenv("PATH", emptyBin.c_str(), 1);  // neither LibreOffice nor antiword
-    const FileIndexDocument doc =
-        Document("Alt", "alt.doc", "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1 Zebra");
-    const FileIndexDocument good = Document("A", "a.txt", "Haus");
+    const SourceDocument doc = Document("Alt", "alt.doc", "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1 Zebra");
+    const SourceDocument good = Document("A", "a.txt", "Haus");
     std::vector<Text> messages;
     ReadContext context;
     context.language = Language::English;
     context.showMessage = [&messages](TextView message) { messages.emplace_back(message); };
     const FileIndexResult result =
-        RunFileIndex(options, {doc, good}, lists, collator, Language::German, {}, context);
+        RunFileIndex(options, {doc, good},
+                     {.lists = lists, .collator = collator, .language = Language::German}, context);
     // Nobody to show the message to: the missing reader is an error like any other.
     EXPECT_THROW(Run({doc, good}), UserError);
     ::setenv("PATH", savedPath.c_str(), 1);

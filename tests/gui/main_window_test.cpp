@@ -335,8 +335,10 @@ class MainWindowTest : public QObject {
             TextIndexSession session;
             session.SetSource(std::move(source));
             return session.Run(MakeTextIndexOptions(context_->settings),
-                               MakeDesignationCriteria(context_->settings), context_->lists,
-                               LocaleCollator(), context_->language);
+                               MakeDesignationCriteria(context_->settings),
+                               {.lists = context_->lists,
+                                .collator = LocaleCollator(),
+                                .language = context_->language});
         };
         const Text fromFile = runOnCore(ReadTextIndexSource(ToPath(book)));
         QCOMPARE(ToQString(context_->textIndex.output()), ToQString(fromFile));

@@ -4,6 +4,7 @@
 #include <atomic>
 #include <filesystem>
 
+#include "engine/collation.h"
 #include "engine/errors.h"
 #include "engine/html_cleaning.h"
 #include "engine/word_pipeline.h"
@@ -19,16 +20,19 @@ using testing::TempFolder;
 
 class KeywordRunTest : public ::testing::Test {
   protected:
-    FileIndexDocument Document(const std::string& link, std::string_view text) {
+    SourceDocument Document(const std::string& link, std::string_view text) {
         return {FromUtf8("Name " + link), FromUtf8(link), FromUtf8(folder.write(link, text))};
     }
-    Text Run(const std::vector<FileIndexDocument>& documents) {
-        return RunKeywordIndex(options, documents, lists, Language::German);
+    Text Run(const std::vector<SourceDocument>& documents) {
+        return RunKeywordIndex(
+            options, documents,
+            {.lists = lists, .collator = collator, .language = Language::German});
     }
 
     TempFolder folder;
     KeywordOptions options;
     WordLists lists;
+    const LocaleCollator collator{"de_DE"};
 };
 
 TEST_F(KeywordRunTest, ListsEachDocumentsWordsOnceAndAlphabetically) {
@@ -67,7 +71,7 @@ TEST_F(KeywordRunTest, ARowWithoutFileAndAnEmptyListGiveWhatTheyHave) {
 }
 
 TEST_F(KeywordRunTest, ReadingOnAllCoresGivesTheSameOutputAsOneThread) {
-    std::vector<FileIndexDocument> documents;
+    std::vector<SourceDocument> documents;
     for (const auto& d : testing::GenerateDocuments(folder, 300, 3))
         documents.push_back({FromUtf8(d.name), FromUtf8(d.link), FromUtf8(d.path)});
     lists.negative = {u"und"};
@@ -76,8 +80,8 @@ TEST_F(KeywordRunTest, ReadingOnAllCoresGivesTheSameOutputAsOneThread) {
     // The words of each document as plainly collected: a linear search for duplicates.
     PipelineOptions plainOptions{options.criteria, false};
     const WordPipeline pipeline(plainOptions, lists.negative, lists.positive);
-    const std::vector<KeywordDocument> collected =
-        CollectKeywords(options, documents, lists, Language::German);
+    const std::vector<KeywordDocument> collected = CollectKeywords(
+        options, documents, {.lists = lists, .collator = collator, .language = Language::German});
     ASSERT_EQ(collected.size(), documents.size());
     for (size_t i = 0; i < documents.size(); ++i) {
         std::vector<Text> plain;
@@ -101,7 +105,7 @@ TEST_F(KeywordRunTest, ReadingOnAllCoresGivesTheSameOutputAsOneThread) {
 }
 
 TEST_F(KeywordRunTest, ADocumentThatCannotBeReadEndsTheRunWithItsReason) {
-    const FileIndexDocument broken = Document("b.odt", "PK\x03\x04 not a whole container");
+    const SourceDocument broken = Document("b.odt", "PK\x03\x04 not a whole container");
     try {
         Run({Document("a.txt", "Haus"), broken});
         ADD_FAILURE() << "the run went on past a document that cannot be read";
@@ -111,16 +115,52 @@ TEST_F(KeywordRunTest, ADocumentThatCannotBeReadEndsTheRunWithItsReason) {
     }
 }
 
+// The status texts come in the language of the run's environment, each with the bar's position.
+TEST_F(KeywordRunTest, ReportsItsStatusTextsInTheLanguageOfItsEnvironment) {
+    struct Case {
+        Language language;
+        Text preparing, reading, writing;
+    };
+    const std::vector<Case> cases = {
+        {Language::German, u"Vorbereiten..", u"Datei einlesen: ", u"Index schreiben.."},
+        {Language::English, u"Preparing Index..", u"Reading File: ", u"Writing Index.."},
+    };
+    const std::vector<SourceDocument> documents = {Document("a.txt", "Haus"),
+                                                   Document("b.txt", "Garten")};
+    for (const Case& c : cases) {
+        std::vector<std::pair<Text, int>> reports;
+        RunProgress progress;
+        progress.report = [&reports](TextView status, int percent) {
+            reports.emplace_back(Text(status), percent);
+        };
+        RunKeywordIndex(
+            options, documents,
+            {.lists = lists, .collator = collator, .language = c.language, .progress = progress});
+        const std::vector<std::pair<Text, int>> expected = {
+            {c.preparing, 0},
+            {c.reading + documents[0].source, 50},
+            {c.reading + documents[1].source, 75},
+            {c.writing, 75},
+        };
+        EXPECT_EQ(reports, expected);
+    }
+}
+
 TEST_F(KeywordRunTest, ACancelledRunLeavesTheSessionsOutput) {
     KeywordIndexSession session(SourceList("de_DE"));
     AddSourceFile(session.sources(), FromUtf8(folder.write("a.txt", "Haus")), {});
-    const Text output = session.Run(options, lists, Language::German);
+    const Text output =
+        session.Run(options, {.lists = lists, .collator = collator, .language = Language::German});
     EXPECT_EQ(output, u"a.txt: Haus\r\n\r\n");
     AddSourceFile(session.sources(), FromUtf8(folder.write("b.txt", "Garten")), {});
     std::atomic<bool> cancel = true;
     RunProgress progress;
     progress.cancel = &cancel;
-    EXPECT_THROW(session.Run(options, lists, Language::German, progress), RunCancelled);
+    EXPECT_THROW(session.Run(options, {.lists = lists,
+                                       .collator = collator,
+                                       .language = Language::German,
+                                       .progress = progress}),
+                 RunCancelled);
     EXPECT_EQ(session.output(), output);
     session.Clear();
     EXPECT_TRUE(session.output().empty());

@@ -5,7 +5,7 @@
 #include "engine/html_cleaning.h"
 #include "engine/word_pipeline.h"
 #include "fileindex/file_index_output.h"
-#include "textindex/index_file.h"
+#include "indexing/index_file.h"
 
 namespace lexorim::reference {
 
@@ -47,9 +47,8 @@ Text DecodedNames(const Text& indexText) {
 }  // namespace
 
 FileIndexResult RunFileIndex(const FileIndexOptions& options,
-                             const std::vector<FileIndexDocument>& documents,
-                             const WordLists& lists, const LocaleCollator& collator,
-                             Language language) {
+                             const std::vector<SourceDocument>& documents, const WordLists& lists,
+                             const LocaleCollator& collator, Language language) {
     FileIndexResult result;
     const bool blanksAsJoinMark = options.multipleCombined || options.criteria.markCombined;
     if (options.addToExisting && Exists(FromUtf8(options.existingIndexPath))) {
@@ -59,7 +58,7 @@ FileIndexResult RunFileIndex(const FileIndexOptions& options,
     }
     PipelineOptions pipelineOptions{options.criteria, options.multipleCombined};
     const WordPipeline pipeline(pipelineOptions, lists.negative, lists.positive);
-    for (const FileIndexDocument& document : documents) {
+    for (const SourceDocument& document : documents) {
         if (!Exists(document.source))
             continue;
         Text text = ReadTextFile(ToUtf8(document.source));

@@ -9,8 +9,7 @@
 namespace lexorim::reference {
 
 FileIndexResult RunFileIndex(const FileIndexOptions& options,
-                             const std::vector<FileIndexDocument>& documents,
-                             const WordLists& lists, const LocaleCollator& collator,
-                             Language language);
+                             const std::vector<SourceDocument>& documents, const WordLists& lists,
+                             const LocaleCollator& collator, Language language);
 
 }  // namespace lexorim::reference

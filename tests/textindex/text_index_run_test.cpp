@@ -5,8 +5,9 @@
 
 #include "engine/collation.h"
 #include "engine/word_pipeline.h"
+#include "indexing/index_file.h"
+#include "indexing/status_texts.h"
 #include "temp_folder.h"
-#include "textindex/index_file.h"
 #include "textindex/text_index_run.h"
 
 namespace lexorim {
@@ -21,7 +22,8 @@ class TextIndexRunTest : public ::testing::Test {
     }
 
     Text Run(TextView source) {
-        TextIndexResult result = RunTextIndex(options, source, lists, collator, Language::German);
+        TextIndexResult result = RunTextIndex(
+            options, source, {.lists = lists, .collator = collator, .language = Language::German});
         store = std::move(result.store);
         return result.output;
     }
@@ -81,7 +83,9 @@ TEST_F(TextIndexRunTest, ReportsTheStatusTextsAndProgress) {
     std::vector<std::pair<Text, int>> reports;
     RunProgress progress;
     progress.report = [&](TextView status, int percent) { reports.emplace_back(status, percent); };
-    RunTextIndex(options, u"Apfel\r\nBirne", lists, collator, Language::German, progress);
+    RunTextIndex(
+        options, u"Apfel\r\nBirne",
+        {.lists = lists, .collator = collator, .language = Language::German, .progress = progress});
     const std::vector<std::pair<Text, int>> expected = {{u"Vorbereiten..", 0},
                                                         {u"Seite einlesen: 1", 50},
                                                         {u"Seite einlesen: 2", 75},
@@ -98,7 +102,11 @@ TEST_F(TextIndexRunTest, StopsWhenCancelled) {
     std::atomic<bool> cancel{true};
     RunProgress progress;
     progress.cancel = &cancel;
-    EXPECT_THROW(RunTextIndex(options, u"Apfel", lists, collator, Language::German, progress),
+    EXPECT_THROW(RunTextIndex(options, u"Apfel",
+                              {.lists = lists,
+                               .collator = collator,
+                               .language = Language::German,
+                               .progress = progress}),
                  RunCancelled);
 }
 

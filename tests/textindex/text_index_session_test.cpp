@@ -14,7 +14,11 @@ namespace {
 
 class TextIndexSessionTest : public ::testing::Test {
   protected:
-    const Text& Run() { return session.Run(options, criteria, {}, collator, Language::German); }
+    const Text& Run() {
+        return session.Run(
+            options, criteria,
+            {.lists = WordLists{}, .collator = collator, .language = Language::German});
+    }
 
     TextIndexSession session;
     TextIndexOptions options;
@@ -74,7 +78,11 @@ TEST_F(TextIndexSessionTest, ACancelledRunOrAFailedLoadLeavesTheLastResult) {
     std::atomic<bool> cancel{true};
     RunProgress progress;
     progress.cancel = &cancel;
-    EXPECT_THROW(session.Run(options, criteria, {}, collator, Language::German, progress),
+    EXPECT_THROW(session.Run(options, criteria,
+                             {.lists = WordLists{},
+                              .collator = collator,
+                              .language = Language::German,
+                              .progress = progress}),
                  RunCancelled);
     EXPECT_EQ(session.output(), output);
     EXPECT_EQ(session.store().EntryCount(), entries);

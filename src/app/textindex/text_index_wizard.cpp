@@ -26,12 +26,13 @@
 #include "app/textindex/text_index_dialogs.h"
 #include "engine/collation.h"
 #include "engine/program_folder.h"
+#include "indexing/index_file.h"
+#include "indexing/status_texts.h"
 #include "settings/languages.h"
 #include "settings/run_options.h"
 #include "textfiles/text_reader.h"
 #include "textfiles/word_documents.h"
 #include "textindex/empty_result_hints.h"
-#include "textindex/index_file.h"
 #include "textindex/text_index_source.h"
 #include "textindex/text_index_summary.h"
 
@@ -644,8 +645,9 @@ void TextIndexWizard::StartCreate() {
          owner = thread()](const RunProgress& progress) {
             const LocaleCollator collator;
             ShownTextIndex shown;
-            shown.result =
-                RunTextIndex(inputs.options, *inputs.source, lists, collator, language, progress);
+            shown.result = RunTextIndex(
+                inputs.options, *inputs.source,
+                {.lists = lists, .collator = collator, .language = language, .progress = progress});
             shown.shownOutput = PlainTextDocument(shown.result.output, owner);
             return shown;
         },

@@ -4,24 +4,14 @@
 
 #include "engine/collation.h"
 #include "engine/word_pipeline.h"
+#include "indexing/index_file.h"
 #include "temp_folder.h"
 #include "textfiles/text_writer.h"
-#include "textindex/index_file.h"
 #include "textindex/text_index_run.h"
 
+// Adding pages to an index saved by an earlier run.
 namespace lexorim {
 namespace {
-
-TEST(IndexFileName, AppendsIdxUnlessTheNameContainsIt) {
-    EXPECT_EQ(IndexFileName("Buch"), "Buch.idx");
-    EXPECT_EQ(IndexFileName("Buch.idx.txt"), "Buch.idx.txt");
-    EXPECT_EQ(IndexFileName("Buch.IDX"), "Buch.IDX.idx");
-}
-
-TEST(IndexFileKind, TextIndexFilesHoldTheDashTag) {
-    EXPECT_TRUE(IsTextIndexFileText(u"Apfel:3>-|17>-\r\n"));
-    EXPECT_FALSE(IsTextIndexFileText(u"Preise:Preise>preise.html\r\n"));
-}
 
 class IndexFileRoundTrip : public ::testing::TestWithParam<bool> {};
 
@@ -38,8 +28,8 @@ TEST_P(IndexFileRoundTrip, ReloadedIndexWritesTheSameOutput) {
     const Text source =
         u"Heute kam Jonas Weller nach Lindau.\r\nMarta Brandt und Äpfel.\r\n"
         u"Die Kirche St. Stephan in Lindau.\r\nÉclair und 4Wände\r\n";
-    const TextIndexResult firstRun =
-        RunTextIndex(options, source, lists, collator, Language::German);
+    const TextIndexResult firstRun = RunTextIndex(
+        options, source, {.lists = lists, .collator = collator, .language = Language::German});
     const Text& first = firstRun.output;
     const Text fileText = BuildIndexFileText(firstRun.store);
     EXPECT_TRUE(IsTextIndexFileText(fileText));
@@ -47,7 +37,8 @@ TEST_P(IndexFileRoundTrip, ReloadedIndexWritesTheSameOutput) {
 
     options.addToExisting = true;
     options.existingIndexPath = IndexFileName(path);
-    const TextIndexResult reloaded = RunTextIndex(options, u"", lists, collator, Language::German);
+    const TextIndexResult reloaded = RunTextIndex(
+        options, u"", {.lists = lists, .collator = collator, .language = Language::German});
     EXPECT_EQ(reloaded.output, first);
     EXPECT_EQ(BuildIndexFileText(reloaded.store), fileText);
 }
@@ -65,7 +56,8 @@ class IndexFileMendTest : public ::testing::Test {
     void SetUp() override { options.lineMode = true; }
 
     Text Run(TextView source, IndexStore& store) {
-        TextIndexResult result = RunTextIndex(options, source, lists, collator, Language::German);
+        TextIndexResult result = RunTextIndex(
+            options, source, {.lists = lists, .collator = collator, .language = Language::German});
         store = std::move(result.store);
         return result.output;
     }

@@ -5,8 +5,8 @@
 #include <string>
 
 #include "engine/html_cleaning.h"
-#include "fileindex/source_list.h"
-#include "fileindex/source_options_memo.h"
+#include "indexing/source_list.h"
+#include "indexing/source_options_memo.h"
 #include "temp_folder.h"
 
 namespace lexorim {

@@ -4,11 +4,22 @@
 #include <memory>
 #include <mutex>
 #include <optional>
+#include <vector>
 
 #include "engine/text_helpers.h"
+#include "indexing/source_list.h"
 #include "textfiles/text_reader.h"
 
 namespace lexorim {
+
+// One row of a source list as a run reads it.
+struct SourceDocument {
+    Text name;    // Bezeichnung: the reference's key
+    Text link;    // Link: the reference's tag
+    Text source;  // Quelle: the file that is read
+};
+
+std::vector<SourceDocument> DocumentsOf(const SourceList& list);
 
 class SourceDocumentReader {
   public:

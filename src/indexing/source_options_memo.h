@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "engine/text_helpers.h"
-#include "fileindex/source_list.h"
+#include "indexing/source_list.h"
 
 namespace lexorim {
 

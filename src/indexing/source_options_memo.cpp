@@ -1,4 +1,4 @@
-#include "fileindex/source_options_memo.h"
+#include "indexing/source_options_memo.h"
 
 namespace lexorim {
 

@@ -1,4 +1,4 @@
-#include "textindex/index_file.h"
+#include "indexing/index_file.h"
 
 #include <filesystem>
 

@@ -1,4 +1,4 @@
-#include "fileindex/source_documents.h"
+#include "indexing/source_documents.h"
 
 #include <filesystem>
 
@@ -42,6 +42,14 @@ std::optional<Text> SourceDocumentReader::Read(TextView path) const {
         }
     }
     return ReadTextFile(file, context_);
+}
+
+std::vector<SourceDocument> DocumentsOf(const SourceList& list) {
+    std::vector<SourceDocument> documents;
+    documents.reserve(list.size());
+    for (const SourceRow& row : list.rows())
+        documents.push_back({row.name, row.link, row.source});
+    return documents;
 }
 
 }  // namespace lexorim

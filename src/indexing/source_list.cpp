@@ -1,4 +1,4 @@
-#include "fileindex/source_list.h"
+#include "indexing/source_list.h"
 
 #include <unicode/locid.h>
 #include <unicode/numberformatter.h>

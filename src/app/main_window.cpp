@@ -144,7 +144,8 @@ void MainWindow::BuildSideBar(QWidget* parent, QLayout* layout) {
         "#rand { background: #24476b; }"
         "#rand QPushButton { color: white; border: none; padding: 12px 10px; text-align: left;"
         " font-weight: bold; }"
-        "#rand QPushButton:hover { background: #35628f; }"));
+        "#rand QPushButton:hover { background: #35628f; }"
+        "#rand QPushButton:checked { background: #4a7db0; border-left: 4px solid white; }"));
     sideBar_->setMinimumWidth(150);
     auto* column = new QVBoxLayout(sideBar_);
     column->setContentsMargins(0, 8, 0, 8);
@@ -152,6 +153,8 @@ void MainWindow::BuildSideBar(QWidget* parent, QLayout* layout) {
         auto* button = new QPushButton(sideBar_);
         button->setObjectName(QString::fromLatin1(name));
         button->setFlat(true);
+        button->setCheckable(true);
+        button->setProperty("panel", QString::fromLatin1(panel));
         button->setCursor(Qt::PointingHandCursor);
         connect(button, &QPushButton::clicked, this, [this, panel] { ShowPanel(panel); });
         column->addWidget(button);
@@ -303,8 +306,12 @@ void MainWindow::BuildMenus() {
     latching->setCheckable(true);
     latching->setChecked(context_.previewCaching);
     connect(latching, &QAction::toggled, this, [this](bool on) { context_.previewCaching = on; });
-    connect(AddAction(settings, "spopt"), &QAction::triggered, this,
-            [this] { outputSettings_->exec(); });
+    // The output settings stay open beside the main window while the user works.
+    connect(AddAction(settings, "spopt"), &QAction::triggered, this, [this] {
+        outputSettings_->show();
+        outputSettings_->raise();
+        outputSettings_->activateWindow();
+    });
     QMenu* links = AddMenu(settings, "verk");
     AddAction(links, "verk_lkfg")->setEnabled(false);
     AddAction(links, "verk_idx")->setEnabled(false);
@@ -431,6 +438,9 @@ void MainWindow::ShowPanelOfSettings() {
     for (const char* name : kContentPanels) {
         if (context_.settings.IsOn("Tprog", name)) {
             panels_->setCurrentWidget(panels_->findChild<QWidget*>(QString::fromLatin1(name)));
+            // The side bar marks the panel on show.
+            for (auto* button : sideBar_->findChildren<QPushButton*>())
+                button->setChecked(button->property("panel").toString() == QLatin1String(name));
             return;
         }
     }
@@ -664,12 +674,13 @@ void MainWindow::ApplyStartArgument(const StartupPlan& plan) {
             textIndex_->StartCreate();
             break;
         case FirstArgumentUse::FileIndexFile:
-            // The file index wizard is not in this window yet; its label and page are prepared.
+            // The file index wizard is not in this window yet: say what the file is, rather than
+            // show an empty page. Its label is prepared for when the wizard exists.
             context_.settings.Set("Tprog.dkt_index", FromUtf8(plan.firstPath));
             context_.settings.Set("Tprog.dkt_integrieren", u"1");
-            ShowPanel("pgdateien");
-            if (auto* tabs = findChild<QTabWidget*>(QStringLiteral("dct")))
-                tabs->setCurrentIndex(4);
+            ShowMessage(this, WindowQText("Tprog", "FileIndexArgument", context_.language,
+                                          ui::TextRole::Message)
+                                  .arg(QString::fromStdString(plan.firstPath)));
             break;
     }
 }

@@ -766,6 +766,31 @@ class MainWindowTest : public QObject {
         QTRY_COMPARE(numbers->isChecked(), !before);  // a mnemonic clicks after a moment
     }
 
+    // The side bar marks the panel on show; the output settings stay open beside the window
+    // and name the pages about formats and the byte order mark.
+    void sideBarAndOutputSettingsFollowTheUser() {
+        window_->show();
+        wizard()->ShowTextPage(TextIndexWizard::tt1);
+        QVERIFY(Find<QPushButton>("rand_bttxtidx")->isChecked());
+        QVERIFY(!Find<QPushButton>("rand_btstart")->isChecked());
+        Find<QPushButton>("rand_btinfo")->click();
+        QVERIFY(Find<QPushButton>("rand_btinfo")->isChecked());
+        QVERIFY(!Find<QPushButton>("rand_bttxtidx")->isChecked());
+
+        window_->action("spopt")->trigger();
+        auto* output = window_->findChild<QDialog*>(QStringLiteral("Teinstausgabe"));
+        QVERIFY(output->isVisible());
+        QVERIFY(!output->isModal());
+        QVERIFY(window_->menuBar()->isEnabled());
+        QVERIFY(output->findChild<QLabel*>(QStringLiteral("Link4"))
+                    ->text()
+                    .contains(QStringLiteral("hilfe/kodierungen/")));
+        QVERIFY(output->findChild<QLabel*>(QStringLiteral("Link1"))
+                    ->text()
+                    .contains(QStringLiteral("hilfe/bom/")));
+        output->close();
+    }
+
     void languageSwitchKeepsAChosenIndexPath() {
         auto* label = Find<QLabel>("kt_index");
         QCOMPARE(label->text(), QStringLiteral("Kein anderer Index ausgewählt"));
@@ -942,6 +967,13 @@ class MainWindowTest : public QObject {
         QCOMPARE(wizard()->currentPage(), TextIndexWizard::tt1);
         QCOMPARE(window_->visiblePanel(), QStringLiteral("pgtxt"));
         QCOMPARE(Find<QLineEdit>("edit_quelle")->text(), text);
+
+        // A file index says what it is instead of showing an empty page.
+        window_->StartUp({fileIndex.toStdString()});
+        QCOMPARE(messages_.size(), 1);
+        QVERIFY(messages_.front().contains(QStringLiteral("Datei Index")));
+        QVERIFY(messages_.front().contains(fileIndex));
+        QCOMPARE(window_->visiblePanel(), QStringLiteral("pgtxt"));
 
         window_->StartUp({textIndex.toStdString()});
         QTRY_COMPARE_WITH_TIMEOUT(wizard()->currentPage(), TextIndexWizard::tt6, 20000);

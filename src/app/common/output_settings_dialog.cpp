@@ -5,9 +5,13 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QUrl>
+#include <QVBoxLayout>
+#include <utility>
 
 #include "app/common/qt_text.h"
 #include "app/common/window_texts.h"
+#include "app/info/web_pages.h"
 #include "fileindex/file_index_design.h"
 #include "settings/run_options.h"
 
@@ -27,7 +31,9 @@ OutputSettingsDialog::OutputSettingsDialog(AppContext& context, QWidget* parent)
                         {"rb_utf_be"},
                         {"rb_utf32le"},
                         {"rb_utf32be"},
-                        {"jazubom"}}},
+                        {"jazubom"},
+                        {"Label4"},
+                        {"Label1"}}},
                       {"GroupBox1", {{"Label6"}, {"Edit1"}}}}) {
     auto* row = new QHBoxLayout;
     auto* fontButton = new QPushButton(this);
@@ -41,6 +47,18 @@ OutputSettingsDialog::OutputSettingsDialog(AppContext& context, QWidget* parent)
     row->addWidget(colorButton);
     static_cast<QVBoxLayout*>(findChild<QGroupBox*>(QStringLiteral("GroupBox1"))->layout())
         ->addLayout(row);
+    // Each information label with the address it names below it.
+    for (const auto& [label, link] : {std::pair{"Label4", "Link4"}, std::pair{"Label1", "Link1"}}) {
+        auto* address = new QLabel(this);
+        address->setObjectName(QString::fromLatin1(link));
+        address->setTextInteractionFlags(Qt::TextBrowserInteraction);
+        connect(address, &QLabel::linkActivated, this, [](const QString& caption) {
+            DesktopWebPageOpener()(QUrl(WebAddressFromCaption(caption, LinkOrigin::InfoPage)));
+        });
+        QWidget* above = findChild<QLabel*>(QString::fromLatin1(label));
+        auto* groupLayout = static_cast<QVBoxLayout*>(above->parentWidget()->layout());
+        groupLayout->insertWidget(groupLayout->indexOf(above) + 1, address);
+    }
     Finish(false);
     colorEdit_ = findChild<QLineEdit*>(QStringLiteral("Edit1"));
     connect(fontButton, &QPushButton::clicked, this, &OutputSettingsDialog::ChooseFont);
@@ -51,6 +69,13 @@ OutputSettingsDialog::OutputSettingsDialog(AppContext& context, QWidget* parent)
 
 void OutputSettingsDialog::ApplyTexts() {
     SettingsDialog::ApplyTexts();
+    for (const auto& [link, page] :
+         {std::pair{"Link4", WebPage::Encodings}, std::pair{"Link1", WebPage::ByteOrderMark}}) {
+        if (auto* address = findChild<QLabel*>(QString::fromLatin1(link))) {
+            const QString caption = WebPageCaption(page, context_.language);
+            address->setText(QStringLiteral("<a href=\"%1\">%1</a>").arg(caption.toHtmlEscaped()));
+        }
+    }
     if (fontShown_ != nullptr) {
         const PictureStyle& font = context_.pictureFont;
         fontShown_->setText(QStringLiteral("%1: %2, %3 px")

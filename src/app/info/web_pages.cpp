@@ -30,6 +30,8 @@ constexpr std::array kWebPages = {
     WebPageRow{WebPage::Support, u"support/", u"support/"},
     WebPageRow{WebPage::Contribute, u"mitmachen/", u"contribute/"},
     WebPageRow{WebPage::Licence, u"lizenz/", u"licence/"},
+    WebPageRow{WebPage::Encodings, u"hilfe/kodierungen/", u"help/encodings/"},
+    WebPageRow{WebPage::ByteOrderMark, u"hilfe/bom/", u"help/byte-order-mark/"},
 };
 
 QString Referrer(LinkOrigin origin) {

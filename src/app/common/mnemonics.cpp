@@ -4,7 +4,6 @@
 #include <QAction>
 #include <QDialog>
 #include <QFileDialog>
-#include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -57,26 +56,48 @@ QString Marked(const QString& plain, qsizetype position) {
     return marked;
 }
 
-qsizetype ChooseMnemonic(const QString& plain, const QSet<QChar>& taken, const QSet<QChar>& avoid) {
+// The characters a caption could be marked at, best first: word starts before other letters,
+// letters the menu bar does not use before those it does.
+std::vector<qsizetype> Candidates(const QString& plain, const QSet<QChar>& taken,
+                                  const QSet<QChar>& avoid) {
     const auto isWordStart = [&plain](qsizetype i) {
         return i == 0 || !plain[i - 1].isLetterOrNumber();
     };
-    // Word starts before other letters, letters the menu bar does not use before those it does.
+    std::vector<qsizetype> candidates;
+    QSet<QChar> listed;
     for (const bool allowAvoided : {false, true}) {
         for (const bool wordStartsOnly : {true, false}) {
             for (qsizetype i = 0; i < plain.size(); ++i) {
                 const QChar c = plain[i].toLower();
-                if (!plain[i].isLetterOrNumber() || taken.contains(c))
+                if (!plain[i].isLetterOrNumber() || taken.contains(c) || listed.contains(c))
                     continue;
-                if (wordStartsOnly && !isWordStart(i))
+                if ((wordStartsOnly && !isWordStart(i)) || (!allowAvoided && avoid.contains(c)))
                     continue;
-                if (!allowAvoided && avoid.contains(c))
-                    continue;
-                return i;
+                listed.insert(c);
+                candidates.push_back(i);
             }
         }
     }
-    return -1;
+    return candidates;
+}
+
+// Gives caption `i` a letter, moving captions that hold one to another of theirs where needed,
+// so that as many captions as the letters allow get one.
+bool Match(size_t i, const QStringList& plain, const std::vector<std::vector<qsizetype>>& options,
+           std::map<QChar, size_t>& owner, std::vector<qsizetype>& chosen, QSet<QChar>& visited) {
+    for (const qsizetype position : options[i]) {
+        const QChar c = plain[static_cast<qsizetype>(i)][position].toLower();
+        if (visited.contains(c))
+            continue;
+        visited.insert(c);
+        const auto held = owner.find(c);
+        if (held == owner.end() || Match(held->second, plain, options, owner, chosen, visited)) {
+            owner[c] = i;
+            chosen[i] = position;
+            return true;
+        }
+    }
+    return false;
 }
 
 }  // namespace
@@ -84,27 +105,27 @@ qsizetype ChooseMnemonic(const QString& plain, const QSet<QChar>& taken, const Q
 QStringList WithMnemonics(const QStringList& captions, QSet<QChar> taken,
                           const QSet<QChar>& avoid) {
     QStringList plain;
-    std::vector<std::pair<qsizetype, qsizetype>> order;  // (letters to choose from, caption)
-    for (qsizetype i = 0; i < captions.size(); ++i) {
-        plain << WithoutMnemonic(captions[i]);
-        QSet<QChar> letters;
-        for (const QChar c : plain.back()) {
-            if (c.isLetterOrNumber())
-                letters.insert(c.toLower());
-        }
-        order.emplace_back(letters.size(), i);
+    for (const QString& caption : captions)
+        plain << WithoutMnemonic(caption);
+    std::vector<std::vector<qsizetype>> options;
+    std::vector<size_t> order;
+    for (qsizetype i = 0; i < plain.size(); ++i) {
+        options.push_back(Candidates(plain[i], taken, avoid));
+        order.push_back(static_cast<size_t>(i));
     }
-    // The captions with the fewest letters choose first ("OK" before a long sentence), so that a
-    // short caption does not find all of its letters taken.
-    std::stable_sort(order.begin(), order.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
-    QStringList marked = plain;
-    for (const auto& [letters, i] : order) {
-        const qsizetype position = ChooseMnemonic(plain[i], taken, avoid);
-        if (position >= 0)
-            taken.insert(plain[i][position].toLower());
-        marked[i] = Marked(plain[i], position);
+    // The captions with the fewest letters choose first ("OK" before a long sentence).
+    std::stable_sort(order.begin(), order.end(), [&options](size_t a, size_t b) {
+        return options[a].size() < options[b].size();
+    });
+    std::map<QChar, size_t> owner;
+    std::vector<qsizetype> chosen(options.size(), -1);
+    for (const size_t i : order) {
+        QSet<QChar> visited;
+        Match(i, plain, options, owner, chosen, visited);
     }
+    QStringList marked;
+    for (qsizetype i = 0; i < plain.size(); ++i)
+        marked << Marked(plain[i], chosen[static_cast<size_t>(i)]);
     return marked;
 }
 
@@ -120,10 +141,6 @@ std::optional<Captioned> CaptionOf(QWidget* widget) {
     if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
         return Captioned{[button] { return button->text(); },
                          [button](const QString& text) { button->setText(text); }};
-    }
-    if (auto* group = qobject_cast<QGroupBox*>(widget)) {
-        return Captioned{[group] { return group->title(); },
-                         [group](const QString& text) { group->setTitle(text); }};
     }
     // Only a label that names a control can take the focus to it; other labels keep their text.
     if (auto* label = qobject_cast<QLabel*>(widget);
@@ -169,11 +186,11 @@ std::vector<Captioned> ActionsOf(const QList<QAction*>& actions) {
     return captioned;
 }
 
-// The page of a tab widget that `widget` lies on, or nullptr.
+// The innermost page `widget` lies on: a page of a tab widget or a panel of the window, of which
+// one at a time is in sight; nullptr when it lies outside every page.
 QWidget* PageOf(QWidget* widget, QWidget* window) {
     for (QWidget* w = widget; w != nullptr && w != window; w = w->parentWidget()) {
-        auto* stack = qobject_cast<QStackedWidget*>(w->parentWidget());
-        if (stack != nullptr && qobject_cast<QTabWidget*>(stack->parentWidget()) != nullptr)
+        if (qobject_cast<QStackedWidget*>(w->parentWidget()) != nullptr)
             return w;
     }
     return nullptr;
@@ -212,22 +229,7 @@ void AssignMnemonics(QWidget* window) {
         Assign(items, {}, {});
     }
 
-    // A wizard's own buttons are seen together with each of its pages: they get their letters
-    // first, and the pages take the others.
     std::map<QWidget*, std::vector<Captioned>> scopes;
-    std::map<QWidget*, QSet<QChar>> takenInScope;
-    for (WizardBase* wizard : window->findChildren<WizardBase*>()) {
-        std::vector<Captioned> buttons;
-        for (QPushButton* button :
-             {wizard->backButton(), wizard->nextButton(), wizard->createButton()}) {
-            if (std::optional<Captioned> caption = CaptionOf(button))
-                buttons.push_back(*caption);
-        }
-        Assign(buttons, {}, menuBarLetters);
-        const QSet<QChar> buttonLetters = MnemonicsOf(buttons);
-        for (int page = 0; page < wizard->pages()->count(); ++page)
-            takenInScope[wizard->pages()->widget(page)] = buttonLetters;
-    }
     std::vector<QWidget*> order;
     for (QWidget* widget : window->findChildren<QWidget*>()) {
         if (InsideFileDialog(widget, window))
@@ -235,7 +237,7 @@ void AssignMnemonics(QWidget* window) {
         if (widget->parentWidget() != nullptr &&
             qobject_cast<WizardBase*>(widget->parentWidget()) != nullptr &&
             qobject_cast<QPushButton*>(widget) != nullptr)
-            continue;  // a wizard button, done above
+            continue;  // a wizard button, done below
         std::optional<Captioned> caption = CaptionOf(widget);
         if (!caption)
             continue;
@@ -248,11 +250,38 @@ void AssignMnemonics(QWidget* window) {
             order.push_back(scope);
         scopes[scope].push_back(*caption);
     }
+    // What lies outside every page and dialog (the side bar) is always in sight: it chooses
+    // first, and the pages of the window keep off its letters where they can.
+    QSet<QChar> windowLetters;
+    if (scopes.contains(window)) {
+        Assign(scopes[window], {}, menuBarLetters);
+        windowLetters = MnemonicsOf(scopes[window]);
+    }
+    // A wizard's own buttons are seen together with each of its pages: they get their letters
+    // next, and the pages take the others.
+    std::map<QWidget*, QSet<QChar>> takenInScope;
+    for (WizardBase* wizard : window->findChildren<WizardBase*>()) {
+        std::vector<Captioned> buttons;
+        for (QPushButton* button :
+             {wizard->backButton(), wizard->nextButton(), wizard->createButton()}) {
+            if (std::optional<Captioned> caption = CaptionOf(button))
+                buttons.push_back(*caption);
+        }
+        Assign(buttons, {}, QSet<QChar>(menuBarLetters).unite(windowLetters));
+        const QSet<QChar> buttonLetters = MnemonicsOf(buttons);
+        for (int page = 0; page < wizard->pages()->count(); ++page)
+            takenInScope[wizard->pages()->widget(page)] = buttonLetters;
+    }
     for (QWidget* scope : order) {
+        if (scope == window)
+            continue;
         // A dialog has no menu bar of its own in sight; a page of the main window does.
-        const bool underMenuBar =
+        const bool inWindow =
             DialogOf(scope, window) == nullptr && qobject_cast<QDialog*>(scope) == nullptr;
-        Assign(scopes[scope], takenInScope[scope], underMenuBar ? menuBarLetters : QSet<QChar>{});
+        // The side bar's letters are avoided like the menu bar's, but a full page may use them
+        // rather than leave a control without a mnemonic.
+        Assign(scopes[scope], takenInScope[scope],
+               inWindow ? QSet<QChar>(menuBarLetters).unite(windowLetters) : QSet<QChar>{});
     }
 }
 

@@ -76,7 +76,8 @@ void WriteOutput(const CommandLine& line, const Settings& settings, TextView out
 }
 
 Settings FileIndexSettings(const CommandLine& line) {
-    return SettingsFromArguments(line, AddToControls{"dkt_integrieren", "dkt_index"});
+    return SettingsFromArguments(line,
+                                 AddToControls{ui::tprog::dkt_integrieren, ui::tprog::dkt_index});
 }
 
 }  // namespace

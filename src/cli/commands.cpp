@@ -142,9 +142,7 @@ int RunTextCommand(const CommandLine& given, Streams io) {
         FinishStandardOutput(io.out);
         return 0;
     }
-    for (const std::string& warning : NumericSettingWarnings(settings)) {
-        io.err << "lexorim-cli: warning: " << warning << '\n';
-    }
+    PrintNumericSettingWarnings(settings, NumericUse::TextIndex, io.err);
     if (!line.addToIndexPath.empty()) {
         if (const std::string warning = AddToIndexWarning(line.addToIndexPath, context);
             !warning.empty()) {

@@ -4,6 +4,7 @@
 #include <ostream>
 
 #include "cli/cli_support.h"
+#include "cli/setting_warnings.h"
 #include "engine/collation.h"
 #include "fileindex/file_index_session.h"
 #include "fileindex/file_index_summary.h"
@@ -93,6 +94,7 @@ int RunFilesCommand(const CommandLine& line, Streams io) {
     };
     if (PrintedListOrSummary(line, session.sources(), summary, io.out))
         return 0;
+    PrintNumericSettingWarnings(settings, NumericUse::FileIndex, io.err);
     const ReadContext context = MakeReadContext(line, io.err);
     const WordLists lists = LoadWordLists(line, context);
     const LocaleCollator collator;
@@ -116,6 +118,7 @@ int RunKeywordsCommand(const CommandLine& line, Streams io) {
     };
     if (PrintedListOrSummary(line, session.sources(), summary, io.out))
         return 0;
+    PrintNumericSettingWarnings(settings, NumericUse::KeywordIndex, io.err);
     const ReadContext context = MakeReadContext(line, io.err);
     session.Run(MakeKeywordOptions(settings), LoadWordLists(line, context), line.language,
                 ProgressFor(line, io.err), context);

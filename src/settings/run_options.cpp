@@ -1,6 +1,7 @@
 #include "settings/run_options.h"
 
 #include "fileindex/file_index_design.h"
+#include "settings/numeric_controls.h"
 
 #include <array>
 #include <utility>
@@ -12,7 +13,8 @@ WordCriteria CriteriaFrom(const Settings& s, const CriteriaControls& names) {
     c.lowerCaseOut = s.IsOn(names.lowerCaseOut);
     c.upperCaseOut = s.IsOn(names.upperCaseOut);
     c.minLengthOn = s.IsOn(names.minLengthOn);
-    c.minLengthText = s.Value(names.minLengthText);
+    c.minLengthText = s.Value(names.minLength);
+    c.minLength = NumberFrom(s, names.minLength);
     c.numbersOut = s.IsOn(names.numbersOut);
     c.useNegativeList = s.IsOn(names.useNegativeList);
     c.usePositiveList = s.IsOn(names.usePositiveList);
@@ -29,6 +31,7 @@ WordCriteria TextIndexCriteria(const Settings& s) {
 DesignationCriteria MakeDesignationCriteria(const Settings& s) {
     DesignationCriteria c;
     c.maxLengthText = s.Value(ui::tszkriterien::sz_laenge);
+    c.maxLength = NumberFrom(s, ui::tszkriterien::sz_laenge);
     c.markerRequired = s.IsOn(ui::tszkriterien::sz_zeichbeginn);
     c.marker = s.Value(ui::tszkriterien::sz_zeichen);
     c.removeMarker = s.IsOn(ui::tszkriterien::sz_zeichenweg);
@@ -38,6 +41,7 @@ DesignationCriteria MakeDesignationCriteria(const Settings& s) {
     c.numbersOnly = s.IsOn(ui::tszkriterien::sz_nurzahl);
     c.addValue = s.IsOn(ui::tszkriterien::cb_plus);
     c.addValueText = s.Value(ui::tszkriterien::cb_pluswert);
+    c.addNumber = NumberFrom(s, ui::tszkriterien::cb_pluswert);
     c.above = s.IsOn(ui::tszkriterien::posueber);
     return c;
 }
@@ -57,6 +61,7 @@ TextIndexOptions MakeTextIndexOptions(const Settings& s) {
     o.criteria = TextIndexCriteria(s);
     o.lineMode = s.IsOn(ui::tprog::sz_zeilezuseite);
     o.firstPageText = s.Value(ui::tprog::sz_beginn);
+    o.firstPage = NumberFrom(s, ui::tprog::sz_beginn);
     o.designationsAbove = s.IsOn(ui::tszkriterien::posueber);
     o.removeDuplicates = s.IsOn(ui::tprog::kt_keinedoppeltenseiten);
     o.multipleCombined = s.IsOn(ui::tprog::kt_zusdoppelt);
@@ -94,11 +99,11 @@ TextToIndexOptions MakeTextToIndexOptions(const Settings& s) {
 
 PageWritingOptions MakePageWritingOptions(const Settings& s) {
     PageWritingOptions o;
-    o.emptyLineStart = s.Value(ui::tedittxt::l2sstart);
+    o.emptyLineStart = NumberFrom(s, ui::tedittxt::l2sstart);
     o.textAfterEveryNumber = s.IsOn(ui::tedittxt::cb_l2skeinedoppelt);
     o.caretPage = s.Value(ui::tedittxt::cursak);
     o.countUpAtCaret = s.IsOn(ui::tedittxt::curaut);
-    o.markerStart = s.Value(ui::tedittxt::zes);
+    o.markerStart = NumberFrom(s, ui::tedittxt::zes);
     o.marker = s.Value(ui::tedittxt::zez);
     o.before = s.Value(ui::tedittxt::vor);
     o.after = s.Value(ui::tedittxt::nach);

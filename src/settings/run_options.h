@@ -18,8 +18,8 @@ namespace lexorim {
 
 // The eight criteria controls of one index kind, in the order of WordCriteria.
 struct CriteriaControls {
-    ui::ControlId lowerCaseOut, upperCaseOut, minLengthOn, minLengthText, numbersOut,
-        useNegativeList, usePositiveList, markCombined;
+    ui::ControlId lowerCaseOut, upperCaseOut, minLengthOn, minLength, numbersOut, useNegativeList,
+        usePositiveList, markCombined;
 };
 // The criteria that the main window's controls of these names hold.
 WordCriteria CriteriaFrom(const Settings& settings, const CriteriaControls& controls);

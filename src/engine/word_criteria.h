@@ -10,11 +10,13 @@ struct WordCriteria {
     bool upperCaseOut = false;
     bool minLengthOn = true;
     Text minLengthText = u"3";  // as typed, for the summary
-    int32_t minLength = 3;      // the number the settings read from it
     bool numbersOut = true;
     bool useNegativeList = true;
     bool usePositiveList = false;
     bool markCombined = true;
+    // The number the settings read from `minLengthText`; last, so that the criteria can still
+    // be listed in the order of the window.
+    int32_t minLength = 3;
 
     int32_t MinimumLength() const { return minLength; }
 };

@@ -6,6 +6,7 @@ namespace lexorim {
 
 namespace {
 
+constexpr int32_t kMinInt = std::numeric_limits<int32_t>::min();
 constexpr int32_t kMaxInt = std::numeric_limits<int32_t>::max();
 constexpr std::string_view kEveryWordLongEnough = "every word is long enough";
 
@@ -15,7 +16,7 @@ constexpr NumericControl kNumericControls[] = {
     {ui::tprog::sz_beginn, NumericUse::TextIndex, 1},
     {ui::tszkriterien::sz_laenge, NumericUse::TextIndex, 5, 1, kMaxInt,
      "no line is short enough to be a page number"},
-    {ui::tszkriterien::cb_pluswert, NumericUse::TextIndex, 0},
+    {ui::tszkriterien::cb_pluswert, NumericUse::TextIndex, 0, kMinInt, kMaxInt, {}, true},
     {ui::tprog::dkt_max, NumericUse::FileIndex, 2, 0, kMaxInt, kEveryWordLongEnough},
     {ui::tprog::stw_max, NumericUse::KeywordIndex, 2, 0, kMaxInt, kEveryWordLongEnough},
     {ui::tedittxt::l2sstart, NumericUse::PageWriting, 1},

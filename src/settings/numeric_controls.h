@@ -28,11 +28,11 @@ struct NumericControl {
     int32_t max = std::numeric_limits<int32_t>::max();
     // What a run does with a number below `min` (empty where no number is below it).
     std::string_view belowMin = {};
+    // The box takes a minus sign besides the digits.
+    bool acceptsMinus = false;
 
     // The text of the control in the window table, which an emptied box is refilled with.
     TextView DefaultText() const;
-    // The box takes a minus sign only when negative numbers make sense.
-    bool AcceptsMinus() const { return min < 0; }
 };
 
 // Every numeric control.

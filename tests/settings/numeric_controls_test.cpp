@@ -51,13 +51,14 @@ TEST(NumericControls, GiveTheDefaultsOfTheWindowTables) {
         {ui::tprog::stw_max, u"3", false},
         {ui::tszkriterien::sz_laenge, u"5", false},
         {ui::tszkriterien::cb_pluswert, u"1", true},
-        {ui::tedittxt::l2sstart, u"1", true},
+        {ui::tedittxt::l2sstart, u"1", false},
+        {ui::tprog::sz_beginn, u"1", false},
     };
     for (const auto& c : cases) {
         const NumericControl* entry = FindNumericControl(c.id);
         ASSERT_NE(entry, nullptr) << NameOf(c.id);
         EXPECT_EQ(entry->DefaultText(), c.defaultText) << NameOf(c.id);
-        EXPECT_EQ(entry->AcceptsMinus(), c.acceptsMinus) << NameOf(c.id);
+        EXPECT_EQ(entry->acceptsMinus, c.acceptsMinus) << NameOf(c.id);
     }
 }
 

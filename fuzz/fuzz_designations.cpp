@@ -17,7 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     const uint8_t flags = data[0];
     DesignationCriteria criteria;
-    criteria.maxLengthText = DecimalText(static_cast<int>(data[1] % 12) - 2);
+    criteria.maxLength = static_cast<int>(data[1] % 12) - 2;
     criteria.markerRequired = (flags & 1) != 0;
     criteria.marker = (flags & 2) != 0 ? u"S." : u"-";
     criteria.removeMarker = (flags & 4) != 0;
@@ -25,7 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     criteria.standardCharacters = (flags & 16) != 0;
     criteria.numbersOnly = (flags & 32) != 0;
     criteria.addValue = (flags & 64) != 0;
-    criteria.addValueText = (flags & 128) != 0 ? u"2147483647" : DecimalText(data[2] % 5);
+    criteria.addNumber = (flags & 128) != 0 ? 2147483647 : data[2] % 5;
     criteria.above = (data[2] & 128) != 0;
 
     Text text;

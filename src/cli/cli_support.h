@@ -26,8 +26,8 @@ void FinishStandardOutput(std::ostream& out);
 
 // The two controls that --add-to sets: the "add to an existing index" check box and the path.
 struct AddToControls {
-    std::string_view addToExisting;
-    std::string_view indexPath;
+    ui::ControlId addToExisting;
+    ui::ControlId indexPath;
 };
 
 // The settings at their defaults, the --config files loaded in order, every --set applied in

@@ -35,7 +35,8 @@ namespace lexorim::cli {
 namespace {
 
 Settings SettingsFrom(const CommandLine& line) {
-    return SettingsFromArguments(line, AddToControls{"kt_integrieren", "kt_index"});
+    return SettingsFromArguments(line,
+                                 AddToControls{ui::tprog::kt_integrieren, ui::tprog::kt_index});
 }
 
 // Standard input is read like a file: up to the source size limit, with the system's reason
@@ -76,10 +77,10 @@ bool SourceIsStandardInput(const CommandLine& line) {
 
 void RecordSource(const CommandLine& line, Settings& settings) {
     if (SourceIsStandardInput(line)) {
-        settings.Set("qu_text", u"1");
+        settings.Set(ui::tprog::qu_text, u"1");
     } else {
-        settings.Set("qu_datei", u"1");
-        settings.Set("edit_quelle", FromUtf8(line.arguments[0]));
+        settings.Set(ui::tprog::qu_datei, u"1");
+        settings.Set(ui::tprog::edit_quelle, FromUtf8(line.arguments[0]));
     }
 }
 
@@ -122,8 +123,8 @@ void PrintEmptyResultHint(const TextIndexSession& session, bool isDocument,
 // Without a SOURCE, a configuration that chose a source file names it.
 CommandLine WithConfiguredSource(const CommandLine& line, const Settings& settings) {
     CommandLine effective = line;
-    const Text& configured = settings.Value("Tprog", "edit_quelle");
-    if (line.arguments.empty() && !line.configPaths.empty() && settings.IsOn("Tprog", "qu_datei") &&
+    const Text& configured = settings.Value(ui::tprog::edit_quelle);
+    if (line.arguments.empty() && !line.configPaths.empty() && settings.IsOn(ui::tprog::qu_datei) &&
         !configured.empty()) {
         effective.arguments.push_back(ToUtf8(configured));
     }
@@ -141,9 +142,7 @@ int RunTextCommand(const CommandLine& given, Streams io) {
         FinishStandardOutput(io.out);
         return 0;
     }
-    for (const std::string& warning : NumericSettingWarnings(settings)) {
-        io.err << "lexorim-cli: warning: " << warning << '\n';
-    }
+    PrintNumericSettingWarnings(settings, NumericUse::TextIndex, io.err);
     if (!line.addToIndexPath.empty()) {
         if (const std::string warning = AddToIndexWarning(line.addToIndexPath, context);
             !warning.empty()) {
@@ -184,7 +183,7 @@ int RunTextCommand(const CommandLine& given, Streams io) {
 // has them, otherwise the short number lines found in the text.
 int RunDesignationsCommand(const CommandLine& line, Streams io) {
     const Settings settings = SettingsFrom(line);
-    if (settings.IsOn("Tprog", "sz_zeilezuseite"))
+    if (settings.IsOn(ui::tprog::sz_zeilezuseite))
         return 0;
     TextIndexSession session;
     session.SetSource(ReadTextIndexSource(line.arguments[0], MakeReadContext(line, io.err)));

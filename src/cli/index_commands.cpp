@@ -4,6 +4,7 @@
 #include <ostream>
 
 #include "cli/cli_support.h"
+#include "cli/setting_warnings.h"
 #include "engine/collation.h"
 #include "fileindex/file_index_session.h"
 #include "fileindex/file_index_summary.h"
@@ -76,7 +77,8 @@ void WriteOutput(const CommandLine& line, const Settings& settings, TextView out
 }
 
 Settings FileIndexSettings(const CommandLine& line) {
-    return SettingsFromArguments(line, AddToControls{"dkt_integrieren", "dkt_index"});
+    return SettingsFromArguments(line,
+                                 AddToControls{ui::tprog::dkt_integrieren, ui::tprog::dkt_index});
 }
 
 }  // namespace
@@ -92,6 +94,7 @@ int RunFilesCommand(const CommandLine& line, Streams io) {
     };
     if (PrintedListOrSummary(line, session.sources(), summary, io.out))
         return 0;
+    PrintNumericSettingWarnings(settings, NumericUse::FileIndex, io.err);
     const ReadContext context = MakeReadContext(line, io.err);
     const WordLists lists = LoadWordLists(line, context);
     const LocaleCollator collator;
@@ -119,6 +122,7 @@ int RunKeywordsCommand(const CommandLine& line, Streams io) {
     };
     if (PrintedListOrSummary(line, session.sources(), summary, io.out))
         return 0;
+    PrintNumericSettingWarnings(settings, NumericUse::KeywordIndex, io.err);
     const ReadContext context = MakeReadContext(line, io.err);
     const WordLists lists = LoadWordLists(line, context);
     const LocaleCollator collator;

@@ -9,40 +9,46 @@ namespace lexorim::cli {
 
 namespace {
 
-struct NumericSetting {
-    std::string_view window;
-    std::string_view control;
-    int32_t fallback;            // used when the text is not an integer
-    std::optional<int32_t> min;  // smallest value that makes sense
-    const char* belowMin;        // what the run does with a smaller value
-};
-
-constexpr NumericSetting kNumericSettings[] = {
-    {"Tprog", "kt_max", 2, 0, "every word is long enough"},
-    {"Tprog", "sz_beginn", 1, std::nullopt, ""},
-    {"Tszkriterien", "sz_laenge", 5, 1, "no line is short enough to be a page number"},
-    {"Tszkriterien", "cb_pluswert", 0, std::nullopt, ""},
-};
+// A number outside the range is still what the run uses; the line says what follows from it.
+std::string OutOfRangeWarning(const NumericControl& control, const std::string& name,
+                              int32_t number) {
+    const std::string used = "; using " + std::to_string(number);
+    if (number < control.min) {
+        return name + "=" + std::to_string(number) + " is below " + std::to_string(control.min) +
+               used + ", so " + std::string(control.belowMin) + ".";
+    }
+    if (number > control.max) {
+        return name + "=" + std::to_string(number) + " is above " + std::to_string(control.max) +
+               used + ".";
+    }
+    return {};
+}
 
 }  // namespace
 
-std::vector<std::string> NumericSettingWarnings(const Settings& settings) {
+std::vector<std::string> NumericSettingWarnings(const Settings& settings, NumericUse use) {
     std::vector<std::string> warnings;
-    for (const NumericSetting& setting : kNumericSettings) {
-        const Text& value = settings.Value(setting.window, setting.control);
-        const std::string name(setting.control);
+    for (const NumericControl& control : NumericControls()) {
+        if (control.use != use)
+            continue;
+        const Text& value = settings.Value(control.id);
+        const std::string name(control.id.name);
         const std::optional<int32_t> number = ParseIntegerText(value);
         if (!number) {
             warnings.push_back(name + "=\"" + ToUtf8(value) +
                                "\" is not a whole number from -2147483648 to 2147483647; using " +
-                               std::to_string(setting.fallback) + ".");
-        } else if (setting.min && *number < *setting.min) {
-            warnings.push_back(name + "=" + std::to_string(*number) + " is below " +
-                               std::to_string(*setting.min) + "; using " + std::to_string(*number) +
-                               ", so " + setting.belowMin + ".");
+                               std::to_string(control.fallback) + ".");
+        } else if (std::string warning = OutOfRangeWarning(control, name, *number);
+                   !warning.empty()) {
+            warnings.push_back(std::move(warning));
         }
     }
     return warnings;
+}
+
+void PrintNumericSettingWarnings(const Settings& settings, NumericUse use, std::ostream& err) {
+    for (const std::string& warning : NumericSettingWarnings(settings, use))
+        err << "lexorim-cli: warning: " << warning << '\n';
 }
 
 std::string AddToIndexWarning(const std::string& path, const ReadContext& context) {

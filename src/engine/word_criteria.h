@@ -9,14 +9,16 @@ struct WordCriteria {
     bool lowerCaseOut = true;
     bool upperCaseOut = false;
     bool minLengthOn = true;
-    Text minLengthText = u"3";
+    Text minLengthText = u"3";  // as typed, for the summary
     bool numbersOut = true;
     bool useNegativeList = true;
     bool usePositiveList = false;
     bool markCombined = true;
+    // The number the settings read from `minLengthText`; last, so that the criteria can still
+    // be listed in the order of the window.
+    int32_t minLength = 3;
 
-    // The minimum length that `minLengthText` stands for (2 when it is not a number).
-    int32_t MinimumLength() const { return IntegerOr(minLengthText, 2); }
+    int32_t MinimumLength() const { return minLength; }
 };
 
 enum class IndexKind { Text, File, Keyword };

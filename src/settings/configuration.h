@@ -66,8 +66,7 @@ void ApplyConfiguration(const ProfileFile& file, bool startup, Settings& setting
                         ShellState& shell, const ScreenSize& screen);
 
 struct StandardValue {
-    std::string_view window;
-    std::string_view control;
+    ui::ControlId control;
     std::u16string_view value;
 };
 

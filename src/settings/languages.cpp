@@ -75,12 +75,10 @@ Text ExistingIndexCaption(TextView current, Language language) {
 
 void ApplyLanguageState(Settings& settings, Language language) {
     const bool german = language == Language::German;
-    settings.Set("Tprog.pinfo_de", german ? u"1" : u"0");
-    settings.Set("Tprog.pinfo_en", german ? u"0" : u"1");
-    for (const std::string_view label : {"kt_index", "dkt_index"}) {
-        const ControlRef ref = settings.Resolve("Tprog." + std::string(label));
-        settings.Set(ref, ExistingIndexCaption(settings.Value(ref), language));
-    }
+    settings.Set(ui::tprog::pinfo_de, german ? u"1" : u"0");
+    settings.Set(ui::tprog::pinfo_en, german ? u"0" : u"1");
+    for (const ui::ControlId label : {ui::tprog::kt_index, ui::tprog::dkt_index})
+        settings.Set(label, ExistingIndexCaption(settings.Value(label), language));
 }
 
 Text MinimumLengthItems(TextView current, Language language) {

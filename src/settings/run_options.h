@@ -16,10 +16,10 @@
 
 namespace lexorim {
 
-// The names of the eight criteria controls of one index kind, in the order of WordCriteria.
+// The eight criteria controls of one index kind, in the order of WordCriteria.
 struct CriteriaControls {
-    std::string_view lowerCaseOut, upperCaseOut, minLengthOn, minLengthText, numbersOut,
-        useNegativeList, usePositiveList, markCombined;
+    ui::ControlId lowerCaseOut, upperCaseOut, minLengthOn, minLength, numbersOut, useNegativeList,
+        usePositiveList, markCombined;
 };
 // The criteria that the main window's controls of these names hold.
 WordCriteria CriteriaFrom(const Settings& settings, const CriteriaControls& controls);

@@ -73,6 +73,17 @@ ControlRef Settings::Resolve(std::string_view name) const {
     return found;
 }
 
+ControlRef Settings::Resolve(ui::ControlId id) const {
+    const ui::WindowDefinition* window = ui::FindWindow(id.window);
+    const ui::ControlDefinition* control =
+        window != nullptr ? window->FindControl(id.name) : nullptr;
+    if (control == nullptr) {
+        throw SettingsError("unknown setting: " + std::string(id.window) + "." +
+                            std::string(id.name));
+    }
+    return {window, control};
+}
+
 const Text& Settings::Value(std::string_view windowClass, std::string_view control) const {
     const auto it = values_.find(Key{windowClass, control});
     if (it == values_.end()) {

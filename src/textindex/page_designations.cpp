@@ -56,8 +56,8 @@ Text FormatDesignationItem(TextView designation, int64_t lineNumber) {
 
 std::vector<Text> ReadOutDesignations(const std::vector<TextView>& lines,
                                       const DesignationCriteria& criteria) {
-    const int32_t maxLength = IntegerOr(criteria.maxLengthText, 5);
-    const int32_t addValue = IntegerOr(criteria.addValueText, 0);
+    const int32_t maxLength = criteria.maxLength;
+    const int32_t addValue = criteria.addNumber;
     std::vector<Text> items;
     for (size_t n = 0; n < lines.size(); ++n) {
         if (static_cast<int64_t>(lines[n].size()) >= maxLength)

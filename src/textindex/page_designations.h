@@ -12,7 +12,8 @@
 namespace lexorim {
 
 struct DesignationCriteria {
-    Text maxLengthText = u"5";             // sz_laenge: only shorter lines are examined
+    Text maxLengthText = u"5";             // sz_laenge as typed: only shorter lines are examined
+    int32_t maxLength = 5;                 // the number the settings read from it
     bool markerRequired = false;           // sz_zeichbeginn
     Text marker;                           // sz_zeichen
     bool removeMarker = true;              // sz_zeichenweg
@@ -21,7 +22,8 @@ struct DesignationCriteria {
     Text customCharacters = u"- ( ) [ ]";  // sz_bwdefs
     bool numbersOnly = true;               // sz_nurzahl
     bool addValue = false;                 // cb_plus
-    Text addValueText = u"1";              // cb_pluswert
+    Text addValueText = u"1";              // cb_pluswert as typed
+    int32_t addNumber = 1;                 // the number the settings read from it
     bool above = false;                    // posueber / posunter
 };
 

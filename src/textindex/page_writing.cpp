@@ -34,8 +34,8 @@ Text NumberFrame(TextView number, TextView before, TextView after) {
     return WithLineBreaks(before) + Text(number) + WithLineBreaks(after);
 }
 
-Text ReplaceEmptyLines(TextView text, TextView startText, bool textAfterEveryNumber) {
-    int64_t page = IntegerOr(startText, 1);
+Text ReplaceEmptyLines(TextView text, int32_t firstPage, bool textAfterEveryNumber) {
+    int64_t page = firstPage;
     bool numberMayFollow = true;
     Text result;
     for (const TextView line : SplitLines(text)) {
@@ -53,11 +53,11 @@ Text ReplaceEmptyLines(TextView text, TextView startText, bool textAfterEveryNum
     return result;
 }
 
-Text ReplaceMarkers(TextView text, TextView startText, TextView marker, TextView before,
+Text ReplaceMarkers(TextView text, int32_t firstPage, TextView marker, TextView before,
                     TextView after) {
     if (marker.empty())
         return Text(text);
-    int64_t page = IntegerOr(startText, 1);
+    int64_t page = firstPage;
     Text result;
     size_t from = 0;
     for (size_t at = text.find(marker); at != TextView::npos; at = text.find(marker, from)) {

@@ -9,11 +9,11 @@
 namespace lexorim {
 
 struct PageWritingOptions {
-    Text emptyLineStart = u"1";        // l2sstart
+    int32_t emptyLineStart = 1;        // l2sstart
     bool textAfterEveryNumber = true;  // cb_l2skeinedoppelt
     Text caretPage = u"1";             // cursak
     bool countUpAtCaret = true;        // curaut
-    Text markerStart = u"1";           // zes
+    int32_t markerStart = 1;           // zes
     Text marker = u"#";                // zez
     Text before = u"#NL";              // vor
     Text after = u"#NL";               // nach
@@ -24,11 +24,11 @@ Text NumberFrame(TextView number, TextView before, TextView after);
 
 // Every empty line becomes the next page number (unframed). With `textAfterEveryNumber` a run
 // of empty lines gets one number, on its first line. The lines are ended by CR LF.
-Text ReplaceEmptyLines(TextView text, TextView startText, bool textAfterEveryNumber);
+Text ReplaceEmptyLines(TextView text, int32_t firstPage, bool textAfterEveryNumber);
 
 // Every marker, from the left, becomes the framed next page number; an empty marker changes
 // nothing. Scanning goes on after the inserted text.
-Text ReplaceMarkers(TextView text, TextView startText, TextView marker, TextView before,
+Text ReplaceMarkers(TextView text, int32_t firstPage, TextView marker, TextView before,
                     TextView after);
 
 // The framed `number` inserted into line `line` at column `column` (both counted from 0 and

@@ -13,7 +13,7 @@ namespace {
 
 PageList BuildPageList(const TextIndexOptions& options, TextView source) {
     if (options.lineMode) {
-        return PageList::FromLines(source, IntegerOr(options.firstPageText, 1));
+        return PageList::FromLines(source, options.firstPage);
     }
     return PageList::FromDesignations(source, options.designations, options.designationsAbove);
 }

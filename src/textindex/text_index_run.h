@@ -21,7 +21,8 @@ namespace lexorim {
 struct TextIndexOptions {
     WordCriteria criteria;
     bool lineMode = false;           // sz_zeilezuseite; otherwise page designations
-    Text firstPageText = u"1";       // sz_beginn
+    Text firstPageText = u"1";       // sz_beginn as typed
+    int32_t firstPage = 1;           // the number the settings read from it
     std::vector<Text> designations;  // the items of sz_libo
     bool designationsAbove = false;  // posueber
     bool removeDuplicates = true;    // kt_keinedoppeltenseiten

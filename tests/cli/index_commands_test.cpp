@@ -121,6 +121,31 @@ TEST_F(IndexCommandsTest, WritesTheKeywordIndex) {
               "ber Uns - sub/page.html:  Haus, K\xC3\xB6ln\r\n");
 }
 
+TEST_F(IndexCommandsTest, WarnAboutTheMinimumLengthOfTheirOwnKind) {
+    WriteSite();
+    const struct {
+        std::string command;
+        std::string setting;
+        std::string warning;  // empty: the other kind's setting is no concern of this run
+    } cases[] = {
+        {"files", "dkt_max=abc",
+         "dkt_max=\"abc\" is not a whole number from -2147483648 to 2147483647; using 2."},
+        {"files", "dkt_max=-1", "dkt_max=-1 is below 0; using -1, so every word is long enough."},
+        {"files", "stw_max=abc", ""},
+        {"keywords", "stw_max=",
+         "stw_max=\"\" is not a whole number from -2147483648 to "
+         "2147483647; using 2."},
+        {"keywords", "kt_max=abc", ""},
+        {"keywords", "stw_max=4", ""},
+    };
+    for (const auto& c : cases) {
+        const CliRun r = Run({c.command, "start.html", "--set", c.setting});
+        ASSERT_EQ(r.status, 0) << c.setting << r.err;
+        EXPECT_EQ(r.err, c.warning.empty() ? "" : "lexorim-cli: warning: " + c.warning + "\n")
+            << c.command << " " << c.setting;
+    }
+}
+
 TEST_F(IndexCommandsTest, AcceptsEverySettingOfTheDesignAndSourceOptionWindows) {
     folder.write("a.txt", "Haus");
     std::vector<std::string> args = {"files", "a.txt", "--summary"};

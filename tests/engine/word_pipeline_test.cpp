@@ -52,10 +52,10 @@ WordCriteria OnlyPositive() {
     return c;
 }
 
-WordCriteria OnlyMinimumLength(const char16_t* text) {
+WordCriteria OnlyMinimumLength(int32_t length) {
     WordCriteria c = AllOff();
     c.minLengthOn = true;
-    c.minLengthText = text;
+    c.minLength = length;
     return c;
 }
 
@@ -140,12 +140,12 @@ TEST(FilterPageWords, GivesTheWordsThatPassTheCriteria) {
         {"numbers out splits words", OnlyNumbers(), u"Seite 12a", Words({u"Seite", u"a"})},
         {"digits inside a word", OnlyNumbers(), u"MP3 A4-Blatt", Words({u"MP", u"A", u"Blatt"})},
         {"only ASCII digits are numbers", OnlyNumbers(), u"\u0663x", Words({u"\u0663x"})},
-        {"minimum length 0 keeps every piece", OnlyMinimumLength(u"0"), u"a bb ccc",
+        {"minimum length 0 keeps every piece", OnlyMinimumLength(0), u"a bb ccc",
          Words({u"a", u"bb", u"ccc"})},
-        {"minimum length larger than every word", OnlyMinimumLength(u"999"), u"a bb ccc", {}},
-        {"minimum length that is not a number is 2", OnlyMinimumLength(u"abc"), u"a bb ccc",
+        {"minimum length larger than every word", OnlyMinimumLength(999), u"a bb ccc", {}},
+        {"minimum length 2 drops single letters", OnlyMinimumLength(2), u"a bb ccc",
          Words({u"bb", u"ccc"})},
-        {"negative minimum length", OnlyMinimumLength(u"-4"), u"a bb", Words({u"a", u"bb"})},
+        {"negative minimum length", OnlyMinimumLength(-4), u"a bb", Words({u"a", u"bb"})},
         {"both case criteria keep caseless words", BothCaseCriteria(false, false),
          u"Haus 42 haus @home \u00DF \u05D0\u05D1",
          Words({u"42", u"@home", u"\u00DF", u"\u05D0\u05D1"})},
@@ -176,14 +176,14 @@ TEST(FilterPageWords, GivesTheWordsThatPassTheCriteria) {
 TEST(FilterPageWords, MinimumLengthShortensCombinedWords) {
     WordCriteria c = OnlyCombined();
     c.minLengthOn = true;
-    c.minLengthText = u"3";
+    c.minLength = 3;
     EXPECT_EQ(WordsOf(c, u"die E-Mail-Adresse"), Words({u"die", u"Mail&Adresse"}));
     // "Ab&Cd" is long enough but loses both parts.
     EXPECT_EQ(WordsOf(c, u"xyz Ab Cd"), Words({u"xyz"}));
     EXPECT_EQ(WordsOf(c, u"xyz Ab Cde"), Words({u"xyz", u"Cde"}));
-    c.minLengthText = u"6";
+    c.minLength = 6;
     EXPECT_EQ(WordsOf(c, u"x Ab Cde"), Words({}));
-    c.minLengthText = u"5";
+    c.minLength = 5;
     EXPECT_EQ(WordsOf(c, u"x Ab Cde"), Words({}));  // "Ab&Cde" has 6 characters, no part has 5
 }
 
@@ -257,7 +257,7 @@ TEST(FilterPageWords, WordInBothListsIsIndexed) {
     // No other criterion applies to a positive hit.
     c.lowerCaseOut = true;
     c.minLengthOn = true;
-    c.minLengthText = u"9";
+    c.minLength = 9;
     c.numbersOut = true;
     EXPECT_EQ(WordsOf(c, u"x ab1 y", {}, Words({u"ab1"})), Words({u"ab1"}));
 }

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
+#include "settings/index_run_options.h"
 #include "settings/run_options.h"
 #include "settings/settings.h"
 
@@ -63,6 +66,89 @@ TEST(HtmlColor, ReadsSixHexDigits) {
     EXPECT_EQ(ParseHtmlColor(u"##00ff7f"), 0x00FF7Fu);
     EXPECT_FALSE(ParseHtmlColor(u"#FFF").has_value());
     EXPECT_FALSE(ParseHtmlColor(u"#GGGGGG").has_value());
+}
+
+TEST(Settings, NameControlsByTheirIds) {
+    Settings settings;
+    settings.Set(ui::tdesign::kt_alphabet, u"0");
+    EXPECT_FALSE(settings.IsOn(ui::tdesign::kt_alphabet));
+    EXPECT_TRUE(settings.IsOn(ui::thdesign::kt_alphabet));  // the same name in another window
+    settings.Set(ui::tprog::sz_zeilezuseite, u"1");
+    EXPECT_FALSE(settings.IsOn(ui::tprog::sz_auslesen));
+    EXPECT_EQ(settings.Value(ui::tprog::sz_zeilezuseite),
+              settings.Value("Tprog", "sz_zeilezuseite"));
+    EXPECT_TRUE(settings.Resolve(ui::tdesign::dsep).Is(ui::tdesign::dsep));
+    EXPECT_FALSE(settings.Resolve(ui::tdesign::kt_alphabet).Is(ui::thdesign::kt_alphabet));
+    EXPECT_THROW(settings.Set(ui::tprog::kt_design, u"yes"), SettingsError);
+}
+
+// Each builder reads its numbers once, through the table, and keeps the text as typed.
+TEST(Settings, OptionBuildersReadNumbersWithTheirFallbacks) {
+    const struct {
+        ui::ControlId id;
+        std::u16string_view text;
+        int32_t number;
+        std::function<int32_t(const Settings&)> read;
+    } cases[] = {
+        {ui::tprog::kt_max, u"abc", 2,
+         [](auto& s) { return TextIndexCriteria(s).MinimumLength(); }},
+        {ui::tprog::kt_max, u"7", 7, [](auto& s) { return TextIndexCriteria(s).MinimumLength(); }},
+        {ui::tprog::dkt_max, u"Custom..", 2,
+         [](auto& s) { return FileIndexCriteria(s).MinimumLength(); }},
+        {ui::tprog::stw_max, u"-1", -1, [](auto& s) { return KeywordCriteria(s).MinimumLength(); }},
+        {ui::tprog::sz_beginn, u"x", 1, [](auto& s) { return MakeTextIndexOptions(s).firstPage; }},
+        {ui::tprog::sz_beginn, u"12", 12,
+         [](auto& s) { return MakeTextIndexOptions(s).firstPage; }},
+        {ui::tszkriterien::sz_laenge, u"Benutzerdefiniert..", 5,
+         [](auto& s) { return MakeDesignationCriteria(s).maxLength; }},
+        {ui::tszkriterien::cb_pluswert, u"x", 0,
+         [](auto& s) { return MakeDesignationCriteria(s).addNumber; }},
+        {ui::tszkriterien::cb_pluswert, u"-2", -2,
+         [](auto& s) { return MakeDesignationCriteria(s).addNumber; }},
+        {ui::tedittxt::l2sstart, u"x", 1,
+         [](auto& s) { return MakePageWritingOptions(s).emptyLineStart; }},
+        {ui::tedittxt::zes, u"abc", 1,
+         [](auto& s) { return MakePageWritingOptions(s).markerStart; }},
+        {ui::tedittxt::zes, u"4", 4, [](auto& s) { return MakePageWritingOptions(s).markerStart; }},
+    };
+    for (const auto& c : cases) {
+        Settings settings;
+        settings.Set(c.id, c.text);
+        EXPECT_EQ(c.read(settings), c.number) << c.id.name << "=" << ToUtf8(c.text);
+    }
+    Settings typed;
+    typed.Set(ui::tprog::kt_max, u"abc");
+    typed.Set(ui::tprog::sz_beginn, u"x");
+    typed.Set(ui::tszkriterien::sz_laenge, u"Benutzerdefiniert..");
+    EXPECT_EQ(TextIndexCriteria(typed).minLengthText, u"abc");
+    EXPECT_EQ(MakeTextIndexOptions(typed).firstPageText, u"x");
+    EXPECT_EQ(MakeDesignationCriteria(typed).maxLengthText, u"Benutzerdefiniert..");
+}
+
+// A criterion that is not a number reads as its fallback in the read-out as well.
+TEST(Settings, UnusableDesignationCriteriaFallBack) {
+    Settings settings;
+    settings.Set(ui::tszkriterien::sz_laenge, u"Benutzerdefiniert..");
+    EXPECT_EQ(ReadOutDesignations({u"1234", u"12345"}, MakeDesignationCriteria(settings)),
+              std::vector<Text>{u"1234 (0)"});
+    settings.Set(ui::tszkriterien::cb_plus, u"1");
+    settings.Set(ui::tszkriterien::cb_pluswert, u"x");
+    EXPECT_EQ(ReadOutDesignations({u"5"}, MakeDesignationCriteria(settings)),
+              std::vector<Text>{u"5 (0)"});
+}
+
+// A start page that is not a number counts from 1.
+TEST(Settings, UnusablePageWritingStartsCountFromOne) {
+    Settings settings;
+    settings.Set(ui::tedittxt::l2sstart, u"x");
+    settings.Set(ui::tedittxt::zes, u"abc");
+    settings.Set(ui::tedittxt::vor, u"[#]");
+    settings.Set(ui::tedittxt::nach, u"");
+    const PageWritingOptions options = MakePageWritingOptions(settings);
+    EXPECT_EQ(ReplaceEmptyLines(u"\nA\n\nB", options.emptyLineStart, true),
+              u"1\r\nA\r\n2\r\nB\r\n");
+    EXPECT_EQ(ReplaceMarkers(u"a#b#", options.markerStart, u"#", options.before, options.after),
+              u"a[#]1b[#]2");
 }
 
 }  // namespace

@@ -121,12 +121,12 @@ TEST(WindowDefinitions, HaveUniqueNamesAndOneDefaultRadioButtonPerGroup) {
 
 TEST(WindowDefinitions, DefaultsAreTheStandardConfiguration) {
     for (const StandardValue& standard : StandardConfiguration()) {
-        const ui::WindowDefinition* window = ui::FindWindow(standard.window);
-        ASSERT_NE(window, nullptr) << standard.window;
-        const ui::ControlDefinition* control = window->FindControl(standard.control);
-        ASSERT_NE(control, nullptr) << standard.window << "." << standard.control;
-        EXPECT_EQ(control->defaultValue, standard.value)
-            << standard.window << "." << standard.control;
+        const ui::ControlId id = standard.control;
+        const ui::WindowDefinition* window = ui::FindWindow(id.window);
+        ASSERT_NE(window, nullptr) << id.window;
+        const ui::ControlDefinition* control = window->FindControl(id.name);
+        ASSERT_NE(control, nullptr) << id.window << "." << id.name;
+        EXPECT_EQ(control->defaultValue, standard.value) << id.window << "." << id.name;
     }
 }
 

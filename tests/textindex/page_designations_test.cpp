@@ -25,7 +25,7 @@ TEST(ReadOutDesignations, AppliesEveryCriterion) {
         std::vector<Text> items;
     };
     DesignationCriteria longLines;
-    longLines.maxLengthText = u"9";
+    longLines.maxLength = 9;
     DesignationCriteria marker;
     marker.markerRequired = true;
     marker.marker = u"#";
@@ -36,7 +36,7 @@ TEST(ReadOutDesignations, AppliesEveryCriterion) {
     emptyMarker.markerRequired = true;
     DesignationCriteria plus;
     plus.addValue = true;
-    plus.addValueText = u"-2";
+    plus.addNumber = -2;
     plus.numbersOnly = false;
     DesignationCriteria plusOne;
     plusOne.addValue = true;
@@ -45,10 +45,6 @@ TEST(ReadOutDesignations, AppliesEveryCriterion) {
     custom.numbersOnly = false;
     DesignationCriteria notCut;
     notCut.removeCharacters = false;
-    DesignationCriteria badLength;
-    badLength.maxLengthText = u"Benutzerdefiniert..";
-    DesignationCriteria badPlus = plusOne;
-    badPlus.addValueText = u"x";
 
     const std::vector<Case> cases = {
         {"Seite 12 is not a number", longLines, {u"Seite 12"}, {}},
@@ -59,8 +55,6 @@ TEST(ReadOutDesignations, AppliesEveryCriterion) {
         {"007 plus one", plusOne, {u"007"}, {u"8 (0)"}},
         {"custom characters", custom, {u"[4]", u"(x)", u"a b"}, {u"4 (0)", u"x (1)", u"ab (2)"}},
         {"characters kept", notCut, {u"1 2"}, {}},
-        {"bad length falls back to 5", badLength, {u"1234", u"12345"}, {u"1234 (0)"}},
-        {"bad added value is 0", badPlus, {u"5"}, {u"5 (0)"}},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(ReadOutDesignations(c.lines, c.criteria), c.items) << c.name;

@@ -7,19 +7,19 @@ namespace {
 
 TEST(PageWriting, ReplacesEmptyLines) {
     const Text text = u"Text A\r\n\r\n\r\nText B\r\n\r\n";
-    EXPECT_EQ(ReplaceEmptyLines(text, u"1", true), u"Text A\r\n1\r\n\r\nText B\r\n2\r\n");
-    EXPECT_EQ(ReplaceEmptyLines(text, u"1", false), u"Text A\r\n1\r\n2\r\nText B\r\n3\r\n");
-    EXPECT_EQ(ReplaceEmptyLines(u"\nA\n\nB", u"x", true), u"1\r\nA\r\n2\r\nB\r\n");
-    EXPECT_EQ(ReplaceEmptyLines(u"\n\nA", u"7", true), u"7\r\n\r\nA\r\n");
+    EXPECT_EQ(ReplaceEmptyLines(text, 1, true), u"Text A\r\n1\r\n\r\nText B\r\n2\r\n");
+    EXPECT_EQ(ReplaceEmptyLines(text, 1, false), u"Text A\r\n1\r\n2\r\nText B\r\n3\r\n");
+    EXPECT_EQ(ReplaceEmptyLines(u"\nA\n\nB", 0, true), u"0\r\nA\r\n1\r\nB\r\n");
+    EXPECT_EQ(ReplaceEmptyLines(u"\n\nA", 7, true), u"7\r\n\r\nA\r\n");
 }
 
 TEST(PageWriting, ReplacesMarkersWithTheNumberFrame) {
-    EXPECT_EQ(ReplaceMarkers(u"eins # zwei # drei", u"1", u"#", u"#NL", u"#NL"),
+    EXPECT_EQ(ReplaceMarkers(u"eins # zwei # drei", 1, u"#", u"#NL", u"#NL"),
               u"eins \r\n1\r\n zwei \r\n2\r\n drei");
-    EXPECT_EQ(ReplaceMarkers(u"eins # zwei # drei", u"1", u"#", u"", u""), u"eins 1 zwei 2 drei");
-    EXPECT_EQ(ReplaceMarkers(u"a#b", u"9", u"", u"", u""), u"a#b");
+    EXPECT_EQ(ReplaceMarkers(u"eins # zwei # drei", 1, u"#", u"", u""), u"eins 1 zwei 2 drei");
+    EXPECT_EQ(ReplaceMarkers(u"a#b", 9, u"", u"", u""), u"a#b");
     // A marker inside the frame is not replaced again.
-    EXPECT_EQ(ReplaceMarkers(u"a#b#", u"abc", u"#", u"[#]", u""), u"a[#]1b[#]2");
+    EXPECT_EQ(ReplaceMarkers(u"a#b#", 1, u"#", u"[#]", u""), u"a[#]1b[#]2");
 }
 
 TEST(PageWriting, InsertsAtTheCaretAndCountsUp) {

@@ -47,10 +47,10 @@ TEST_F(TextIndexRunTest, ExpandsCombinedWordsByDefault) {
 }
 
 TEST_F(TextIndexRunTest, CountsPagesFromTheStartPageIncludingEmptyLines) {
-    options.firstPageText = u"5";
+    options.firstPage = 5;
     EXPECT_EQ(Run(u"Apfel\r\n\r\nBirne"), u"Index\r\n\r\nA\r\nApfel 5\r\n\r\nB\r\nBirne 7\r\n");
-    options.firstPageText = u"x";
-    EXPECT_EQ(Run(u"Apfel"), u"Index\r\n\r\nA\r\nApfel 1\r\n");
+    options.firstPage = -1;
+    EXPECT_EQ(Run(u"Apfel\r\nBirne"), u"Index\r\n\r\nA\r\nApfel -1\r\n\r\nB\r\nBirne 0\r\n");
 }
 
 TEST_F(TextIndexRunTest, RemovesDuplicatePagesOnRequest) {

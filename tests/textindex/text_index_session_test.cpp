@@ -120,8 +120,8 @@ TEST_F(TextIndexSessionTest, TheRulesForNumberLinesInAPlainTextLeaveADocumentAlo
     options.designationsAbove = true;
     criteria.above = true;
     criteria.addValue = true;
-    criteria.addValueText = u"5";
-    criteria.maxLengthText = u"1";
+    criteria.addNumber = 5;
+    criteria.maxLength = 1;
     EXPECT_EQ(Run(), expected);
     // "Auslesen" and a changed criterion give the document's pages again, not lines of its text.
     session.ReadOutDesignations(criteria, false);

@@ -40,6 +40,7 @@
 #include "app/textindex/text_index_dialogs.h"
 #include "app/textindex/text_index_wizard.h"
 #include "engine/collation.h"
+#include "settings/numeric_controls.h"
 #include "settings/run_options.h"
 #include "textfiles/document_fixtures.h"
 #include "textfiles/text_reader.h"
@@ -593,6 +594,33 @@ class MainWindowTest : public QObject {
         }
         QCOMPARE(window_->pos(), frame);
         QCOMPARE(window_->size(), client);
+    }
+
+    // Every numeric box of the settings' table that a window shows refuses letters and, left
+    // empty, comes back with its default from the window table.
+    void everyNumericBoxRefusesLettersAndRefillsItsDefault() {
+        Find<QRadioButton>("sz_zeilezuseite")->click();  // sz_beginn takes input in line mode
+        int boxes = 0;
+        for (const NumericControl& control : NumericControls()) {
+            const QString name = QString::fromUtf8(control.id.name.data(),
+                                                   static_cast<qsizetype>(control.id.name.size()));
+            QWidget* widget = window_->findChild<QWidget*>(name);
+            QLineEdit* edit = qobject_cast<QLineEdit*>(widget);
+            if (auto* combo = qobject_cast<QComboBox*>(widget))
+                edit = combo->lineEdit();
+            if (edit == nullptr)
+                continue;  // a window of a later tool
+            ++boxes;
+            edit->setEnabled(true);
+            edit->setText(QStringLiteral("4"));
+            QTest::keyClicks(edit, QStringLiteral("a!"));
+            QCOMPARE(edit->text(), QStringLiteral("4"));
+            edit->clear();
+            QFocusEvent leave(QEvent::FocusOut);
+            QApplication::sendEvent(edit, &leave);
+            QCOMPARE(edit->text(), ToQString(control.DefaultText()));
+        }
+        QVERIFY(boxes >= 4);  // kt_max, sz_beginn, sz_laenge and cb_pluswert at least
     }
 
     void minimumLengthBoxTakesDigitsOnly() {

@@ -41,10 +41,11 @@ CriteriaGroup::CriteriaGroup(AppContext& context, const CriteriaNames& names, QW
     auto* minimumLength = Named<QComboBox>(this, names.minLength);
     MakeNumberComboBox(
         minimumLength,
-        {.defaultValue = QStringLiteral("3"), .reportRejectedKey = [&context](QWidget* box) {
-             ShowMessage(
-                 box, WindowQText("Tprog", "NumbersOnly", context.language, ui::TextRole::Message));
-         }});
+        NumberBoxRulesFor(ui::ControlId{ui::tprog::kWindow, names.minLength},
+                          [&context](QWidget* box) {
+                              ShowMessage(box, WindowQText("Tprog", "NumbersOnly", context.language,
+                                                           ui::TextRole::Message));
+                          }));
     layout->addWidget(minimumLength, row++, 1, Qt::AlignLeft);
     layout->setColumnStretch(2, 1);
 }

@@ -21,7 +21,7 @@ struct CriteriaNames {
     const char* positiveList;
     const char* showPositiveList;
     const char* minLengthOn;
-    const char* minLength;
+    const char* minLength;  // a control of the main window, like all criteria
 };
 
 inline constexpr CriteriaNames kTextIndexCriteria{"gb_kriterien",    "kt_kleineraus",

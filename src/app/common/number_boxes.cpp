@@ -6,6 +6,9 @@
 #include <QRegularExpressionValidator>
 #include <QTimer>
 
+#include "app/common/qt_text.h"
+#include "settings/numeric_controls.h"
+
 namespace lexorim::app {
 
 namespace {
@@ -47,6 +50,15 @@ bool IsRejectedKey(const QString& typed, bool allowMinus) {
             return true;
     }
     return false;
+}
+
+NumberBoxRules NumberBoxRulesFor(ui::ControlId id, std::function<void(QWidget*)> report) {
+    const NumericControl* control = FindNumericControl(id);
+    if (control == nullptr)
+        return {.reportRejectedKey = std::move(report)};
+    return {.defaultValue = ToQString(control->DefaultText()),
+            .allowMinus = control->acceptsMinus,
+            .reportRejectedKey = std::move(report)};
 }
 
 void MakeNumberBox(QLineEdit* edit, NumberBoxRules rules) {

@@ -7,6 +7,8 @@
 #include <QLineEdit>
 #include <functional>
 
+#include "ui/control_ids.h"
+
 namespace lexorim::app {
 
 struct NumberBoxRules {
@@ -15,6 +17,10 @@ struct NumberBoxRules {
     // Shown when another key is typed; nothing is shown when it is not set.
     std::function<void(QWidget* box)> reportRejectedKey = {};
 };
+
+// The rules of a numeric control of the settings' table: its default from the window table and
+// whether it takes a minus sign.
+NumberBoxRules NumberBoxRulesFor(ui::ControlId id, std::function<void(QWidget*)> report = {});
 
 // For an edit box.
 void MakeNumberBox(QLineEdit* edit, NumberBoxRules rules);

@@ -32,9 +32,9 @@ PageNumberCriteriaDialog::PageNumberCriteriaDialog(AppContext& context, QWidget*
     Finish(true);
     // The custom item and the numeric rules of the two combo boxes.
     MakeNumberComboBox(findChild<QComboBox*>(QStringLiteral("sz_laenge")),
-                       {.defaultValue = QStringLiteral("5")});
+                       NumberBoxRulesFor(ui::tszkriterien::sz_laenge));
     MakeNumberComboBox(findChild<QComboBox*>(QStringLiteral("cb_pluswert")),
-                       {.defaultValue = QStringLiteral("1"), .allowMinus = true});
+                       NumberBoxRulesFor(ui::tszkriterien::cb_pluswert));
     for (auto* box : findChildren<QCheckBox*>())
         connect(box, &QCheckBox::toggled, this, &PageNumberCriteriaDialog::UpdateEnabled);
     for (auto* button : findChildren<QRadioButton*>())

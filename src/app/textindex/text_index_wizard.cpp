@@ -218,7 +218,7 @@ QWidget* TextIndexWizard::BuildPageNumberPage() {
     auto* lineMode = Named<QRadioButton>(page, "sz_zeilezuseite");
     auto* firstPage = Named<QLineEdit>(page, "sz_beginn");
     firstPage->setMaximumWidth(80);
-    MakeNumberBox(firstPage, {.defaultValue = QStringLiteral("1")});
+    MakeNumberBox(firstPage, NumberBoxRulesFor(ui::tprog::sz_beginn));
     auto* designationMode = Named<QRadioButton>(page, "sz_auslesen");
     auto* hint = Named<QLabel>(page, "tt2_hinweis");
     designationList_ = Named<QListWidget>(page, "sz_libo");
@@ -353,7 +353,7 @@ void TextIndexWizard::PageShown(int page) {
 // Source.
 
 TextIndexWizard::SourceState TextIndexWizard::SyncSourceText(std::function<void()> whenRead) {
-    if (!context_.settings.IsOn("Tprog", "qu_datei")) {
+    if (!context_.settings.IsOn(ui::tprog::qu_datei)) {
         // Typed text is the source; a loaded file's exact text stays until the memo is edited.
         if (memoEdited_) {
             context_.textIndex.SetSourceText(ToText(MemoText(*original_)));
@@ -364,7 +364,7 @@ TextIndexWizard::SourceState TextIndexWizard::SyncSourceText(std::function<void(
         return SourceState::Ready;
     }
     // A file-mode run indexes the file as the core reads it, never the memo that shows it.
-    const QString path = ToQString(context_.settings.Value("Tprog", "edit_quelle"));
+    const QString path = ToQString(context_.settings.Value(ui::tprog::edit_quelle));
     if (path.isEmpty()) {
         if (!sessionFile_.path.isEmpty() || memoEdited_)
             ForgetUnreadableSource();
@@ -395,7 +395,7 @@ void TextIndexWizard::ForgetUnreadableSource() {
 }
 
 void TextIndexWizard::UpdateSourceMode() {
-    const bool fileMode = context_.settings.IsOn("Tprog", "qu_datei");
+    const bool fileMode = context_.settings.IsOn(ui::tprog::qu_datei);
     for (const char* name : {"edit_quelle", "bttxtquelle", "qu_hinweis"})
         findChild<QWidget*>(QString::fromLatin1(name))->setEnabled(fileMode);
     for (const char* name : {"original", "qu_laden", "qu_delete"}) {
@@ -411,7 +411,7 @@ void TextIndexWizard::UpdateSourceMode() {
 }
 
 void TextIndexWizard::UpdatePageNumberMode() {
-    const bool lineMode = context_.settings.IsOn("Tprog", "sz_zeilezuseite");
+    const bool lineMode = context_.settings.IsOn(ui::tprog::sz_zeilezuseite);
     findChild<QWidget*>(QStringLiteral("sz_beginn"))->setEnabled(lineMode);
     for (const char* name :
          {"sz_libo", "sz_entfernen", "sz_bearbeiten", "sz_kriterien", "Auslesen"})
@@ -496,7 +496,7 @@ void TextIndexWizard::AdoptSource(LoadedFile file, ReadSource read) {
 
 void TextIndexWizard::ForgetIfTheSourceFile(const QString& path) {
     // The box, not the setting: while its text changes, the setting may not have followed yet.
-    if (context_.settings.IsOn("Tprog", "qu_datei") &&
+    if (context_.settings.IsOn(ui::tprog::qu_datei) &&
         findChild<QLineEdit*>(QStringLiteral("edit_quelle"))->text() == path)
         ForgetUnreadableSource();
 }
@@ -543,10 +543,10 @@ void TextIndexWizard::DropSourceFiles(const QStringList& paths) {
     const QString path = QString::fromStdString(*chosen);
     // Read first: a file that cannot be read leaves the source as it was.
     LoadSourceFile(path, [this, path] {
-        context_.settings.Set("Tprog.qu_datei", u"1");
+        context_.settings.Set(ui::tprog::qu_datei, u"1");
         {
             const QSignalBlocker quiet(findChild<QLineEdit*>(QStringLiteral("edit_quelle")));
-            context_.settings.Set("Tprog.edit_quelle", ToText(path));
+            context_.settings.Set(ui::tprog::edit_quelle, ToText(path));
         }
         ShowTextPage(tt1);
     });
@@ -567,7 +567,7 @@ void TextIndexWizard::ReadOutDesignations() {
     if (SyncSourceText([this] { ReadOutDesignations(); }) != SourceState::Ready)
         return;
     context_.textIndex.ReadOutDesignations(MakeDesignationCriteria(context_.settings),
-                                           context_.settings.IsOn("Tprog", "sz_zeilezuseite"));
+                                           context_.settings.IsOn(ui::tprog::sz_zeilezuseite));
     ShowDesignations();
 }
 
@@ -607,8 +607,8 @@ void TextIndexWizard::ChooseExistingIndex() {
     const QString path =
         dialogs_.existingIndex != nullptr ? dialogs_.existingIndex->Choose() : QString();
     if (!path.isEmpty())
-        context_.settings.Set("Tprog.kt_index", ToText(path));
-    context_.settings.Set("Tprog.kt_integrieren", u"1");
+        context_.settings.Set(ui::tprog::kt_index, ToText(path));
+    context_.settings.Set(ui::tprog::kt_integrieren, u"1");
 }
 
 namespace {
@@ -671,7 +671,7 @@ void TextIndexWizard::ShowOutputDocument(QTextDocument* document) {
 
 void TextIndexWizard::ShowEmptyResultHint() {
     const EmptyResultFacts facts{
-        .lineMode = context_.settings.IsOn("Tprog", "sz_zeilezuseite"),
+        .lineMode = context_.settings.IsOn(ui::tprog::sz_zeilezuseite),
         .isDocument = context_.textIndex.sourceIsDocument(),
         .sourceHasText = HasTextBesidesLines(context_.textIndex.sourceText(), documentNumberLines_),
         .designationCount = context_.textIndex.designations().size()};
@@ -684,7 +684,7 @@ void TextIndexWizard::ShowEmptyResultHint() {
 
 void TextIndexWizard::Clear() {
     context_.textIndex.Clear();
-    context_.settings.Set("Tprog.edit_quelle", u"");
+    context_.settings.Set(ui::tprog::edit_quelle, u"");
     original_->clear();
     designationList_->clear();
     hints_->clear();

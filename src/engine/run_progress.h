@@ -33,6 +33,23 @@ class ProgressReporter {
     }
     void SetPercent(int percent) { percent_ = percent; }
     void AddPercent(int step) { percent_ += step; }
+
+    // The bar over `items` pages or documents: it starts one step in and moves a step per item.
+    // With more than 98 items the step of 100 / (items + 2) is below one percent and would never
+    // move the bar, so it then follows the share of items done instead.
+    void BeginItems(size_t items) {
+        items_ = items;
+        done_ = 0;
+        step_ = StepFor(items);
+        percent_ = step_ > 0 ? step_ : 0;
+    }
+    void NextItem() {
+        ++done_;
+        if (step_ > 0)
+            percent_ += step_;
+        else
+            percent_ = static_cast<int>(done_ * 100 / (items_ + 2));
+    }
     void ThrowIfCancelled() const {
         if (progress_.cancel != nullptr && progress_.cancel->load(std::memory_order_relaxed))
             throw RunCancelled();
@@ -46,6 +63,9 @@ class ProgressReporter {
   private:
     const RunProgress& progress_;
     int percent_ = 0;
+    size_t items_ = 0;
+    size_t done_ = 0;
+    int step_ = 0;
 };
 
 }  // namespace lexorim

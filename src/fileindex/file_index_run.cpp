@@ -157,8 +157,7 @@ FileIndexResult RunFileIndex(const FileIndexOptions& options,
     const Language language = environment.language;
     ProgressReporter reporter(progress);
     reporter.Report(StatusPreparing(language));
-    const int step = ProgressReporter::StepFor(documents.size());
-    reporter.SetPercent(step);
+    reporter.BeginItems(documents.size());
 
     FileIndexResult result;
     IndexStore& store = result.store;
@@ -184,7 +183,7 @@ FileIndexResult RunFileIndex(const FileIndexOptions& options,
         [&](size_t i, DocumentWords&& words) {
             reporter.ThrowIfCancelled();
             const SourceDocument& document = documents[i];
-            reporter.AddPercent(step);
+            reporter.NextItem();
             reporter.Report(readingFile + document.source);
             // A name's own ">" or "|" would break its reference, so it stands as a look-alike.
             const Text key = ReferencePart(ReferenceKeyOf(document.name), blanksAsJoinMark);

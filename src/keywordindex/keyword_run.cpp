@@ -57,8 +57,7 @@ std::vector<KeywordDocument> CollectKeywords(const KeywordOptions& options,
     const Language language = environment.language;
     ProgressReporter reporter(progress);
     reporter.Report(StatusPreparing(language));
-    const int step = ProgressReporter::StepFor(documents.size());
-    reporter.SetPercent(step);
+    reporter.BeginItems(documents.size());
 
     // Positive-list hits are listed as written in the list, blanks and all.
     PipelineOptions pipelineOptions;
@@ -80,7 +79,7 @@ std::vector<KeywordDocument> CollectKeywords(const KeywordOptions& options,
         },
         [&](size_t i, std::vector<Text>&& words) {
             reporter.ThrowIfCancelled();
-            reporter.AddPercent(step);
+            reporter.NextItem();
             reporter.Report(readingFile + documents[i].source);
             collected.push_back({documents[i].name, documents[i].link, std::move(words)});
         });

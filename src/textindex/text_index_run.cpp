@@ -33,8 +33,7 @@ void FillTextIndexStore(const TextIndexOptions& options, TextView source, const 
     }
 
     const PageList pages = BuildPageList(options, source);
-    const int step = ProgressReporter::StepFor(pages.size());
-    reporter.SetPercent(step);
+    reporter.BeginItems(pages.size());
 
     PipelineOptions pipelineOptions;
     pipelineOptions.criteria = options.criteria;
@@ -53,7 +52,7 @@ void FillTextIndexStore(const TextIndexOptions& options, TextView source, const 
         const Text label = pages.Label(i);
         status.assign(readingPage).append(label);
         const Text key = ReferenceKeyOf(label);
-        reporter.AddPercent(step);
+        reporter.NextItem();
         reporter.Report(status);
         const TextView text = pages.PageText(i, buffer);
         if (!text.empty())

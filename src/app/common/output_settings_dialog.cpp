@@ -31,9 +31,7 @@ OutputSettingsDialog::OutputSettingsDialog(AppContext& context, QWidget* parent)
                         {"rb_utf_be"},
                         {"rb_utf32le"},
                         {"rb_utf32be"},
-                        {"jazubom"},
-                        {"Label4"},
-                        {"Label1"}}},
+                        {"jazubom"}}},
                       {"GroupBox1", {{"Label6"}, {"Edit1"}}}}) {
     auto* row = new QHBoxLayout;
     auto* fontButton = new QPushButton(this);
@@ -47,17 +45,20 @@ OutputSettingsDialog::OutputSettingsDialog(AppContext& context, QWidget* parent)
     row->addWidget(colorButton);
     static_cast<QVBoxLayout*>(findChild<QGroupBox*>(QStringLiteral("GroupBox1"))->layout())
         ->addLayout(row);
-    // Each information label with the address it names below it.
+    // Each information label with the address it names below it, under the encodings.
+    auto* encodings =
+        static_cast<QVBoxLayout*>(findChild<QGroupBox*>(QStringLiteral("GroupBox2"))->layout());
     for (const auto& [label, link] : {std::pair{"Label4", "Link4"}, std::pair{"Label1", "Link1"}}) {
+        auto* text = new QLabel(this);
+        text->setObjectName(QString::fromLatin1(label));
         auto* address = new QLabel(this);
         address->setObjectName(QString::fromLatin1(link));
         address->setTextInteractionFlags(Qt::TextBrowserInteraction);
         connect(address, &QLabel::linkActivated, this, [](const QString& caption) {
             DesktopWebPageOpener()(QUrl(WebAddressFromCaption(caption, LinkOrigin::InfoPage)));
         });
-        QWidget* above = findChild<QLabel*>(QString::fromLatin1(label));
-        auto* groupLayout = static_cast<QVBoxLayout*>(above->parentWidget()->layout());
-        groupLayout->insertWidget(groupLayout->indexOf(above) + 1, address);
+        encodings->addWidget(text);
+        encodings->addWidget(address);
     }
     Finish(false);
     colorEdit_ = findChild<QLineEdit*>(QStringLiteral("Edit1"));

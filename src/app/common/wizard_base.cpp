@@ -48,6 +48,16 @@ WizardBase::WizardBase(AppContext& context, WizardNames names, WizardTable table
     });
     // Ctrl+Tab and the arrow keys change the page without a click; they follow the same rule.
     connect(pages_, &QTabWidget::currentChanged, this, &WizardBase::PageControlChanged);
+    // Ctrl+Tab works wherever the focus is while the wizard is in sight, not only inside the
+    // page control (the side bar, the menu bar).
+    const auto stepBy = [this](int offset) {
+        const int count = pages_->count();
+        TabChosen((currentPageIndex() + offset + count) % count);
+    };
+    auto* nextPage = new QShortcut(QKeySequence::NextChild, this);
+    connect(nextPage, &QShortcut::activated, this, [stepBy] { stepBy(1); });
+    auto* previousPage = new QShortcut(QKeySequence::PreviousChild, this);
+    connect(previousPage, &QShortcut::activated, this, [stepBy] { stepBy(-1); });
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();

@@ -462,6 +462,7 @@ void MainWindow::SetLanguage(Language language) {
 
 void MainWindow::AnnounceLanguage() {
     qtTranslations_.Use(context_.language);
+    SetErrorLanguage(context_.language);
     // Reaches this window and every window and dialog below it, each of which sets its texts.
     QEvent change(QEvent::LanguageChange);
     QApplication::sendEvent(this, &change);

@@ -314,6 +314,9 @@ class MainWindowTest : public QObject {
         wizard()->createButton()->click();
         QCOMPARE(messages_.size(), 1);
         QVERIFY(messages_.front().contains(QStringLiteral("fehlt.txt")));
+        // The core's error in the interface language.
+        QVERIFY2(messages_.front().startsWith(QStringLiteral("Die Datei \"")),
+                 qPrintable(messages_.front()));
         QCOMPARE(started.size(), 0);
         QVERIFY(!wizard()->findChild<QLabel*>(QStringLiteral("hinweise"))->isVisible());
         QVERIFY(context_->textIndex.sourceText().empty());

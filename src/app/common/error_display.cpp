@@ -4,6 +4,7 @@
 #include <exception>
 
 #include "app/common/qt_text.h"
+#include "engine/error_texts.h"
 #include "engine/errors.h"
 
 namespace lexorim::app {
@@ -13,13 +14,23 @@ MessageSink& Sink() {
     static MessageSink sink;
     return sink;
 }
+Language& ErrorLanguage() {
+    static Language language = Language::German;
+    return language;
+}
 }  // namespace
+
+void SetErrorLanguage(Language language) {
+    ErrorLanguage() = language;
+}
 
 MessageSink SetMessageSink(MessageSink sink) {
     return std::exchange(Sink(), std::move(sink));
 }
 
-void ShowError(QWidget* parent, const QString& text) {
+void ShowError(QWidget* parent, const QString& english) {
+    // The core words its errors in English; the window shows them in its own language.
+    const QString text = ToQString(ErrorTextIn(ToText(english), ErrorLanguage()));
     if (Sink()) {
         Sink()(MessageKind::Error, text);
         return;

@@ -12,7 +12,7 @@
 namespace lexorim::app {
 
 struct NumberBoxRules {
-    QString defaultValue;
+    QString defaultValue = {};
     bool allowMinus = false;
     // Shown when another key is typed; nothing is shown when it is not set.
     std::function<void(QWidget* box)> reportRejectedKey = {};

@@ -22,11 +22,11 @@ namespace lexorim::app {
 
 // The states one step sets; an empty field leaves that state as it is.
 struct ButtonStates {
-    std::optional<bool> backVisible;
-    std::optional<bool> backEnabled;
-    std::optional<bool> nextVisible;
-    std::optional<bool> nextEnabled;
-    std::optional<bool> createEnabled;
+    std::optional<bool> backVisible = std::nullopt;
+    std::optional<bool> backEnabled = std::nullopt;
+    std::optional<bool> nextVisible = std::nullopt;
+    std::optional<bool> nextEnabled = std::nullopt;
+    std::optional<bool> createEnabled = std::nullopt;
 };
 
 // The navigation of one wizard, as data.

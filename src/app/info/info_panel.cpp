@@ -114,6 +114,10 @@ const char* LinkKey(WebPage page) {
             return "contribute";
         case WebPage::Licence:
             return "licence";
+        case WebPage::Encodings:
+            return "encodings";
+        case WebPage::ByteOrderMark:
+            return "bom";
     }
     return "page";
 }

@@ -35,9 +35,9 @@ inline constexpr const char* kContentPanels[] = {"pstart", "pgtxt", "pgdateien",
 inline void ShowPanel(Settings& settings, std::string_view panel) {
     for (const char* name : kContentPanels) {
         if (panel != name)
-            settings.Set("Tprog." + std::string(name), u"0");
+            settings.Set(ui::ControlId{ui::tprog::kWindow, name}, u"0");
     }
-    settings.Set("Tprog." + std::string(panel), u"1");
+    settings.Set(ui::ControlId{ui::tprog::kWindow, panel}, u"1");
 }
 
 }  // namespace lexorim::app

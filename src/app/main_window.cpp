@@ -436,7 +436,7 @@ void MainWindow::ShowPanel(const char* panel) {
 
 void MainWindow::ShowPanelOfSettings() {
     for (const char* name : kContentPanels) {
-        if (context_.settings.IsOn("Tprog", name)) {
+        if (context_.settings.IsOn(ui::ControlId{ui::tprog::kWindow, name})) {
             panels_->setCurrentWidget(panels_->findChild<QWidget*>(QString::fromLatin1(name)));
             // The side bar marks the panel on show.
             for (auto* button : sideBar_->findChildren<QPushButton*>())
@@ -659,26 +659,26 @@ void MainWindow::ApplyStartArgument(const StartupPlan& plan) {
         case FirstArgumentUse::TextSource:
             // The file is also named as the source file, so that the run indexes the text the
             // user sees (a file-mode run reads the named file).
-            context_.settings.Set("Tprog.qu_datei", u"1");
+            context_.settings.Set(ui::tprog::qu_datei, u"1");
             {
                 const QSignalBlocker quiet(findChild<QLineEdit*>(QStringLiteral("edit_quelle")));
-                context_.settings.Set("Tprog.edit_quelle", FromUtf8(plan.firstPath));
+                context_.settings.Set(ui::tprog::edit_quelle, FromUtf8(plan.firstPath));
             }
             // Read through the core like any source file: a document brings its own pages.
             textIndex_->LoadSourceFile(QString::fromStdString(plan.firstPath));
             textIndex_->ShowTextPage(TextIndexWizard::tt1);
             break;
         case FirstArgumentUse::TextIndexFile:
-            context_.settings.Set("Tprog.kt_index", FromUtf8(plan.firstPath));
-            context_.settings.Set("Tprog.kt_integrieren", u"1");
+            context_.settings.Set(ui::tprog::kt_index, FromUtf8(plan.firstPath));
+            context_.settings.Set(ui::tprog::kt_integrieren, u"1");
             textIndex_->ShowTextPage(TextIndexWizard::tt6);
             textIndex_->StartCreate();
             break;
         case FirstArgumentUse::FileIndexFile:
             // The file index wizard is not in this window yet: say what the file is, rather than
             // show an empty page. Its label is prepared for when the wizard exists.
-            context_.settings.Set("Tprog.dkt_index", FromUtf8(plan.firstPath));
-            context_.settings.Set("Tprog.dkt_integrieren", u"1");
+            context_.settings.Set(ui::tprog::dkt_index, FromUtf8(plan.firstPath));
+            context_.settings.Set(ui::tprog::dkt_integrieren, u"1");
             ShowMessage(this, WindowQText("Tprog", "FileIndexArgument", context_.language,
                                           ui::TextRole::Message)
                                   .arg(QString::fromStdString(plan.firstPath)));

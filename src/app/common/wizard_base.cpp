@@ -94,7 +94,7 @@ void WizardBase::ApplyButtons(const ButtonStates& states) {
 void WizardBase::ShowPage(int page) {
     if (page < 0 || page >= pages_->count())
         return;
-    if (!context_.settings.IsOn("Tprog", names_.panel))
+    if (!context_.settings.IsOn(ui::ControlId{ui::tprog::kWindow, names_.panel}))
         app::ShowPanel(context_.settings, names_.panel);
     {
         const QScopedValueRollback selecting(selectingPage_, true);

@@ -185,7 +185,7 @@ QString ExistingIndexChooser::Choose() {
         return {};
     const QString chosen = openDialog_->selectedFiles().value(0);
     if (!chosen.isEmpty())
-        context_.settings.Set("Tindexhinzu.edit_quelle", ToText(chosen));
+        context_.settings.Set(ui::tindexhinzu::edit_quelle, ToText(chosen));
     return chosen;
 }
 

@@ -1,4 +1,5 @@
 #include "app/main_window.h"
+#include "app/common/widgets.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -237,7 +238,7 @@ QMenu* MainWindow::AddMenu(QMenu* parent, const char* name) {
 }
 
 QAction* MainWindow::action(const char* name) const {
-    return findChild<QAction*>(QString::fromLatin1(name));
+    return RequireChild<QAction>(this, name);
 }
 
 void MainWindow::BuildMenus() {
@@ -359,7 +360,7 @@ void MainWindow::BuildMenus() {
     addPlaceholderPages("mfs", "pgstw", "sct");
     QMenu* info = AddMenu(window, "mfi");
     connect(info, &QMenu::aboutToShow, this, [this] { ShowPanel("pinfo"); });
-    auto* infoPanel = findChild<InfoPanel*>();
+    auto* infoPanel = RequireChild<InfoPanel>(this, "pinfo");
     const auto showInfo = [this] { ShowPanel("pinfo"); };
     infoPanel->AddPageItems(info, {"mfi1", "mfi2", "Software2", "mfi3", "mfi4"}, showInfo);
 
@@ -437,7 +438,7 @@ void MainWindow::ShowPanel(const char* panel) {
 void MainWindow::ShowPanelOfSettings() {
     for (const char* name : kContentPanels) {
         if (context_.settings.IsOn(ui::ControlId{ui::tprog::kWindow, name})) {
-            panels_->setCurrentWidget(panels_->findChild<QWidget*>(QString::fromLatin1(name)));
+            panels_->setCurrentWidget(RequireChild<QWidget>(panels_, name));
             // The side bar marks the panel on show.
             for (auto* button : sideBar_->findChildren<QPushButton*>())
                 button->setChecked(button->property("panel").toString() == QLatin1String(name));
@@ -448,7 +449,7 @@ void MainWindow::ShowPanelOfSettings() {
 
 void MainWindow::ShowPlaceholderPage(const char* panel, const char* pageControl, int page) {
     ShowPanel(panel);
-    findChild<QTabWidget*>(QString::fromLatin1(pageControl))->setCurrentIndex(page);
+    RequireChild<QTabWidget>(this, pageControl)->setCurrentIndex(page);
 }
 
 QString MainWindow::visiblePanel() const {
@@ -478,7 +479,7 @@ void MainWindow::ApplyAllTexts() {
     ApplyLanguageState(context_.settings, context_.language);
     ApplyWindowTexts(this, "Tprog", context_.language);
     setWindowTitle(QStringLiteral("Lexorim - Orvell"));
-    findChild<InfoPanel*>()->ApplyTexts(context_.language);
+    RequireChild<InfoPanel>(this, "pinfo")->ApplyTexts(context_.language);
     const bool german = context_.language == Language::German;
     action("msprde")->setChecked(german);
     action("mspren")->setChecked(!german);
@@ -661,7 +662,7 @@ void MainWindow::ApplyStartArgument(const StartupPlan& plan) {
             // user sees (a file-mode run reads the named file).
             context_.settings.Set(ui::tprog::qu_datei, u"1");
             {
-                const QSignalBlocker quiet(findChild<QLineEdit*>(QStringLiteral("edit_quelle")));
+                const QSignalBlocker quiet(RequireChild<QLineEdit>(this, "edit_quelle"));
                 context_.settings.Set(ui::tprog::edit_quelle, FromUtf8(plan.firstPath));
             }
             // Read through the core like any source file: a document brings its own pages.

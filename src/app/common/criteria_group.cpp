@@ -1,4 +1,5 @@
 #include "app/common/criteria_group.h"
+#include "app/common/widgets.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -9,17 +10,6 @@
 #include "app/common/window_texts.h"
 
 namespace lexorim::app {
-
-namespace {
-
-template <typename T>
-T* Named(QWidget* parent, const char* name) {
-    auto* widget = new T(parent);
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
-
-}  // namespace
 
 CriteriaGroup::CriteriaGroup(AppContext& context, const CriteriaNames& names, QWidget* parent)
     : QGroupBox(parent) {

@@ -1,4 +1,5 @@
 #include "app/common/output_settings_dialog.h"
+#include "app/common/widgets.h"
 
 #include <QColorDialog>
 #include <QFontDialog>
@@ -43,11 +44,10 @@ OutputSettingsDialog::OutputSettingsDialog(AppContext& context, QWidget* parent)
     row->addWidget(fontButton);
     row->addWidget(fontShown_, 1);
     row->addWidget(colorButton);
-    static_cast<QVBoxLayout*>(findChild<QGroupBox*>(QStringLiteral("GroupBox1"))->layout())
-        ->addLayout(row);
+    static_cast<QVBoxLayout*>(RequireChild<QGroupBox>(this, "GroupBox1")->layout())->addLayout(row);
     // Each information label with the address it names below it, under the encodings.
     auto* encodings =
-        static_cast<QVBoxLayout*>(findChild<QGroupBox*>(QStringLiteral("GroupBox2"))->layout());
+        static_cast<QVBoxLayout*>(RequireChild<QGroupBox>(this, "GroupBox2")->layout());
     for (const auto& [label, link] : {std::pair{"Label4", "Link4"}, std::pair{"Label1", "Link1"}}) {
         auto* text = new QLabel(this);
         text->setObjectName(QString::fromLatin1(label));
@@ -61,7 +61,7 @@ OutputSettingsDialog::OutputSettingsDialog(AppContext& context, QWidget* parent)
         encodings->addWidget(address);
     }
     Finish(false);
-    colorEdit_ = findChild<QLineEdit*>(QStringLiteral("Edit1"));
+    colorEdit_ = RequireChild<QLineEdit>(this, "Edit1");
     connect(fontButton, &QPushButton::clicked, this, &OutputSettingsDialog::ChooseFont);
     connect(colorButton, &QPushButton::clicked, this, &OutputSettingsDialog::ChooseColor);
     connect(colorEdit_, &QLineEdit::textChanged, this, &OutputSettingsDialog::ShowBackgroundColor);
@@ -72,7 +72,7 @@ void OutputSettingsDialog::ApplyTexts() {
     SettingsDialog::ApplyTexts();
     for (const auto& [link, page] :
          {std::pair{"Link4", WebPage::Encodings}, std::pair{"Link1", WebPage::ByteOrderMark}}) {
-        if (auto* address = findChild<QLabel*>(QString::fromLatin1(link))) {
+        if (auto* address = RequireChild<QLabel>(this, link)) {
             const QString caption = WebPageCaption(page, context_.language);
             address->setText(QStringLiteral("<a href=\"%1\">%1</a>").arg(caption.toHtmlEscaped()));
         }

@@ -1,4 +1,5 @@
 #include "app/common/wizard_base.h"
+#include "app/common/widgets.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -15,13 +16,6 @@
 namespace lexorim::app {
 
 namespace {
-
-template <typename T>
-T* Named(QWidget* parent, const char* name) {
-    auto* widget = new T(parent);
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
 
 void SetIf(const std::optional<bool>& state, QWidget* widget, void (QWidget::*set)(bool)) {
     if (state)

@@ -1,4 +1,5 @@
 #include "app/common/word_list_dialogs.h"
+#include "app/common/widgets.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -185,7 +186,7 @@ void IndexToListTool::Open() {
 }
 
 void IndexToListTool::FillIndexWords() {
-    const QString choice = findChild<QComboBox*>(QStringLiteral("wahl"))->currentText();
+    const QString choice = RequireChild<QComboBox>(this, "wahl")->currentText();
     if (choice == QLatin1String("Index: TextIndex")) {
         indexWords_ = IndexWordList(context_.textIndex.store(), LocaleCollator());
     } else if (choice == QLatin1String("Index: DateiIndex") ||

@@ -1,4 +1,5 @@
 #include "app/textindex/text_index_dialogs.h"
+#include "app/common/widgets.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -31,9 +32,9 @@ PageNumberCriteriaDialog::PageNumberCriteriaDialog(AppContext& context, QWidget*
            {"gb_plus", {{"cb_plus", "cb_pluswert"}}}}) {
     Finish(true);
     // The custom item and the numeric rules of the two combo boxes.
-    MakeNumberComboBox(findChild<QComboBox*>(QStringLiteral("sz_laenge")),
+    MakeNumberComboBox(RequireChild<QComboBox>(this, "sz_laenge"),
                        NumberBoxRulesFor(ui::tszkriterien::sz_laenge));
-    MakeNumberComboBox(findChild<QComboBox*>(QStringLiteral("cb_pluswert")),
+    MakeNumberComboBox(RequireChild<QComboBox>(this, "cb_pluswert"),
                        NumberBoxRulesFor(ui::tszkriterien::cb_pluswert));
     for (auto* box : findChildren<QCheckBox*>())
         connect(box, &QCheckBox::toggled, this, &PageNumberCriteriaDialog::UpdateEnabled);
@@ -43,11 +44,11 @@ PageNumberCriteriaDialog::PageNumberCriteriaDialog(AppContext& context, QWidget*
 }
 
 void PageNumberCriteriaDialog::UpdateEnabled() {
-    const bool shorten = findChild<QCheckBox*>(QStringLiteral("sz_kuerzen"))->isChecked();
-    const bool custom = findChild<QRadioButton*>(QStringLiteral("sz_bwdef"))->isChecked();
-    findChild<QRadioButton*>(QStringLiteral("sz_bwstandard"))->setEnabled(shorten);
-    findChild<QRadioButton*>(QStringLiteral("sz_bwdef"))->setEnabled(shorten);
-    findChild<QLineEdit*>(QStringLiteral("sz_bwdefs"))->setEnabled(custom);
+    const bool shorten = RequireChild<QCheckBox>(this, "sz_kuerzen")->isChecked();
+    const bool custom = RequireChild<QRadioButton>(this, "sz_bwdef")->isChecked();
+    RequireChild<QRadioButton>(this, "sz_bwstandard")->setEnabled(shorten);
+    RequireChild<QRadioButton>(this, "sz_bwdef")->setEnabled(shorten);
+    RequireChild<QLineEdit>(this, "sz_bwdefs")->setEnabled(custom);
 }
 
 PageListEditDialog::PageListEditDialog(AppContext& context, QWidget* parent)
@@ -108,8 +109,8 @@ QStringList PageListEditDialog::lines() const {
 }
 
 void PageListEditDialog::AddLine() {
-    const QString designation = findChild<QLineEdit*>(QStringLiteral("ed1"))->text();
-    const QString line = findChild<QLineEdit*>(QStringLiteral("ed2"))->text();
+    const QString designation = RequireChild<QLineEdit>(this, "ed1")->text();
+    const QString line = RequireChild<QLineEdit>(this, "ed2")->text();
     list_->appendPlainText(QStringLiteral("%1 (%2)").arg(designation, line));
     SortLines();
 }
@@ -123,7 +124,7 @@ TextIndexDesignDialog::TextIndexDesignDialog(AppContext& context, QWidget* paren
     : SettingsDialog(
           context, "Tdesign", parent,
           {{"gb1", {{"ub"}, {"dabsatz_abc"}, {"kt_alphabet"}}}, {"gb2", {{"dsep"}, {"dzw"}}}}) {
-    auto* group = findChild<QGroupBox*>(QStringLiteral("gb2"));
+    auto* group = RequireChild<QGroupBox>(this, "gb2");
     auto* shown = static_cast<QVBoxLayout*>(group->layout());
     separatorShown_ = new QLabel(this);
     separatorShown_->setObjectName(QStringLiteral("Label1"));
@@ -148,8 +149,8 @@ void TextIndexDesignDialog::ApplyTexts() {
 
 void TextIndexDesignDialog::UpdatePreview() {
     TextIndexDesign design;
-    design.pageSeparator = ToText(findChild<QLineEdit*>(QStringLiteral("dsep"))->text());
-    design.wordSeparator = ToText(findChild<QLineEdit*>(QStringLiteral("dzw"))->text());
+    design.pageSeparator = ToText(RequireChild<QLineEdit>(this, "dsep")->text());
+    design.wordSeparator = ToText(RequireChild<QLineEdit>(this, "dzw")->text());
     separatorShown_->setText(ToQString(QuotedSeparator(design.pageSeparator)));
     betweenShown_->setText(ToQString(QuotedSeparator(design.wordSeparator)));
     preview_->setText(ToQString(DesignPreview(design, context_.language)));

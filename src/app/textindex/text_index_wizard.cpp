@@ -1,4 +1,5 @@
 #include "app/textindex/text_index_wizard.h"
+#include "app/common/widgets.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -39,13 +40,6 @@
 namespace lexorim::app {
 
 namespace {
-
-template <typename T>
-T* Named(QWidget* parent, const char* name) {
-    auto* widget = new T(parent);
-    widget->setObjectName(QString::fromLatin1(name));
-    return widget;
-}
 
 // Takes files dragged from the desktop onto the source page; other drags (text moved within
 // the memo) keep their usual meaning.
@@ -397,9 +391,9 @@ void TextIndexWizard::ForgetUnreadableSource() {
 void TextIndexWizard::UpdateSourceMode() {
     const bool fileMode = context_.settings.IsOn(ui::tprog::qu_datei);
     for (const char* name : {"edit_quelle", "bttxtquelle", "qu_hinweis"})
-        findChild<QWidget*>(QString::fromLatin1(name))->setEnabled(fileMode);
+        RequireChild<QWidget>(this, name)->setEnabled(fileMode);
     for (const char* name : {"original", "qu_laden", "qu_delete"}) {
-        auto* widget = findChild<QWidget*>(QString::fromLatin1(name));
+        auto* widget = RequireChild<QWidget>(this, name);
         // The memo stays readable in file mode: it shows the file's text.
         if (auto* memo = qobject_cast<QPlainTextEdit*>(widget)) {
             memo->setReadOnly(fileMode);
@@ -412,10 +406,10 @@ void TextIndexWizard::UpdateSourceMode() {
 
 void TextIndexWizard::UpdatePageNumberMode() {
     const bool lineMode = context_.settings.IsOn(ui::tprog::sz_zeilezuseite);
-    findChild<QWidget*>(QStringLiteral("sz_beginn"))->setEnabled(lineMode);
+    RequireChild<QWidget>(this, "sz_beginn")->setEnabled(lineMode);
     for (const char* name :
          {"sz_libo", "sz_entfernen", "sz_bearbeiten", "sz_kriterien", "Auslesen"})
-        findChild<QWidget*>(QString::fromLatin1(name))->setEnabled(!lineMode);
+        RequireChild<QWidget>(this, name)->setEnabled(!lineMode);
 }
 
 namespace {
@@ -497,14 +491,14 @@ void TextIndexWizard::AdoptSource(LoadedFile file, ReadSource read) {
 void TextIndexWizard::ForgetIfTheSourceFile(const QString& path) {
     // The box, not the setting: while its text changes, the setting may not have followed yet.
     if (context_.settings.IsOn(ui::tprog::qu_datei) &&
-        findChild<QLineEdit*>(QStringLiteral("edit_quelle"))->text() == path)
+        RequireChild<QLineEdit>(this, "edit_quelle")->text() == path)
         ForgetUnreadableSource();
 }
 
 void TextIndexWizard::SourcePathEdited(const QString& path) {
     // Typing waits for a pause, so a document is not laid out for every key on the way to its
     // name; a path set at once (browsing, a configuration) is read at once.
-    if (findChild<QLineEdit*>(QStringLiteral("edit_quelle"))->isModified()) {
+    if (RequireChild<QLineEdit>(this, "edit_quelle")->isModified()) {
         pathPause_.start();
         return;
     }
@@ -523,7 +517,7 @@ void TextIndexWizard::BrowseSourceFile() {
         DialogFilter(WindowText("Tprog", "OpenDatei", context_.language, ui::TextRole::Filter)));
     if (path.isEmpty())
         return;
-    auto* edit = findChild<QLineEdit*>(QStringLiteral("edit_quelle"));
+    auto* edit = RequireChild<QLineEdit>(this, "edit_quelle");
     // The same file chosen again is read again, as a newly chosen one would be.
     if (edit->text() == path)
         LoadSourceFile(path);
@@ -545,7 +539,7 @@ void TextIndexWizard::DropSourceFiles(const QStringList& paths) {
     LoadSourceFile(path, [this, path] {
         context_.settings.Set(ui::tprog::qu_datei, u"1");
         {
-            const QSignalBlocker quiet(findChild<QLineEdit*>(QStringLiteral("edit_quelle")));
+            const QSignalBlocker quiet(RequireChild<QLineEdit>(this, "edit_quelle"));
             context_.settings.Set(ui::tprog::edit_quelle, ToText(path));
         }
         ShowTextPage(tt1);

@@ -17,21 +17,7 @@
 namespace {
 
 using lexorim::Text;
-
-Text Amplified(const Text& shape, size_t units) {
-    Text text;
-    for (size_t n = 0; text.size() < units && !shape.empty(); ++n) {
-        const std::string number = std::to_string(n);
-        for (const char16_t c : shape) {
-            if (c == u'#') {
-                text.append(number.begin(), number.end());
-            } else {
-                text.push_back(c);
-            }
-        }
-    }
-    return text;
-}
+using lexorim::fuzz::Amplified;
 
 }  // namespace
 

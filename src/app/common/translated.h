@@ -3,9 +3,11 @@
 // announces a switch once with Qt's LanguageChange event, which reaches every window below it;
 // no list of windows is kept anywhere.
 
+#include <QDialog>
 #include <QEvent>
 #include <QTranslator>
 #include <memory>
+#include <type_traits>
 
 #include "engine/language.h"
 
@@ -14,7 +16,13 @@ namespace lexorim::app {
 template <typename Base>
 class Translated : public Base {
   public:
-    using Base::Base;
+    explicit Translated(QWidget* parent = nullptr) : Base(parent) {
+        // A dialog has a title and a close button, no minimise or maximise buttons.
+        if constexpr (std::is_base_of_v<QDialog, Base>) {
+            this->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                 Qt::WindowCloseButtonHint);
+        }
+    }
 
   protected:
     // Sets every text of the window in the interface language.

@@ -485,6 +485,10 @@ class MainWindowTest : public QObject {
         QTest::keyClick(wizard()->pages(), Qt::Key_Tab, Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(wizard()->currentPage(), TextIndexWizard::tt3);
         QVERIFY(wizard()->nextButton()->isEnabled());
+        // Enter on a focused button presses it.
+        wizard()->nextButton()->setFocus();
+        QTest::keyClick(wizard()->nextButton(), Qt::Key_Return);
+        QCOMPARE(wizard()->currentPage(), TextIndexWizard::tt4);
     }
 
     // A word-processor document is read on the worker: typing its path waits for a pause, the

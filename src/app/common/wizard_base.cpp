@@ -75,6 +75,9 @@ WizardBase::WizardBase(AppContext& context, WizardNames names, WizardTable table
 void WizardBase::AddPage(QWidget* page) {
     const QSignalBlocker quiet(pages_);
     pages_->addTab(page, QString());
+    // Enter presses a focused button, as Space does, outside dialogs too.
+    for (QPushButton* button : page->findChildren<QPushButton*>())
+        button->setAutoDefault(true);
 }
 
 void WizardBase::ApplyButtons(const ButtonStates& states) {

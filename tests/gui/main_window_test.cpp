@@ -524,6 +524,33 @@ class MainWindowTest : public QObject {
         QVERIFY(window_->menuBar()->isEnabled());
     }
 
+    // Tab walks every page from top to bottom, and from left to right within a line.
+    void tabOrderRunsTopToBottomOnEveryPage() {
+        window_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+        Find<QRadioButton>("qu_text")->click();
+        for (int page = 0; page < wizard()->pages()->count(); ++page) {
+            wizard()->TabChosen(page);
+            QWidget* shown = wizard()->pages()->widget(page);
+            QList<QWidget*> chain;
+            for (QWidget* w = shown->nextInFocusChain(); w != shown; w = w->nextInFocusChain()) {
+                if (shown->isAncestorOf(w) && w->isVisible() && w->focusPolicy() & Qt::TabFocus)
+                    chain << w;
+                if (chain.size() > 200)
+                    break;
+            }
+            QVERIFY2(!chain.isEmpty(), qPrintable(shown->objectName()));
+            for (qsizetype i = 1; i < chain.size(); ++i) {
+                const QPoint before = chain[i - 1]->mapTo(window_.get(), QPoint(0, 0));
+                const QPoint after = chain[i]->mapTo(window_.get(), QPoint(0, 0));
+                const bool sameLine = std::abs(after.y() - before.y()) < 8;
+                QVERIFY2(sameLine ? after.x() > before.x() : after.y() > before.y(),
+                         qPrintable(shown->objectName() + ": " + chain[i - 1]->objectName() +
+                                    " before " + chain[i]->objectName()));
+            }
+        }
+    }
+
     void pageNumberStepReadsTheDesignationsOnce() {
         window_->show();
         TypeSource(QStringLiteral("Erste Seite Text\n1\nZweite Seite Text\n2\n"));

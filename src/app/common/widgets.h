@@ -6,6 +6,8 @@
 #include <QString>
 #include <QWidget>
 
+#include "ui/control_ids.h"
+
 namespace lexorim::app {
 
 // A new widget of `parent` named `name`.
@@ -13,6 +15,15 @@ template <typename T>
 T* Named(QWidget* parent, const char* name) {
     auto* widget = new T(parent);
     widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+// A new widget of `parent` for a stored control: a misspelt control does not compile.
+template <typename T>
+T* Named(QWidget* parent, ui::ControlId control) {
+    auto* widget = new T(parent);
+    widget->setObjectName(
+        QString::fromUtf8(control.name.data(), static_cast<qsizetype>(control.name.size())));
     return widget;
 }
 

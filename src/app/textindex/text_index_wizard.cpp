@@ -157,10 +157,10 @@ TextIndexWizard::~TextIndexWizard() {
 QWidget* TextIndexWizard::BuildSourcePage() {
     auto* page = Named<QWidget>(nullptr, "tt1");
     auto* layout = new QGridLayout(page);
-    auto* fileMode = Named<QRadioButton>(page, "qu_datei");
-    auto* path = Named<QLineEdit>(page, "edit_quelle");
+    auto* fileMode = Named<QRadioButton>(page, ui::tprog::qu_datei);
+    auto* path = Named<QLineEdit>(page, ui::tprog::edit_quelle);
     auto* browse = Named<QPushButton>(page, "bttxtquelle");
-    auto* textMode = Named<QRadioButton>(page, "qu_text");
+    auto* textMode = Named<QRadioButton>(page, ui::tprog::qu_text);
     original_ = Named<QPlainTextEdit>(page, "original");
     original_->setLineWrapMode(QPlainTextEdit::NoWrap);
     auto* load = Named<QPushButton>(page, "qu_laden");
@@ -209,11 +209,11 @@ QWidget* TextIndexWizard::BuildSourcePage() {
 QWidget* TextIndexWizard::BuildPageNumberPage() {
     auto* page = Named<QWidget>(nullptr, "tt2");
     auto* layout = new QGridLayout(page);
-    auto* lineMode = Named<QRadioButton>(page, "sz_zeilezuseite");
-    auto* firstPage = Named<QLineEdit>(page, "sz_beginn");
+    auto* lineMode = Named<QRadioButton>(page, ui::tprog::sz_zeilezuseite);
+    auto* firstPage = Named<QLineEdit>(page, ui::tprog::sz_beginn);
     firstPage->setMaximumWidth(80);
     MakeNumberBox(firstPage, NumberBoxRulesFor(ui::tprog::sz_beginn));
-    auto* designationMode = Named<QRadioButton>(page, "sz_auslesen");
+    auto* designationMode = Named<QRadioButton>(page, ui::tprog::sz_auslesen);
     auto* hint = Named<QLabel>(page, "tt2_hinweis");
     designationList_ = Named<QListWidget>(page, "sz_libo");
     designationList_->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -266,14 +266,14 @@ QWidget* TextIndexWizard::BuildCriteriaPage() {
         example->setEnabled(false);
         indexLayout->addWidget(example, row++, 0, 1, 2);
     }
-    indexLayout->addWidget(Named<QCheckBox>(index, "kt_integrieren"), row++, 0, 1, 2);
-    auto* existing = Named<QLabel>(index, "kt_index");
+    indexLayout->addWidget(Named<QCheckBox>(index, ui::tprog::kt_integrieren), row++, 0, 1, 2);
+    auto* existing = Named<QLabel>(index, ui::tprog::kt_index);
     existing->setWordWrap(true);
     existing->setTextInteractionFlags(Qt::TextSelectableByMouse);
     indexLayout->addWidget(existing, row, 0);
     auto* choose = Named<QPushButton>(index, "andindex");
     indexLayout->addWidget(choose, row++, 1);
-    indexLayout->addWidget(Named<QCheckBox>(index, "kt_design"), row, 0);
+    indexLayout->addWidget(Named<QCheckBox>(index, ui::tprog::kt_design), row, 0);
     auto* design = Named<QPushButton>(index, "btdesign");
     indexLayout->addWidget(design, row++, 1);
     indexLayout->setColumnStretch(0, 1);

@@ -1,6 +1,7 @@
-// The two design dialogs of the file index driven as a user would: every field bound to its
+// The design dialogs driven as a user would: the two of the file index (every field bound to its
 // setting, the preview line, the separator label, the colour fields with their swatches, the
-// colour dialog and picking a colour from the screen.
+// colour dialog and picking a colour from the screen) and the keyword index design with its
+// preview, which is built the same way.
 
 #include <QApplication>
 #include <QCheckBox>
@@ -21,6 +22,7 @@
 #include "app/common/mnemonics.h"
 #include "app/common/qt_text.h"
 #include "app/fileindex/file_index_design_dialogs.h"
+#include "app/keywordindex/keyword_design_dialog.h"
 
 using namespace lexorim;
 using namespace lexorim::app;
@@ -377,6 +379,54 @@ class FileIndexDesignDialogsTest : public QObject {
         QCOMPARE(Value("Thdesign", "farbe_text"), QStringLiteral("#333333"));
         QCOMPARE(Value("Thdesign", "farbe_links"), QStringLiteral("#0000FF"));
         QVERIFY(messages_.isEmpty());
+    }
+
+    void keywordDesignFieldsAreBoundBothWays() {
+        KeywordDesignDialog dialog(*context_, nullptr);
+        CheckBoundBothWays(dialog, "Tsdesign",
+                           {{"v", "> ", "* "},
+                            {"zwdl", " - ", " / "},
+                            {"zw", " = ", ": "},
+                            {"zwe", "; ", " | "},
+                            {"ne", " <", "."},
+                            {"bez", "1", "0"},
+                            {"dateiname", "0", "1"},
+                            {"leerzeile", "0", "1"}});
+    }
+
+    void keywordDesignPreviewFollowsTheFields() {
+        struct Case {
+            const char* control;
+            const char16_t* value;
+            QString german;
+        };
+        KeywordDesignDialog dialog(*context_, nullptr);
+        auto* preview = dialog.findChild<QLabel*>(QStringLiteral("beispiel"));
+        QCOMPARE(preview->text(), QStringLiteral("Vorschau: datei.txt:  Stichwort1, Stichwort2"));
+        // Each change on top of the ones before it.
+        for (const Case& c :
+             {Case{"bez", u"1", "Vorschau: Dateiname datei.txt:  Stichwort1, Stichwort2"},
+              Case{"zwdl", u" - ", "Vorschau: Dateiname - datei.txt:  Stichwort1, Stichwort2"},
+              Case{"dateiname", u"0", "Vorschau: Dateiname:  Stichwort1, Stichwort2"},
+              Case{"v", u"[", "Vorschau: [Dateiname:  Stichwort1, Stichwort2"},
+              Case{"zw", u" = ", "Vorschau: [Dateiname = Stichwort1, Stichwort2"},
+              Case{"zwe", u"; ", "Vorschau: [Dateiname = Stichwort1; Stichwort2"},
+              Case{"ne", u"]", "Vorschau: [Dateiname = Stichwort1; Stichwort2]"},
+              Case{"leerzeile", u"0", "Vorschau: [Dateiname = Stichwort1; Stichwort2]"}}) {
+            context_->settings.Set(std::string("Tsdesign.") + c.control, c.value);
+            QCOMPARE(preview->text(), c.german);
+        }
+        context_->language = Language::English;
+        dialog.ApplyTexts();
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("KeywordIndex Design"));
+        QCOMPARE(preview->text(), QStringLiteral("Preview: [Dateiname = Keyword1; Keyword2]"));
+        QCOMPARE(Label(dialog, "zwdl"), QStringLiteral("Between Synonym and File Name"));
+        context_->language = Language::German;
+        dialog.ApplyTexts();
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("StichwortIndex Design"));
+        QCOMPARE(Label(dialog, "zwdl"), QStringLiteral("Zwischen Bezeichnung/Dateiname"));
+        QCOMPARE(WithoutMnemonic(dialog.findChild<QGroupBox*>("gb2")->title()),
+                 QStringLiteral("Layout"));
     }
 };
 

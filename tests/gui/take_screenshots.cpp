@@ -14,7 +14,9 @@
 #include <vector>
 
 #include "app/app_context.h"
+#include "app/fileindex/file_index_design_dialogs.h"
 #include "app/info/info_panel.h"
+#include "app/keywordindex/keyword_design_dialog.h"
 #include "app/main_window.h"
 #include "app/textindex/text_index_wizard.h"
 
@@ -90,6 +92,17 @@ int main(int argc, char** argv) {
             auto* dialog = window.findChild<QDialog*>(QString::fromLatin1(name));
             dialog->show();
             ok &= Save(dialog, folder, code + QStringLiteral("-") + QString::fromLatin1(name));
+            dialog->hide();
+        }
+        // The design dialogs of the file and keyword index, until the main window owns them.
+        FileTextDesignDialog textDesign(context, &window);
+        HtmlDesignDialog htmlDesign(context, &window);
+        KeywordDesignDialog keywordDesign(context, &window);
+        for (QDialog* dialog :
+             {static_cast<QDialog*>(&textDesign), static_cast<QDialog*>(&htmlDesign),
+              static_cast<QDialog*>(&keywordDesign)}) {
+            dialog->show();
+            ok &= Save(dialog, folder, code + QStringLiteral("-") + dialog->objectName());
             dialog->hide();
         }
     }

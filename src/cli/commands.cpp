@@ -93,22 +93,9 @@ TextIndexSource ReadSource(const CommandLine& line, Settings& settings, std::ist
 }
 
 // Says on standard error why the index will be empty and what to try; the run goes on as asked.
-void PrintEmptyResultHint(const TextIndexSession& session, bool isDocument,
-                          const TextIndexOptions& options, Language language, std::ostream& err) {
-    std::vector<int64_t> numberLines;
-    if (isDocument) {
-        for (const Text& item : session.designations()) {
-            if (const std::optional<int64_t> number = ParseDesignationItem(item).lineNumber) {
-                numberLines.push_back(*number);
-            }
-        }
-    }
-    const size_t designationCount = options.lineMode ? 0 : session.designations().size();
-    const EmptyResultFacts facts{
-        .lineMode = options.lineMode,
-        .isDocument = isDocument,
-        .sourceHasText = HasTextBesidesLines(session.sourceText(), numberLines),
-        .designationCount = designationCount};
+void PrintEmptyResultHint(const TextIndexSession& session, const TextIndexOptions& options,
+                          Language language, std::ostream& err) {
+    const EmptyResultFacts facts = session.EmptyResultFactsFor(options.lineMode);
     const std::optional<Text> hint = EmptyResultHint(facts, language);
     if (!hint) {
         return;
@@ -150,7 +137,6 @@ int RunTextCommand(const CommandLine& given, Streams io) {
         }
     }
     TextIndexSource source = ReadSource(line, settings, io.in, context);
-    const bool isDocument = source.documentDesignations.has_value();
     TextIndexSession session;
     session.SetSource(std::move(source));
     const WordLists lists = LoadWordLists(line, context);
@@ -158,7 +144,7 @@ int RunTextCommand(const CommandLine& given, Streams io) {
     const TextIndexOptions options = MakeTextIndexOptions(settings);
     const DesignationCriteria criteria = MakeDesignationCriteria(settings);
     session.RefreshDesignationsIfStale(criteria, options.lineMode);
-    PrintEmptyResultHint(session, isDocument, options, line.language, io.err);
+    PrintEmptyResultHint(session, options, line.language, io.err);
     const LocaleCollator collator;
     const Text& output = session.Run(options, criteria,
                                      {.lists = lists,

@@ -86,6 +86,20 @@ const Text& TextIndexSession::Run(const TextIndexOptions& options,
     return output_;
 }
 
+EmptyResultFacts TextIndexSession::EmptyResultFactsFor(bool lineMode) const {
+    std::vector<int64_t> numberLines;
+    if (documentDesignations_) {
+        for (const Text& item : *documentDesignations_) {
+            if (const std::optional<int64_t> line = ParseDesignationItem(item).lineNumber)
+                numberLines.push_back(*line);
+        }
+    }
+    return {.lineMode = lineMode,
+            .isDocument = sourceIsDocument(),
+            .sourceHasText = HasTextBesidesLines(*source_, numberLines),
+            .designationCount = lineMode ? 0 : designations_.size()};
+}
+
 void TextIndexSession::Clear() {
     store_.Clear();
     source_ = std::make_shared<Text>();

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "engine/index_store.h"
+#include "textindex/empty_result_hints.h"
 #include "textindex/page_designations.h"
 #include "textindex/text_index_run.h"
 #include "textindex/text_index_source.h"
@@ -63,6 +64,10 @@ class TextIndexSession {
     const Text& Run(const TextIndexOptions& options, const DesignationCriteria& criteria,
                     const RunEnvironment& environment,
                     SourceAfterRun sourceAfterRun = SourceAfterRun::Keep);
+
+    // What decides the hint for an empty result of the current source: a document's own page
+    // number lines are not text of the book.
+    EmptyResultFacts EmptyResultFactsFor(bool lineMode) const;
 
     const IndexStore& store() const { return store_; }
     const Text& output() const { return output_; }

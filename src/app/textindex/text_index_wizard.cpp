@@ -352,7 +352,6 @@ TextIndexWizard::SourceState TextIndexWizard::SyncSourceText(std::function<void(
         if (memoEdited_) {
             context_.textIndex.SetSourceText(ToText(MemoText(*original_)));
             sessionFile_ = {};
-            documentNumberLines_.clear();
             memoEdited_ = false;
         }
         return SourceState::Ready;
@@ -383,7 +382,6 @@ void TextIndexWizard::ForgetUnreadableSource() {
     original_->clear();
     context_.textIndex.SetSourceText(Text());
     sessionFile_ = {};
-    documentNumberLines_.clear();
     memoEdited_ = false;
     ShowDesignations();
 }
@@ -468,17 +466,9 @@ bool TextIndexWizard::LoadSourceFile(const QString& path, std::function<void()> 
 }
 
 void TextIndexWizard::AdoptSource(LoadedFile file, ReadSource read) {
-    TextIndexSource& source = read.source;
-    original_->setPlainText(ToQString(source.text));
-    documentNumberLines_.clear();
-    if (source.documentDesignations) {
-        for (const Text& item : *source.documentDesignations) {
-            if (const std::optional<int64_t> line = ParseDesignationItem(item).lineNumber)
-                documentNumberLines_.push_back(*line);
-        }
-    }
+    original_->setPlainText(ToQString(read.source.text));
     // The session takes the text as read; the memo only shows it.
-    context_.textIndex.SetSource(std::move(source));
+    context_.textIndex.SetSource(std::move(read.source));
     sessionFile_ = std::move(file);
     memoEdited_ = false;
     ShowDesignations();
@@ -664,12 +654,9 @@ void TextIndexWizard::ShowOutputDocument(QTextDocument* document) {
 }
 
 void TextIndexWizard::ShowEmptyResultHint() {
-    const EmptyResultFacts facts{
-        .lineMode = context_.settings.IsOn(ui::tprog::sz_zeilezuseite),
-        .isDocument = context_.textIndex.sourceIsDocument(),
-        .sourceHasText = HasTextBesidesLines(context_.textIndex.sourceText(), documentNumberLines_),
-        .designationCount = context_.textIndex.designations().size()};
-    const std::optional<Text> hint = EmptyResultHint(facts, context_.language);
+    const std::optional<Text> hint = EmptyResultHint(
+        context_.textIndex.EmptyResultFactsFor(context_.settings.IsOn(ui::tprog::sz_zeilezuseite)),
+        context_.language);
     if (!hint)
         return;
     hints_->setText(ToQString(*hint));
@@ -684,7 +671,6 @@ void TextIndexWizard::Clear() {
     hints_->clear();
     hints_->hide();
     sessionFile_ = {};
-    documentNumberLines_.clear();
     output_->clear();
     memoEdited_ = true;
     ShowTextPage(tt1);

@@ -139,8 +139,6 @@ class TextIndexWizard : public WizardBase {
     LoadedFile sessionFile_;
     // The pause after the last key typed into edit_quelle before its file is read.
     QTimer pathPause_;
-    // The page number lines of a document source, passed over by the empty-result hint.
-    std::vector<int64_t> documentNumberLines_;
     QPlainTextEdit* original_ = nullptr;
     QListWidget* designationList_ = nullptr;
     QPlainTextEdit* summary_ = nullptr;

@@ -640,15 +640,6 @@ std::optional<char32_t> ReferencedCharacter(TextView body) {
     return found->second;
 }
 
-void AppendCharacter(Text& text, char32_t c) {
-    if (c < 0x10000) {
-        text.push_back(static_cast<char16_t>(c));
-        return;
-    }
-    c -= 0x10000;
-    text.push_back(static_cast<char16_t>(0xD800 + (c >> 10)));
-    text.push_back(static_cast<char16_t>(0xDC00 + (c & 0x3FF)));
-}
 }  // namespace
 
 Text RemoveHtmlTags(TextView text) {
@@ -707,7 +698,7 @@ Text DecodeHtmlEntities(TextView text) {
                 ? ReferencedCharacter(text.substr(from, end - from))
                 : std::nullopt;
         if (character) {
-            AppendCharacter(result, *character);
+            AppendCodePointAsUtf16(*character, result);
             from = end + 1;
         } else {
             result.push_back(u'&');

@@ -46,6 +46,17 @@ std::vector<Text> SplitAt(TextView text, TextView separator) {
     return pieces;
 }
 
+void AppendCodePointAsUtf16(uint32_t codePoint, Text& out) {
+    if (codePoint > 0x10FFFF || (codePoint >= 0xD800 && codePoint <= 0xDFFF)) {
+        out.push_back(u'?');
+    } else if (codePoint < 0x10000) {
+        out.push_back(static_cast<char16_t>(codePoint));
+    } else {
+        out.push_back(static_cast<char16_t>(0xD800 + ((codePoint - 0x10000) >> 10)));
+        out.push_back(static_cast<char16_t>(0xDC00 + ((codePoint - 0x10000) & 0x3FF)));
+    }
+}
+
 int HexDigitValue(char16_t c) {
     if (c >= u'0' && c <= u'9')
         return c - u'0';

@@ -37,6 +37,9 @@ int32_t IntegerOr(TextView text, int32_t fallback);
 // The value of a hexadecimal digit, or -1 for any other character.
 int HexDigitValue(char16_t c);
 
+// One code point as UTF-16: "?" for values above U+10FFFF and for surrogates.
+void AppendCodePointAsUtf16(uint32_t codePoint, Text& out);
+
 // Removes blanks and control characters (code units up to U+0020) at both ends.
 TextView TrimBlanksAndControls(TextView text);
 

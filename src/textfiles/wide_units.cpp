@@ -23,17 +23,6 @@ uint32_t SwapBytes(uint32_t unit) {
 
 }  // namespace
 
-void AppendCodePointAsUtf16(uint32_t codePoint, Text& out) {
-    if (codePoint > 0x10FFFF || (codePoint >= 0xD800 && codePoint <= 0xDFFF)) {
-        out.push_back(u'?');
-    } else if (codePoint < 0x10000) {
-        out.push_back(static_cast<char16_t>(codePoint));
-    } else {
-        out.push_back(static_cast<char16_t>(0xD800 + ((codePoint - 0x10000) >> 10)));
-        out.push_back(static_cast<char16_t>(0xDC00 + ((codePoint - 0x10000) & 0x3FF)));
-    }
-}
-
 Text DecodeUtf16(std::string_view bytes, bool bigEndian) {
     Text text;
     ReserveLarge(text, bytes.size() / 2);

@@ -52,9 +52,6 @@ void AppendUtf7(TextView text, bool withSignature, std::string& out);
 Text DecodeWindows1252(std::string_view bytes);
 void AppendWindows1252(TextView text, std::string& out);
 
-// One code point as UTF-16: "?" for values above U+10FFFF and for surrogates.
-void AppendCodePointAsUtf16(uint32_t codePoint, Text& out);
-
 // UTF-16 code units from byte pairs; an odd last byte is ignored.
 Text DecodeUtf16(std::string_view bytes, bool bigEndian);
 void AppendUtf16(TextView text, bool bigEndian, std::string& out);

@@ -7,6 +7,10 @@
 namespace lexorim::app {
 
 void QtTranslations::Use(Language language) {
+    // Every configuration load announces the language; the file is read only when it changes.
+    if (current_ == language)
+        return;
+    current_ = language;
     if (translator_) {
         QCoreApplication::removeTranslator(translator_.get());
         translator_.reset();

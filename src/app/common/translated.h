@@ -7,6 +7,7 @@
 #include <QEvent>
 #include <QTranslator>
 #include <memory>
+#include <optional>
 #include <type_traits>
 
 #include "engine/language.h"
@@ -43,6 +44,7 @@ class QtTranslations {
 
   private:
     std::unique_ptr<QTranslator> translator_;
+    std::optional<Language> current_;
 };
 
 }  // namespace lexorim::app

@@ -365,10 +365,10 @@ TextIndexWizard::SourceState TextIndexWizard::SyncSourceText(std::function<void(
     }
     if (SessionHoldsCurrentFile(path))
         return SourceState::Ready;
-    const bool synchronous = DetectDocumentFormat(ToPath(path)) == DocumentFormat::None;
     if (!LoadSourceFile(path, std::move(whenRead)))
         return SourceState::Failed;
-    return synchronous ? SourceState::ReadNow : SourceState::Reading;
+    // A document goes on being read on the worker; a plain text has been read already.
+    return isRunning() ? SourceState::Reading : SourceState::ReadNow;
 }
 
 bool TextIndexWizard::SessionHoldsCurrentFile(const QString& path) const {

@@ -40,6 +40,7 @@
 #include "app/textindex/text_index_dialogs.h"
 #include "app/textindex/text_index_wizard.h"
 #include "engine/collation.h"
+#include "gui_test_support.h"
 #include "settings/numeric_controls.h"
 #include "settings/run_options.h"
 #include "textfiles/document_fixtures.h"
@@ -52,11 +53,7 @@ using namespace lexorim::app;
 
 namespace {
 
-void WriteFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
+using lexorim::app::testing::WriteFile;
 
 }  // namespace
 
@@ -106,18 +103,10 @@ class MainWindowTest : public QObject {
         });
     }
     static bool DropFiles(QWidget* target, const QStringList& paths) {
-        QMimeData data;
         QList<QUrl> urls;
         for (const QString& path : paths)
             urls << QUrl::fromLocalFile(path);
-        data.setUrls(urls);
-        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(target, &enter);
-        if (!enter.isAccepted())
-            return false;
-        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QApplication::sendEvent(target, &drop);
-        return drop.isAccepted();
+        return lexorim::app::testing::Drop(target, urls);
     }
 
   private slots:

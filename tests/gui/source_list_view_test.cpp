@@ -23,6 +23,7 @@
 #include "app/common/qt_text.h"
 #include "app/common/source_list_view.h"
 #include "app/common/source_options_dialog.h"
+#include "gui_test_support.h"
 #include "indexing/source_list.h"
 #include "settings/index_run_options.h"
 #include "ui/control_ids.h"
@@ -65,23 +66,9 @@ QStringList Headers(const SourceListModel& model) {
     return headers;
 }
 
-void WriteFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
+using lexorim::app::testing::WriteFile;
 
-bool Drop(QWidget* target, const QList<QUrl>& urls) {
-    QMimeData data;
-    data.setUrls(urls);
-    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(target, &enter);
-    if (!enter.isAccepted())
-        return false;
-    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(target, &drop);
-    return drop.isAccepted();
-}
+using lexorim::app::testing::Drop;
 
 }  // namespace
 

@@ -1,12 +1,14 @@
 #pragma once
 // What the windows of the program share: the settings of every window, the interface language,
-// the word lists, the text index session and the configuration state.
+// the word lists, the sessions of the three index kinds and the configuration state.
 
 #include <functional>
 #include <string>
 #include <string_view>
 
 #include "engine/language.h"
+#include "fileindex/file_index_session.h"
+#include "keywordindex/keyword_session.h"
 #include "settings/configuration.h"
 #include "settings/settings.h"
 #include "textfiles/text_writer.h"
@@ -20,6 +22,8 @@ struct AppContext {
     Language language = Language::German;
     WordLists lists;
     TextIndexSession textIndex;
+    FileIndexSession fileIndex;
+    KeywordIndexSession keywordIndex;
     ShellState shell;
     // The font of picture output, chosen in the output settings (not a stored control).
     PictureStyle pictureFont;

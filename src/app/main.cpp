@@ -6,10 +6,12 @@
 #include <vector>
 
 #include "app/app_context.h"
+#include "app/fileindex/html_preview_view.h"
 #include "app/main_window.h"
 #include "settings/languages.h"
 
 int main(int argc, char** argv) {
+    lexorim::app::RegisterPreviewScheme();
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Lexorim - Orvell"));
     lexorim::app::AppContext context;

@@ -5,10 +5,13 @@ namespace lexorim {
 const Text& FileIndexSession::Run(const FileIndexOptions& options,
                                   const RunEnvironment& environment,
                                   const ReadContext& readContext) {
-    FileIndexResult result = RunFileIndex(options, DocumentsOf(sources_), environment, readContext);
+    Adopt(RunFileIndex(options, DocumentsOf(sources_), environment, readContext));
+    return output_;
+}
+
+void FileIndexSession::Adopt(FileIndexResult result) {
     store_ = std::move(result.store);
     output_ = std::move(result.output);
-    return output_;
 }
 
 void FileIndexSession::Clear() {

@@ -19,6 +19,9 @@ class FileIndexSession {
     // store and the output, so a cancelled or failed run leaves the last result as it was.
     const Text& Run(const FileIndexOptions& options, const RunEnvironment& environment,
                     const ReadContext& readContext = {});
+    // Takes the result of a run made elsewhere (the desktop program runs on a worker over copies
+    // of the list); the command line's Run goes through here too.
+    void Adopt(FileIndexResult result);
 
     const IndexStore& store() const { return store_; }
     const Text& output() const { return output_; }

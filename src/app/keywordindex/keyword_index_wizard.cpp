@@ -111,7 +111,6 @@ KeywordIndexWizard::KeywordIndexWizard(AppContext& context, QWidget* parent)
 
 KeywordIndexWizard::~KeywordIndexWizard() {
     context_.settings.RemoveListener(wrapListener_);
-    WaitForRun();
 }
 
 QWidget* KeywordIndexWizard::BuildSettingsPage() {

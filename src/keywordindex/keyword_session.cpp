@@ -5,7 +5,7 @@ namespace lexorim {
 const Text& KeywordIndexSession::Run(const KeywordOptions& options,
                                      const RunEnvironment& environment,
                                      const ReadContext& readContext) {
-    output_ = RunKeywordIndex(options, DocumentsOf(sources_), environment, readContext);
+    Adopt(RunKeywordIndex(options, DocumentsOf(sources_), environment, readContext));
     return output_;
 }
 

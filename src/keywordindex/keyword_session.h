@@ -20,6 +20,10 @@ class KeywordIndexSession {
     const Text& Run(const KeywordOptions& options, const RunEnvironment& environment,
                     const ReadContext& readContext = {});
 
+    // Takes the output of a run made elsewhere (the window's run on its worker, over a copy of
+    // the list), so that both ways of running end in the same place.
+    void Adopt(Text output) { output_ = std::move(output); }
+
     const Text& output() const { return output_; }
 
     // "Neu" > "Stichwort Index": empties the source list and the output.

@@ -25,7 +25,11 @@
 #include "app/common/settings_binding.h"
 #include "app/common/window_texts.h"
 #include "app/common/word_list_dialogs.h"
+#include "app/fileindex/file_index_design_dialogs.h"
+#include "app/fileindex/file_index_wizard.h"
 #include "app/info/info_panel.h"
+#include "app/keywordindex/keyword_design_dialog.h"
+#include "app/keywordindex/keyword_index_wizard.h"
 #include "app/textindex/text_index_dialogs.h"
 #include "app/textindex/text_index_wizard.h"
 #include "engine/errors.h"
@@ -95,9 +99,10 @@ MainWindow::MainWindow(AppContext& context, QWidget* parent)
     panels_->addWidget(BuildStartPage());
     textIndex_ = new TextIndexWizard(context_, panels_);
     panels_->addWidget(textIndex_);
-    panels_->addWidget(
-        BuildWizardPlaceholder("pgdateien", "dct", {"td1", "td2", "td3", "td4", "td5"}));
-    panels_->addWidget(BuildWizardPlaceholder("pgstw", "sct", {"ts1", "ts2", "ts3", "ts4", "ts5"}));
+    fileIndex_ = new FileIndexWizard(context_, panels_);
+    panels_->addWidget(fileIndex_);
+    keywordIndex_ = new KeywordIndexWizard(context_, panels_);
+    panels_->addWidget(keywordIndex_);
     panels_->addWidget(BuildInfoPanel());
     layout->addWidget(panels_, 1);
     setCentralWidget(central);
@@ -109,8 +114,10 @@ MainWindow::MainWindow(AppContext& context, QWidget* parent)
         if (changed.window->className == "Tprog" && changed.control->kind == ui::ControlKind::Panel)
             ShowPanelOfSettings();
     });
-    connect(textIndex_, &TextIndexWizard::runStarted, this, [this] { SetInputBlocked(true); });
-    connect(textIndex_, &TextIndexWizard::runFinished, this, [this] { SetInputBlocked(false); });
+    for (WizardBase* wizard : wizards()) {
+        connect(wizard, &WizardBase::runStarted, this, [this] { SetInputBlocked(true); });
+        connect(wizard, &WizardBase::runFinished, this, [this] { SetInputBlocked(false); });
+    }
 
     configurations_ = ConfigurationMenu([this](TextView text) {
         return configurationMenu_->fontMetrics().horizontalAdvance(ToQString(text));
@@ -120,6 +127,8 @@ MainWindow::MainWindow(AppContext& context, QWidget* parent)
     RebuildRecentConfigurations();
 
     textIndex_->ShowTextPage(TextIndexWizard::tt1);
+    fileIndex_->ShowFilePage(FileIndexWizard::td1);
+    keywordIndex_->ShowKeywordPage(KeywordIndexWizard::ts1);
     ShowPanel("pstart");
     setMinimumSize(760, 520);
     resize(980, 680);
@@ -127,7 +136,8 @@ MainWindow::MainWindow(AppContext& context, QWidget* parent)
 }
 
 MainWindow::~MainWindow() {
-    textIndex_->WaitForRun();
+    for (WizardBase* wizard : wizards())
+        wizard->WaitForRun();
     context_.settings.RemoveListener(panelListener_);
 }
 
@@ -202,22 +212,6 @@ QWidget* MainWindow::BuildStartPage() {
     return page;
 }
 
-QWidget* MainWindow::BuildWizardPlaceholder(const char* panel, const char* pageControl,
-                                            const std::vector<const char*>& pages) {
-    auto* widget = new QWidget;
-    widget->setObjectName(QString::fromLatin1(panel));
-    auto* layout = new QVBoxLayout(widget);
-    auto* tabs = new QTabWidget(widget);
-    tabs->setObjectName(QString::fromLatin1(pageControl));
-    for (const char* name : pages) {
-        auto* page = new QWidget;
-        page->setObjectName(QString::fromLatin1(name));
-        tabs->addTab(page, QString());
-    }
-    layout->addWidget(tabs);
-    return widget;
-}
-
 QWidget* MainWindow::BuildInfoPanel() {
     // Its two language panels pinfo_de and pinfo_en are stored panels, bound like the others.
     return new InfoPanel;
@@ -237,6 +231,10 @@ QMenu* MainWindow::AddMenu(QMenu* parent, const char* name) {
     return menu;
 }
 
+std::array<WizardBase*, 3> MainWindow::wizards() const {
+    return {textIndex_, fileIndex_, keywordIndex_};
+}
+
 QAction* MainWindow::action(const char* name) const {
     return RequireChild<QAction>(this, name);
 }
@@ -245,8 +243,10 @@ void MainWindow::BuildMenus() {
     QMenu* file = AddMenu(nullptr, "mdatei");
     QMenu* fresh = AddMenu(file, "mneu");
     connect(AddAction(fresh, "mneutxt"), &QAction::triggered, textIndex_, &TextIndexWizard::Clear);
-    AddAction(fresh, "mneudatei")->setEnabled(false);
-    AddAction(fresh, "mneustw")->setEnabled(false);
+    connect(AddAction(fresh, "mneudatei"), &QAction::triggered, fileIndex_,
+            &FileIndexWizard::Clear);
+    connect(AddAction(fresh, "mneustw"), &QAction::triggered, keywordIndex_,
+            &KeywordIndexWizard::Clear);
     file->addSeparator();
     connect(AddAction(file, "mtidxload"), &QAction::triggered, this, [this] {
         if (textIndex_->isRunning())
@@ -255,7 +255,13 @@ void MainWindow::BuildMenus() {
         textIndex_->ShowTextPage(TextIndexWizard::tt6);
         textIndex_->StartCreate();
     });
-    AddAction(file, "mdidxload")->setEnabled(false);
+    connect(AddAction(file, "mdidxload"), &QAction::triggered, this, [this] {
+        if (fileIndex_->isRunning())
+            return;
+        fileIndex_->ChooseExistingIndex();
+        fileIndex_->ShowFilePage(FileIndexWizard::td5);
+        fileIndex_->StartCreate();
+    });
     file->addSeparator();
     QMenu* saveText = AddMenu(file, "mtidxsave");
     connect(AddAction(saveText, "ext1", QKeySequence::Save), &QAction::triggered, textIndex_,
@@ -263,9 +269,12 @@ void MainWindow::BuildMenus() {
     connect(AddAction(saveText, "Indexidx1"), &QAction::triggered, textIndex_,
             &TextIndexWizard::SaveIndexFile);
     QMenu* saveFile = AddMenu(file, "mdidxsave");
-    AddAction(saveFile, "extHTML1")->setEnabled(false);
-    AddAction(saveFile, "Indexidx2")->setEnabled(false);
-    AddAction(file, "mstwidxsave")->setEnabled(false);
+    connect(AddAction(saveFile, "extHTML1"), &QAction::triggered, fileIndex_,
+            &FileIndexWizard::SaveOutputText);
+    connect(AddAction(saveFile, "Indexidx2"), &QAction::triggered, fileIndex_,
+            &FileIndexWizard::SaveIndexFile);
+    connect(AddAction(file, "mstwidxsave"), &QAction::triggered, keywordIndex_,
+            &KeywordIndexWizard::SaveOutputText);
     file->addSeparator();
     AddAction(file, "m_bug")->setEnabled(false);
     // Ctrl+Q closes the window as its close button does, with the automatic save.
@@ -287,17 +296,23 @@ void MainWindow::BuildMenus() {
             [this] { textIndexDialogs_.design->exec(); });
     QMenu* files = AddMenu(settings, "med");
     connect(AddAction(files, "medk"), &QAction::triggered, this,
-            [this] { ShowPlaceholderPage("pgdateien", "dct", 1); });
-    AddAction(files, "medd")->setEnabled(false);
+            [this] { fileIndex_->ShowFilePage(FileIndexWizard::td2); });
+    connect(AddAction(files, "medd"), &QAction::triggered, fileIndex_,
+            &FileIndexWizard::OpenDesign);
     QMenu* keywords = AddMenu(settings, "mes");
     connect(AddAction(keywords, "mesk"), &QAction::triggered, this,
-            [this] { ShowPlaceholderPage("pgstw", "sct", 1); });
-    AddAction(keywords, "mesd")->setEnabled(false);
+            [this] { keywordIndex_->ShowKeywordPage(KeywordIndexWizard::ts2); });
+    connect(AddAction(keywords, "mesd"), &QAction::triggered, keywordIndex_,
+            &KeywordIndexWizard::OpenDesign);
     QMenu* lists = AddMenu(settings, "mewl");
-    connect(textIndex_, &TextIndexWizard::negativeListRequested, this,
-            [this] { negativeList_->exec(); });
-    connect(textIndex_, &TextIndexWizard::positiveListRequested, this,
-            [this] { positiveList_->exec(); });
+    const auto openListsFrom = [this](auto* wizard) {
+        using Wizard = std::remove_pointer_t<decltype(wizard)>;
+        connect(wizard, &Wizard::negativeListRequested, this, [this] { negativeList_->exec(); });
+        connect(wizard, &Wizard::positiveListRequested, this, [this] { positiveList_->exec(); });
+    };
+    openListsFrom(textIndex_);
+    openListsFrom(fileIndex_);
+    openListsFrom(keywordIndex_);
     connect(AddAction(lists, "mewlneg"), &QAction::triggered, this,
             [this] { negativeList_->exec(); });
     connect(AddAction(lists, "mewlpos"), &QAction::triggered, this,
@@ -343,21 +358,19 @@ void MainWindow::BuildMenus() {
             textIndex_->ShowTextPage(static_cast<TextIndexWizard::Page>(page));
         });
     }
-    // The file and keyword wizards have their pages but no content yet.
-    const auto addPlaceholderPages = [this, window](const char* menuName, const char* panel,
-                                                    const char* pageControl) {
+    // The page items show a page with the wizard's page function and run nothing.
+    const auto addPageItems = [this, window](const char* menuName, const char* panel,
+                                             WizardBase* wizard) {
         QMenu* pages = AddMenu(window, menuName);
         connect(pages, &QMenu::aboutToShow, this, [this, panel] { ShowPanel(panel); });
         for (int page = 0; page < 5; ++page) {
             const std::string name = menuName + std::to_string(page + 1);
             connect(AddAction(pages, name.c_str()), &QAction::triggered, this,
-                    [this, panel, pageControl, page] {
-                        ShowPlaceholderPage(panel, pageControl, page);
-                    });
+                    [wizard, page] { wizard->ShowPage(page); });
         }
     };
-    addPlaceholderPages("mfd", "pgdateien", "dct");
-    addPlaceholderPages("mfs", "pgstw", "sct");
+    addPageItems("mfd", "pgdateien", fileIndex_);
+    addPageItems("mfs", "pgstw", keywordIndex_);
     QMenu* info = AddMenu(window, "mfi");
     connect(info, &QMenu::aboutToShow, this, [this] { ShowPanel("pinfo"); });
     auto* infoPanel = RequireChild<InfoPanel>(this, "pinfo");
@@ -426,6 +439,11 @@ void MainWindow::BuildDialogs() {
     negativeList_->LoadAtStart();
     positiveList_->LoadAtStart();
     textIndex_->SetDialogs(textIndexDialogs_);
+    // The file index adds to an existing index through the same chooser as the text index.
+    fileIndex_->SetDialogs({.textDesign = new FileTextDesignDialog(context_, this),
+                            .htmlDesign = new HtmlDesignDialog(context_, this),
+                            .existingIndex = textIndexDialogs_.existingIndex});
+    keywordIndex_->SetDesignDialog(new KeywordDesignDialog(context_, this));
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -445,11 +463,6 @@ void MainWindow::ShowPanelOfSettings() {
             return;
         }
     }
-}
-
-void MainWindow::ShowPlaceholderPage(const char* panel, const char* pageControl, int page) {
-    ShowPanel(panel);
-    RequireChild<QTabWidget>(this, pageControl)->setCurrentIndex(page);
 }
 
 QString MainWindow::visiblePanel() const {
@@ -504,8 +517,13 @@ void MainWindow::SetInputBlocked(bool blocked) {
     // repaints.
     menuBar()->setEnabled(!blocked);
     sideBar_->setEnabled(!blocked);
-    for (int page = 0; page < TextIndexWizard::tt5; ++page)
-        textIndex_->pages()->widget(page)->setEnabled(!blocked);
+    const std::pair<WizardBase*, int> wizards[] = {{textIndex_, TextIndexWizard::tt5},
+                                                   {fileIndex_, FileIndexWizard::td4},
+                                                   {keywordIndex_, KeywordIndexWizard::ts4}};
+    for (const auto& [wizard, progressPage] : wizards) {
+        for (int page = 0; page < progressPage; ++page)
+            wizard->pages()->widget(page)->setEnabled(!blocked);
+    }
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -676,21 +694,20 @@ void MainWindow::ApplyStartArgument(const StartupPlan& plan) {
             textIndex_->StartCreate();
             break;
         case FirstArgumentUse::FileIndexFile:
-            // The file index wizard is not in this window yet: say what the file is, rather than
-            // show an empty page. Its label is prepared for when the wizard exists.
             context_.settings.Set(ui::tprog::dkt_index, FromUtf8(plan.firstPath));
             context_.settings.Set(ui::tprog::dkt_integrieren, u"1");
-            ShowMessage(this, WindowQText("Tprog", "FileIndexArgument", context_.language,
-                                          ui::TextRole::Message)
-                                  .arg(QString::fromStdString(plan.firstPath)));
+            fileIndex_->ShowFilePage(FileIndexWizard::td5);
+            fileIndex_->StartCreate();
             break;
     }
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     // Closing stops a run between pages; its result would be thrown away anyway.
-    textIndex_->CancelRun();
-    textIndex_->WaitForRun();
+    for (WizardBase* wizard : wizards()) {
+        wizard->CancelRun();
+        wizard->WaitForRun();
+    }
     RemoveFileIfPresent(TemporaryIndexPath());
     if (context_.shell.autoSave.all) {
         const QString path = QString::fromStdString(StartConfigurationPath().string());

@@ -6,6 +6,7 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QStackedWidget>
+#include <array>
 #include <memory>
 #include <string>
 #include <vector>
@@ -23,6 +24,8 @@ class SettingsDialog;
 class OutputSettingsDialog;
 class WordListDialog;
 class IndexToListTool;
+class FileIndexWizard;
+class KeywordIndexWizard;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -56,6 +59,8 @@ class MainWindow : public QMainWindow {
     void AddConfigurationToMenu(const QString& path);
 
     TextIndexWizard* textIndex() const { return textIndex_; }
+    FileIndexWizard* fileIndex() const { return fileIndex_; }
+    KeywordIndexWizard* keywordIndex() const { return keywordIndex_; }
     QAction* action(const char* name) const;
     const ConfigurationMenu& configurationMenu() const { return configurations_; }
 
@@ -70,8 +75,6 @@ class MainWindow : public QMainWindow {
     QtTranslations qtTranslations_;
     void BuildSideBar(QWidget* parent, QLayout* layout);
     QWidget* BuildStartPage();
-    QWidget* BuildWizardPlaceholder(const char* panel, const char* pageControl,
-                                    const std::vector<const char*>& pages);
     QWidget* BuildInfoPanel();
     void BuildMenus();
     void BuildConfigurationMenu(QMenu* menu);
@@ -79,9 +82,9 @@ class MainWindow : public QMainWindow {
     QAction* AddAction(QMenu* menu, const char* name, const QKeySequence& keys = {});
     QMenu* AddMenu(QMenu* parent, const char* name);
     void ShowPanelOfSettings();
-    // A page of the file or keyword wizard, whose pages have no content yet.
-    void ShowPlaceholderPage(const char* panel, const char* pageControl, int page);
     void SetInputBlocked(bool blocked);
+    // The three wizards, text index first.
+    std::array<WizardBase*, 3> wizards() const;
     void ApplyStartArgument(const StartupPlan& plan);
     void ChooseConfigurationToSave();
     void ChooseConfigurationToLoad();
@@ -94,6 +97,8 @@ class MainWindow : public QMainWindow {
     QStackedWidget* panels_ = nullptr;
     QWidget* sideBar_ = nullptr;
     TextIndexWizard* textIndex_ = nullptr;
+    FileIndexWizard* fileIndex_ = nullptr;
+    KeywordIndexWizard* keywordIndex_ = nullptr;
     QMenu* configurationMenu_ = nullptr;
     std::vector<QAction*> recentActions_;
     size_t panelListener_ = 0;

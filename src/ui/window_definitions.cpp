@@ -134,13 +134,6 @@ std::vector<WindowText> MainWindowTexts() {
          u"0\n1\n2\n3\n4\n5\nCustom.."},
         {"stw_max", R::Items, u"0\n1\n2\n3\n4\n5\nBenutzerdefiniert..",
          u"0\n1\n2\n3\n4\n5\nCustom.."},
-        // An index file of the file index given on the command line, while its wizard is not
-        // in the window; %1 is the file.
-        {"FileIndexArgument", R::Message,
-         u"\"%1\" ist ein Datei Index. Der Datei Index lässt sich in diesem Fenster noch nicht "
-         u"öffnen; lexorim-cli files --add-to \"%1\" baut ihn neu und erweitert ihn.",
-         u"\"%1\" is a file index. The file index cannot be opened in this window yet; "
-         u"lexorim-cli files --add-to \"%1\" rebuilds and extends it."},
         {"NumbersOnly", R::Message, u"In diesem Feld sind nur Zahleneingaben erlaubt.",
          u"In this box only numerical entries are allowed."},
         {"rand_btstart", R::Caption, u"Start", u"Start"},

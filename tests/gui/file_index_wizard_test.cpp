@@ -452,11 +452,6 @@ class FileIndexWizardTest : public QObject {
     }
 };
 
-int main(int argc, char** argv) {
-    RegisterPreviewScheme();
-    QApplication application(argc, argv);
-    FileIndexWizardTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+LEXORIM_GUI_TEST_MAIN(FileIndexWizardTest)
 
 #include "file_index_wizard_test.moc"

@@ -1,6 +1,6 @@
 #pragma once
-// What the GUI tests share: writing a fixture file and dropping addresses on a widget as the
-// desktop does.
+// What the GUI tests share: writing a fixture file, dropping addresses on a widget as the
+// desktop does, and a test main for windows that hold the file index preview.
 
 #include <QApplication>
 #include <QDropEvent>
@@ -10,6 +10,8 @@
 #include <QTest>
 #include <QUrl>
 #include <QWidget>
+
+#include "app/fileindex/html_preview_view.h"
 
 namespace lexorim::app::testing {
 
@@ -33,3 +35,13 @@ inline bool Drop(QWidget* target, const QList<QUrl>& urls) {
 }
 
 }  // namespace lexorim::app::testing
+
+// QTEST_MAIN for test programs whose windows hold the file index preview: the browser engine
+// must be prepared before the application is made.
+#define LEXORIM_GUI_TEST_MAIN(TestClass)        \
+    int main(int argc, char** argv) {           \
+        lexorim::app::RegisterPreviewScheme();  \
+        QApplication application(argc, argv);   \
+        TestClass test;                         \
+        return QTest::qExec(&test, argc, argv); \
+    }

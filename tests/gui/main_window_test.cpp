@@ -34,7 +34,10 @@
 #include "app/common/error_display.h"
 #include "app/common/mnemonics.h"
 #include "app/common/qt_text.h"
+#include "app/common/source_page.h"
 #include "app/common/word_list_dialogs.h"
+#include "app/fileindex/file_index_wizard.h"
+#include "app/keywordindex/keyword_index_wizard.h"
 #include "app/main_window.h"
 #include "app/start_up.h"
 #include "app/textindex/text_index_dialogs.h"
@@ -155,6 +158,67 @@ class MainWindowTest : public QObject {
         QCOMPARE(window_->action("m_konfig_standard")->shortcut(), QKeySequence(Qt::Key_F2));
         QCOMPARE(window_->action("m_konfig_start")->shortcut(), QKeySequence(Qt::Key_F3));
         QVERIFY(window_->action("m_konfig_autosave_nie")->isChecked());
+    }
+
+    void fileAndKeywordMenuItemsDoWhatTheySay() {
+        for (const char* name : {"mneudatei", "mneustw", "mdidxload", "extHTML1", "Indexidx2",
+                                 "mstwidxsave", "medd", "mesd", "medk", "mesk"}) {
+            QVERIFY2(window_->action(name)->isEnabled(), name);
+            QVERIFY2(!window_->action(name)->text().isEmpty(), name);
+        }
+        FileIndexWizard* files = window_->fileIndex();
+        KeywordIndexWizard* keywords = window_->keywordIndex();
+        window_->action("medk")->trigger();
+        QCOMPARE(window_->visiblePanel(), QStringLiteral("pgdateien"));
+        QCOMPARE(files->currentPage(), FileIndexWizard::td2);
+        window_->action("mesk")->trigger();
+        QCOMPARE(window_->visiblePanel(), QStringLiteral("pgstw"));
+        QCOMPARE(keywords->currentPage(), KeywordIndexWizard::ts2);
+        // The Fenster menu's page items use the page functions: the summary page is built.
+        window_->action("mfd3")->trigger();
+        QCOMPARE(files->currentPage(), FileIndexWizard::td3);
+        QVERIFY(!files->nextButton()->isEnabled());
+        QVERIFY(!Find<QPlainTextEdit>("dzusammenfassung")->toPlainText().isEmpty());
+        window_->action("mfs1")->trigger();
+        QCOMPARE(keywords->currentPage(), KeywordIndexWizard::ts1);
+        QVERIFY(!keywords->backButton()->isVisible());
+
+        // "Neu" empties the list, the path box and the output of its own kind only.
+        const QString page = folder_.filePath(QStringLiteral("seite.txt"));
+        WriteFile(page, "Apfel Birne");
+        files->sourcePage()->AddChosenFile(page);
+        keywords->sourcePage()->AddChosenFile(page);
+        window_->action("mneudatei")->trigger();
+        QVERIFY(context_->fileIndex.sources().empty());
+        QCOMPARE(context_->keywordIndex.sources().size(), size_t{1});
+        QCOMPARE(files->currentPage(), FileIndexWizard::td1);
+        window_->action("mneustw")->trigger();
+        QVERIFY(context_->keywordIndex.sources().empty());
+        QCOMPARE(keywords->currentPage(), KeywordIndexWizard::ts1);
+    }
+
+    void designMenuItemsOpenTheDialogOfTheOutputKind() {
+        struct Case {
+            const char* item;
+            const char* setting;  // the output kind switched on first, if any
+            const char* dialog;
+        };
+        const Case cases[] = {{"medd", "htmlindex", "Thdesign"},
+                              {"medd", "textindex", "Ttextdesign"},
+                              {"mesd", nullptr, "Tsdesign"}};
+        for (const Case& c : cases) {
+            if (c.setting != nullptr)
+                context_->settings.Set(ui::ControlId{ui::tprog::kWindow, c.setting}, u"1");
+            QString opened;
+            QTimer::singleShot(0, this, [&opened] {
+                if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+                    opened = dialog->objectName();
+                    dialog->reject();
+                }
+            });
+            window_->action(c.item)->trigger();
+            QCOMPARE(opened, QString::fromLatin1(c.dialog));
+        }
     }
 
     void sideButtonsShowTheirPanels() {
@@ -1017,12 +1081,15 @@ class MainWindowTest : public QObject {
         QCOMPARE(window_->visiblePanel(), QStringLiteral("pgtxt"));
         QCOMPARE(Find<QLineEdit>("edit_quelle")->text(), text);
 
-        // A file index says what it is instead of showing an empty page.
+        // A file index opens on the file index's result page, rebuilt from the file.
         window_->StartUp({fileIndex.toStdString()});
-        QCOMPARE(messages_.size(), 1);
-        QVERIFY(messages_.front().contains(QStringLiteral("Datei Index")));
-        QVERIFY(messages_.front().contains(fileIndex));
-        QCOMPARE(window_->visiblePanel(), QStringLiteral("pgtxt"));
+        QTRY_COMPARE_WITH_TIMEOUT(window_->fileIndex()->currentPage(), FileIndexWizard::td5, 20000);
+        QCOMPARE(window_->visiblePanel(), QStringLiteral("pgdateien"));
+        QVERIFY(context_->settings.IsOn("Tprog", "dkt_integrieren"));
+        QCOMPARE(Find<QLabel>("dkt_index")->text(), fileIndex);
+        QVERIFY2(window_->fileIndex()->output()->toPlainText().contains(QStringLiteral("Preise")),
+                 qPrintable(window_->fileIndex()->output()->toPlainText()));
+        QVERIFY(messages_.isEmpty());
 
         window_->StartUp({textIndex.toStdString()});
         QTRY_COMPARE_WITH_TIMEOUT(wizard()->currentPage(), TextIndexWizard::tt6, 20000);
@@ -1032,5 +1099,5 @@ class MainWindowTest : public QObject {
     }
 };
 
-QTEST_MAIN(MainWindowTest)
+LEXORIM_GUI_TEST_MAIN(MainWindowTest)
 #include "main_window_test.moc"

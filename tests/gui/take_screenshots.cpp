@@ -1,6 +1,7 @@
-// Pictures of the start page, every text index page and every information page in both
-// languages, for looking at the layout: lexorim-screenshots OUTPUT_FOLDER [ARGUMENTS...], the
-// arguments as the program takes them. Runs on any display, also Xvfb.
+// Pictures of the start page, every page of the three wizards, every information page and the
+// dialogs in both languages, for looking at the layout: lexorim-screenshots OUTPUT_FOLDER SITE
+// [ARGUMENTS...], SITE the start page of a folder of HTML pages for the file and keyword index,
+// the arguments as the program takes them. Runs on any display, also Xvfb.
 
 #include <QApplication>
 #include <QDialog>
@@ -14,9 +15,11 @@
 #include <vector>
 
 #include "app/app_context.h"
-#include "app/fileindex/file_index_design_dialogs.h"
+#include "app/common/source_page.h"
+#include "app/fileindex/file_index_wizard.h"
+#include "app/fileindex/html_preview_view.h"
 #include "app/info/info_panel.h"
-#include "app/keywordindex/keyword_design_dialog.h"
+#include "app/keywordindex/keyword_index_wizard.h"
 #include "app/main_window.h"
 #include "app/textindex/text_index_wizard.h"
 
@@ -37,15 +40,48 @@ bool Save(QWidget* window, const QString& folder, const QString& name) {
     return true;
 }
 
+// Runs the wizard's index and reports how long the window's longest pause was meanwhile.
+void RunAndWatch(WizardBase* wizard, const char* what) {
+    QElapsedTimer clock;
+    clock.start();
+    wizard->createButton()->click();
+    qint64 longestPause = 0;
+    while (wizard->isRunning()) {
+        QElapsedTimer pause;
+        pause.start();
+        QTest::qWait(20);
+        longestPause = std::max(longestPause, pause.elapsed() - 20);
+    }
+    QApplication::processEvents();
+    std::printf("%s: run %lld ms, longest pause of the window %lld ms\n", what,
+                static_cast<long long>(clock.elapsed()), static_cast<long long>(longestPause));
+}
+
+// Every page of a wizard, the result page after a run.
+bool SaveWizardPages(QWidget* window, WizardBase* wizard, int pages, const QString& folder,
+                     const QString& prefix, const char* what) {
+    bool ok = true;
+    for (int page = 0; page < pages; ++page) {
+        if (page == pages - 1)
+            RunAndWatch(wizard, what);
+        else
+            wizard->TabChosen(page);
+        ok &= Save(window, folder, prefix + QString::number(page + 1));
+    }
+    return ok;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    RegisterPreviewScheme();
     QApplication application(argc, argv);
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: lexorim-screenshots OUTPUT_FOLDER [ARGUMENTS...]\n");
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: lexorim-screenshots OUTPUT_FOLDER SITE [ARGUMENTS...]\n");
         return 2;
     }
     const QString folder = QString::fromLocal8Bit(argv[1]);
+    const QString site = QString::fromLocal8Bit(argv[2]);
     QDir().mkpath(folder);
     bool ok = true;
     for (const Language language : {Language::German, Language::English}) {
@@ -55,32 +91,28 @@ int main(int argc, char** argv) {
         context.language = language;
         MainWindow window(context);
         window.show();
-        window.StartUp(std::vector<std::string>(argv + 2, argv + argc));
+        window.StartUp(std::vector<std::string>(argv + 3, argv + argc));
         window.ShowPanel("pstart");
         ok &= Save(&window, folder, code + QStringLiteral("-start"));
-        TextIndexWizard* wizard = window.textIndex();
-        for (int page = 0; page < 6; ++page) {
-            if (page == TextIndexWizard::tt6) {
-                QElapsedTimer clock;
-                clock.start();
-                wizard->StartCreate();
-                // The window keeps answering during the run: count the longest pause.
-                qint64 longestPause = 0;
-                while (wizard->isRunning()) {
-                    QElapsedTimer pause;
-                    pause.start();
-                    QTest::qWait(20);
-                    longestPause = std::max(longestPause, pause.elapsed() - 20);
-                }
-                QApplication::processEvents();
-                std::printf("run %lld ms, longest pause of the window %lld ms\n",
-                            static_cast<long long>(clock.elapsed()),
-                            static_cast<long long>(longestPause));
-            } else {
-                wizard->TabChosen(page);
-            }
-            ok &= Save(&window, folder, code + QStringLiteral("-tt%1").arg(page + 1));
-        }
+        window.ShowPanel("pgtxt");
+        ok &= SaveWizardPages(&window, window.textIndex(), 6, folder, code + QStringLiteral("-tt"),
+                              "text index");
+        // The file index of the site with its linked pages, shown as HTML and as code.
+        window.ShowPanel("pgdateien");
+        FileIndexWizard* files = window.fileIndex();
+        files->sourcePage()->AddChosenFile(site);
+        ok &=
+            SaveWizardPages(&window, files, 5, folder, code + QStringLiteral("-td"), "file index");
+        // The page needs a moment to be laid out by the browser.
+        QTest::qWait(1500);
+        ok &= Save(&window, folder, code + QStringLiteral("-td5-preview"));
+        files->ShowCode();
+        ok &= Save(&window, folder, code + QStringLiteral("-td5-code"));
+        window.ShowPanel("pgstw");
+        KeywordIndexWizard* keywords = window.keywordIndex();
+        keywords->sourcePage()->AddChosenFile(site);
+        ok &= SaveWizardPages(&window, keywords, 5, folder, code + QStringLiteral("-ts"),
+                              "keyword index");
         window.ShowPanel("pinfo");
         auto* info = window.findChild<InfoPanel*>();
         for (int page = 0; page < InfoPanel::kPageCount; ++page) {
@@ -88,21 +120,10 @@ int main(int argc, char** argv) {
             ok &= Save(&window, folder, code + QStringLiteral("-info%1").arg(page + 1));
         }
         for (const char* name : {"Tszkriterien", "Tszbearbeiten", "Tdesign", "Teinstausgabe",
-                                 "Tnegliste", "Teditneg"}) {
+                                 "Tnegliste", "Teditneg", "Ttextdesign", "Thdesign", "Tsdesign"}) {
             auto* dialog = window.findChild<QDialog*>(QString::fromLatin1(name));
             dialog->show();
             ok &= Save(dialog, folder, code + QStringLiteral("-") + QString::fromLatin1(name));
-            dialog->hide();
-        }
-        // The design dialogs of the file and keyword index, until the main window owns them.
-        FileTextDesignDialog textDesign(context, &window);
-        HtmlDesignDialog htmlDesign(context, &window);
-        KeywordDesignDialog keywordDesign(context, &window);
-        for (QDialog* dialog :
-             {static_cast<QDialog*>(&textDesign), static_cast<QDialog*>(&htmlDesign),
-              static_cast<QDialog*>(&keywordDesign)}) {
-            dialog->show();
-            ok &= Save(dialog, folder, code + QStringLiteral("-") + dialog->objectName());
             dialog->hide();
         }
     }

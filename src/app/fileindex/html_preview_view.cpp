@@ -44,9 +44,14 @@ class PreviewSchemeHandler : public QWebEngineUrlSchemeHandler {
     std::map<int, QByteArray> pages_;
 };
 
+QPointer<PreviewSchemeHandler>& MadeHandler() {
+    static QPointer<PreviewSchemeHandler> handler;
+    return handler;
+}
+
 PreviewSchemeHandler& Handler() {
     // Made on first use, after the QApplication, and owned by the profile it serves.
-    static QPointer<PreviewSchemeHandler> handler;
+    QPointer<PreviewSchemeHandler>& handler = MadeHandler();
     if (handler.isNull()) {
         QWebEngineProfile* profile = QWebEngineProfile::defaultProfile();
         handler = new PreviewSchemeHandler(profile);
@@ -75,20 +80,29 @@ void RegisterPreviewScheme() {
 HtmlPreviewView::HtmlPreviewView(QWidget* parent) : QWidget(parent), id_(NextViewId()) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    browser_ = new QWebEngineView(this);
-    layout->addWidget(browser_);
-    connect(browser_, &QWebEngineView::loadFinished, this, &HtmlPreviewView::loadFinished);
 }
 
 HtmlPreviewView::~HtmlPreviewView() {
-    Handler().Forget(id_);
+    if (PreviewSchemeHandler* handler = MadeHandler().data())
+        handler->Forget(id_);
+}
+
+QWebEngineView* HtmlPreviewView::browser() {
+    // The browser engine starts its processes with the first view, so the view is made when a
+    // page is first shown, not with the window: most runs never show one.
+    if (browser_ == nullptr) {
+        browser_ = new QWebEngineView(this);
+        layout()->addWidget(browser_);
+        connect(browser_, &QWebEngineView::loadFinished, this, &HtmlPreviewView::loadFinished);
+    }
+    return browser_;
 }
 
 void HtmlPreviewView::ShowFile(const QString& path) {
     content_.clear();
     Handler().Forget(id_);
     requestedUrl_ = QUrl::fromLocalFile(path);
-    browser_->load(requestedUrl_);
+    browser()->load(requestedUrl_);
 }
 
 void HtmlPreviewView::ShowContent(const QString& html) {
@@ -98,14 +112,16 @@ void HtmlPreviewView::ShowContent(const QString& html) {
     requestedUrl_.clear();
     requestedUrl_.setScheme(QString::fromLatin1(kPreviewScheme));
     requestedUrl_.setPath(QStringLiteral("/%1/%2").arg(id_).arg(++generation_));
-    browser_->load(requestedUrl_);
+    browser()->load(requestedUrl_);
 }
 
 void HtmlPreviewView::Clear() {
     content_.clear();
-    Handler().Forget(id_);
+    if (PreviewSchemeHandler* handler = MadeHandler().data())
+        handler->Forget(id_);
     requestedUrl_ = QUrl(QStringLiteral("about:blank"));
-    browser_->load(requestedUrl_);
+    if (browser_ != nullptr)
+        browser_->load(requestedUrl_);
 }
 
 }  // namespace lexorim::app

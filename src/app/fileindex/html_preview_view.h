@@ -35,7 +35,8 @@ class HtmlPreviewView : public QWidget {
     // What the browser was last asked to open, and for a page from memory its bytes (UTF-8).
     QUrl requestedUrl() const { return requestedUrl_; }
     const QByteArray& content() const { return content_; }
-    QWebEngineView* browser() const { return browser_; }
+    // The browser, made on first use.
+    QWebEngineView* browser();
 
   signals:
     // The browser finished opening the requested page.

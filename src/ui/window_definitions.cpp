@@ -298,6 +298,8 @@ std::vector<WindowText> MainWindowTexts() {
         {"zwischenablage", R::Caption, u"Zwischenablage", u"To Clipboard"},
         {"dzwischenablage", R::Caption, u"Zwischenablage", u"To Clipboard"},
         {"szwischenablage", R::Caption, u"Zwischenablage", u"To Clipboad"},
+        {"la", R::Caption, u"Dokument nach weiteren Dateien durchsuchen",
+         u"Search File for more Documents"},
         {"DateiAuswahl", R::Caption, u"Durchsuchen..", u"Search.."},
         {"DeleteRow", R::Caption, u"Reihe Löschen", u"Delete Row"},
         {"DeleteAll", R::Caption, u"Alles Löschen", u"Delete All"},

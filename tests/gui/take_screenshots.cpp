@@ -1,13 +1,16 @@
 // Pictures of the start page, every page of the three wizards, every information page and the
 // dialogs in both languages, for looking at the layout: lexorim-screenshots OUTPUT_FOLDER SITE
-// [ARGUMENTS...], SITE the start page of a folder of HTML pages for the file and keyword index,
+// [ARGUMENTS...], SITE the start page of a site (added with the pages it links to) or a folder
+// whose files are dropped on the lists of the file and keyword index,
 // the arguments as the program takes them. Runs on any display, also Xvfb.
 
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QPixmap>
+#include <QSignalSpy>
 #include <QTest>
 #include <algorithm>
 #include <cstdio>
@@ -41,10 +44,11 @@ bool Save(QWidget* window, const QString& folder, const QString& name) {
 }
 
 // Runs the wizard's index and reports how long the window's longest pause was meanwhile.
-void RunAndWatch(WizardBase* wizard, const char* what) {
+template <typename Wizard>
+void RunAndWatch(Wizard* wizard, const char* what) {
     QElapsedTimer clock;
     clock.start();
-    wizard->createButton()->click();
+    wizard->StartCreate();
     qint64 longestPause = 0;
     while (wizard->isRunning()) {
         QElapsedTimer pause;
@@ -57,8 +61,45 @@ void RunAndWatch(WizardBase* wizard, const char* what) {
                 static_cast<long long>(clock.elapsed()), static_cast<long long>(longestPause));
 }
 
+// A site's start page is added with the pages it links to; a folder's files are dropped on the
+// list as the desktop would.
+void AddSite(SourcePage* page, const QString& site) {
+    if (!QFileInfo(site).isDir()) {
+        page->AddChosenFile(site);
+        return;
+    }
+    QStringList files;
+    for (const QFileInfo& file : QDir(site).entryInfoList(QDir::Files, QDir::Name))
+        files << file.filePath();
+    QElapsedTimer clock;
+    clock.start();
+    page->AddDroppedFiles(files);
+    std::printf("%lld files dropped in %lld ms\n", static_cast<long long>(files.size()),
+                static_cast<long long>(clock.elapsed()));
+}
+
+// Waits until the browser has shown the page, and reports how long that took and the window's
+// longest pause meanwhile.
+void WaitForPreview(HtmlPreviewView* preview) {
+    QSignalSpy loaded(preview, &HtmlPreviewView::loadFinished);
+    QElapsedTimer clock;
+    clock.start();
+    qint64 longestPause = 0;
+    while (loaded.isEmpty() && clock.elapsed() < 30000) {
+        QElapsedTimer pause;
+        pause.start();
+        QTest::qWait(20);
+        longestPause = std::max(longestPause, pause.elapsed() - 20);
+    }
+    // Laying out and painting follow the load.
+    QTest::qWait(500);
+    std::printf("preview: shown after %lld ms, longest pause of the window %lld ms\n",
+                static_cast<long long>(clock.elapsed()), static_cast<long long>(longestPause));
+}
+
 // Every page of a wizard, the result page after a run.
-bool SaveWizardPages(QWidget* window, WizardBase* wizard, int pages, const QString& folder,
+template <typename Wizard>
+bool SaveWizardPages(QWidget* window, Wizard* wizard, int pages, const QString& folder,
                      const QString& prefix, const char* what) {
     bool ok = true;
     for (int page = 0; page < pages; ++page) {
@@ -100,17 +141,16 @@ int main(int argc, char** argv) {
         // The file index of the site with its linked pages, shown as HTML and as code.
         window.ShowPanel("pgdateien");
         FileIndexWizard* files = window.fileIndex();
-        files->sourcePage()->AddChosenFile(site);
+        AddSite(files->sourcePage(), site);
         ok &=
             SaveWizardPages(&window, files, 5, folder, code + QStringLiteral("-td"), "file index");
-        // The page needs a moment to be laid out by the browser.
-        QTest::qWait(1500);
+        WaitForPreview(files->preview());
         ok &= Save(&window, folder, code + QStringLiteral("-td5-preview"));
         files->ShowCode();
         ok &= Save(&window, folder, code + QStringLiteral("-td5-code"));
         window.ShowPanel("pgstw");
         KeywordIndexWizard* keywords = window.keywordIndex();
-        keywords->sourcePage()->AddChosenFile(site);
+        AddSite(keywords->sourcePage(), site);
         ok &= SaveWizardPages(&window, keywords, 5, folder, code + QStringLiteral("-ts"),
                               "keyword index");
         window.ShowPanel("pinfo");

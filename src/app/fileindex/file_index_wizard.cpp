@@ -7,7 +7,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPlainTextDocumentLayout>
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QTextDocument>
@@ -17,6 +16,7 @@
 
 #include "app/common/criteria_group.h"
 #include "app/common/error_display.h"
+#include "app/common/output_documents.h"
 #include "app/common/qt_text.h"
 #include "app/common/source_page.h"
 #include "app/common/window_texts.h"
@@ -58,13 +58,6 @@ WizardTable FileIndexTable() {
 
 // A document laid out for a plain-text view, made on the worker so that a large index does not
 // hold up the window, and handed to the window's thread.
-std::unique_ptr<QTextDocument> PlainTextDocument(const Text& text, QThread* owner) {
-    auto document = std::make_unique<QTextDocument>();
-    document->setDocumentLayout(new QPlainTextDocumentLayout(document.get()));
-    document->setPlainText(ToQString(text));
-    document->moveToThread(owner);
-    return document;
-}
 
 // The readers' messages of a run, collected on the worker and shown once it has ended.
 struct RunMessages {
@@ -277,24 +270,13 @@ void FileIndexWizard::StartCreate() {
 void FileIndexWizard::AdoptRun(ShownFileIndex shown) {
     context_.fileIndex.Adopt(std::move(shown.result));
     resultIsHtml_ = shown.html;
-    ShowOutputDocument(shown.shownOutput.release());
+    ShowOutputDocument(*output_, std::move(shown.shownOutput));
+    outputEdited_ = false;
     ShowResultKind();
     if (resultIsHtml_)
         ShowHtmlPreview(context_.fileIndex.output(), PreviewOrigin::AfterRun);
     for (const QString& message : shown.messages)
         ShowMessage(this, message);
-}
-
-void FileIndexWizard::ShowOutputDocument(QTextDocument* document) {
-    // The view deletes the document it made itself; one of an earlier run is deleted here.
-    QTextDocument* previous = output_->document();
-    const bool previousIsOurs = previous != nullptr && previous->parent() == output_;
-    document->setParent(output_);
-    document->setDefaultFont(output_->font());
-    output_->setDocument(document);
-    if (previousIsOurs)
-        previous->deleteLater();
-    outputEdited_ = false;
 }
 
 void FileIndexWizard::ShowResultKind() {

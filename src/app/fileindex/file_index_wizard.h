@@ -90,7 +90,6 @@ class FileIndexWizard : public WizardBase {
 
     struct ShownFileIndex;
     void AdoptRun(ShownFileIndex shown);
-    void ShowOutputDocument(QTextDocument* document);
     void ShowResultKind();
     void ShowHtmlPreview(TextView html, PreviewOrigin origin);
     QString DefaultSavePath(const QString& fileName) const;

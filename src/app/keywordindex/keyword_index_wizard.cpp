@@ -5,7 +5,6 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QPlainTextDocumentLayout>
 #include <QPushButton>
 #include <QThread>
 #include <QVBoxLayout>
@@ -14,6 +13,7 @@
 
 #include "app/common/criteria_group.h"
 #include "app/common/error_display.h"
+#include "app/common/output_documents.h"
 #include "app/common/qt_text.h"
 #include "app/common/widgets.h"
 #include "app/common/window_texts.h"
@@ -67,14 +67,6 @@ struct ShownKeywordIndex {
     std::unique_ptr<QTextDocument> shownOutput;
     QStringList messages;
 };
-
-std::unique_ptr<QTextDocument> PlainTextDocument(const Text& text, QThread* owner) {
-    auto document = std::make_unique<QTextDocument>();
-    document->setDocumentLayout(new QPlainTextDocumentLayout(document.get()));
-    document->setPlainText(ToQString(text));
-    document->moveToThread(owner);
-    return document;
-}
 
 }  // namespace
 
@@ -219,21 +211,10 @@ void KeywordIndexWizard::StartCreate() {
         },
         [this](ShownKeywordIndex shown) {
             context_.keywordIndex.Adopt(std::move(shown.output));
-            ShowOutputDocument(shown.shownOutput.release());
+            ShowOutputDocument(*output_, std::move(shown.shownOutput));
             for (const QString& message : shown.messages)
                 ShowMessage(this, message);
         });
-}
-
-void KeywordIndexWizard::ShowOutputDocument(QTextDocument* document) {
-    // The view deletes the document it made itself; one of an earlier run is deleted here.
-    QTextDocument* previous = output_->document();
-    const bool previousIsOurs = previous != nullptr && previous->parent() == output_;
-    document->setParent(output_);
-    document->setDefaultFont(output_->font());
-    output_->setDocument(document);
-    if (previousIsOurs)
-        previous->deleteLater();
 }
 
 void KeywordIndexWizard::Clear() {

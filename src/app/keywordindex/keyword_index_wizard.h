@@ -61,7 +61,6 @@ class KeywordIndexWizard : public WizardBase {
     QWidget* BuildSettingsPage();
     QWidget* BuildSummaryPage();
     QWidget* BuildResultPage();
-    void ShowOutputDocument(QTextDocument* document);
     // Zeilenumbruch: wrapped with a vertical scroll bar only, or unwrapped with both.
     void UpdateLineWrap();
 

@@ -13,7 +13,6 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMimeData>
-#include <QPlainTextDocumentLayout>
 #include <QRadioButton>
 #include <QShortcut>
 #include <QVBoxLayout>
@@ -22,6 +21,7 @@
 #include "app/common/criteria_group.h"
 #include "app/common/error_display.h"
 #include "app/common/number_boxes.h"
+#include "app/common/output_documents.h"
 #include "app/common/qt_text.h"
 #include "app/common/window_texts.h"
 #include "app/textindex/text_index_dialogs.h"
@@ -604,14 +604,6 @@ struct ShownTextIndex {
     std::unique_ptr<QTextDocument> shownOutput;
 };
 
-std::unique_ptr<QTextDocument> PlainTextDocument(const Text& text, QThread* owner) {
-    auto document = std::make_unique<QTextDocument>();
-    document->setDocumentLayout(new QPlainTextDocumentLayout(document.get()));
-    document->setPlainText(ToQString(text));
-    document->moveToThread(owner);
-    return document;
-}
-
 }  // namespace
 
 void TextIndexWizard::StartCreate() {
@@ -637,20 +629,9 @@ void TextIndexWizard::StartCreate() {
         },
         [this](ShownTextIndex shown) {
             context_.textIndex.Adopt(std::move(shown.result));
-            ShowOutputDocument(shown.shownOutput.release());
+            ShowOutputDocument(*output_, std::move(shown.shownOutput));
             ShowEmptyResultHint();
         });
-}
-
-void TextIndexWizard::ShowOutputDocument(QTextDocument* document) {
-    // The view deletes the document it made itself; one of an earlier run is deleted here.
-    QTextDocument* previous = output_->document();
-    const bool previousIsOurs = previous != nullptr && previous->parent() == output_;
-    document->setParent(output_);
-    document->setDefaultFont(output_->font());
-    output_->setDocument(document);
-    if (previousIsOurs)
-        previous->deleteLater();
 }
 
 void TextIndexWizard::ShowEmptyResultHint() {

@@ -121,7 +121,6 @@ class TextIndexWizard : public WizardBase {
     void UpdateSourceMode();
     void UpdatePageNumberMode();
     void SourcePathEdited(const QString& path);
-    void ShowOutputDocument(QTextDocument* document);
     void ShowEmptyResultHint();
     QString DefaultSavePath(const QString& fileName) const;
 

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTabBar>
@@ -378,6 +379,42 @@ class FileIndexWizardTest : public QObject {
             QCOMPARE(opened, html ? static_cast<QWidget*>(&htmlDesign)
                                   : static_cast<QWidget*>(&textDesign));
         }
+    }
+
+    // A value typed into the design dialog of the output kind reaches the output of the next
+    // run once "Angepasstes Design" is on, and only then.
+    void theDesignDialogsFeedTheOutput_data() {
+        QTest::addColumn<bool>("html");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("value");
+        QTest::newRow("html title")
+            << true << QStringLiteral("htmltitel") << QStringLiteral("Unser Verzeichnis");
+        QTest::newRow("html text colour")
+            << true << QStringLiteral("farbe_text") << QStringLiteral("#123456");
+        QTest::newRow("text title")
+            << false << QStringLiteral("titel") << QStringLiteral("Unser Verzeichnis");
+    }
+    void theDesignDialogsFeedTheOutput() {
+        QFETCH(bool, html);
+        QFETCH(QString, field);
+        QFETCH(QString, value);
+        FileTextDesignDialog textDesign(*context_, wizard_.get());
+        HtmlDesignDialog htmlDesign(*context_, wizard_.get());
+        wizard_->SetDialogs({.textDesign = &textDesign, .htmlDesign = &htmlDesign});
+        ChooseOutput(html);
+        AddFixtureDocuments();
+        QDialog& dialog = html ? static_cast<QDialog&>(htmlDesign) : textDesign;
+        auto* box = dialog.findChild<QLineEdit*>(field);
+        QVERIFY2(box != nullptr, qPrintable(field));
+        box->clear();
+        QTest::keyClicks(box, value);
+        QVERIFY(RunAndWait());
+        QVERIFY(!wizard_->output()->toPlainText().contains(value));
+        context_->settings.Set(ui::tprog::dkt_design, u"1");
+        QVERIFY(RunAndWait());
+        QVERIFY2(wizard_->output()->toPlainText().contains(value),
+                 qPrintable(wizard_->output()->toPlainText().left(2000)));
+        QCOMPARE(ToQString(context_->fileIndex.output()), ToQString(CoreRun().output()));
     }
 
     void newEmptiesTheSessionTheListAndTheOutput() {

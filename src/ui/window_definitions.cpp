@@ -1150,8 +1150,20 @@ WindowDefinition SplashWindow() {
     return {"Tstart", "", {}, {{"", R::Caption, u"Lexorim - Orvell", u"Lexorim - Orvell"}}};
 }
 
-WindowDefinition ProblemReport(std::string_view className, std::u16string_view title) {
-    return {className, "", {}, {{"", R::Caption, title, title}}};
+// Each problem report window is in one language only; its texts are the same in both columns.
+struct ProblemReportTexts {
+    std::u16string_view title, greeting, request, custom;
+};
+
+WindowDefinition ProblemReport(std::string_view className, const ProblemReportTexts& texts) {
+    return {className,
+            "",
+            {},
+            {{"", R::Caption, texts.title, texts.title},
+             {"Label1", R::Caption, texts.greeting, texts.greeting},
+             {"Label2", R::Caption, texts.request, texts.request},
+             {"Label3", R::Caption, texts.custom, texts.custom},
+             {"OK", R::Caption, u"OK", u"OK"}}};
 }
 
 // The two windows differ only in the file type and the extension they name.
@@ -1208,6 +1220,16 @@ WindowDefinition CompatibilityTest() {
                 {"bttxtquelle", R::Caption, u"Öffnen", u"Open"},
                 {"Label5", R::Message, u"Ihre Word® Version ist kompatibel!",
                  u"Your Word® version is compatible!"},
+                // Documents are read here through LibreOffice or the program's own readers, not
+                // through Word, so the instruction names the documents rather than Word.
+                {"StaticText3", R::Caption,
+                 u"Klicken Sie auf \"Öffnen\" und öffnen Sie eine Word®-Datei oder ein anderes "
+                 u"Dokument (DOC, DOCX, ODT, RTF, PDF). Wenn die ersten zwei Seiten der Datei in "
+                 u"dem Kästchen erscheinen, kann das Programm die Datei lesen und Sie können "
+                 u"einen Index aus ihr erstellen.",
+                 u"Click on \"Open\" and open a Word® file or another document (DOC, DOCX, ODT, "
+                 u"RTF, PDF). If you can see the first two pages of the file in the box, the "
+                 u"program can read the file and you can create an index from it."},
             }};
 }
 
@@ -1249,8 +1271,22 @@ const std::vector<WindowDefinition>& AllWindows() {
         FileIndexTextDesign(),
         CompatibilityTest(),
         SplashWindow(),
-        ProblemReport("Tbugreport_de", u"Fehler oder Verbesserung melden"),
-        ProblemReport("Tbugreport_en", u"Report Bug or Improvement"),
+        ProblemReport(
+            "Tbugreport_de",
+            {u"Fehler oder Verbesserung melden", u"Hallo!",
+             u"Haben Sie einen Fehler gefunden oder eine Idee, wie das Programm besser werden "
+             u"kann? Schreiben Sie uns auf unserer Support-Seite. Eine E-Mail-Adresse anzugeben "
+             u"ist freiwillig; nur mit ihr können wir Ihnen antworten.",
+             u"Sie brauchen eine Software, die genau zu Ihrer Arbeit passt? Wir entwickeln sie "
+             u"auch nach Ihren Wünschen."}),
+        ProblemReport(
+            "Tbugreport_en",
+            {u"Report Bug or Improvement", u"Hello!",
+             u"Have you found a bug, or do you have an idea how the program could be better? "
+             u"Write to us on our support page. Giving an e-mail address is voluntary; only "
+             u"with it can we answer you.",
+             u"You need software that fits your work exactly? We also develop it to your "
+             u"wishes."}),
         ShellRegistration(
             "Teinstshortcuts_lkfg", u"Orvell Lexorim Konfiguration",
             u"Verknüpfung mit Konfigurationsdateien (*.lkfg)",

@@ -32,6 +32,7 @@ constexpr std::array kWebPages = {
     WebPageRow{WebPage::Licence, u"lizenz/", u"licence/"},
     WebPageRow{WebPage::Encodings, u"hilfe/kodierungen/", u"help/encodings/"},
     WebPageRow{WebPage::ByteOrderMark, u"hilfe/bom/", u"help/byte-order-mark/"},
+    WebPageRow{WebPage::CustomSoftware, u"individuelle-software/", u"custom-software/"},
 };
 
 QString Referrer(LinkOrigin origin) {

@@ -12,17 +12,18 @@ namespace lexorim::app {
 
 // Every page of the program's web site that a label or a menu item links to.
 enum class WebPage {
-    Program,        // the program's own page
-    Help,           // the online help, general
-    TextIndex,      // help on writing a text index
-    FileIndex,      // help on a file index
-    KeywordIndex,   // help on a keyword index
-    Tools,          // help on the tools and word lists
-    Support,        // questions, problems and suggestions
-    Contribute,     // how to take part
-    Licence,        // the licence terms
-    Encodings,      // the text file formats of the output settings
-    ByteOrderMark,  // the byte order mark of the output settings
+    Program,         // the program's own page
+    Help,            // the online help, general
+    TextIndex,       // help on writing a text index
+    FileIndex,       // help on a file index
+    KeywordIndex,    // help on a keyword index
+    Tools,           // help on the tools and word lists
+    Support,         // questions, problems and suggestions
+    Contribute,      // how to take part
+    Licence,         // the licence terms
+    Encodings,       // the text file formats of the output settings
+    ByteOrderMark,   // the byte order mark of the output settings
+    CustomSoftware,  // software made to order
 };
 
 // Where a click on an address came from; it decides the referrer the address carries.

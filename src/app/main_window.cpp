@@ -28,10 +28,12 @@
 #include "app/fileindex/file_index_design_dialogs.h"
 #include "app/fileindex/file_index_wizard.h"
 #include "app/info/info_panel.h"
+#include "app/info/problem_report.h"
 #include "app/keywordindex/keyword_design_dialog.h"
 #include "app/keywordindex/keyword_index_wizard.h"
 #include "app/textindex/text_index_dialogs.h"
 #include "app/textindex/text_index_wizard.h"
+#include "app/tools/compatibility_test.h"
 #include "engine/errors.h"
 #include "engine/program_folder.h"
 #include "settings/languages.h"
@@ -276,7 +278,11 @@ void MainWindow::BuildMenus() {
     connect(AddAction(file, "mstwidxsave"), &QAction::triggered, keywordIndex_,
             &KeywordIndexWizard::SaveOutputText);
     file->addSeparator();
-    AddAction(file, "m_bug")->setEnabled(false);
+    // The report of the interface language, beside the main window.
+    connect(AddAction(file, "m_bug"), &QAction::triggered, this, [this] {
+        (context_.language == Language::German ? problemReportGerman_ : problemReportEnglish_)
+            ->Open();
+    });
     // Ctrl+Q closes the window as its close button does, with the automatic save.
     auto* quit = new QShortcut(QKeySequence::Quit, this);
     connect(quit, &QShortcut::activated, this, &QWidget::close);
@@ -389,7 +395,8 @@ void MainWindow::BuildMenus() {
     for (const char* name : {"mt3", "mt4"})
         AddAction(tools, name)->setEnabled(false);
     tools->addSeparator();
-    AddAction(tools, "m_komp")->setEnabled(false);
+    connect(AddAction(tools, "m_komp"), &QAction::triggered, this,
+            [this] { compatibilityTest_->Open(); });
 
     QMenu* about = AddMenu(nullptr, "minfo");
     infoPanel->AddPageItems(about, {"minfo1", "minfo2", "Software1", "minfo3", "minfo4"}, showInfo);
@@ -444,6 +451,9 @@ void MainWindow::BuildDialogs() {
                             .htmlDesign = new HtmlDesignDialog(context_, this),
                             .existingIndex = textIndexDialogs_.existingIndex});
     keywordIndex_->SetDesignDialog(new KeywordDesignDialog(context_, this));
+    problemReportGerman_ = new ProblemReportWindow(Language::German, this);
+    problemReportEnglish_ = new ProblemReportWindow(Language::English, this);
+    compatibilityTest_ = new CompatibilityTestWindow(context_, this);
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -25,6 +25,8 @@ class OutputSettingsDialog;
 class WordListDialog;
 class IndexToListTool;
 class FileIndexWizard;
+class ProblemReportWindow;
+class CompatibilityTestWindow;
 class KeywordIndexWizard;
 
 class MainWindow : public QMainWindow {
@@ -108,6 +110,9 @@ class MainWindow : public QMainWindow {
     WordListDialog* positiveList_ = nullptr;
     IndexToListTool* negativeTool_ = nullptr;
     IndexToListTool* positiveTool_ = nullptr;
+    ProblemReportWindow* problemReportGerman_ = nullptr;
+    ProblemReportWindow* problemReportEnglish_ = nullptr;
+    CompatibilityTestWindow* compatibilityTest_ = nullptr;
 };
 
 }  // namespace lexorim::app

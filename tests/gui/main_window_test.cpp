@@ -197,6 +197,28 @@ class MainWindowTest : public QObject {
         QCOMPARE(keywords->currentPage(), KeywordIndexWizard::ts1);
     }
 
+    void theProblemReportAndTheCompatibilityTestOpenBesideTheWindow() {
+        struct Case {
+            const char* item;
+            Language language;
+            const char* window;
+        };
+        const Case cases[] = {{"m_bug", Language::German, "Tbugreport_de"},
+                              {"m_bug", Language::English, "Tbugreport_en"},
+                              {"m_komp", Language::English, "Tzusatzfunktion"}};
+        for (const Case& c : cases) {
+            window_->SetLanguage(c.language);
+            QVERIFY2(window_->action(c.item)->isEnabled(), c.item);
+            window_->action(c.item)->trigger();
+            auto* opened = Find<QDialog>(c.window);
+            QVERIFY2(opened->isVisible(), c.window);
+            QVERIFY(!opened->isModal());
+            opened->hide();
+        }
+        // Only the report of the interface language opens.
+        QVERIFY(!Find<QDialog>("Tbugreport_de")->isVisible());
+    }
+
     void designMenuItemsOpenTheDialogOfTheOutputKind() {
         struct Case {
             const char* item;

@@ -8,6 +8,7 @@
 #include "app/app_context.h"
 #include "app/fileindex/html_preview_view.h"
 #include "app/main_window.h"
+#include "app/splash/splash_window.h"
 #include "settings/languages.h"
 
 int main(int argc, char** argv) {
@@ -17,10 +18,23 @@ int main(int argc, char** argv) {
     lexorim::app::AppContext context;
     context.language = lexorim::LanguageFromMarkerFiles(std::filesystem::current_path());
     lexorim::app::MainWindow window(context);
-    window.show();
-    std::vector<std::string> arguments;
-    for (const QString& argument : QApplication::arguments().mid(1))
-        arguments.push_back(argument.toStdString());
-    window.StartUp(arguments);
+    const QStringList arguments = QApplication::arguments().mid(1);
+    // The splash decides when the main window appears; its first showing loads the start
+    // configuration and takes the command line.
+    lexorim::app::SplashWindow splash(context, lexorim::app::FirstArgumentIsAFile(arguments));
+    bool started = false;
+    QObject::connect(&splash, &lexorim::app::SplashWindow::mainWindowWanted, &window, [&] {
+        window.show();
+        window.raise();
+        if (started)
+            return;
+        started = true;
+        std::vector<std::string> paths;
+        for (const QString& argument : arguments)
+            paths.push_back(argument.toStdString());
+        window.StartUp(paths);
+    });
+    QObject::connect(&window, &lexorim::app::MainWindow::closed, &splash, &QWidget::close);
+    splash.Start();
     return QApplication::exec();
 }

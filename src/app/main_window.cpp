@@ -729,6 +729,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     }
     RemoveFileIfPresent(TemporaryPreviewPath());
     event->accept();
+    emit closed();
 }
 
 }  // namespace lexorim::app

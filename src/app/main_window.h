@@ -69,6 +69,10 @@ class MainWindow : public QMainWindow {
     // Where the temporary index file of the text-to-index editor lives.
     static std::filesystem::path TemporaryIndexPath();
 
+  signals:
+    // The window was closed and the program ends (the splash goes with it).
+    void closed();
+
   protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;

@@ -22,8 +22,10 @@
 #include "app/fileindex/file_index_wizard.h"
 #include "app/fileindex/html_preview_view.h"
 #include "app/info/info_panel.h"
+#include "app/info/problem_report.h"
 #include "app/keywordindex/keyword_index_wizard.h"
 #include "app/main_window.h"
+#include "app/splash/splash_window.h"
 #include "app/textindex/text_index_wizard.h"
 
 using namespace lexorim;
@@ -135,6 +137,10 @@ int main(int argc, char** argv) {
         window.StartUp(std::vector<std::string>(argv + 3, argv + argc));
         window.ShowPanel("pstart");
         ok &= Save(&window, folder, code + QStringLiteral("-start"));
+        SplashWindow splash(context, false);
+        splash.show();
+        ok &= Save(&splash, folder, code + QStringLiteral("-Tstart"));
+        splash.hide();
         window.ShowPanel("pgtxt");
         ok &= SaveWizardPages(&window, window.textIndex(), 6, folder, code + QStringLiteral("-tt"),
                               "text index");
@@ -160,7 +166,8 @@ int main(int argc, char** argv) {
             ok &= Save(&window, folder, code + QStringLiteral("-info%1").arg(page + 1));
         }
         for (const char* name : {"Tszkriterien", "Tszbearbeiten", "Tdesign", "Teinstausgabe",
-                                 "Tnegliste", "Teditneg", "Ttextdesign", "Thdesign", "Tsdesign"}) {
+                                 "Tnegliste", "Teditneg", "Ttextdesign", "Thdesign", "Tsdesign",
+                                 "Tzusatzfunktion", ProblemReportWindowName(language)}) {
             auto* dialog = window.findChild<QDialog*>(QString::fromLatin1(name));
             dialog->show();
             ok &= Save(dialog, folder, code + QStringLiteral("-") + QString::fromLatin1(name));

@@ -76,6 +76,12 @@ TextToIndexEditor::TextToIndexEditor(AppContext& context, QWidget* parent)
     ShowSortIndicators();
 }
 
+TextToIndexEditor::~TextToIndexEditor() {
+    // A row still being edited is committed when the window goes, after the lists have gone.
+    disconnect(textList_, nullptr, this, nullptr);
+    disconnect(indexList_, nullptr, this, nullptr);
+}
+
 QTreeWidget* TextToIndexEditor::MakeList(const char* name, int columns) {
     auto* list = Named<QTreeWidget>(this, name);
     list->setColumnCount(columns);

@@ -20,6 +20,7 @@ class TextToIndexEditor : public Translated<QDialog> {
 
   public:
     TextToIndexEditor(AppContext& context, QWidget* parent);
+    ~TextToIndexEditor() override;
 
     // Shows the editor beside the main window, in front.
     void Open();

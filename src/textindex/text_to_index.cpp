@@ -238,6 +238,21 @@ void TextToIndexLists::MoveBackToText(std::vector<size_t> selected) {
         indexRows_.erase(indexRows_.begin() + static_cast<std::ptrdiff_t>(i));
 }
 
+void TextToIndexLists::RemoveTextRows(std::vector<size_t> selected) {
+    for (const size_t i : LastToFirst(std::move(selected), textRows.size(), false))
+        textRows.erase(textRows.begin() + static_cast<std::ptrdiff_t>(i));
+}
+
+void TextToIndexLists::RemoveIndexRows(std::vector<size_t> selected) {
+    for (const size_t i : LastToFirst(std::move(selected), indexRows_.size(), false))
+        indexRows_.erase(indexRows_.begin() + static_cast<std::ptrdiff_t>(i));
+}
+
+void TextToIndexLists::SetIndexEntry(size_t row, Text entry) {
+    if (row < indexRows_.size())
+        indexRows_[row].entry = std::move(entry);
+}
+
 void TextToIndexLists::RemoveShortLines(TextView minimumLength) {
     const std::optional<int32_t> m = ParseIntegerText(minimumLength);
     if (!m)

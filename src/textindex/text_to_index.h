@@ -86,6 +86,11 @@ class TextToIndexLists {
     void LoadIndex(TextView fileText, bool replace);
     void ClearIndex() { indexRows_.clear(); }
     void AddIndexRow(IndexRow row);
+    // Deletes the rows at the positions (positions outside the list are passed over).
+    void RemoveTextRows(std::vector<size_t> selected);
+    void RemoveIndexRows(std::vector<size_t> selected);
+    // The entry of one row edited in place; the row stays where it is until the next sort.
+    void SetIndexEntry(size_t row, Text entry);
 
     // ">": converts the selected text rows (all when none is selected), from the last to the
     // first; converted rows move to the index list. Gives the rows that did not convert.

@@ -107,5 +107,23 @@ TEST(TextToIndex, RemovesShortLinesAndLinesContainingAText) {
     EXPECT_EQ(lists.textRows, (std::vector<Text>{u"abc", u"longer line"}));
 }
 
+TEST(TextToIndex, DeletesChosenRowsAndEditsAnEntryInPlace) {
+    const LocaleCollator collator("de_DE");
+    TextToIndexLists lists(collator);
+    lists.LoadText(u"a\r\nb\r\nc\r\nd", true);
+    lists.RemoveTextRows({3, 1, 1, 9});
+    EXPECT_EQ(lists.textRows, (std::vector<Text>{u"a", u"c"}));
+    lists.LoadIndex(u"Apfel:1>-\r\nBirne:2>-\r\nKiwi:3>-\r\n", true);
+    lists.RemoveIndexRows({0, 2});
+    ASSERT_EQ(lists.indexRows().size(), 1u);
+    EXPECT_EQ(lists.indexRows()[0].entry, u"Birne");
+    lists.AddIndexRow({u"Zitrone", u"4(-)", u""});
+    lists.SetIndexEntry(0, u"Zwetschge");
+    lists.SetIndexEntry(5, u"outside");
+    EXPECT_EQ(lists.indexRows()[0].entry, u"Zwetschge");
+    EXPECT_EQ(lists.indexRows()[0].pages, u"2(-)");
+    EXPECT_EQ(lists.indexRows()[1].entry, u"Zitrone");
+}
+
 }  // namespace
 }  // namespace lexorim

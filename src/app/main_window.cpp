@@ -34,9 +34,12 @@
 #include "app/textindex/text_index_dialogs.h"
 #include "app/textindex/text_index_wizard.h"
 #include "app/tools/compatibility_test.h"
+#include "app/tools/page_writing_window.h"
+#include "app/tools/text_to_index_window.h"
 #include "engine/errors.h"
 #include "engine/program_folder.h"
 #include "settings/languages.h"
+#include "textindex/text_to_index.h"
 
 namespace lexorim::app {
 
@@ -144,7 +147,35 @@ MainWindow::~MainWindow() {
 }
 
 std::filesystem::path MainWindow::TemporaryIndexPath() {
-    return TemporaryFolder() / "lexorim-temp.idx";
+    return TemporaryIndexFilePath();
+}
+
+void MainWindow::AddToTextIndex(const QString& indexFile) {
+    if (textIndex_->isRunning())
+        return;
+    context_.settings.Set(ui::tprog::kt_index, ToText(indexFile));
+    context_.settings.Set(ui::tprog::kt_integrieren, u"1");
+    textIndex_->ShowTextPage(TextIndexWizard::tt6);
+    textIndex_->StartCreate();
+}
+
+void MainWindow::AddToFileIndex(const QString& indexFile) {
+    if (fileIndex_->isRunning())
+        return;
+    context_.settings.Set(ui::tprog::dkt_index, ToText(indexFile));
+    context_.settings.Set(ui::tprog::dkt_integrieren, u"1");
+    fileIndex_->ShowFilePage(FileIndexWizard::td5);
+    fileIndex_->StartCreate();
+}
+
+void MainWindow::TakeTextSource(const QString& text) {
+    if (textIndex_->isRunning())
+        return;
+    // The handed text is the source: in file mode the run would index the chosen file instead.
+    context_.settings.Set(ui::tprog::qu_text, u"1");
+    context_.settings.Set(ui::tprog::qu_datei, u"0");
+    textIndex_->source()->setPlainText(text);
+    textIndex_->ShowTextPage(TextIndexWizard::tt1);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -392,8 +423,8 @@ void MainWindow::BuildMenus() {
         if (!textIndex_->isRunning())
             positiveTool_->Open();
     });
-    for (const char* name : {"mt3", "mt4"})
-        AddAction(tools, name)->setEnabled(false);
+    connect(AddAction(tools, "mt3"), &QAction::triggered, this, [this] { textToIndex_->Open(); });
+    connect(AddAction(tools, "mt4"), &QAction::triggered, this, [this] { pageWriting_->Open(); });
     tools->addSeparator();
     connect(AddAction(tools, "m_komp"), &QAction::triggered, this,
             [this] { compatibilityTest_->Open(); });
@@ -454,6 +485,12 @@ void MainWindow::BuildDialogs() {
     problemReportGerman_ = new ProblemReportWindow(Language::German, this);
     problemReportEnglish_ = new ProblemReportWindow(Language::English, this);
     compatibilityTest_ = new CompatibilityTestWindow(context_, this);
+    textToIndex_ = new TextToIndexWindow(context_, this);
+    pageWriting_ = new PageWritingWindow(context_, this);
+    connect(textToIndex_, &TextToIndexWindow::textIndexHandOver, this, &MainWindow::AddToTextIndex);
+    connect(textToIndex_, &TextToIndexWindow::fileIndexHandOver, this, &MainWindow::AddToFileIndex);
+    connect(pageWriting_, &PageWritingWindow::textSourceHandOver, this,
+            &MainWindow::TakeTextSource);
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -27,6 +27,8 @@ class IndexToListTool;
 class FileIndexWizard;
 class ProblemReportWindow;
 class CompatibilityTestWindow;
+class TextToIndexWindow;
+class PageWritingWindow;
 class KeywordIndexWizard;
 
 class MainWindow : public QMainWindow {
@@ -68,6 +70,10 @@ class MainWindow : public QMainWindow {
 
     // Where the temporary index file of the text-to-index editor lives.
     static std::filesystem::path TemporaryIndexPath();
+    // The hand-overs of the tools: an index file to add to and rebuild, or a source text.
+    void AddToTextIndex(const QString& indexFile);
+    void AddToFileIndex(const QString& indexFile);
+    void TakeTextSource(const QString& text);
 
   signals:
     // The window was closed and the program ends (the splash goes with it).
@@ -117,6 +123,8 @@ class MainWindow : public QMainWindow {
     ProblemReportWindow* problemReportGerman_ = nullptr;
     ProblemReportWindow* problemReportEnglish_ = nullptr;
     CompatibilityTestWindow* compatibilityTest_ = nullptr;
+    TextToIndexWindow* textToIndex_ = nullptr;
+    PageWritingWindow* pageWriting_ = nullptr;
 };
 
 }  // namespace lexorim::app

@@ -42,6 +42,8 @@
 #include "app/start_up.h"
 #include "app/textindex/text_index_dialogs.h"
 #include "app/textindex/text_index_wizard.h"
+#include "app/tools/page_writing_window.h"
+#include "app/tools/text_to_index_window.h"
 #include "engine/collation.h"
 #include "gui_test_support.h"
 #include "settings/numeric_controls.h"
@@ -217,6 +219,41 @@ class MainWindowTest : public QObject {
         }
         // Only the report of the interface language opens.
         QVERIFY(!Find<QDialog>("Tbugreport_de")->isVisible());
+    }
+
+    void theToolsOpenAndHandOverToTheWizards() {
+        for (const auto& [item, name] : {std::pair{"mt3", "Tedittxt2idx"}, {"mt4", "Tedittxt"}}) {
+            QVERIFY2(window_->action(item)->isEnabled(), item);
+            window_->action(item)->trigger();
+            auto* tool = Find<QDialog>(name);
+            QVERIFY2(tool->isVisible() && !tool->isModal(), name);
+            tool->hide();
+        }
+        const QString textIndex = folder_.filePath(QStringLiteral("werkzeug.idx"));
+        WriteFile(textIndex, "Apfel:3>-|17>-\r\n");
+        emit Find<TextToIndexWindow>("Tedittxt2idx")->textIndexHandOver(textIndex);
+        QTRY_COMPARE_WITH_TIMEOUT(wizard()->currentPage(), TextIndexWizard::tt6, 20000);
+        QTRY_VERIFY(!wizard()->isRunning());
+        QCOMPARE(Find<QLabel>("kt_index")->text(), textIndex);
+        QVERIFY(wizard()->output()->toPlainText().contains(QStringLiteral("Apfel 3, 17")));
+
+        const QString fileIndex = folder_.filePath(QStringLiteral("werkzeug-dateien.idx"));
+        WriteFile(fileIndex, "Preise:Preise>preise.html\r\n");
+        emit Find<TextToIndexWindow>("Tedittxt2idx")->fileIndexHandOver(fileIndex);
+        QTRY_COMPARE_WITH_TIMEOUT(window_->fileIndex()->currentPage(), FileIndexWizard::td5, 20000);
+        QTRY_VERIFY(!window_->fileIndex()->isRunning());
+        QVERIFY(context_->settings.IsOn("Tprog", "dkt_integrieren"));
+        QVERIFY(window_->fileIndex()->output()->toPlainText().contains(QStringLiteral("Preise")));
+
+        // A text handed over from the page-writing editor is what the next run indexes, also
+        // when a file was the source before.
+        context_->settings.Set(ui::tprog::qu_datei, u"1");
+        emit Find<PageWritingWindow>("Tedittxt")
+            ->textSourceHandOver(QStringLiteral("Birne\n1\nKirsche\n2\n"));
+        QCOMPARE(wizard()->currentPage(), TextIndexWizard::tt1);
+        QCOMPARE(wizard()->source()->toPlainText(), QStringLiteral("Birne\n1\nKirsche\n2\n"));
+        QVERIFY(context_->settings.IsOn("Tprog", "qu_text"));
+        QVERIFY(messages_.isEmpty());
     }
 
     void designMenuItemsOpenTheDialogOfTheOutputKind() {
@@ -830,17 +867,25 @@ class MainWindowTest : public QObject {
     void mnemonicsAreUniquePerMenuPageAndDialog() {
         window_->show();
         QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+        // A caption goes without a mnemonic only when each of its letters is taken already (a
+        // dialog with more controls than letters).
         const auto checkUnique = [](const QStringList& captions, const QString& where) {
             QSet<QChar> seen;
             for (const QString& caption : captions) {
                 const QChar letter = MnemonicOf(caption);
-                const bool hasLetter = std::any_of(caption.begin(), caption.end(),
-                                                   [](QChar c) { return c.isLetterOrNumber(); });
-                QVERIFY2(!letter.isNull() || !hasLetter, qPrintable(where + ": " + caption));
                 if (letter.isNull())
                     continue;
                 QVERIFY2(!seen.contains(letter), qPrintable(where + ": " + caption));
                 seen.insert(letter);
+            }
+            for (const QString& caption : captions) {
+                if (!MnemonicOf(caption).isNull())
+                    continue;
+                const bool freeLetter =
+                    std::any_of(caption.begin(), caption.end(), [&seen](QChar c) {
+                        return c.isLetterOrNumber() && !seen.contains(c.toLower());
+                    });
+                QVERIFY2(!freeLetter, qPrintable(where + ": " + caption));
             }
         };
         const auto captionsOf = [](const QList<QAction*>& actions) {
@@ -867,6 +912,11 @@ class MainWindowTest : public QObject {
                     button->objectName() != QLatin1String("qt_tabwidget_scrollbutton"))
                     captions << button->text();
             }
+            // A label that names a control takes the focus to it with its letter.
+            for (QLabel* label : scope->findChildren<QLabel*>()) {
+                if (label->buddy() != nullptr && !inFileDialog(label) && !label->text().isEmpty())
+                    captions << label->text();
+            }
             return captions;
         };
         for (const char* language : {"mspren", "msprde"}) {
@@ -883,9 +933,24 @@ class MainWindowTest : public QObject {
                          << wizard()->createButton()->text();
                 checkUnique(captions, wizard()->pages()->widget(page)->objectName());
             }
+            // A dialog with pages: its own controls and each page's, which are seen together.
             for (QDialog* dialog : window_->findChildren<QDialog*>()) {
-                if (qobject_cast<QFileDialog*>(dialog) == nullptr)
-                    checkUnique(controlCaptions(dialog), dialog->objectName());
+                if (qobject_cast<QFileDialog*>(dialog) != nullptr)
+                    continue;
+                QStringList own = controlCaptions(dialog);
+                QList<QWidget*> pages;
+                for (QTabWidget* tabs : dialog->findChildren<QTabWidget*>()) {
+                    for (int page = 0; page < tabs->count(); ++page) {
+                        pages << tabs->widget(page);
+                        for (const QString& caption : controlCaptions(tabs->widget(page)))
+                            own.removeOne(caption);
+                    }
+                }
+                if (pages.isEmpty())
+                    checkUnique(own, dialog->objectName());
+                for (QWidget* page : pages)
+                    checkUnique(own + controlCaptions(page),
+                                dialog->objectName() + u'/' + page->objectName());
             }
         }
         QVERIFY(window_->menuBar()->actions().front()->text().startsWith(QStringLiteral("&D")));

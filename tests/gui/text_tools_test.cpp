@@ -25,15 +25,15 @@
 #include "app/common/error_display.h"
 #include "app/common/mnemonics.h"
 #include "app/common/qt_text.h"
-#include "app/tools/page_writing_editor.h"
-#include "app/tools/text_to_index_editor.h"
+#include "app/tools/page_writing_window.h"
+#include "app/tools/text_to_index_window.h"
 #include "gui/gui_test_support.h"
 #include "settings/run_options.h"
 
 using namespace lexorim;
 using namespace lexorim::app;
 // The window, not the core's model of the same name.
-using PageEditorWindow = lexorim::app::PageWritingEditor;
+using PageEditorWindow = PageWritingWindow;
 
 namespace {
 
@@ -127,8 +127,8 @@ class TextToolsTest : public QObject {
     }
 
     // A text editor with `lines` in its text list.
-    std::unique_ptr<TextToIndexEditor> TextEditorWith(const QByteArray& lines) {
-        auto editor = std::make_unique<TextToIndexEditor>(*context_, nullptr);
+    std::unique_ptr<TextToIndexWindow> TextEditorWith(const QByteArray& lines) {
+        auto editor = std::make_unique<TextToIndexWindow>(*context_, nullptr);
         editor->Open();
         if (!editor->LoadTextFile(Fixture("lines.txt", lines)))
             qFatal("fixture not loaded");
@@ -163,7 +163,7 @@ class TextToolsTest : public QObject {
     // Text > index file.
 
     void textEditorIsAWindowOfItsOwn() {
-        TextToIndexEditor editor(*context_, nullptr);
+        TextToIndexWindow editor(*context_, nullptr);
         editor.Open();
         QCOMPARE(editor.objectName(), QStringLiteral("Tedittxt2idx"));
         QVERIFY(editor.isVisible());
@@ -177,7 +177,7 @@ class TextToolsTest : public QObject {
     // "Text Laden" through its file dialog adds the lines, or replaces them when the old text is
     // to be deleted first.
     void textLoadsThroughItsDialogAndReplacesOnRequest() {
-        TextToIndexEditor editor(*context_, nullptr);
+        TextToIndexWindow editor(*context_, nullptr);
         editor.Open();
         const QString first = Fixture("a.txt", "Apfel 12\r\nBirne 3\r\n");
         const QString second = Fixture("b.txt", "Kiwi 7\n");
@@ -430,8 +430,8 @@ class TextToolsTest : public QObject {
             QFile::remove(temporary);
             auto editor = TextEditorWith("Apfel 12, 15, 17\r\nÄhre 4>x.html\r\n");
             Click(*editor, "bt_t2i");
-            QSignalSpy toText(editor.get(), &TextToIndexEditor::textIndexHandOver);
-            QSignalSpy toFiles(editor.get(), &TextToIndexEditor::fileIndexHandOver);
+            QSignalSpy toText(editor.get(), &TextToIndexWindow::textIndexHandOver);
+            QSignalSpy toFiles(editor.get(), &TextToIndexWindow::fileIndexHandOver);
             Click(*editor, button);
             const bool text = QByteArray(button) == "ToTxtIdx";
             QCOMPARE(toText.size(), text ? 1 : 0);
@@ -463,7 +463,7 @@ class TextToolsTest : public QObject {
     }
 
     void textEditorSpeaksBothLanguages() {
-        TextToIndexEditor editor(*context_, nullptr);
+        TextToIndexWindow editor(*context_, nullptr);
         QCOMPARE(editor.windowTitle(), QStringLiteral("Editor: Text > Index (*.idx)"));
         QCOMPARE(WithoutMnemonic(Find<QPushButton>(editor, "TextOffnen")->text()),
                  QStringLiteral("Text Laden"));

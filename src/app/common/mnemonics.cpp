@@ -272,16 +272,27 @@ void AssignMnemonics(QWidget* window) {
         for (int page = 0; page < wizard->pages()->count(); ++page)
             takenInScope[wizard->pages()->widget(page)] = buttonLetters;
     }
+    // A dialog's own controls are in sight beside each of its pages: they choose before the
+    // pages, which then keep off their letters.
+    std::map<QWidget*, QSet<QChar>> dialogLetters;
     for (QWidget* scope : order) {
-        if (scope == window)
+        if (scope != window && qobject_cast<QDialog*>(scope) != nullptr) {
+            Assign(scopes[scope], {}, {});
+            dialogLetters[scope] = MnemonicsOf(scopes[scope]);
+        }
+    }
+    for (QWidget* scope : order) {
+        if (scope == window || dialogLetters.contains(scope))
             continue;
-        // A dialog has no menu bar of its own in sight; a page of the main window does.
-        const bool inWindow =
-            DialogOf(scope, window) == nullptr && qobject_cast<QDialog*>(scope) == nullptr;
+        QWidget* dialog = DialogOf(scope, window);
+        if (dialog != nullptr) {
+            Assign(scopes[scope], dialogLetters[dialog], {});
+            continue;
+        }
         // The side bar's letters are avoided like the menu bar's, but a full page may use them
         // rather than leave a control without a mnemonic.
         Assign(scopes[scope], takenInScope[scope],
-               inWindow ? QSet<QChar>(menuBarLetters).unite(windowLetters) : QSet<QChar>{});
+               QSet<QChar>(menuBarLetters).unite(windowLetters));
     }
 }
 

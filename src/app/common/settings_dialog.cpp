@@ -1,5 +1,7 @@
 #include "app/common/settings_dialog.h"
 
+#include "app/common/mnemonics.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -121,6 +123,8 @@ void SettingsDialog::ApplyTexts() {
         if (auto* label = findChild<QLabel*>(combo->objectName() + QStringLiteral("_label")))
             label->setText(caption);
     }
+    // Those captions came after the table's texts had their mnemonics.
+    AssignMnemonics(this);
 }
 
 }  // namespace lexorim::app

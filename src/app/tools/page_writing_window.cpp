@@ -1,4 +1,4 @@
-#include "app/tools/page_writing_editor.h"
+#include "app/tools/page_writing_window.h"
 
 #include <QCheckBox>
 #include <QFileDialog>
@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "app/common/error_display.h"
+#include "app/common/number_boxes.h"
 #include "app/common/qt_text.h"
 #include "app/common/settings_binding.h"
 #include "app/common/widgets.h"
@@ -64,7 +65,7 @@ void PageTextEdit::mouseDoubleClickEvent(QMouseEvent* event) {
     emit pressed(event->button());
 }
 
-PageWritingEditor::PageWritingEditor(AppContext& context, QWidget* parent)
+PageWritingWindow::PageWritingWindow(AppContext& context, QWidget* parent)
     : Translated<QDialog>(parent), context_(context) {
     setObjectName(QString::fromLatin1(kWindowClass));
     setWindowFlag(Qt::WindowMaximizeButtonHint);
@@ -94,13 +95,13 @@ PageWritingEditor::PageWritingEditor(AppContext& context, QWidget* parent)
     connect(RequireChild<QPushButton>(this, "delete"), &QPushButton::clicked, editor_,
             &QPlainTextEdit::clear);
     connect(RequireChild<QPushButton>(this, "ToTXTIndex"), &QPushButton::clicked, this,
-            &PageWritingEditor::HandOver);
+            &PageWritingWindow::HandOver);
     connect(RequireChild<QPushButton>(this, "schliessen"), &QPushButton::clicked, this,
             &QDialog::close);
     connect(hiddenUndo, &QPushButton::clicked, editor_, &QPlainTextEdit::undo);
     connect(RequireChild<QCheckBox>(this, "Zeilenumbruch"), &QCheckBox::toggled, this,
-            &PageWritingEditor::ShowLineBreaks);
-    connect(editor_, &PageTextEdit::pressed, this, &PageWritingEditor::InsertAtCaret);
+            &PageWritingWindow::ShowLineBreaks);
+    connect(editor_, &PageTextEdit::pressed, this, &PageWritingWindow::InsertAtCaret);
     connect(tabs_, &QTabWidget::currentChanged, this,
             [this] { editor_->SetInsertingOnPress(caretTabActive()); });
 
@@ -110,7 +111,7 @@ PageWritingEditor::PageWritingEditor(AppContext& context, QWidget* parent)
     ApplyTexts();
 }
 
-QWidget* PageWritingEditor::MakeOptions() {
+QWidget* PageWritingWindow::MakeOptions() {
     auto* group = Named<QGroupBox>(this, "Optionen");
     auto* layout = new QVBoxLayout(group);
     tabs_ = Named<QTabWidget>(group, "pc");
@@ -123,22 +124,22 @@ QWidget* PageWritingEditor::MakeOptions() {
     return group;
 }
 
-QWidget* PageWritingEditor::MakeEmptyLinesPage() {
+QWidget* PageWritingWindow::MakeEmptyLinesPage() {
     auto* page = Named<QWidget>(this, "tab1");
     auto* grid = new QGridLayout(page);
-    AddLabelledEdit(grid, 0, "l2sstart");
+    MakeNumberBox(AddLabelledEdit(grid, 0, "l2sstart"), NumberBoxRulesFor(ui::tedittxt::l2sstart));
     grid->addWidget(Named<QCheckBox>(page, "cb_l2skeinedoppelt"), 1, 0, 1, 3);
     grid->addWidget(Button(page, "LeerZuSeite"), 0, 3);
     grid->addWidget(Button(page, "l2sback"), 1, 3);
     grid->setColumnStretch(2, 1);
     connect(RequireChild<QPushButton>(page, "LeerZuSeite"), &QPushButton::clicked, this,
-            &PageWritingEditor::ReplaceEmptyLines);
+            &PageWritingWindow::ReplaceEmptyLines);
     connect(RequireChild<QPushButton>(page, "l2sback"), &QPushButton::clicked, this,
-            &PageWritingEditor::SwapWithSnapshot);
+            &PageWritingWindow::SwapWithSnapshot);
     return page;
 }
 
-QWidget* PageWritingEditor::MakeCaretPage() {
+QWidget* PageWritingWindow::MakeCaretPage() {
     auto* page = Named<QWidget>(this, "tab2");
     auto* grid = new QGridLayout(page);
     AddLabelledEdit(grid, 0, "cursak");
@@ -150,22 +151,22 @@ QWidget* PageWritingEditor::MakeCaretPage() {
     return page;
 }
 
-QWidget* PageWritingEditor::MakeMarkersPage() {
+QWidget* PageWritingWindow::MakeMarkersPage() {
     auto* page = Named<QWidget>(this, "tab3");
     auto* grid = new QGridLayout(page);
-    AddLabelledEdit(grid, 0, "zes");
+    MakeNumberBox(AddLabelledEdit(grid, 0, "zes"), NumberBoxRulesFor(ui::tedittxt::zes));
     AddLabelledEdit(grid, 1, "zez");
     grid->addWidget(Button(page, "zeanwenden"), 0, 3);
     grid->addWidget(Button(page, "zeback"), 1, 3);
     grid->setColumnStretch(2, 1);
     connect(RequireChild<QPushButton>(page, "zeanwenden"), &QPushButton::clicked, this,
-            &PageWritingEditor::ReplaceMarkers);
+            &PageWritingWindow::ReplaceMarkers);
     connect(RequireChild<QPushButton>(page, "zeback"), &QPushButton::clicked, this,
-            &PageWritingEditor::SwapWithSnapshot);
+            &PageWritingWindow::SwapWithSnapshot);
     return page;
 }
 
-QWidget* PageWritingEditor::MakeFramePage() {
+QWidget* PageWritingWindow::MakeFramePage() {
     auto* page = Named<QWidget>(this, "einst");
     auto* grid = new QGridLayout(page);
     AddLabelledEdit(grid, 0, "vor");
@@ -174,14 +175,14 @@ QWidget* PageWritingEditor::MakeFramePage() {
     return page;
 }
 
-void PageWritingEditor::ApplyTexts() {
+void PageWritingWindow::ApplyTexts() {
     ApplyWindowTexts(this, kWindowClass, context_.language);
     // The hint of a tab is shown over its tab as well as over its page.
     for (int i = 0; i < tabs_->count(); ++i)
         tabs_->setTabToolTip(i, tabs_->widget(i)->toolTip());
 }
 
-void PageWritingEditor::Open() {
+void PageWritingWindow::Open() {
     show();
     raise();
     activateWindow();
@@ -190,7 +191,7 @@ void PageWritingEditor::Open() {
 // ---------------------------------------------------------------------------------------------
 // Loading and handing over.
 
-bool PageWritingEditor::LoadTextFile(const QString& path, bool append) {
+bool PageWritingWindow::LoadTextFile(const QString& path, bool append) {
     return RunReportingErrors(this, [&] {
         ReadContext read;
         read.language = context_.language;
@@ -203,7 +204,7 @@ bool PageWritingEditor::LoadTextFile(const QString& path, bool append) {
     });
 }
 
-void PageWritingEditor::ChooseTextFile(bool append) {
+void PageWritingWindow::ChooseTextFile(bool append) {
     const QString path = QFileDialog::getOpenFileName(
         this, QString(), QString(),
         DialogFilter(
@@ -212,7 +213,7 @@ void PageWritingEditor::ChooseTextFile(bool append) {
         LoadTextFile(path, append);
 }
 
-void PageWritingEditor::HandOver() {
+void PageWritingWindow::HandOver() {
     const QString text = MemoText(*editor_);
     close();
     emit textSourceHandOver(text);
@@ -221,29 +222,29 @@ void PageWritingEditor::HandOver() {
 // ---------------------------------------------------------------------------------------------
 // Numbering.
 
-void PageWritingEditor::ReplaceEmptyLines() {
+void PageWritingWindow::ReplaceEmptyLines() {
     TakeEditorText();
     model_.ReplaceEmptyLines(MakePageWritingOptions(context_.settings));
     ShowModelText();
 }
 
-void PageWritingEditor::ReplaceMarkers() {
+void PageWritingWindow::ReplaceMarkers() {
     TakeEditorText();
     model_.ReplaceMarkers(MakePageWritingOptions(context_.settings));
     ShowModelText();
 }
 
-void PageWritingEditor::SwapWithSnapshot() {
+void PageWritingWindow::SwapWithSnapshot() {
     TakeEditorText();
     model_.SwapWithSnapshot();
     ShowModelText();
 }
 
-bool PageWritingEditor::caretTabActive() const {
+bool PageWritingWindow::caretTabActive() const {
     return tabs_->currentWidget()->objectName() == QLatin1String("tab2");
 }
 
-void PageWritingEditor::InsertAtCaret(Qt::MouseButton button) {
+void PageWritingWindow::InsertAtCaret(Qt::MouseButton button) {
     // The right button opens the text box's menu; a number there would go in at the old caret.
     if (!caretTabActive() || button != Qt::LeftButton)
         return;
@@ -262,7 +263,7 @@ void PageWritingEditor::InsertAtCaret(Qt::MouseButton button) {
     editor_->ensureCursorVisible();
 }
 
-void PageWritingEditor::ShowLineBreaks() {
+void PageWritingWindow::ShowLineBreaks() {
     // The box, not the setting: its other listeners may not have heard of the change yet.
     const bool wrap = RequireChild<QCheckBox>(this, "Zeilenumbruch")->isChecked();
     editor_->setLineWrapMode(wrap ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
@@ -270,11 +271,11 @@ void PageWritingEditor::ShowLineBreaks() {
     editor_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 }
 
-void PageWritingEditor::TakeEditorText() {
+void PageWritingWindow::TakeEditorText() {
     model_.text = ToText(MemoText(*editor_));
 }
 
-void PageWritingEditor::ShowModelText() {
+void PageWritingWindow::ShowModelText() {
     const int caret = editor_->textCursor().position();
     const int scrolled = editor_->verticalScrollBar()->value();
     editor_->setPlainText(ToQString(model_.text));

@@ -34,11 +34,11 @@ class PageTextEdit : public QPlainTextEdit {
     bool insertingOnPress_ = false;
 };
 
-class PageWritingEditor : public Translated<QDialog> {
+class PageWritingWindow : public Translated<QDialog> {
     Q_OBJECT
 
   public:
-    PageWritingEditor(AppContext& context, QWidget* parent);
+    PageWritingWindow(AppContext& context, QWidget* parent);
 
     // Shows the editor beside the main window, in front.
     void Open();

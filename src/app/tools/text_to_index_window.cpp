@@ -1,4 +1,4 @@
-#include "app/tools/text_to_index_editor.h"
+#include "app/tools/text_to_index_window.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -48,7 +48,7 @@ void AddLabelledEdit(QGridLayout* grid, int row, int column, QLineEdit* edit) {
 
 }  // namespace
 
-TextToIndexEditor::TextToIndexEditor(AppContext& context, QWidget* parent)
+TextToIndexWindow::TextToIndexWindow(AppContext& context, QWidget* parent)
     : Translated<QDialog>(parent), context_(context), lists_(collator_) {
     setObjectName(QString::fromLatin1(kWindowClass));
     setWindowFlag(Qt::WindowMaximizeButtonHint);
@@ -76,13 +76,13 @@ TextToIndexEditor::TextToIndexEditor(AppContext& context, QWidget* parent)
     ShowSortIndicators();
 }
 
-TextToIndexEditor::~TextToIndexEditor() {
+TextToIndexWindow::~TextToIndexWindow() {
     // A row still being edited is committed when the window goes, after the lists have gone.
     disconnect(textList_, nullptr, this, nullptr);
     disconnect(indexList_, nullptr, this, nullptr);
 }
 
-QTreeWidget* TextToIndexEditor::MakeList(const char* name, int columns) {
+QTreeWidget* TextToIndexWindow::MakeList(const char* name, int columns) {
     auto* list = Named<QTreeWidget>(this, name);
     list->setColumnCount(columns);
     list->setRootIsDecorated(false);
@@ -92,7 +92,7 @@ QTreeWidget* TextToIndexEditor::MakeList(const char* name, int columns) {
     list->header()->setSectionsClickable(true);
     list->header()->setSortIndicatorShown(true);
     list->installEventFilter(this);
-    connect(list->header(), &QHeaderView::sectionClicked, this, &TextToIndexEditor::SortByColumn);
+    connect(list->header(), &QHeaderView::sectionClicked, this, &TextToIndexWindow::SortByColumn);
     connect(list, &QTreeWidget::itemDoubleClicked, list,
             [list](QTreeWidgetItem* item) { list->editItem(item, 0); });
     connect(list, &QTreeWidget::itemChanged, this, [this, list](QTreeWidgetItem* item, int column) {
@@ -101,7 +101,7 @@ QTreeWidget* TextToIndexEditor::MakeList(const char* name, int columns) {
     return list;
 }
 
-QWidget* TextToIndexEditor::MakeTextSide() {
+QWidget* TextToIndexWindow::MakeTextSide() {
     auto* group = Named<QGroupBox>(this, "Textquelle");
     auto* layout = new QVBoxLayout(group);
     textList_ = MakeList("text", 1);
@@ -134,7 +134,7 @@ QWidget* TextToIndexEditor::MakeTextSide() {
     layout->addWidget(remove);
 
     connect(RequireChild<QPushButton>(this, "TextOffnen"), &QPushButton::clicked, this,
-            &TextToIndexEditor::ChooseTextFile);
+            &TextToIndexWindow::ChooseTextFile);
     connect(RequireChild<QPushButton>(this, "TextLoschen"), &QPushButton::clicked, this, [this] {
         lists_.textRows.clear();
         ShowTextRows();
@@ -154,7 +154,7 @@ QWidget* TextToIndexEditor::MakeTextSide() {
     return group;
 }
 
-QWidget* TextToIndexEditor::MakeTransferButtons() {
+QWidget* TextToIndexWindow::MakeTransferButtons() {
     auto* column = new QWidget(this);
     auto* layout = new QVBoxLayout(column);
     layout->addStretch();
@@ -165,13 +165,13 @@ QWidget* TextToIndexEditor::MakeTransferButtons() {
     }
     layout->addStretch();
     connect(RequireChild<QPushButton>(this, "bt_t2i"), &QPushButton::clicked, this,
-            &TextToIndexEditor::ConvertToIndex);
+            &TextToIndexWindow::ConvertToIndex);
     connect(RequireChild<QPushButton>(this, "i2t"), &QPushButton::clicked, this,
-            &TextToIndexEditor::MoveBackToText);
+            &TextToIndexWindow::MoveBackToText);
     return column;
 }
 
-QWidget* TextToIndexEditor::MakeIndexSide() {
+QWidget* TextToIndexWindow::MakeIndexSide() {
     auto* group = Named<QGroupBox>(this, "Index");
     auto* layout = new QVBoxLayout(group);
     indexList_ = MakeList("index", 3);
@@ -189,9 +189,9 @@ QWidget* TextToIndexEditor::MakeIndexSide() {
     layout->addWidget(Named<QCheckBox>(group, "cb_deleteidx"));
 
     connect(RequireChild<QPushButton>(this, "IdxLaden"), &QPushButton::clicked, this,
-            &TextToIndexEditor::ChooseIndexFile);
+            &TextToIndexWindow::ChooseIndexFile);
     connect(RequireChild<QPushButton>(this, "IdxSpeichern"), &QPushButton::clicked, this,
-            &TextToIndexEditor::ChooseIndexFileToSave);
+            &TextToIndexWindow::ChooseIndexFileToSave);
     connect(RequireChild<QPushButton>(this, "IdxAlles"), &QPushButton::clicked, this, [this] {
         lists_.ClearIndex();
         ShowIndexRows();
@@ -203,7 +203,7 @@ QWidget* TextToIndexEditor::MakeIndexSide() {
     return group;
 }
 
-QWidget* TextToIndexEditor::MakeConversionOptions() {
+QWidget* TextToIndexWindow::MakeConversionOptions() {
     auto* group = Named<QGroupBox>(this, "Umwandeln");
     auto* grid = new QGridLayout(group);
     AddLabelledEdit(grid, 0, 0, Named<QLineEdit>(group, "zwes"));
@@ -237,11 +237,11 @@ QWidget* TextToIndexEditor::MakeConversionOptions() {
     return group;
 }
 
-void TextToIndexEditor::ApplyTexts() {
+void TextToIndexWindow::ApplyTexts() {
     ApplyWindowTexts(this, kWindowClass, context_.language);
 }
 
-void TextToIndexEditor::Open() {
+void TextToIndexWindow::Open() {
     show();
     raise();
     activateWindow();
@@ -250,7 +250,7 @@ void TextToIndexEditor::Open() {
 // ---------------------------------------------------------------------------------------------
 // Files.
 
-bool TextToIndexEditor::LoadTextFile(const QString& path) {
+bool TextToIndexWindow::LoadTextFile(const QString& path) {
     return RunReportingErrors(this, [&] {
         ReadContext read;
         read.language = context_.language;
@@ -261,7 +261,7 @@ bool TextToIndexEditor::LoadTextFile(const QString& path) {
     });
 }
 
-bool TextToIndexEditor::LoadIndexFile(const QString& path) {
+bool TextToIndexWindow::LoadIndexFile(const QString& path) {
     return RunReportingErrors(this, [&] {
         ReadContext read;
         read.language = context_.language;
@@ -271,14 +271,14 @@ bool TextToIndexEditor::LoadIndexFile(const QString& path) {
     });
 }
 
-bool TextToIndexEditor::SaveIndexFile(const QString& path) {
+bool TextToIndexWindow::SaveIndexFile(const QString& path) {
     return RunReportingErrors(this, [&] {
         SaveIndexRows(lists_.indexRows(), ToPath(path),
                       MakeOutputSettings(context_.settings, context_.pictureFont));
     });
 }
 
-void TextToIndexEditor::ChooseTextFile() {
+void TextToIndexWindow::ChooseTextFile() {
     const QString path = QFileDialog::getOpenFileName(
         this, QString(), QString(),
         DialogFilter(
@@ -287,7 +287,7 @@ void TextToIndexEditor::ChooseTextFile() {
         LoadTextFile(path);
 }
 
-void TextToIndexEditor::ChooseIndexFile() {
+void TextToIndexWindow::ChooseIndexFile() {
     const QString path = QFileDialog::getOpenFileName(
         this, QString(), QString(),
         DialogFilter(
@@ -296,7 +296,7 @@ void TextToIndexEditor::ChooseIndexFile() {
         LoadIndexFile(path);
 }
 
-void TextToIndexEditor::ChooseIndexFileToSave() {
+void TextToIndexWindow::ChooseIndexFileToSave() {
     const QString path = QFileDialog::getSaveFileName(
         this, QString(), QString(),
         DialogFilter(
@@ -305,7 +305,7 @@ void TextToIndexEditor::ChooseIndexFileToSave() {
         SaveIndexFile(path);
 }
 
-void TextToIndexEditor::HandOver(HandOverTarget target) {
+void TextToIndexWindow::HandOver(HandOverTarget target) {
     const QString path = QString::fromStdString(TemporaryIndexFilePath().string());
     if (!SaveIndexFile(path))
         return;
@@ -319,26 +319,26 @@ void TextToIndexEditor::HandOver(HandOverTarget target) {
 // ---------------------------------------------------------------------------------------------
 // The lists.
 
-std::vector<size_t> TextToIndexEditor::SelectedRows(const QTreeWidget* list) const {
+std::vector<size_t> TextToIndexWindow::SelectedRows(const QTreeWidget* list) const {
     std::vector<size_t> rows;
     for (const QModelIndex& index : list->selectionModel()->selectedRows())
         rows.push_back(static_cast<size_t>(index.row()));
     return rows;
 }
 
-void TextToIndexEditor::ConvertToIndex() {
+void TextToIndexWindow::ConvertToIndex() {
     lists_.ConvertToIndex(SelectedRows(textList_), MakeTextToIndexOptions(context_.settings));
     ShowTextRows();
     ShowIndexRows();
 }
 
-void TextToIndexEditor::MoveBackToText() {
+void TextToIndexWindow::MoveBackToText() {
     lists_.MoveBackToText(SelectedRows(indexList_));
     ShowTextRows();
     ShowIndexRows();
 }
 
-void TextToIndexEditor::DeleteSelectedRows(QTreeWidget* list) {
+void TextToIndexWindow::DeleteSelectedRows(QTreeWidget* list) {
     if (list == textList_) {
         lists_.RemoveTextRows(SelectedRows(textList_));
         ShowTextRows();
@@ -348,19 +348,19 @@ void TextToIndexEditor::DeleteSelectedRows(QTreeWidget* list) {
     }
 }
 
-void TextToIndexEditor::SelectAllRows(QTreeWidget* list) {
+void TextToIndexWindow::SelectAllRows(QTreeWidget* list) {
     list->selectAll();
     list->setFocus();
 }
 
-void TextToIndexEditor::SortByColumn(int column) {
+void TextToIndexWindow::SortByColumn(int column) {
     lists_.ClickColumn(static_cast<size_t>(column));
     ShowTextRows();
     ShowIndexRows();
     ShowSortIndicators();
 }
 
-void TextToIndexEditor::TakeEditedEntry(QTreeWidget* list, QTreeWidgetItem* item, int column) {
+void TextToIndexWindow::TakeEditedEntry(QTreeWidget* list, QTreeWidgetItem* item, int column) {
     if (column != 0)
         return;
     const auto row = static_cast<size_t>(list->indexOfTopLevelItem(item));
@@ -392,7 +392,7 @@ void Refill(QTreeWidget* list, QList<QTreeWidgetItem*> items) {
 
 }  // namespace
 
-void TextToIndexEditor::ShowTextRows() {
+void TextToIndexWindow::ShowTextRows() {
     QList<QTreeWidgetItem*> items;
     items.reserve(static_cast<qsizetype>(lists_.textRows.size()));
     for (const Text& row : lists_.textRows)
@@ -400,7 +400,7 @@ void TextToIndexEditor::ShowTextRows() {
     Refill(textList_, std::move(items));
 }
 
-void TextToIndexEditor::ShowIndexRows() {
+void TextToIndexWindow::ShowIndexRows() {
     QList<QTreeWidgetItem*> items;
     items.reserve(static_cast<qsizetype>(lists_.indexRows().size()));
     for (const IndexRow& row : lists_.indexRows())
@@ -408,7 +408,7 @@ void TextToIndexEditor::ShowIndexRows() {
     Refill(indexList_, std::move(items));
 }
 
-void TextToIndexEditor::ShowSortIndicators() {
+void TextToIndexWindow::ShowSortIndicators() {
     const ListSortState& sort = lists_.sortState();
     const Qt::SortOrder order = sort.ascending ? Qt::AscendingOrder : Qt::DescendingOrder;
     indexList_->header()->setSortIndicator(static_cast<int>(sort.column), order);
@@ -417,7 +417,7 @@ void TextToIndexEditor::ShowSortIndicators() {
     textList_->header()->setSortIndicator(0, order);
 }
 
-bool TextToIndexEditor::eventFilter(QObject* watched, QEvent* event) {
+bool TextToIndexWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress &&
         static_cast<QKeyEvent*>(event)->key() == Qt::Key_Delete) {
         if (watched == textList_ || watched == indexList_) {

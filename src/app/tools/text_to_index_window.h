@@ -15,12 +15,12 @@
 
 namespace lexorim::app {
 
-class TextToIndexEditor : public Translated<QDialog> {
+class TextToIndexWindow : public Translated<QDialog> {
     Q_OBJECT
 
   public:
-    TextToIndexEditor(AppContext& context, QWidget* parent);
-    ~TextToIndexEditor() override;
+    TextToIndexWindow(AppContext& context, QWidget* parent);
+    ~TextToIndexWindow() override;
 
     // Shows the editor beside the main window, in front.
     void Open();

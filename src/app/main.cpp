@@ -2,15 +2,21 @@
 
 #include <QApplication>
 #include <filesystem>
+#include <iostream>
 #include <string>
 #include <vector>
 
 #include "app/app_context.h"
 #include "app/fileindex/html_preview_view.h"
 #include "app/main_window.h"
+#include "app/program_information.h"
 #include "settings/languages.h"
 
 int main(int argc, char** argv) {
+    if (const auto status =
+            lexorim::app::AnswerInformationRequest({argv + 1, argv + argc}, std::cout)) {
+        return *status;
+    }
     lexorim::app::RegisterPreviewScheme();
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Lexorim - Orvell"));

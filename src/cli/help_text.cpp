@@ -144,13 +144,18 @@ void AppendOptionLine(std::string& text, const OptionHelp& option) {
     AppendWrapped(text, option.meaning, kMeaningColumn);
 }
 
-void AppendSynopses(std::string& text, const CommandHelp& command, std::string_view lead) {
+// The help's further synopses start with "or:", as help2man expects them.
+constexpr std::string_view kHelpFirst = "Usage: ";
+constexpr std::string_view kHelpNext = "  or:  ";
+
+void AppendSynopses(std::string& text, const CommandHelp& command, std::string_view lead,
+                    std::string_view nextLead) {
     for (const std::string_view synopsis : command.synopses) {
         text += lead;
         text += "lexorim-cli ";
         text += synopsis;
         text += '\n';
-        lead = "       ";
+        lead = nextLead;
     }
 }
 
@@ -178,14 +183,15 @@ const std::vector<std::string_view>& CommandNames() {
 }
 
 std::string HelpText() {
-    std::string text =
-        "Lexorim makes book indexes, file indexes and keyword lists from documents.\n\n";
-    std::string_view lead = "Usage: ";
+    std::string text;
+    std::string_view lead = kHelpFirst;
     for (const CommandHelp& command : Commands()) {
-        AppendSynopses(text, command, lead);
-        lead = "       ";
+        AppendSynopses(text, command, lead, kHelpNext);
+        lead = kHelpNext;
     }
-    text += "       lexorim-cli COMMAND --help\n\nCommands:\n";
+    text += std::string(kHelpNext) + "lexorim-cli COMMAND --help\n\n";
+    text += "Lexorim makes book indexes, file indexes and keyword lists from documents.\n";
+    text += "\nCommands:\n";
     for (const CommandHelp& command : Commands())
         AppendOptionLine(text, {command.name, command.summary});
     text += "\nOptions:\n";
@@ -202,7 +208,7 @@ std::string CommandHelpText(std::string_view name) {
     if (command == nullptr)
         return HelpText();
     std::string text;
-    AppendSynopses(text, *command, "Usage: ");
+    AppendSynopses(text, *command, kHelpFirst, kHelpNext);
     text += '\n';
     AppendWrapped(text, command->summary, 0);
     if (!command->options.empty()) {
@@ -227,7 +233,7 @@ std::string ShortUsage(const std::vector<std::string>& args) {
     const auto named =
         std::ranges::find_if(args, [](const std::string& a) { return FindCommand(a) != nullptr; });
     if (named != args.end()) {
-        AppendSynopses(text, *FindCommand(*named), "usage: ");
+        AppendSynopses(text, *FindCommand(*named), "usage: ", "       ");
     } else {
         text += "usage: lexorim-cli COMMAND [ARGUMENTS] [OPTIONS]   (COMMAND: ";
         for (const std::string_view command : CommandNames()) {

@@ -4,12 +4,16 @@
 # make test  : install, build and run every test (also under the sanitizers)
 # make bench : run the benchmarks
 # make fuzz  : run the fuzzers for a bounded time
+# make install : install the programs and their desktop files under PREFIX (default /usr/local;
+#                PREFIX=~/.local needs no root)
+# make package : the Debian package build/release/lexorim_VERSION_ARCH.deb
 SHELL := /bin/bash
 BUILD := build/release
 CLI := $(BUILD)/src/cli/lexorim-cli
 FUZZ_SECONDS ?= 60
+PREFIX ?= /usr/local
 
-.PHONY: deps build run screenshots test test-release test-sanitize bench fuzz format clean
+.PHONY: deps build run screenshots test test-release test-sanitize bench fuzz install package format clean
 
 deps:
 	@scripts/install-deps
@@ -45,6 +49,16 @@ fuzz: deps
 	@[ -f build/fuzz/build.ninja ] || cmake --preset fuzz
 	cmake --build --preset fuzz
 	fuzz/run-fuzzers build/fuzz $(FUZZ_SECONDS)
+
+# The file types and the menu entry are known to the desktop once its caches are rebuilt; the
+# Debian package leaves that to dpkg's triggers.
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
+	-@if command -v update-mime-database >/dev/null; then update-mime-database $(PREFIX)/share/mime; fi
+	-@if command -v update-desktop-database >/dev/null; then update-desktop-database -q $(PREFIX)/share/applications; fi
+
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 format:
 	find src tests bench fuzz -name '*.cpp' -o -name '*.h' | xargs clang-format -i

@@ -1,19 +1,17 @@
 #include "cli/command_line.h"
 
-#include <set>
+#include <algorithm>
 #include <sstream>
 
+#include "cli/help_text.h"
 #include "settings/run_options.h"
 
 namespace lexorim::cli {
 
 namespace {
 
-const std::set<std::string>& Commands() {
-    static const std::set<std::string> commands = {
-        "text",   "designations", "strip-html", "detect", "convert",
-        "config", "txt2idx",      "paginate",   "files",  "keywords"};
-    return commands;
+bool IsCommand(const std::string& word) {
+    return std::ranges::find(CommandNames(), word) != CommandNames().end();
 }
 
 std::vector<std::string> SplitComma(const std::string& text) {
@@ -101,6 +99,10 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
         const std::string& a = args[i];
         if (a == "-h" || a == "--help") {
             line.help = true;
+        } else if (a == "--version") {
+            line.version = true;
+        } else if (a == "--list-settings") {
+            line.listSettings = true;
         } else if (a == "--set") {
             const std::string assignment = value(a);
             const size_t eq = assignment.find('=');
@@ -145,44 +147,20 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
         } else if (a.size() > 1 && a[0] == '-') {
             throw UsageError("unknown option " + a);
         } else if (line.command.empty()) {
-            if (!Commands().contains(a))
+            if (!IsCommand(a))
                 throw UsageError("unknown command " + a);
             line.command = a;
         } else {
             line.arguments.push_back(a);
         }
     }
-    if (line.help)
+    // Asking about the program needs no complete command.
+    if (line.help || line.version || line.listSettings)
         return line;
     if (line.command.empty())
         throw UsageError("no command given");
     CheckArgumentCount(line);
     return line;
-}
-
-std::string UsageText() {
-    return "usage: lexorim-cli text [SOURCE|-] [--set NAME=VALUE]... [--lang de|en] [-o FILE]\n"
-           "                   [--idx FILE] [--add-to FILE.idx] [--neg FILE] [--pos FILE]\n"
-           "                   [--font FAMILY,PIXELS[,bold][,italic][,#RRGGBB]] [--summary] "
-           "[--progress]\n"
-           "       lexorim-cli designations SOURCE [--set NAME=VALUE]...\n"
-           "       lexorim-cli strip-html FILE\n"
-           "       lexorim-cli detect FILE...\n"
-           "       lexorim-cli convert IN -o OUT [--set NAME=VALUE]... [--font ...]\n"
-           "       lexorim-cli config --standard -o FILE.lkfg\n"
-           "       lexorim-cli config --show FILE.lkfg\n"
-           "       lexorim-cli txt2idx SOURCE -o OUT.idx\n"
-           "       lexorim-cli paginate SOURCE --empty-lines|--markers -o OUT\n"
-           "       lexorim-cli files DOC... [--scan] [--list] [--set NAME=VALUE]...\n"
-           "                   [--lang de|en] [-o FILE] [--idx FILE] [--add-to FILE.idx]\n"
-           "                   [--neg FILE] [--pos FILE] [--summary] [--progress]\n"
-           "       lexorim-cli keywords DOC... [--scan] [--list] [--set NAME=VALUE]...\n"
-           "                   [--lang de|en] [-o FILE] [--neg FILE] [--pos FILE]\n"
-           "                   [--summary] [--progress]\n"
-           "every command also takes --config FILE.lkfg (repeatable, loaded in order before "
-           "--set)\n"
-           "--set names a setting by its control name, qualified by its window where the name\n"
-           "is not unique (Thdesign.kt_alphabet, Ttextdesign.kt_alphabet).\n";
 }
 
 }  // namespace lexorim::cli

@@ -12,7 +12,7 @@
 
 namespace lexorim::cli {
 
-// Bad arguments: the message is printed with the usage line and the program exits with 2.
+// Bad arguments: the message is printed with a short usage line and the program exits with 2.
 class UsageError : public std::invalid_argument {
   public:
     using std::invalid_argument::invalid_argument;
@@ -33,9 +33,11 @@ struct CommandLine {
     std::optional<PictureStyle> font;
     bool summaryOnly = false;
     bool progress = false;
-    bool scan = false;      // --scan: files and keywords scan each document for linked files
-    bool listOnly = false;  // --list: print the source list instead of running
-    bool help = false;
+    bool scan = false;          // --scan: files and keywords scan each document for linked files
+    bool listOnly = false;      // --list: print the source list instead of running
+    bool help = false;          // -h, --help: the help of the command given, or the whole help
+    bool version = false;       // --version
+    bool listSettings = false;  // --list-settings: the --set names, for shell completion
     bool standardConfiguration = false;  // config --standard
     std::string showConfigPath;          // config --show FILE
     bool emptyLines = false;             // paginate --empty-lines
@@ -46,7 +48,5 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args);
 
 // "FAMILY,PIXELS[,bold][,italic][,#RRGGBB]"
 PictureStyle ParseFontDescription(const std::string& description);
-
-std::string UsageText();
 
 }  // namespace lexorim::cli

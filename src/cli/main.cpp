@@ -9,6 +9,7 @@
 
 #include "cli/command_line.h"
 #include "cli/commands.h"
+#include "cli/help_text.h"
 #include "engine/errors.h"
 #include "textfiles/file_access.h"
 
@@ -20,7 +21,11 @@ int main(int argc, char** argv) {
         const cli::CommandLine line = cli::ParseCommandLine(args);
         int status = 0;
         if (line.help) {
-            std::cout << cli::UsageText();
+            std::cout << cli::CommandHelpText(line.command);
+        } else if (line.version) {
+            std::cout << cli::VersionText();
+        } else if (line.listSettings) {
+            std::cout << cli::SettingNamesText();
         } else {
             status = cli::RunCommand(line, {std::cin, std::cout, std::cerr});
         }
@@ -33,7 +38,7 @@ int main(int argc, char** argv) {
         }
         return status;
     } catch (const cli::UsageError& error) {
-        std::cerr << "lexorim-cli: " << error.what() << '\n' << cli::UsageText();
+        std::cerr << "lexorim-cli: " << error.what() << '\n' << cli::ShortUsage(args);
         return 2;
     } catch (const UserError& error) {
         std::cerr << error.what() << '\n';

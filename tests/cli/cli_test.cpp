@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -157,6 +158,77 @@ TEST_F(CliTest, RejectsBadArgumentsWithUsage) {
         const CliResult r = Run(args);
         EXPECT_EQ(r.status, 2) << (args.empty() ? "(none)" : args[0]);
         EXPECT_NE(r.err.find("usage:"), std::string::npos);
+    }
+}
+
+// A bad argument gets a short usage: the synopsis of the command that was named, else the list
+// of commands, and where the whole help is.
+TEST_F(CliTest, KeepsTheUsageAfterABadArgumentShort) {
+    const struct {
+        std::vector<std::string> args;
+        std::string usage;
+    } cases[] = {
+        {{"text", "--bogus"}, "usage: lexorim-cli text [SOURCE|-]"},
+        {{"config", "--standard"},
+         "usage: lexorim-cli config --standard -o FILE.lkfg\n"
+         "       lexorim-cli config --show FILE.lkfg\n"},
+        {{}, "usage: lexorim-cli COMMAND"},
+        {{"frobnicate"}, "usage: lexorim-cli COMMAND"},
+    };
+    for (const auto& c : cases) {
+        const CliResult r = Run(c.args);
+        EXPECT_EQ(r.status, 2);
+        EXPECT_EQ(r.out, "");
+        EXPECT_NE(r.err.find(c.usage), std::string::npos) << r.err;
+        EXPECT_NE(r.err.find("lexorim-cli --help"), std::string::npos) << r.err;
+        EXPECT_LE(std::count(r.err.begin(), r.err.end(), '\n'), 4) << r.err;
+    }
+}
+
+// The help goes to standard output with status 0 and needs no complete command line; each line
+// fits a terminal, and no wrapped line starts with a dash (help2man would take it for an option).
+TEST_F(CliTest, PrintsTheHelpOfTheProgramAndOfEachCommand) {
+    const std::vector<std::string> commands = {"text",    "designations", "strip-html", "detect",
+                                               "convert", "config",       "txt2idx",    "paginate",
+                                               "files",   "keywords"};
+    const auto expectReadableHelp = [](const CliResult& r, const std::string& what) {
+        EXPECT_EQ(r.status, 0) << what;
+        EXPECT_EQ(r.err, "") << what;
+        std::istringstream lines(r.out);
+        for (std::string line; std::getline(lines, line);) {
+            EXPECT_LE(line.size(), 79u) << what << ": " << line;
+            EXPECT_FALSE(line.starts_with("        ") &&
+                         line.find_first_not_of(' ') != std::string::npos &&
+                         line[line.find_first_not_of(' ')] == '-')
+                << what << ": " << line;
+        }
+    };
+    for (const std::vector<std::string>& args :
+         std::vector<std::vector<std::string>>{{"--help"}, {"-h"}}) {
+        const CliResult r = Run(args);
+        expectReadableHelp(r, args[0]);
+        for (const std::string& command : commands)
+            EXPECT_NE(r.out.find("lexorim-cli " + command + " "), std::string::npos) << command;
+        EXPECT_NE(r.out.find("--version"), std::string::npos);
+    }
+    for (const std::string& command : commands) {
+        const CliResult r = Run({command, "--help"});
+        expectReadableHelp(r, command);
+        EXPECT_EQ(r.out.rfind("Usage: lexorim-cli " + command + " ", 0), 0u) << r.out;
+    }
+    EXPECT_NE(Run({"text", "--help"}).out.find("--add-to FILE.idx"), std::string::npos);
+    EXPECT_EQ(Run({"detect", "--help"}).out.find("--add-to"), std::string::npos);
+    // Help before the arguments are checked: a setting no control has is not looked at.
+    EXPECT_EQ(Run({"convert", "--help", "--set", "no_such=1"}).status, 0);
+}
+
+TEST_F(CliTest, PrintsTheVersionOfTheProject) {
+    for (const std::vector<std::string>& args :
+         std::vector<std::vector<std::string>>{{"--version"}, {"text", "--version"}}) {
+        const CliResult r = Run(args);
+        EXPECT_EQ(r.status, 0);
+        EXPECT_EQ(r.out, "lexorim-cli " LEXORIM_PROJECT_VERSION "\n");
+        EXPECT_EQ(r.err, "");
     }
 }
 

@@ -76,7 +76,10 @@ fs::path ChooseProgramFolder(const ProgramFolderInputs& inputs) {
         fs::path folder = fs::absolute(inputs.lexorimHome, error);
         return Created(error ? fs::path(inputs.lexorimHome) : folder);
     }
-    if (IsWritableFolder(inputs.executableFolder)) {
+    // An installed program's "bin" folder holds every other program too; the user's lists and
+    // configurations do not belong there even when it may be written to.
+    const bool installed = inputs.executableFolder.filename() == "bin";
+    if (!installed && IsWritableFolder(inputs.executableFolder)) {
         return inputs.executableFolder;
     }
     return Created(DataFolder(inputs));

@@ -9,8 +9,8 @@
 namespace lexorim {
 
 // The program's folder: $LEXORIM_HOME when set; else the folder of the executable when it is
-// writable; else $XDG_DATA_HOME/lexorim (by default ~/.local/share/lexorim). The folder is
-// created when it does not exist yet.
+// writable and not an installed "bin" folder; else $XDG_DATA_HOME/lexorim (by default
+// ~/.local/share/lexorim). The folder is created when it does not exist yet.
 std::filesystem::path ProgramFolder();
 
 // The system's folder for temporary files ($TMPDIR, else /tmp).

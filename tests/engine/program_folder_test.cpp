@@ -22,7 +22,7 @@ class ProgramFolderRules : public ::testing::Test {
     ProgramFolderRules()
         : root_(fs::temp_directory_path() /
                 ("lexorim-program-folder-" + std::to_string(std::random_device{}()))) {
-        fs::create_directories(root_ / "bin");
+        fs::create_directories(root_ / "lexorim");
     }
     ~ProgramFolderRules() override {
         std::error_code ignored;
@@ -35,7 +35,7 @@ class ProgramFolderRules : public ::testing::Test {
 TEST_F(ProgramFolderRules, LexorimHomeComesFirstAndIsCreated) {
     ProgramFolderInputs inputs;
     inputs.lexorimHome = (root_ / "home" / "lexorim").string();
-    inputs.executableFolder = root_ / "bin";
+    inputs.executableFolder = root_ / "lexorim";
     inputs.xdgDataHome = (root_ / "data").string();
     EXPECT_EQ(ChooseProgramFolder(inputs), root_ / "home" / "lexorim");
     EXPECT_TRUE(fs::is_directory(root_ / "home" / "lexorim"));
@@ -43,10 +43,20 @@ TEST_F(ProgramFolderRules, LexorimHomeComesFirstAndIsCreated) {
 
 TEST_F(ProgramFolderRules, AWritableExecutableFolderComesNext) {
     ProgramFolderInputs inputs;
-    inputs.executableFolder = root_ / "bin";
+    inputs.executableFolder = root_ / "lexorim";
     inputs.xdgDataHome = (root_ / "data").string();
-    EXPECT_EQ(ChooseProgramFolder(inputs), root_ / "bin");
+    EXPECT_EQ(ChooseProgramFolder(inputs), root_ / "lexorim");
     EXPECT_FALSE(fs::exists(root_ / "data"));
+}
+
+// An installed program shares its "bin" folder with every other program (~/.local/bin,
+// /usr/local/bin): the user's lists and configurations go to the data folder instead.
+TEST_F(ProgramFolderRules, AnInstalledProgramsBinFolderIsPassedOver) {
+    fs::create_directories(root_ / "prefix" / "bin");
+    ProgramFolderInputs inputs;
+    inputs.executableFolder = root_ / "prefix" / "bin";
+    inputs.xdgDataHome = (root_ / "data").string();
+    EXPECT_EQ(ChooseProgramFolder(inputs), root_ / "data" / "lexorim");
 }
 
 TEST_F(ProgramFolderRules, OtherwiseTheDataFolderIsUsedAndCreated) {
@@ -74,12 +84,12 @@ TEST_F(ProgramFolderRules, ANonWritableExecutableFolderIsPassedOver) {
     if (::geteuid() == 0) {
         GTEST_SKIP() << "the superuser may write everywhere";
     }
-    fs::permissions(root_ / "bin", fs::perms::owner_read | fs::perms::owner_exec);
+    fs::permissions(root_ / "lexorim", fs::perms::owner_read | fs::perms::owner_exec);
     ProgramFolderInputs inputs;
-    inputs.executableFolder = root_ / "bin";
+    inputs.executableFolder = root_ / "lexorim";
     inputs.xdgDataHome = (root_ / "data").string();
     EXPECT_EQ(ChooseProgramFolder(inputs), root_ / "data" / "lexorim");
-    fs::permissions(root_ / "bin", fs::perms::owner_all);
+    fs::permissions(root_ / "lexorim", fs::perms::owner_all);
 }
 
 TEST_F(ProgramFolderRules, TheEnvironmentDecides) {

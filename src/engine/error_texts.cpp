@@ -18,6 +18,7 @@ constexpr std::array kNamingSentences = {
     NamingSentence{u"Cannot open file \"", u"Die Datei \"", u"\" kann nicht geöffnet werden."},
     NamingSentence{u"Cannot create file \"", u"Die Datei \"", u"\" kann nicht angelegt werden."},
     NamingSentence{u"Cannot read file \"", u"Die Datei \"", u"\" kann nicht gelesen werden."},
+    NamingSentence{u"Cannot delete file \"", u"Die Datei \"", u"\" kann nicht gelöscht werden."},
     NamingSentence{u"Cannot read this document \"", u"Das Dokument \"",
                    u"\" kann nicht gelesen werden."},
     NamingSentence{u"Cannot lay out the document \"", u"Das Dokument \"",

@@ -320,6 +320,20 @@ inline constexpr ControlId kControls[] = {LEXORIM_UI_TTEXTDESIGN_CONTROLS(LEXORI
 }  // namespace ttextdesign
 #undef LEXORIM_UI_TTEXTDESIGN_CONTROLS
 
+#define LEXORIM_UI_TEINSTSHORTCUTS_CONTROLS(X) \
+    X(beldateien)
+namespace teinstshortcuts_lkfg {
+inline constexpr std::string_view kWindow = "Teinstshortcuts_lkfg";
+LEXORIM_UI_TEINSTSHORTCUTS_CONTROLS(LEXORIM_UI_DECLARE_CONTROL)
+inline constexpr ControlId kControls[] = {LEXORIM_UI_TEINSTSHORTCUTS_CONTROLS(LEXORIM_UI_LIST_CONTROL)};
+}  // namespace teinstshortcuts_lkfg
+namespace teinstshortcuts_idx {
+inline constexpr std::string_view kWindow = "Teinstshortcuts_idx";
+LEXORIM_UI_TEINSTSHORTCUTS_CONTROLS(LEXORIM_UI_DECLARE_CONTROL)
+inline constexpr ControlId kControls[] = {LEXORIM_UI_TEINSTSHORTCUTS_CONTROLS(LEXORIM_UI_LIST_CONTROL)};
+}  // namespace teinstshortcuts_idx
+#undef LEXORIM_UI_TEINSTSHORTCUTS_CONTROLS
+
 // clang-format on
 
 #undef LEXORIM_UI_DECLARE_CONTROL
@@ -327,11 +341,22 @@ inline constexpr ControlId kControls[] = {LEXORIM_UI_TTEXTDESIGN_CONTROLS(LEXORI
 
 // The ids of every window that has controls, window by window.
 inline constexpr std::span<const ControlId> kControlsByWindow[] = {
-    tprog::kControls,         tdesign::kControls,     teditneg::kControls,
-    teditpos::kControls,      tedittxt::kControls,    tedittxt2idx::kControls,
-    teinstausgabe::kControls, thdesign::kControls,    tindexhinzu::kControls,
-    tquhopt::kControls,       tsdesign::kControls,    tszbearbeiten::kControls,
-    tszkriterien::kControls,  ttextdesign::kControls,
+    tprog::kControls,
+    tdesign::kControls,
+    teditneg::kControls,
+    teditpos::kControls,
+    tedittxt::kControls,
+    tedittxt2idx::kControls,
+    teinstausgabe::kControls,
+    thdesign::kControls,
+    tindexhinzu::kControls,
+    tquhopt::kControls,
+    tsdesign::kControls,
+    tszbearbeiten::kControls,
+    tszkriterien::kControls,
+    ttextdesign::kControls,
+    teinstshortcuts_lkfg::kControls,
+    teinstshortcuts_idx::kControls,
 };
 
 }  // namespace lexorim::ui

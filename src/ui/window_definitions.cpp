@@ -1173,14 +1173,17 @@ WindowDefinition ProblemReport(std::string_view className, const ProblemReportTe
              {"OK", R::Caption, u"OK", u"OK"}}};
 }
 
-// The two windows differ only in the file type and the extension they name.
+// The two windows differ only in the file type and the extension they name. On Linux the
+// entries go to the desktop's file managers, and the captions name those instead of Explorer.
 WindowDefinition ShellRegistration(std::string_view className, std::u16string_view typeName,
                                    std::u16string_view group, std::u16string_view groupEnglish,
                                    std::u16string_view label, std::u16string_view labelEnglish) {
     return {
         className,
         "",
-        {},
+        {
+            {"beldateien", K::Edit, u"txt,log,php,htm,html"},
+        },
         {
             {"", R::Caption, u"Verknüpfungen", u"Shortcuts"},
             {"FileTypeName", R::Message, typeName, typeName},
@@ -1194,26 +1197,43 @@ WindowDefinition ShellRegistration(std::string_view className, std::u16string_vi
             {"Label1", R::Caption, label, labelEnglish},
             {"gb2", R::Caption, u"Senden an", u"Send to"},
             {"Label7", R::Caption,
-             u"Anzeige dieses Programms im \"Senden an\" - Explorer Kontextmenü",
-             u"Show this Application in the Explorer Context Menu \"Send to\""},
+             u"Anzeige dieses Programms im Kontextmenü \"Senden an\" des Dateimanagers (Thunar)",
+             u"Show this Application in the File Manager's Context Menu \"Send to\" (Thunar)"},
             {"gb3", R::Caption, u"Verknüpfung mit Ordnern", u"Shortcut with Folders"},
-            {"Label4", R::Caption, u"Anzeige dieses Programms im Explorer Kontextmenü von Ordnern",
-             u"Show this Application in the Explorer Context Menu of Folders"},
+            {"Label4", R::Caption,
+             u"Anzeige dieses Programms im Kontextmenü von Ordnern des Dateimanagers (Nemo)",
+             u"Show this Application in the File Manager's Context Menu of Folders (Nemo)"},
             {"gb4", R::Caption, u"Verknüpfung mit Dateien", u"Shortcut with Files"},
             {"Label10", R::Caption,
-             u"Anzeige dieses Programms im Explorer Kontextmenü aller Dateien",
-             u"Show this Application in the Explorer Context Menu of all Files"},
+             u"Anzeige dieses Programms im Kontextmenü aller Dateien des Dateimanagers (Nemo)",
+             u"Show this Application in the File Manager's Context Menu of all Files (Nemo)"},
             {"Label3", R::Caption,
-             u"Anzeige dieses Programms im Explorer Kontextmenü dieser Dateien:",
-             u"Show this Application in the Explorer Context Menu of these Files:"},
+             u"Anzeige dieses Programms im Kontextmenü dieser Dateien (Nemo):",
+             u"Show this Application in the File Manager's Context Menu of these Files (Nemo):"},
+            {"Label2", R::Caption, u"Status:", u"Status:"},
+            {"Label5", R::Caption, u"Status:", u"Status:"},
+            {"Label8", R::Caption, u"Status:", u"Status:"},
+            {"Label11", R::Caption, u"Status:", u"Status:"},
+            // The entries are the signed-in user's own files, which need no administrator.
             {"Label6", R::Caption,
-             u"Das Programm muss für diese Änderungen als Administrator ausgeführt werden.",
-             u"The Program must be executed as an Administrator to apply this functions."},
+             u"Die Einträge gelten für den angemeldeten Benutzer; dafür sind keine "
+             u"Administratorrechte nötig.",
+             u"The entries apply to the signed-in user; they need no administrator rights."},
             {"Label12", R::Caption,
              u"Hilfe und weitere Informationen zu Verknüpfungen und Administratorrechten auf:",
              u"Help and more Information regarding Shortcuts and Administrator Rights on:"},
+            {"AdminYes", R::Message, u"Das Programm wird gerade als Administrator ausgeführt.",
+             u"The Program is running as an Administrator."},
+            {"AdminNo", R::Message, u"Das Programm wird gerade nicht als Administrator ausgeführt.",
+             u"The Program is not running as an Administrator."},
             {"AlsAdminStarten", R::Caption, u"Programm als Admin neu starten",
              u"Restart Program as Admin"},
+            // %1 is the tool, %2 why it failed ("exit status 1").
+            {"ToolFailed", R::Message,
+             u"%1 konnte die Dateitypen des Desktops nicht auffrischen (%2). Die Einträge sind "
+             u"geschrieben; der Dateimanager sieht sie vielleicht erst nach einer neuen Anmeldung.",
+             u"%1 could not refresh the desktop's file types (%2). The entries are written; the "
+             u"file manager may see them only after you log in again."},
             {"OK", R::Caption, u"OK", u"OK"},
         }};
 }
@@ -1300,12 +1320,11 @@ const std::vector<WindowDefinition>& AllWindows() {
             u"Shortcut to Configuration Files (*.lkfg)",
             u"Verknüpfung dieses Programms mit Konfigurationsdateien (Dateiendung: .lkfg)",
             u"Shortcut of this Application with Configuration Files (File Extension: .lkfg)"),
-        ShellRegistration(
-            "Teinstshortcuts_idx", u"Orvell Lexorim Index",
-            u"Verknüpfung mit Konfigurationsdateien (*.idx)",
-            u"Shortcut to Configuration Files (*.idx)",
-            u"Verknüpfung dieses Programms mit Konfigurationsdateien (Dateiendung: .idx)",
-            u"Shortcut of this Application with Configuration Files (File Extension: .idx)"),
+        ShellRegistration("Teinstshortcuts_idx", u"Orvell Lexorim Index",
+                          u"Verknüpfung mit Index-Dateien (*.idx)",
+                          u"Shortcut to Index Files (*.idx)",
+                          u"Verknüpfung dieses Programms mit Index-Dateien (Dateiendung: .idx)",
+                          u"Shortcut of this Application with Index Files (File Extension: .idx)"),
     };
     return windows;
 }

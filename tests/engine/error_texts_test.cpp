@@ -29,6 +29,8 @@ TEST(ErrorTextInTest, GermanInterfaceShowsTheSentencesInGermanWithTheirPaths) {
         {u"Cannot create file \"/voll/i.idx\". No space left on device",
          u"Die Datei \"/voll/i.idx\" kann nicht angelegt werden. Auf dem Datenträger ist kein "
          u"Platz mehr frei."},
+        {u"Cannot delete file \"/a/x.desktop\". Permission denied",
+         u"Die Datei \"/a/x.desktop\" kann nicht gelöscht werden. Keine Berechtigung."},
         // A reason that quotes a program of its own keeps the path where it is.
         {u"Cannot lay out the document \"b.docx\". LibreOffice could not be started: \"/x/s\".",
          u"Das Dokument \"b.docx\" kann nicht gesetzt werden. LibreOffice could not be started: "

@@ -31,6 +31,7 @@
 #include "app/info/problem_report.h"
 #include "app/keywordindex/keyword_design_dialog.h"
 #include "app/keywordindex/keyword_index_wizard.h"
+#include "app/shell/shell_registration_window.h"
 #include "app/textindex/text_index_dialogs.h"
 #include "app/textindex/text_index_wizard.h"
 #include "app/tools/compatibility_test.h"
@@ -366,8 +367,10 @@ void MainWindow::BuildMenus() {
         outputSettings_->activateWindow();
     });
     QMenu* links = AddMenu(settings, "verk");
-    AddAction(links, "verk_lkfg")->setEnabled(false);
-    AddAction(links, "verk_idx")->setEnabled(false);
+    connect(AddAction(links, "verk_lkfg"), &QAction::triggered, this,
+            [this] { configurationShortcuts_->Open(); });
+    connect(AddAction(links, "verk_idx"), &QAction::triggered, this,
+            [this] { indexShortcuts_->Open(); });
     QMenu* language = AddMenu(settings, "mspr");
     QAction* german = AddAction(language, "msprde");
     QAction* english = AddAction(language, "mspren");
@@ -485,6 +488,10 @@ void MainWindow::BuildDialogs() {
     problemReportGerman_ = new ProblemReportWindow(Language::German, this);
     problemReportEnglish_ = new ProblemReportWindow(Language::English, this);
     compatibilityTest_ = new CompatibilityTestWindow(context_, this);
+    configurationShortcuts_ =
+        new ShellRegistrationWindow(context_, ShellRegistrationWindow::Kind::Configuration, this);
+    indexShortcuts_ =
+        new ShellRegistrationWindow(context_, ShellRegistrationWindow::Kind::Index, this);
     textToIndex_ = new TextToIndexWindow(context_, this);
     pageWriting_ = new PageWritingWindow(context_, this);
     connect(textToIndex_, &TextToIndexWindow::textIndexHandOver, this, &MainWindow::AddToTextIndex);

@@ -28,6 +28,7 @@ class FileIndexWizard;
 class ProblemReportWindow;
 class CompatibilityTestWindow;
 class TextToIndexWindow;
+class ShellRegistrationWindow;
 class PageWritingWindow;
 class KeywordIndexWizard;
 
@@ -124,6 +125,8 @@ class MainWindow : public QMainWindow {
     ProblemReportWindow* problemReportEnglish_ = nullptr;
     CompatibilityTestWindow* compatibilityTest_ = nullptr;
     TextToIndexWindow* textToIndex_ = nullptr;
+    ShellRegistrationWindow* configurationShortcuts_ = nullptr;
+    ShellRegistrationWindow* indexShortcuts_ = nullptr;
     PageWritingWindow* pageWriting_ = nullptr;
 };
 

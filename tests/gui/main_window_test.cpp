@@ -156,6 +156,12 @@ class MainWindowTest : public QObject {
             QVERIFY2(window_->action(name) != nullptr, name);
             QVERIFY2(!window_->action(name)->text().isEmpty(), name);
         }
+        // Every item of the menus does something.
+        for (QAction* item : window_->findChildren<QAction*>()) {
+            // Qt's own items (of the file dialogs) start with "qt_".
+            if (!item->objectName().isEmpty() && !item->objectName().startsWith(u"qt_"))
+                QVERIFY2(item->isEnabled(), qPrintable(item->objectName()));
+        }
         QCOMPARE(window_->action("m_konfig_load")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_K));
         QCOMPARE(window_->action("m_konfig_standard")->shortcut(), QKeySequence(Qt::Key_F2));
         QCOMPARE(window_->action("m_konfig_start")->shortcut(), QKeySequence(Qt::Key_F3));
@@ -199,7 +205,7 @@ class MainWindowTest : public QObject {
         QCOMPARE(keywords->currentPage(), KeywordIndexWizard::ts1);
     }
 
-    void theProblemReportAndTheCompatibilityTestOpenBesideTheWindow() {
+    void theReportTheCompatibilityTestAndTheShortcutsOpenBesideTheWindow() {
         struct Case {
             const char* item;
             Language language;
@@ -207,7 +213,9 @@ class MainWindowTest : public QObject {
         };
         const Case cases[] = {{"m_bug", Language::German, "Tbugreport_de"},
                               {"m_bug", Language::English, "Tbugreport_en"},
-                              {"m_komp", Language::English, "Tzusatzfunktion"}};
+                              {"m_komp", Language::English, "Tzusatzfunktion"},
+                              {"verk_lkfg", Language::German, "Teinstshortcuts_lkfg"},
+                              {"verk_idx", Language::English, "Teinstshortcuts_idx"}};
         for (const Case& c : cases) {
             window_->SetLanguage(c.language);
             QVERIFY2(window_->action(c.item)->isEnabled(), c.item);

@@ -165,9 +165,11 @@ int main(int argc, char** argv) {
             info->ShowInfoPage(page);
             ok &= Save(&window, folder, code + QStringLiteral("-info%1").arg(page + 1));
         }
-        for (const char* name : {"Tszkriterien", "Tszbearbeiten", "Tdesign", "Teinstausgabe",
-                                 "Tnegliste", "Teditneg", "Ttextdesign", "Thdesign", "Tsdesign",
-                                 "Tzusatzfunktion", ProblemReportWindowName(language)}) {
+        for (const char* name :
+             {"Tszkriterien", "Tszbearbeiten", "Tdesign", "Teinstausgabe", "Tnegliste", "Teditneg",
+              "Ttextdesign", "Thdesign", "Tsdesign", "Tzusatzfunktion",
+              ProblemReportWindowName(language), "Tedittxt2idx", "Tedittxt", "Teinstshortcuts_lkfg",
+              "Teinstshortcuts_idx"}) {
             auto* dialog = window.findChild<QDialog*>(QString::fromLatin1(name));
             dialog->show();
             ok &= Save(dialog, folder, code + QStringLiteral("-") + QString::fromLatin1(name));

@@ -264,6 +264,28 @@ class MainWindowTest : public QObject {
         QVERIFY(messages_.isEmpty());
     }
 
+    // A large text is read on the worker, so the window keeps answering; the memo shows it
+    // whole, and typing in text mode afterwards still makes the typed text the source.
+    void aLargeTextFileIsReadOnTheWorkerAndShownWhole() {
+        QByteArray book;
+        for (int line = 0; book.size() < 5 * 1024 * 1024; ++line)
+            book += "Apfel Birne Kirsche " + QByteArray::number(line) + "\n";
+        book += "Zwetschge\n";
+        const QString path = folder_.filePath(QStringLiteral("gross.txt"));
+        WriteFile(path, book);
+        Find<QRadioButton>("qu_datei")->click();
+        Find<QLineEdit>("edit_quelle")->setText(path);
+        QVERIFY(wizard()->isRunning());
+        QTRY_VERIFY_WITH_TIMEOUT(!wizard()->isRunning(), 30000);
+        QCOMPARE(wizard()->source()->toPlainText(), QString::fromUtf8(book));
+        QVERIFY(messages_.isEmpty());
+
+        TypeSource(QStringLiteral("Quitte\n"));
+        Find<QRadioButton>("sz_zeilezuseite")->click();
+        RunAndWait();
+        QCOMPARE(wizard()->output()->toPlainText(), QStringLiteral("Index\n\nQ\nQuitte 1\n"));
+    }
+
     void designMenuItemsOpenTheDialogOfTheOutputKind() {
         struct Case {
             const char* item;

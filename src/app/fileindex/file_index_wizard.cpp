@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QTextDocument>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <memory>
 #include <mutex>
@@ -98,6 +99,11 @@ FileIndexWizard::FileIndexWizard(AppContext& context, QWidget* parent)
     AddPage(BuildResultPage());
     ShowResultKind();
     ShowFilePage(td1);
+}
+
+void FileIndexWizard::showEvent(QShowEvent* event) {
+    WizardBase::showEvent(event);
+    QTimer::singleShot(0, preview_, [preview = preview_] { preview->browser(); });
 }
 
 QWidget* FileIndexWizard::BuildCriteriaPage() {

@@ -79,6 +79,9 @@ class FileIndexWizard : public WizardBase {
     void positiveListRequested();
 
   protected:
+    // The browser engine starts its processes with its first view, which holds up the window
+    // for a moment: that moment is when the wizard is first shown, not the end of a run.
+    void showEvent(QShowEvent* event) override;
     void PageShown(int page) override;
     // The memo's text: the code as the user may have edited it, lines joined by CR LF.
     Text OutputText() const override;

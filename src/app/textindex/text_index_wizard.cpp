@@ -201,8 +201,8 @@ QWidget* TextIndexWizard::BuildSourcePage() {
     }
     // Any change of the source text makes the designations stale; the text itself is handed to
     // the session only when it is needed, so that typing in a large text stays quick.
-    connect(original_->document(), &QTextDocument::contentsChanged, this,
-            [this] { memoEdited_ = true; });
+    // The memo's own signal: a file read is shown by handing the memo a new document.
+    connect(original_, &QPlainTextEdit::textChanged, this, [this] { memoEdited_ = true; });
     return page;
 }
 
@@ -414,7 +414,11 @@ namespace {
 
 using ReadSource = TextIndexWizard::ReadSource;
 
-ReadSource ReadSourceFile(const std::string& path, Language language,
+// A plain text this large is read on the worker like a document, so the window keeps
+// answering while it is read and laid out.
+constexpr qint64 kReadOnWorkerBytes = qint64{4} * 1024 * 1024;
+
+ReadSource ReadSourceFile(const std::string& path, Language language, QThread* owner,
                           const std::atomic<bool>* cancel = nullptr) {
     ReadSource read;
     ReadContext context;
@@ -422,6 +426,7 @@ ReadSource ReadSourceFile(const std::string& path, Language language,
     context.cancel = cancel;
     context.showMessage = [&read](TextView message) { read.messages << ToQString(message); };
     read.source = ReadTextIndexSource(path, context);
+    read.shownText = PlainTextDocument(read.source.text, owner);
     return read;
 }
 
@@ -431,17 +436,20 @@ bool TextIndexWizard::LoadSourceFile(const QString& path, std::function<void()> 
     const QFileInfo info(path);
     LoadedFile file{path, info.size(), info.lastModified()};
     const std::string filePath = ToPath(path);
-    // A word-processor document may take seconds to lay out: it is read on the worker, with
-    // the progress page and its cancel, and the wizard returns to the page it was on.
-    if (DetectDocumentFormat(filePath) != DocumentFormat::None) {
+    // A word-processor document may take seconds to lay out, and a large text to read: they are
+    // read on the worker, with the progress page and its cancel, and the wizard returns to the
+    // page it was on.
+    if (DetectDocumentFormat(filePath) != DocumentFormat::None ||
+        info.size() >= kReadOnWorkerBytes) {
         if (isRunning())
             return false;
         const int page = currentPageIndex();
         StartTask<ReadSource>(
-            [filePath, language = context_.language](const RunProgress& progress) {
+            [filePath, language = context_.language,
+             owner = thread()](const RunProgress& progress) {
                 if (progress.report)
                     progress.report(StatusReadingFile(language) + FromUtf8(filePath), 0);
-                return ReadSourceFile(filePath, language, progress.cancel);
+                return ReadSourceFile(filePath, language, owner, progress.cancel);
             },
             [this, file](ReadSource read) { AdoptSource(file, std::move(read)); },
             {.progress = tt5, .success = page, .failure = page, .busy = true}, std::move(afterLoad),
@@ -453,8 +461,8 @@ bool TextIndexWizard::LoadSourceFile(const QString& path, std::function<void()> 
         return true;
     }
     ReadSource read;
-    const bool loaded =
-        RunReportingErrors(this, [&] { read = ReadSourceFile(filePath, context_.language); });
+    const bool loaded = RunReportingErrors(
+        this, [&] { read = ReadSourceFile(filePath, context_.language, thread()); });
     if (!loaded) {
         ForgetIfTheSourceFile(path);
         return false;
@@ -466,7 +474,7 @@ bool TextIndexWizard::LoadSourceFile(const QString& path, std::function<void()> 
 }
 
 void TextIndexWizard::AdoptSource(LoadedFile file, ReadSource read) {
-    original_->setPlainText(ToQString(read.source.text));
+    ShowOutputDocument(*original_, std::move(read.shownText));
     // The session takes the text as read; the memo only shows it.
     context_.textIndex.SetSource(std::move(read.source));
     sessionFile_ = std::move(file);

@@ -13,6 +13,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "app/app_context.h"
@@ -63,6 +64,8 @@ class TextIndexWizard : public WizardBase {
     struct ReadSource {
         TextIndexSource source;
         QStringList messages;
+        // The text laid out for the memo, made where the file was read.
+        std::unique_ptr<QTextDocument> shownText;
     };
     // Files dropped from the desktop on the source page: the first existing file becomes the
     // source file, as if chosen with "Durchsuchen..".

@@ -4,6 +4,9 @@
 #include "cli/config_commands.h"
 #include "cli/index_commands.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cerrno>
 #include <filesystem>
@@ -39,20 +42,38 @@ Settings SettingsFrom(const CommandLine& line) {
                                  AddToControls{ui::tprog::kt_integrieren, ui::tprog::kt_index});
 }
 
-// Standard input is read like a file: up to the source size limit, with the system's reason
+// True when standard input is a plain file with more left in it than the text source limit,
+// which is then refused before anything is read.
+bool StandardInputFileIsTooLarge(const std::istream& in) {
+    if (&in != &std::cin)
+        return false;
+    struct stat status {};
+    if (::fstat(STDIN_FILENO, &status) != 0 || !S_ISREG(status.st_mode))
+        return false;
+    const off_t position = ::lseek(STDIN_FILENO, 0, SEEK_CUR);
+    const off_t left = status.st_size - std::max<off_t>(position, 0);
+    return left > static_cast<off_t>(kMaxTextSourceBytes);
+}
+
+// Standard input is read like a file: up to the text source limit, with the system's reason
 // when it cannot be read (a folder, a closed descriptor).
 Text ReadStandardInput(std::istream& in) {
     const auto fail = [](int error) -> UserError {
         return UserError(u"Cannot read standard input. " + SystemReason(error));
     };
+    const auto tooLarge = [] {
+        return UserError(u"Cannot read standard input. " + TooLargeReason());
+    };
+    if (StandardInputFileIsTooLarge(in))
+        throw tooLarge();
     std::string bytes;
     std::string chunk(size_t{1} << 16, '\0');
     for (;;) {
         errno = 0;
         in.read(chunk.data(), static_cast<std::streamsize>(chunk.size()));
         const auto count = static_cast<size_t>(in.gcount());
-        if (bytes.size() + count > kMaxSourceSize) {
-            throw fail(EFBIG);
+        if (bytes.size() + count > kMaxTextSourceBytes) {
+            throw tooLarge();
         }
         bytes.append(chunk.data(), count);
         if (in.bad()) {

@@ -22,8 +22,8 @@ namespace lexorim {
 
 namespace {
 
-// Every source is refused above the one size limit, which also keeps byte counts in 32 bits.
-constexpr size_t kLargestFile = kMaxSourceSize;
+// Every file is refused above the text source limit, which also keeps byte counts in 32 bits.
+constexpr size_t kLargestFile = kMaxTextSourceBytes;
 
 // Closes the descriptor when it goes out of scope unless it was closed explicitly.
 class FileDescriptor {
@@ -137,6 +137,10 @@ std::string UpperCaseExtension(const std::string& path) {
     return extension;
 }
 
+Text TooLargeReason() {
+    return u"The file is larger than " + Text(kMaxTextSourceInWords) + u".";
+}
+
 Text SystemReason(int errorNumber) {
     char buffer[256];
     // The GNU variant returns the text, which may or may not live in the buffer.
@@ -155,12 +159,13 @@ InputFile::InputFile(const std::string& path) : path_(path) {
         ::close(fd_);
         fail(error);
     }
-    const int error = S_ISDIR(status.st_mode)                             ? EISDIR
-                      : status.st_size > static_cast<off_t>(kLargestFile) ? EFBIG
-                                                                          : 0;
-    if (error != 0) {
+    if (S_ISDIR(status.st_mode)) {
         ::close(fd_);
-        fail(error);
+        fail(EISDIR);
+    }
+    if (status.st_size > static_cast<off_t>(kLargestFile)) {
+        ::close(fd_);
+        failTooLarge();
     }
     plainFile_ = S_ISREG(status.st_mode);
     sizeHint_ = plainFile_ ? static_cast<size_t>(status.st_size) : 0;
@@ -172,6 +177,10 @@ InputFile::~InputFile() {
 
 void InputFile::fail(int errorNumber) const {
     ThrowCannotOpen(path_, errorNumber);
+}
+
+void InputFile::failTooLarge() const {
+    throw UserError(u"Cannot open file \"" + FromUtf8(path_) + u"\". " + TooLargeReason());
 }
 
 size_t InputFile::read(char* buffer, size_t capacity) {
@@ -190,9 +199,9 @@ size_t InputFile::read(char* buffer, size_t capacity) {
         filled += static_cast<size_t>(count);
     }
     bytesRead_ += filled;
-    // Files are limited to what a signed 32-bit byte count holds; this one grew beyond.
+    // A file that grew beyond the limit while it was read (or reports no size).
     if (bytesRead_ > kLargestFile) {
-        fail(EFBIG);
+        failTooLarge();
     }
     return filled;
 }

@@ -15,9 +15,12 @@ std::string UpperCaseExtension(const std::string& path);
 // The system's reason text for an error number.
 Text SystemReason(int errorNumber);
 
+// The reason given for a file or standard input above the text source limit, naming the limit.
+Text TooLargeReason();
+
 // A file opened for reading, closed when the object goes. Every failure throws UserError
-// `Cannot open file "PATH". REASON` (a folder cannot be opened, nor a file above the source size
-// limit).
+// `Cannot open file "PATH". REASON` (a folder cannot be opened, nor a file above the text source
+// limit, whose reason is TooLargeReason()).
 class InputFile {
   public:
     explicit InputFile(const std::string& path);
@@ -39,6 +42,7 @@ class InputFile {
 
   private:
     [[noreturn]] void fail(int errorNumber) const;
+    [[noreturn]] void failTooLarge() const;
 
     std::string path_;
     int fd_ = -1;

@@ -57,6 +57,18 @@ class FileDescriptor {
                     SystemReason(errorNumber));
 }
 
+int WriteAll(int fd, std::string_view bytes);
+
+// Writes every piece in turn; the error number of the first failed write, 0 on success.
+int WriteAllPieces(int fd, const BytePieces& pieces) {
+    for (std::string_view piece = pieces(); !piece.empty(); piece = pieces()) {
+        if (const int error = WriteAll(fd, piece)) {
+            return error;
+        }
+    }
+    return 0;
+}
+
 int WriteAll(int fd, std::string_view bytes) {
     while (!bytes.empty()) {
         const ssize_t count = ::write(fd, bytes.data(), bytes.size());
@@ -109,12 +121,12 @@ std::string ResolveTarget(const std::string& path) {
 // Writes straight into the existing file; used where the target is no plain file (a device or
 // a pipe must not be replaced by a file) and where the folder does not allow a new file but the
 // file itself may be written.
-void OverwriteInPlace(const std::string& path, const std::string& target, std::string_view bytes) {
+void OverwriteInPlace(const std::string& path, const std::string& target, const BytePieces& bytes) {
     FileDescriptor file(::open(target.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC));
     if (file.get() < 0) {
         ThrowCannotCreate(path, errno);
     }
-    if (const int error = WriteAll(file.get(), bytes)) {
+    if (const int error = WriteAllPieces(file.get(), bytes)) {
         ThrowCannotCreate(path, error);
     }
     if (const int error = file.close()) {
@@ -239,6 +251,17 @@ std::string ReadFileBytes(const std::string& path) {
 }
 
 void ReplaceFileContents(const std::string& path, std::string_view bytes) {
+    bool handedOut = false;
+    ReplaceFileContents(path, [&]() -> std::string_view {
+        if (handedOut) {
+            return {};
+        }
+        handedOut = true;
+        return bytes;
+    });
+}
+
+void ReplaceFileContents(const std::string& path, const BytePieces& bytes) {
     if (path.empty()) {
         ThrowCannotCreate(path, ENOENT);
     }
@@ -284,7 +307,7 @@ void ReplaceFileContents(const std::string& path, std::string_view bytes) {
                 ::fchown(file.get(), oldStatus.st_uid, oldStatus.st_gid);
         }
     }
-    if (const int error = WriteAll(file.get(), bytes)) {
+    if (const int error = WriteAllPieces(file.get(), bytes)) {
         failWith(error);
     }
     // The content must be on the disk before the rename makes it the file.

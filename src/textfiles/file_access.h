@@ -2,6 +2,7 @@
 // Reading a whole file and replacing a file safely, with the program's error texts.
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -61,5 +62,11 @@ std::string ReadFileBytes(const std::string& path);
 // (a device, a pipe) is written in place. Throws UserError
 // `Cannot create file "PATH". REASON`; the temporary file is removed then.
 void ReplaceFileContents(const std::string& path, std::string_view bytes);
+
+// Hands out the bytes to write piece by piece; an empty piece ends them.
+using BytePieces = std::function<std::string_view()>;
+// The same, with the bytes made piece by piece while they are written, so that a large text's
+// encoded form is never held whole.
+void ReplaceFileContents(const std::string& path, const BytePieces& pieces);
 
 }  // namespace lexorim

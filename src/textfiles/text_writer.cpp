@@ -8,7 +8,57 @@
 
 namespace lexorim {
 
-namespace {}  // namespace
+namespace {
+
+// Encodings whose bytes for a text are the bytes of its pieces one after the other, as long as
+// no surrogate pair is cut; UTF-7 carries its state from character to character and is not.
+bool EncodesPieceByPiece(TextEncoding code) {
+    switch (code) {
+        case encoding::kUtf16Le:
+        case encoding::kUtf16Be:
+        case encoding::kUtf32Le:
+        case encoding::kUtf32Be:
+        case encoding::kUtf8:
+        case encoding::kUtf8Bom:
+        case encoding::kAnsi:
+            return true;
+        default:
+            return false;
+    }
+}
+
+// The length of the next piece of `text`: at most `limit` units, never ending inside a pair.
+size_t PieceLength(TextView text, size_t limit) {
+    size_t length = std::min(limit, text.size());
+    if (length < text.size() && length > 1 && text[length - 1] >= 0xD800 &&
+        text[length - 1] <= 0xDBFF) {
+        --length;
+    }
+    return length;
+}
+
+// Writes a large text encoded in pieces of about a megabyte instead of encoding it whole.
+void ReplaceWithEncodedPieces(TextView text, const std::string& path, TextEncoding code,
+                              bool writeSignature) {
+    constexpr size_t kPieceUnits = size_t{1} << 19;
+    std::string bytes;
+    bool first = true;
+    ReplaceFileContents(path, [&]() -> std::string_view {
+        bytes.clear();
+        while (bytes.empty() && (first || !text.empty())) {
+            const size_t length = PieceLength(text, kPieceUnits);
+            // Only the first piece carries a signature.
+            bytes = first ? EncodeText(text.substr(0, length), code, writeSignature)
+                          : EncodeText(text.substr(0, length),
+                                       code == encoding::kUtf8Bom ? encoding::kUtf8 : code, false);
+            first = false;
+            text.remove_prefix(length);
+        }
+        return bytes;
+    });
+}
+
+}  // namespace
 
 bool IsPicturePath(const std::string& path) {
     const std::string extension = UpperCaseExtension(path);
@@ -60,6 +110,10 @@ void WriteTextFile(TextView text, const std::string& path, TextEncoding code, bo
                    const PictureStyle& picture) {
     if (IsPicturePath(path)) {
         WritePicture(text, path, picture);
+        return;
+    }
+    if (EncodesPieceByPiece(code)) {
+        ReplaceWithEncodedPieces(text, path, code, writeSignature);
         return;
     }
     ReplaceFileContents(path, EncodeText(text, code, writeSignature));

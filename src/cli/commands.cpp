@@ -28,6 +28,7 @@
 #include "textfiles/word_documents.h"
 #include "textindex/empty_result_hints.h"
 #include "textindex/page_designations.h"
+#include "textindex/text_index_output.h"
 #include "textindex/text_index_run.h"
 #include "textindex/text_index_session.h"
 #include "textindex/text_index_source.h"
@@ -162,22 +163,28 @@ int RunTextCommand(const CommandLine& given, Streams io) {
     session.SetSource(std::move(source));
     const WordLists lists = LoadWordLists(line, context);
     const OutputSettings outputSettings = OutputSettingsFor(line, settings);
-    const TextIndexOptions options = MakeTextIndexOptions(settings);
+    TextIndexOptions options = MakeTextIndexOptions(settings);
+    // The output is written from the finished store in pieces, never held as one text.
+    options.buildOutputText = false;
     const DesignationCriteria criteria = MakeDesignationCriteria(settings);
     session.RefreshDesignationsIfStale(criteria, options.lineMode);
     PrintEmptyResultHint(session, options, line.language, io.err);
     const LocaleCollator collator;
-    const Text& output = session.Run(options, criteria,
-                                     {.lists = lists,
-                                      .collator = collator,
-                                      .language = line.language,
-                                      .progress = ProgressFor(line, io.err)},
-                                     TextIndexSession::SourceAfterRun::Release);
+    session.Run(options, criteria,
+                {.lists = lists,
+                 .collator = collator,
+                 .language = line.language,
+                 .progress = ProgressFor(line, io.err)},
+                TextIndexSession::SourceAfterRun::Release);
+    const TextIndexDesign design = options.useDesign ? options.design : TextIndexDesign{};
+    const auto produceOutput = [&](const TextWriter& write) {
+        WriteTextIndexOutputInPieces(session.store(), design, write);
+    };
     if (line.outputPath.empty()) {
-        Print(io.out, output);
+        produceOutput([&io](TextView piece) { Print(io.out, piece); });
         FinishStandardOutput(io.out);
     } else {
-        WriteTextFile(output, line.outputPath, outputSettings);
+        WriteTextFileInPieces(produceOutput, line.outputPath, outputSettings);
     }
     if (!line.indexPath.empty()) {
         WriteTextFile(BuildIndexFileText(session.store()), IndexFileName(line.indexPath),

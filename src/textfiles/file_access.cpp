@@ -59,14 +59,16 @@ class FileDescriptor {
 
 int WriteAll(int fd, std::string_view bytes);
 
-// Writes every piece in turn; the error number of the first failed write, 0 on success.
-int WriteAllPieces(int fd, const BytePieces& pieces) {
-    for (std::string_view piece = pieces(); !piece.empty(); piece = pieces()) {
-        if (const int error = WriteAll(fd, piece)) {
-            return error;
+// Writes every piece `produce` hands over; the error number of the first failed write (later
+// pieces are then dropped), 0 on success. A failure of `produce` itself is passed on.
+int WriteAllPieces(int fd, const std::function<void(const ByteWriter&)>& produce) {
+    int error = 0;
+    produce([&](std::string_view piece) {
+        if (error == 0) {
+            error = WriteAll(fd, piece);
         }
-    }
-    return 0;
+    });
+    return error;
 }
 
 int WriteAll(int fd, std::string_view bytes) {
@@ -121,7 +123,8 @@ std::string ResolveTarget(const std::string& path) {
 // Writes straight into the existing file; used where the target is no plain file (a device or
 // a pipe must not be replaced by a file) and where the folder does not allow a new file but the
 // file itself may be written.
-void OverwriteInPlace(const std::string& path, const std::string& target, const BytePieces& bytes) {
+void OverwriteInPlace(const std::string& path, const std::string& target,
+                      const std::function<void(const ByteWriter&)>& bytes) {
     FileDescriptor file(::open(target.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC));
     if (file.get() < 0) {
         ThrowCannotCreate(path, errno);
@@ -251,17 +254,11 @@ std::string ReadFileBytes(const std::string& path) {
 }
 
 void ReplaceFileContents(const std::string& path, std::string_view bytes) {
-    bool handedOut = false;
-    ReplaceFileContents(path, [&]() -> std::string_view {
-        if (handedOut) {
-            return {};
-        }
-        handedOut = true;
-        return bytes;
-    });
+    ReplaceFileContents(path, [bytes](const ByteWriter& write) { write(bytes); });
 }
 
-void ReplaceFileContents(const std::string& path, const BytePieces& bytes) {
+void ReplaceFileContents(const std::string& path,
+                         const std::function<void(const ByteWriter&)>& bytes) {
     if (path.empty()) {
         ThrowCannotCreate(path, ENOENT);
     }
@@ -307,7 +304,15 @@ void ReplaceFileContents(const std::string& path, const BytePieces& bytes) {
                 ::fchown(file.get(), oldStatus.st_uid, oldStatus.st_gid);
         }
     }
-    if (const int error = WriteAllPieces(file.get(), bytes)) {
+    int error = 0;
+    try {
+        error = WriteAllPieces(file.get(), bytes);
+    } catch (...) {
+        // A text that could not be made leaves no half-written temporary file behind.
+        ::unlink(temporaryPath.c_str());
+        throw;
+    }
+    if (error != 0) {
         failWith(error);
     }
     // The content must be on the disk before the rename makes it the file.

@@ -63,10 +63,11 @@ std::string ReadFileBytes(const std::string& path);
 // `Cannot create file "PATH". REASON`; the temporary file is removed then.
 void ReplaceFileContents(const std::string& path, std::string_view bytes);
 
-// Hands out the bytes to write piece by piece; an empty piece ends them.
-using BytePieces = std::function<std::string_view()>;
-// The same, with the bytes made piece by piece while they are written, so that a large text's
-// encoded form is never held whole.
-void ReplaceFileContents(const std::string& path, const BytePieces& pieces);
+// Receives the bytes to write, piece by piece.
+using ByteWriter = std::function<void(std::string_view)>;
+// The same, with the bytes made piece by piece by `produce` while they are written, so that a
+// large text's encoded form is never held whole.
+void ReplaceFileContents(const std::string& path,
+                         const std::function<void(const ByteWriter&)>& produce);
 
 }  // namespace lexorim

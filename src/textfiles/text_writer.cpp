@@ -37,25 +37,34 @@ size_t PieceLength(TextView text, size_t limit) {
     return length;
 }
 
-// Writes a large text encoded in pieces of about a megabyte instead of encoding it whole.
-void ReplaceWithEncodedPieces(TextView text, const std::string& path, TextEncoding code,
-                              bool writeSignature) {
-    constexpr size_t kPieceUnits = size_t{1} << 19;
+// Encodes every piece as it comes and hands its bytes on; only the first carries a signature.
+void EncodePieces(const std::function<void(const TextWriter&)>& produce, TextEncoding code,
+                  bool writeSignature, const ByteWriter& write) {
     std::string bytes;
     bool first = true;
-    ReplaceFileContents(path, [&]() -> std::string_view {
-        bytes.clear();
-        while (bytes.empty() && (first || !text.empty())) {
-            const size_t length = PieceLength(text, kPieceUnits);
-            // Only the first piece carries a signature.
-            bytes = first ? EncodeText(text.substr(0, length), code, writeSignature)
-                          : EncodeText(text.substr(0, length),
-                                       code == encoding::kUtf8Bom ? encoding::kUtf8 : code, false);
-            first = false;
-            text.remove_prefix(length);
+    produce([&](TextView piece) {
+        if (piece.empty()) {
+            return;
         }
-        return bytes;
+        bytes = first
+                    ? EncodeText(piece, code, writeSignature)
+                    : EncodeText(piece, code == encoding::kUtf8Bom ? encoding::kUtf8 : code, false);
+        first = false;
+        write(bytes);
     });
+    if (first) {
+        write(EncodeText(u"", code, writeSignature));
+    }
+}
+
+// Hands `text` over in pieces of half a million units.
+void HandOverInPieces(TextView text, const TextWriter& write) {
+    constexpr size_t kPieceUnits = size_t{1} << 19;
+    while (!text.empty()) {
+        const size_t length = PieceLength(text, kPieceUnits);
+        write(text.substr(0, length));
+        text.remove_prefix(length);
+    }
 }
 
 }  // namespace
@@ -113,10 +122,26 @@ void WriteTextFile(TextView text, const std::string& path, TextEncoding code, bo
         return;
     }
     if (EncodesPieceByPiece(code)) {
-        ReplaceWithEncodedPieces(text, path, code, writeSignature);
+        ReplaceFileContents(path, [&](const ByteWriter& write) {
+            EncodePieces([text](const TextWriter& piece) { HandOverInPieces(text, piece); }, code,
+                         writeSignature, write);
+        });
         return;
     }
     ReplaceFileContents(path, EncodeText(text, code, writeSignature));
+}
+
+void WriteTextFileInPieces(const std::function<void(const TextWriter&)>& produce,
+                           const std::string& path, const OutputSettings& settings) {
+    if (IsPicturePath(path) || !EncodesPieceByPiece(settings.encoding)) {
+        Text whole;
+        produce([&whole](TextView piece) { whole += piece; });
+        WriteTextFile(whole, path, settings);
+        return;
+    }
+    ReplaceFileContents(path, [&](const ByteWriter& write) {
+        EncodePieces(produce, settings.encoding, settings.writeSignature, write);
+    });
 }
 
 }  // namespace lexorim

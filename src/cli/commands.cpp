@@ -4,6 +4,9 @@
 #include "cli/config_commands.h"
 #include "cli/index_commands.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cerrno>
 #include <filesystem>
@@ -25,6 +28,7 @@
 #include "textfiles/word_documents.h"
 #include "textindex/empty_result_hints.h"
 #include "textindex/page_designations.h"
+#include "textindex/text_index_output.h"
 #include "textindex/text_index_run.h"
 #include "textindex/text_index_session.h"
 #include "textindex/text_index_source.h"
@@ -39,20 +43,38 @@ Settings SettingsFrom(const CommandLine& line) {
                                  AddToControls{ui::tprog::kt_integrieren, ui::tprog::kt_index});
 }
 
-// Standard input is read like a file: up to the source size limit, with the system's reason
+// True when standard input is a plain file with more left in it than the text source limit,
+// which is then refused before anything is read.
+bool StandardInputFileIsTooLarge(const std::istream& in) {
+    if (&in != &std::cin)
+        return false;
+    struct stat status {};
+    if (::fstat(STDIN_FILENO, &status) != 0 || !S_ISREG(status.st_mode))
+        return false;
+    const off_t position = ::lseek(STDIN_FILENO, 0, SEEK_CUR);
+    const off_t left = status.st_size - std::max<off_t>(position, 0);
+    return left > static_cast<off_t>(kMaxTextSourceBytes);
+}
+
+// Standard input is read like a file: up to the text source limit, with the system's reason
 // when it cannot be read (a folder, a closed descriptor).
 Text ReadStandardInput(std::istream& in) {
     const auto fail = [](int error) -> UserError {
         return UserError(u"Cannot read standard input. " + SystemReason(error));
     };
+    const auto tooLarge = [] {
+        return UserError(u"Cannot read standard input. " + TooLargeReason());
+    };
+    if (StandardInputFileIsTooLarge(in))
+        throw tooLarge();
     std::string bytes;
     std::string chunk(size_t{1} << 16, '\0');
     for (;;) {
         errno = 0;
         in.read(chunk.data(), static_cast<std::streamsize>(chunk.size()));
         const auto count = static_cast<size_t>(in.gcount());
-        if (bytes.size() + count > kMaxSourceSize) {
-            throw fail(EFBIG);
+        if (bytes.size() + count > kMaxTextSourceBytes) {
+            throw tooLarge();
         }
         bytes.append(chunk.data(), count);
         if (in.bad()) {
@@ -141,22 +163,28 @@ int RunTextCommand(const CommandLine& given, Streams io) {
     session.SetSource(std::move(source));
     const WordLists lists = LoadWordLists(line, context);
     const OutputSettings outputSettings = OutputSettingsFor(line, settings);
-    const TextIndexOptions options = MakeTextIndexOptions(settings);
+    TextIndexOptions options = MakeTextIndexOptions(settings);
+    // The output is written from the finished store in pieces, never held as one text.
+    options.buildOutputText = false;
     const DesignationCriteria criteria = MakeDesignationCriteria(settings);
     session.RefreshDesignationsIfStale(criteria, options.lineMode);
     PrintEmptyResultHint(session, options, line.language, io.err);
     const LocaleCollator collator;
-    const Text& output = session.Run(options, criteria,
-                                     {.lists = lists,
-                                      .collator = collator,
-                                      .language = line.language,
-                                      .progress = ProgressFor(line, io.err)},
-                                     TextIndexSession::SourceAfterRun::Release);
+    session.Run(options, criteria,
+                {.lists = lists,
+                 .collator = collator,
+                 .language = line.language,
+                 .progress = ProgressFor(line, io.err)},
+                TextIndexSession::SourceAfterRun::Release);
+    const TextIndexDesign design = options.useDesign ? options.design : TextIndexDesign{};
+    const auto produceOutput = [&](const TextWriter& write) {
+        WriteTextIndexOutputInPieces(session.store(), design, write);
+    };
     if (line.outputPath.empty()) {
-        Print(io.out, output);
+        produceOutput([&io](TextView piece) { Print(io.out, piece); });
         FinishStandardOutput(io.out);
     } else {
-        WriteTextFile(output, line.outputPath, outputSettings);
+        WriteTextFileInPieces(produceOutput, line.outputPath, outputSettings);
     }
     if (!line.indexPath.empty()) {
         WriteTextFile(BuildIndexFileText(session.store()), IndexFileName(line.indexPath),

@@ -26,7 +26,7 @@ constexpr std::array kNamingSentences = {
 };
 
 // Whole sentences that follow, as the reason.
-constexpr std::array<std::pair<std::u16string_view, std::u16string_view>, 12> kReasons = {{
+constexpr std::array<std::pair<std::u16string_view, std::u16string_view>, 13> kReasons = {{
     {u"The file is damaged or incomplete.", u"Die Datei ist beschädigt oder unvollständig."},
     {u"The document is encrypted.", u"Das Dokument ist verschlüsselt."},
     {u"The document is too large.", u"Das Dokument ist zu groß."},
@@ -37,6 +37,7 @@ constexpr std::array<std::pair<std::u16string_view, std::u16string_view>, 12> kR
     {u"Is a directory", u"Das ist ein Ordner."},
     {u"Read-only file system", u"Das Dateisystem ist schreibgeschützt."},
     {u"File too large", u"Die Datei ist zu groß."},
+    {u"The file is larger than 1 GiB.", u"Die Datei ist größer als 1 GiB."},
     {u"Not enough memory to finish the run.",
      u"Der Speicher reicht nicht, um den Lauf zu beenden."},
     {u"Input/output error", u"Ein-/Ausgabefehler."},

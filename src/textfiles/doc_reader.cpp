@@ -61,7 +61,7 @@ std::optional<std::string> ReadAll(int fd) {
         if (got <= 0) {
             break;
         }
-        if (output.size() + static_cast<size_t>(got) > kMaxSourceSize) {
+        if (output.size() + static_cast<size_t>(got) > kMaxDocumentTextSize) {
             return std::nullopt;
         }
         output.append(chunk.data(), static_cast<size_t>(got));

@@ -15,7 +15,7 @@ void PageCollector::Append(TextView text) {
     }
     // Repeated blanks and repeated content can make a small file expand without bound.
     totalUnits_ += text.size();
-    if (totalUnits_ > kMaxSourceSize) {
+    if (totalUnits_ > kMaxDocumentTextSize) {
         throw DocumentProblemError(DocumentProblem::TooLarge);
     }
     OpenPendingPage();

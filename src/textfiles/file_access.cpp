@@ -22,8 +22,8 @@ namespace lexorim {
 
 namespace {
 
-// Every source is refused above the one size limit, which also keeps byte counts in 32 bits.
-constexpr size_t kLargestFile = kMaxSourceSize;
+// Every file is refused above the text source limit, which also keeps byte counts in 32 bits.
+constexpr size_t kLargestFile = kMaxTextSourceBytes;
 
 // Closes the descriptor when it goes out of scope unless it was closed explicitly.
 class FileDescriptor {
@@ -55,6 +55,20 @@ class FileDescriptor {
 [[noreturn]] void ThrowCannotCreate(const std::string& path, int errorNumber) {
     throw UserError(u"Cannot create file \"" + FromUtf8(path) + u"\". " +
                     SystemReason(errorNumber));
+}
+
+int WriteAll(int fd, std::string_view bytes);
+
+// Writes every piece `produce` hands over; the error number of the first failed write (later
+// pieces are then dropped), 0 on success. A failure of `produce` itself is passed on.
+int WriteAllPieces(int fd, const std::function<void(const ByteWriter&)>& produce) {
+    int error = 0;
+    produce([&](std::string_view piece) {
+        if (error == 0) {
+            error = WriteAll(fd, piece);
+        }
+    });
+    return error;
 }
 
 int WriteAll(int fd, std::string_view bytes) {
@@ -109,12 +123,13 @@ std::string ResolveTarget(const std::string& path) {
 // Writes straight into the existing file; used where the target is no plain file (a device or
 // a pipe must not be replaced by a file) and where the folder does not allow a new file but the
 // file itself may be written.
-void OverwriteInPlace(const std::string& path, const std::string& target, std::string_view bytes) {
+void OverwriteInPlace(const std::string& path, const std::string& target,
+                      const std::function<void(const ByteWriter&)>& bytes) {
     FileDescriptor file(::open(target.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC));
     if (file.get() < 0) {
         ThrowCannotCreate(path, errno);
     }
-    if (const int error = WriteAll(file.get(), bytes)) {
+    if (const int error = WriteAllPieces(file.get(), bytes)) {
         ThrowCannotCreate(path, error);
     }
     if (const int error = file.close()) {
@@ -137,6 +152,10 @@ std::string UpperCaseExtension(const std::string& path) {
     return extension;
 }
 
+Text TooLargeReason() {
+    return u"The file is larger than " + Text(kMaxTextSourceInWords) + u".";
+}
+
 Text SystemReason(int errorNumber) {
     char buffer[256];
     // The GNU variant returns the text, which may or may not live in the buffer.
@@ -155,12 +174,13 @@ InputFile::InputFile(const std::string& path) : path_(path) {
         ::close(fd_);
         fail(error);
     }
-    const int error = S_ISDIR(status.st_mode)                             ? EISDIR
-                      : status.st_size > static_cast<off_t>(kLargestFile) ? EFBIG
-                                                                          : 0;
-    if (error != 0) {
+    if (S_ISDIR(status.st_mode)) {
         ::close(fd_);
-        fail(error);
+        fail(EISDIR);
+    }
+    if (status.st_size > static_cast<off_t>(kLargestFile)) {
+        ::close(fd_);
+        failTooLarge();
     }
     plainFile_ = S_ISREG(status.st_mode);
     sizeHint_ = plainFile_ ? static_cast<size_t>(status.st_size) : 0;
@@ -172,6 +192,10 @@ InputFile::~InputFile() {
 
 void InputFile::fail(int errorNumber) const {
     ThrowCannotOpen(path_, errorNumber);
+}
+
+void InputFile::failTooLarge() const {
+    throw UserError(u"Cannot open file \"" + FromUtf8(path_) + u"\". " + TooLargeReason());
 }
 
 size_t InputFile::read(char* buffer, size_t capacity) {
@@ -190,9 +214,9 @@ size_t InputFile::read(char* buffer, size_t capacity) {
         filled += static_cast<size_t>(count);
     }
     bytesRead_ += filled;
-    // Files are limited to what a signed 32-bit byte count holds; this one grew beyond.
+    // A file that grew beyond the limit while it was read (or reports no size).
     if (bytesRead_ > kLargestFile) {
-        fail(EFBIG);
+        failTooLarge();
     }
     return filled;
 }
@@ -230,6 +254,11 @@ std::string ReadFileBytes(const std::string& path) {
 }
 
 void ReplaceFileContents(const std::string& path, std::string_view bytes) {
+    ReplaceFileContents(path, [bytes](const ByteWriter& write) { write(bytes); });
+}
+
+void ReplaceFileContents(const std::string& path,
+                         const std::function<void(const ByteWriter&)>& bytes) {
     if (path.empty()) {
         ThrowCannotCreate(path, ENOENT);
     }
@@ -275,7 +304,15 @@ void ReplaceFileContents(const std::string& path, std::string_view bytes) {
                 ::fchown(file.get(), oldStatus.st_uid, oldStatus.st_gid);
         }
     }
-    if (const int error = WriteAll(file.get(), bytes)) {
+    int error = 0;
+    try {
+        error = WriteAllPieces(file.get(), bytes);
+    } catch (...) {
+        // A text that could not be made leaves no half-written temporary file behind.
+        ::unlink(temporaryPath.c_str());
+        throw;
+    }
+    if (error != 0) {
         failWith(error);
     }
     // The content must be on the disk before the rename makes it the file.

@@ -2,6 +2,7 @@
 // Reading a whole file and replacing a file safely, with the program's error texts.
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -15,9 +16,12 @@ std::string UpperCaseExtension(const std::string& path);
 // The system's reason text for an error number.
 Text SystemReason(int errorNumber);
 
+// The reason given for a file or standard input above the text source limit, naming the limit.
+Text TooLargeReason();
+
 // A file opened for reading, closed when the object goes. Every failure throws UserError
-// `Cannot open file "PATH". REASON` (a folder cannot be opened, nor a file above the source size
-// limit).
+// `Cannot open file "PATH". REASON` (a folder cannot be opened, nor a file above the text source
+// limit, whose reason is TooLargeReason()).
 class InputFile {
   public:
     explicit InputFile(const std::string& path);
@@ -39,6 +43,7 @@ class InputFile {
 
   private:
     [[noreturn]] void fail(int errorNumber) const;
+    [[noreturn]] void failTooLarge() const;
 
     std::string path_;
     int fd_ = -1;
@@ -57,5 +62,12 @@ std::string ReadFileBytes(const std::string& path);
 // (a device, a pipe) is written in place. Throws UserError
 // `Cannot create file "PATH". REASON`; the temporary file is removed then.
 void ReplaceFileContents(const std::string& path, std::string_view bytes);
+
+// Receives the bytes to write, piece by piece.
+using ByteWriter = std::function<void(std::string_view)>;
+// The same, with the bytes made piece by piece by `produce` while they are written, so that a
+// large text's encoded form is never held whole.
+void ReplaceFileContents(const std::string& path,
+                         const std::function<void(const ByteWriter&)>& produce);
 
 }  // namespace lexorim

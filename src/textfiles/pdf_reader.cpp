@@ -207,7 +207,7 @@ DocumentPages ReadPdfDocument(std::string_view bytes, int pageLimit) {
         result.numberLines.push_back(NumberLineOf(*page, i));
         // Compressed content can expand far beyond the size of the file.
         totalUnits += result.pages.back().size();
-        if (totalUnits > kMaxSourceSize) {
+        if (totalUnits > kMaxDocumentTextSize) {
             throw DocumentProblemError(DocumentProblem::TooLarge, kKind);
         }
     }

@@ -2,6 +2,7 @@
 // Writing a UTF-16 text to a file in a chosen encoding, or as a picture of the text.
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "engine/text_helpers.h"
@@ -42,5 +43,13 @@ void WriteTextFile(TextView text, const std::string& path, TextEncoding code, bo
 inline void WriteTextFile(TextView text, const std::string& path, const OutputSettings& settings) {
     WriteTextFile(text, path, settings.encoding, settings.writeSignature, settings.picture);
 }
+
+// Receives a text piece by piece; no piece ends inside a surrogate pair.
+using TextWriter = std::function<void(TextView)>;
+
+// The same file as WriteTextFile of all the pieces `produce` hands over, joined; where the
+// encoding allows, they are encoded and written one by one and the whole text is never held.
+void WriteTextFileInPieces(const std::function<void(const TextWriter&)>& produce,
+                           const std::string& path, const OutputSettings& settings);
 
 }  // namespace lexorim

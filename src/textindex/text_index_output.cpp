@@ -27,6 +27,31 @@ class TextAppender {
     Text text_;
 };
 
+// Collects appended texts and hands them on in pieces of about `kPieceUnits`; an appended text
+// is never cut.
+class PieceAppender {
+  public:
+    static constexpr size_t kPieceUnits = size_t{1} << 19;
+
+    explicit PieceAppender(const std::function<void(TextView)>& write) : write_(write) {
+        piece_.reserve(kPieceUnits);
+    }
+    void Append(TextView text) {
+        if (piece_.size() + text.size() > kPieceUnits)
+            Flush();
+        piece_ += text;
+    }
+    void Flush() {
+        if (!piece_.empty())
+            write_(piece_);
+        piece_.clear();
+    }
+
+  private:
+    const std::function<void(TextView)>& write_;
+    Text piece_;
+};
+
 template <typename Out>
 void AppendLine(Out& out, TextView line) {
     out.Append(line);
@@ -117,6 +142,13 @@ Text WriteTextIndexOutput(const IndexStore& store, const TextIndexDesign& design
     TextAppender out(counter.length());
     AppendIndex(out, store, design);
     return out.Take();
+}
+
+void WriteTextIndexOutputInPieces(const IndexStore& store, const TextIndexDesign& design,
+                                  const std::function<void(TextView)>& write) {
+    PieceAppender out(write);
+    AppendIndex(out, store, design);
+    out.Flush();
 }
 
 }  // namespace lexorim

@@ -73,6 +73,8 @@ Text FinishTextIndex(const TextIndexOptions& options, IndexStore& store,
     store.SortStore(collator);
 
     reporter.Report(StatusWriting(language));
+    if (!options.buildOutputText)
+        return {};
     return WriteTextIndexOutput(store, options.useDesign ? options.design : TextIndexDesign{});
 }
 

@@ -31,6 +31,9 @@ struct TextIndexOptions {
     std::string existingIndexPath;   // kt_index
     bool useDesign = false;          // kt_design
     TextIndexDesign design;
+    // Off when the caller writes the output from the store itself (WriteTextIndexOutputInPieces)
+    // and the result's output text stays empty.
+    bool buildOutputText = true;
 };
 
 // What a run gives: its own finished, sorted store and the output text.

@@ -609,16 +609,21 @@ TEST_F(CliTest, StandardInputThatCannotBeReadIsAnError) {
     }
 }
 
-TEST_F(CliTest, SourcesAboveTheSizeLimitAreTooLarge) {
-    const std::string big(lexorim::kMaxSourceSize + 1, 'a');
-    const fs::path file = File("big.txt", big);
+TEST_F(CliTest, SourcesAboveTheSizeLimitAreRefusedNamingTheLimit) {
+    // A sparse file: its size is one byte above the limit, yet nothing of it is written.
+    const fs::path file = File("big.txt", "");
+    fs::resize_file(file, lexorim::kMaxTextSourceBytes + 1);
+    const std::string reason = "The file is larger than 1 GiB.\n";
     const CliResult fromFile = Run({"text", file.string()});
     EXPECT_EQ(fromFile.status, 1);
-    EXPECT_EQ(fromFile.err, "Cannot open file \"" + file.string() + "\". File too large\n");
+    EXPECT_EQ(fromFile.err, "Cannot open file \"" + file.string() + "\". " + reason);
+    const CliResult detected = Run({"detect", file.string()});
+    EXPECT_EQ(detected.status, 1);
+    EXPECT_EQ(detected.err, "Cannot open file \"" + file.string() + "\". " + reason);
     const CliResult fromInput =
         RunRedirected({"text"}, "< " + Quote(file.string()) + " > /dev/null");
     EXPECT_EQ(fromInput.status, 1);
-    EXPECT_EQ(fromInput.err, "Cannot read standard input. File too large\n");
+    EXPECT_EQ(fromInput.err, "Cannot read standard input. " + reason);
 }
 
 TEST_F(CliTest, ALongLineOfCapitalisedWordsStaysSmall) {

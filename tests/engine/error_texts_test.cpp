@@ -26,6 +26,9 @@ TEST(ErrorTextInTest, GermanInterfaceShowsTheSentencesInGermanWithTheirPaths) {
          u"DOC-Dokument liest, ist nicht installiert."},
         {u"Cannot read file \"k.txt\". Invalid UTF7",
          u"Die Datei \"k.txt\" kann nicht gelesen werden. Ungültiges UTF-7."},
+        {u"Cannot open file \"/b/korpus.txt\". The file is larger than 1 GiB.",
+         u"Die Datei \"/b/korpus.txt\" kann nicht geöffnet werden. Die Datei ist größer als "
+         u"1 GiB."},
         {u"Cannot create file \"/voll/i.idx\". No space left on device",
          u"Die Datei \"/voll/i.idx\" kann nicht angelegt werden. Auf dem Datenträger ist kein "
          u"Platz mehr frei."},

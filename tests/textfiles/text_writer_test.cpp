@@ -278,6 +278,27 @@ TEST(RoundTrip, LargeTextInEveryEncoding) {
     }
 }
 
+TEST(WriteTextFile, ATextOfManyMegabytesGivesTheBytesOfTheWholeText) {
+    // Long enough to be written in pieces, with pairs and lone surrogates at every offset.
+    Text text;
+    for (int i = 0; text.size() < (size_t{3} << 19); ++i) {
+        text += u"Grüße ";
+        text.append(static_cast<size_t>(i % 7), u'x');
+        text += i % 5 == 0 ? u"\xD800 " : u"\U0001F600 ";
+    }
+    TempFolder folder;
+    const std::string path = folder.file("pieces.txt");
+    for (const TextEncoding code :
+         {encoding::kUtf8, encoding::kUtf8Bom, encoding::kUtf16Le, encoding::kUtf16Be,
+          encoding::kUtf32Le, encoding::kUtf32Be, encoding::kUtf7, encoding::kAnsi}) {
+        for (const bool signature : {false, true}) {
+            WriteTextFile(text, path, code, signature);
+            EXPECT_TRUE(TempFolder::read(path) == EncodeText(text, code, signature))
+                << code << " " << signature;
+        }
+    }
+}
+
 TEST(WriteWithoutSignature, Utf16LeWritesNoSignatureButUtf8BomDoes) {
     EXPECT_EQ(EncodeText(u"A", encoding::kUtf16Le, false).substr(0, 2), Hex("41 00"));
     EXPECT_EQ(EncodeText(u"A", encoding::kUtf8Bom, false).substr(0, 3), Hex("EF BB BF"));

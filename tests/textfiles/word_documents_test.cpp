@@ -227,10 +227,10 @@ TEST(ReadWordDocument, DocumentsThatExpandBeyondTheLimitAreTooLarge) {
         spaces += "<text:s text:c=\"1000\"/>";
     }
     const std::string spaceBomb = MakeOdt("<text:p>a" + spaces + "b</text:p>");
-    const std::string hugeText(kMaxSourceSize + 1, 'x');
-    const std::string textBomb =
-        MakeDocx("<w:p><w:r><w:t>" + hugeText.substr(0, kMaxSourceSize / 2) + "</w:t></w:r>" +
-                 "<w:r><w:t>" + hugeText.substr(0, kMaxSourceSize / 2) + "</w:t></w:r></w:p>");
+    const std::string hugeText(kMaxDocumentTextSize + 1, 'x');
+    const std::string textBomb = MakeDocx(
+        "<w:p><w:r><w:t>" + hugeText.substr(0, kMaxDocumentTextSize / 2) + "</w:t></w:r>" +
+        "<w:r><w:t>" + hugeText.substr(0, kMaxDocumentTextSize / 2) + "</w:t></w:r></w:p>");
     const std::string relationshipBomb = MakeZip({{"_rels/.rels", hugeText},
                                                   {"word/document.xml", DocxDocumentXml(kDocxBody)},
                                                   {"[Content_Types].xml", "wordprocessingml"}});

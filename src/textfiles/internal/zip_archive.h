@@ -51,6 +51,6 @@ class ZipArchive {
 };
 
 // The largest document part the readers decompress; guards against zip bombs.
-inline constexpr size_t kMaxDocumentPartBytes = kMaxSourceSize;
+inline constexpr size_t kMaxDocumentPartBytes = kMaxDocumentTextSize;
 
 }  // namespace lexorim

@@ -55,5 +55,38 @@ TEST(JoinReferenceKeys, ShowsOnlyTheKeys) {
     EXPECT_EQ(JoinReferenceKeys(u"plain", u", "), u"plain");
 }
 
+// The command line writes a large index in pieces; joined, they are the whole text, for an
+// index far larger than one piece, for every design, and for an empty store.
+TEST(TextIndexOutput, ThePiecesJoinToTheWholeText) {
+    Text lines;
+    for (int word = 0; word < 60000; ++word) {
+        lines += u"Wort" + DecimalText(word) + u"\u00E4nde:" + DecimalText(word % 91 + 1) + u">-|" +
+                 DecimalText(word % 313 + 100) + u">-\r\n";
+    }
+    const IndexStore large = StoreOf(lines);
+    TextIndexDesign plain;
+    plain.headings = false;
+    plain.emptyLineBeforeHeading = false;
+    TextIndexDesign custom;
+    custom.title = u"Register";
+    custom.pageSeparator = u" - ";
+    custom.wordSeparator = u": ";
+    for (const IndexStore* store : {&large, static_cast<const IndexStore*>(nullptr)}) {
+        const IndexStore empty;
+        const IndexStore& source = store != nullptr ? *store : empty;
+        for (const TextIndexDesign& design : {TextIndexDesign{}, plain, custom}) {
+            Text joined;
+            size_t pieces = 0;
+            WriteTextIndexOutputInPieces(source, design, [&](TextView piece) {
+                joined += piece;
+                ++pieces;
+            });
+            EXPECT_EQ(joined, WriteTextIndexOutput(source, design)) << design.title.size();
+            if (store != nullptr)
+                EXPECT_GT(pieces, 1u);
+        }
+    }
+}
+
 }  // namespace
 }  // namespace lexorim

@@ -169,7 +169,8 @@ FileIndexResult RunFileIndex(const FileIndexOptions& options,
     pipelineOptions.positiveHitsJoinBlanks = options.multipleCombined;
     const WordPipeline pipeline(pipelineOptions, environment.lists.negative,
                                 environment.lists.positive);
-    const SourceDocumentReader reader(readContext);
+    SourceDocumentReader reader(readContext);
+    reader.LayOutAhead(documents);
     const bool blanksAsJoinMark = LoadRulesFor(options).blanksAsJoinMark;
 
     const Text readingFile = StatusReadingFile(language);

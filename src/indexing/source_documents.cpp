@@ -1,8 +1,11 @@
 #include "indexing/source_documents.h"
 
 #include <filesystem>
+#include <string>
+#include <unordered_map>
 
 #include "textfiles/document_error.h"
+#include "textfiles/document_layout.h"
 #include "textfiles/word_documents.h"
 
 namespace lexorim {
@@ -26,7 +29,8 @@ std::optional<Text> SourceDocumentReader::Read(TextView path) const {
     if (file.empty() || !std::filesystem::is_regular_file(file, error))
         return std::nullopt;
     const DocumentFormat format = DocumentFormatOf(file);
-    if (format == DocumentFormat::Doc || format == DocumentFormat::Rtf) {
+    const bool laidOutAhead = context_.laidOut && context_.laidOut->Holds(file);
+    if ((format == DocumentFormat::Doc || format == DocumentFormat::Rtf) && !laidOutAhead) {
         // These go through the layout program; one at a time keeps its memory and start-up
         // cost bounded on a long list.
         std::lock_guard lock(shared_->layout);
@@ -42,6 +46,34 @@ std::optional<Text> SourceDocumentReader::Read(TextView path) const {
         }
     }
     return ReadTextFile(file, context_);
+}
+
+void SourceDocumentReader::LayOutAhead(const std::vector<SourceDocument>& documents) {
+    std::vector<std::string> paths;
+    std::unordered_map<std::string, size_t> uses;
+    for (const SourceDocument& document : documents) {
+        std::string file = ToUtf8(document.source);
+        if (DocumentFormatOf(file) == DocumentFormat::None)
+            continue;
+        std::error_code error;
+        if (!std::filesystem::is_regular_file(file, error) ||
+            !LaidOutWhenReadAsText(file, context_))
+            continue;
+        if (uses[file]++ == 0)
+            paths.push_back(std::move(file));
+    }
+    // A single document gains nothing from a batch; it is laid out when it is read.
+    if (paths.size() < 2)
+        return;
+    const std::optional<std::string> program = FindLayoutProgram();
+    if (!program)
+        return;
+    std::vector<LayoutOutcome> outcomes =
+        LayOutAllAsPdf(paths, *program, LayoutTimeLimit(), context_.cancel);
+    auto laidOut = std::make_shared<LaidOutDocuments>();
+    for (size_t i = 0; i < paths.size(); ++i)
+        laidOut->Add(paths[i], std::move(outcomes[i]), uses[paths[i]]);
+    context_.laidOut = std::move(laidOut);
 }
 
 std::vector<SourceDocument> DocumentsOf(const SourceList& list) {

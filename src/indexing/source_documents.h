@@ -29,8 +29,14 @@ class SourceDocumentReader {
     // count). Read errors throw the UserError of ReadTextFile, a document that cannot be read
     // included; only a document whose reader is not installed reads as empty once the reader's
     // message is shown. Only the words count here, so DOCX and ODT are read natively; DOC and
-    // RTF are laid out one at a time, and the readers' messages are shown one at a time.
+    // RTF not laid out ahead are laid out one at a time, and the readers' messages are shown one
+    // at a time.
     std::optional<Text> Read(TextView path) const;
+
+    // Lays out every DOC and RTF of `documents` that a reading would lay out, with one start
+    // of the layout program, so that Read takes their pages from there. Throws RunCancelled
+    // when the run is cancelled meanwhile; each document's layout error waits for its reading.
+    void LayOutAhead(const std::vector<SourceDocument>& documents);
 
   private:
     struct Shared {

@@ -65,7 +65,8 @@ std::vector<KeywordDocument> CollectKeywords(const KeywordOptions& options,
     pipelineOptions.positiveHitsJoinBlanks = false;
     const WordPipeline pipeline(pipelineOptions, environment.lists.negative,
                                 environment.lists.positive);
-    const SourceDocumentReader reader(readContext);
+    SourceDocumentReader reader(readContext);
+    reader.LayOutAhead(documents);
 
     std::vector<KeywordDocument> collected;
     collected.reserve(documents.size());

@@ -11,6 +11,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <thread>
 #include <vector>
 
@@ -136,9 +137,11 @@ class ChildProgram {
     int startError() const { return startError_; }
 
     // The wait status once the program has ended within the time limit; nothing when it was
-    // stopped because it took longer.
-    std::optional<int> WaitAtMost(std::chrono::seconds limit, const std::atomic<bool>* cancel) {
-        const auto deadline = std::chrono::steady_clock::now() + limit;
+    // stopped because it took longer. Each time `madeProgress` answers true, the time limit
+    // starts again.
+    std::optional<int> WaitAtMost(std::chrono::seconds limit, const std::atomic<bool>* cancel,
+                                  const std::function<bool()>& madeProgress = {}) {
+        auto deadline = std::chrono::steady_clock::now() + limit;
         for (;;) {
             if (cancel != nullptr && cancel->load(std::memory_order_relaxed)) {
                 Stop();
@@ -155,6 +158,9 @@ class ChildProgram {
             if (done < 0 && errno != EINTR) {
                 pid_ = -1;
                 return -1;
+            }
+            if (madeProgress && madeProgress()) {
+                deadline = std::chrono::steady_clock::now() + limit;
             }
             if (std::chrono::steady_clock::now() >= deadline) {
                 Stop();
@@ -199,12 +205,16 @@ Text LogTail(const fs::path& logFile) {
 
 // The office program picks the import filter by the file's content; the copy keeps the
 // extension as a hint and gets a name that can never read as an option.
-fs::path CopyIntoFolder(const std::string& path, const fs::path& folder) {
+fs::path CopyName(const std::string& path, const fs::path& folder, const std::string& stem) {
     std::string extension = fs::path(path).extension().string();
     for (char& c : extension) {
         c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     }
-    const fs::path copy = folder / ("document" + extension);
+    return folder / (stem + extension);
+}
+
+fs::path CopyIntoFolder(const std::string& path, const fs::path& folder) {
+    const fs::path copy = CopyName(path, folder, "document");
     std::error_code error;
     fs::copy_file(path, copy, error);
     if (error) {
@@ -281,17 +291,163 @@ std::chrono::seconds LayoutTimeLimit() {
     return kDefaultTimeLimit;
 }
 
+namespace {
+
+// The office program's command line that converts `sources` into PDFs in `output`, with a
+// private profile in `scratch`.
+std::vector<std::string> ConversionArguments(const std::string& program, const fs::path& scratch,
+                                             const fs::path& output,
+                                             const std::vector<fs::path>& sources) {
+    std::vector<std::string> arguments{program,
+                                       "-env:UserInstallation=" + FileUrl(scratch / "profile"),
+                                       "--headless",
+                                       "--invisible",
+                                       "--norestore",
+                                       "--nolockcheck",
+                                       "--nodefault",
+                                       "--convert-to",
+                                       "pdf:writer_pdf_Export",
+                                       "--outdir",
+                                       output.string()};
+    for (const fs::path& source : sources) {
+        arguments.push_back(source.string());
+    }
+    return arguments;
+}
+
+// The number of files in `folder`.
+size_t FilesIn(const fs::path& folder) {
+    std::error_code error;
+    size_t count = 0;
+    for (fs::directory_iterator entry(folder, error), end; !error && entry != end;
+         entry.increment(error)) {
+        ++count;
+    }
+    return count;
+}
+
+// The PDFs one start of the office program makes of `paths`, nothing for a document it made
+// none for; nothing at all when the batch failed as a whole. Each copy gets a numbered name, so
+// documents of the same name from different folders keep apart.
+std::vector<std::optional<std::string>> LayOutInOneProcess(const std::vector<std::string>& paths,
+                                                           const std::string& program,
+                                                           std::chrono::seconds timeLimit,
+                                                           const std::atomic<bool>* cancel) {
+    std::vector<std::optional<std::string>> pdfs(paths.size());
+    std::optional<ScratchFolder> scratch;
+    try {
+        scratch.emplace();
+    } catch (const UserError&) {
+        return pdfs;  // each document alone then reports the temporary folder
+    }
+    const fs::path output = scratch->path() / "pages";
+    std::vector<fs::path> sources;
+    std::vector<size_t> copied;
+    for (size_t i = 0; i < paths.size(); ++i) {
+        const fs::path copy = CopyName(paths[i], scratch->path(), "document-" + std::to_string(i));
+        std::error_code error;
+        if (fs::copy_file(paths[i], copy, error) && !error) {
+            sources.push_back(copy);
+            copied.push_back(i);
+        }
+    }
+    if (sources.empty()) {
+        return pdfs;
+    }
+    ChildProgram office(ConversionArguments(program, scratch->path(), output, sources),
+                        scratch->path() / "log.txt");
+    if (office.startError() != 0) {
+        return pdfs;
+    }
+    // The limit is per document: the batch may go on as long as PDFs keep coming.
+    size_t made = 0;
+    const std::optional<int> status = office.WaitAtMost(timeLimit, cancel, [&output, &made] {
+        const size_t now = FilesIn(output);
+        const bool more = now > made;
+        made = now;
+        return more;
+    });
+    if (!status || !WIFEXITED(*status)) {
+        return pdfs;
+    }
+    for (const size_t i : copied) {
+        const fs::path pdf = output / ("document-" + std::to_string(i) + ".pdf");
+        std::error_code error;
+        if (fs::is_regular_file(pdf, error)) {
+            try {
+                pdfs[i] = ReadFileBytes(pdf.string());
+            } catch (const UserError&) {
+                // left to the document's own layout, which reports what goes wrong
+            }
+        }
+    }
+    return pdfs;
+}
+
+}  // namespace
+
+std::vector<LayoutOutcome> LayOutAllAsPdf(const std::vector<std::string>& paths,
+                                          const std::string& program,
+                                          std::chrono::seconds timeLimit,
+                                          const std::atomic<bool>* cancel) {
+    std::vector<std::optional<std::string>> pdfs(paths.size());
+    if (paths.size() > 1) {
+        pdfs = LayOutInOneProcess(paths, program, timeLimit, cancel);
+    }
+    std::vector<LayoutOutcome> outcomes;
+    outcomes.reserve(paths.size());
+    for (size_t i = 0; i < paths.size(); ++i) {
+        if (pdfs[i]) {
+            outcomes.emplace_back(std::move(*pdfs[i]));
+            continue;
+        }
+        try {
+            outcomes.emplace_back(LayOutAsPdf(paths[i], program, timeLimit, cancel));
+        } catch (const UserError&) {
+            outcomes.emplace_back(std::current_exception());
+        }
+    }
+    return outcomes;
+}
+
+void LaidOutDocuments::Add(const std::string& path, LayoutOutcome outcome, size_t uses) {
+    const std::lock_guard lock(mutex_);
+    entries_[path] = Entry{std::move(outcome), uses};
+}
+
+bool LaidOutDocuments::Holds(const std::string& path) const {
+    const std::lock_guard lock(mutex_);
+    return entries_.contains(path);
+}
+
+std::optional<std::string> LaidOutDocuments::Take(const std::string& path) {
+    LayoutOutcome outcome;
+    {
+        const std::lock_guard lock(mutex_);
+        const auto found = entries_.find(path);
+        if (found == entries_.end()) {
+            return std::nullopt;
+        }
+        if (--found->second.uses == 0) {
+            outcome = std::move(found->second.outcome);
+            entries_.erase(found);
+        } else {
+            outcome = found->second.outcome;
+        }
+    }
+    if (const std::exception_ptr* error = std::get_if<std::exception_ptr>(&outcome)) {
+        std::rethrow_exception(*error);
+    }
+    return std::move(std::get<std::string>(outcome));
+}
+
 std::string LayOutAsPdf(const std::string& path, const std::string& program,
                         std::chrono::seconds timeLimit, const std::atomic<bool>* cancel) {
     const ScratchFolder scratch;
     const fs::path source = CopyIntoFolder(path, scratch.path());
     const fs::path output = scratch.path() / "pages";
     const fs::path log = scratch.path() / "log.txt";
-    ChildProgram office(
-        {program, "-env:UserInstallation=" + FileUrl(scratch.path() / "profile"), "--headless",
-         "--invisible", "--norestore", "--nolockcheck", "--nodefault", "--convert-to",
-         "pdf:writer_pdf_Export", "--outdir", output.string(), source.string()},
-        log);
+    ChildProgram office(ConversionArguments(program, scratch.path(), output, {source}), log);
     if (office.startError() != 0) {
         FailLayout(path, u"LibreOffice could not be started: \"" + FromUtf8(program) + u"\". " +
                              SystemReason(office.startError()));

@@ -1,12 +1,18 @@
 #pragma once
-// Laying a word-processor document out into printed pages with LibreOffice, started headless
-// for one document at a time. The pages come back as a PDF, which the PDF reader turns into
-// page texts.
+// Laying word-processor documents out into printed pages with LibreOffice, started headless
+// for one document or for a whole batch. The pages come back as a PDF, which the PDF reader
+// turns into page texts.
 
 #include <atomic>
 #include <chrono>
+#include <cstddef>
+#include <exception>
+#include <mutex>
 #include <optional>
 #include <string>
+#include <unordered_map>
+#include <variant>
+#include <vector>
 
 #include "engine/language.h"
 #include "engine/text_helpers.h"
@@ -38,6 +44,38 @@ std::chrono::seconds LayoutTimeLimit();
 // When `cancel` is set while the program runs, the program is stopped and RunCancelled thrown.
 std::string LayOutAsPdf(const std::string& path, const std::string& program,
                         std::chrono::seconds timeLimit, const std::atomic<bool>* cancel = nullptr);
+
+// The outcome of one document's layout: its PDF bytes, or the error LayOutAsPdf throws for it.
+using LayoutOutcome = std::variant<std::string, std::exception_ptr>;
+
+// The layout of every document at `paths` with one start of `program`, each outcome exactly
+// what LayOutAsPdf gives that document alone. A document the batch brings no PDF for is laid
+// out alone, so that it gets its own error; when the batch fails as a whole (it cannot be
+// started, is killed, or stops making progress for `timeLimit`), every document is.
+// When `cancel` is set, the program is stopped and RunCancelled thrown.
+std::vector<LayoutOutcome> LayOutAllAsPdf(const std::vector<std::string>& paths,
+                                          const std::string& program,
+                                          std::chrono::seconds timeLimit,
+                                          const std::atomic<bool>* cancel = nullptr);
+
+// Documents laid out ahead of their reading, shared by the threads that read them.
+class LaidOutDocuments {
+  public:
+    // `uses` is how often the document will be read; the last reading frees its PDF.
+    void Add(const std::string& path, LayoutOutcome outcome, size_t uses);
+    bool Holds(const std::string& path) const;
+    // The PDF of a document laid out ahead, nothing for any other; its layout's error is
+    // thrown.
+    std::optional<std::string> Take(const std::string& path);
+
+  private:
+    struct Entry {
+        LayoutOutcome outcome;
+        size_t uses = 0;
+    };
+    mutable std::mutex mutex_;
+    std::unordered_map<std::string, Entry> entries_;
+};
 
 // The error text of a failed layout: `Cannot lay out the document "PATH". REASON`.
 Text LayoutErrorText(const std::string& path, TextView reason);

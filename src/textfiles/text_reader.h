@@ -4,6 +4,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -13,6 +14,8 @@
 #include "textfiles/text_encoding.h"
 
 namespace lexorim {
+
+class LaidOutDocuments;
 
 // How word-processor documents get their pages.
 enum class DocumentLayout {
@@ -35,6 +38,9 @@ struct ReadContext {
     // Set by the reader's caller to stop a layout that takes long; the read then throws
     // RunCancelled. May be empty.
     const std::atomic<bool>* cancel = nullptr;
+    // Documents whose layout was made ahead for a whole list; a document not among them is
+    // laid out when it is read. May be empty.
+    std::shared_ptr<LaidOutDocuments> laidOut;
 };
 
 // Reads the whole document. Throws UserError with `Cannot open file "PATH". REASON` when the

@@ -84,7 +84,12 @@ std::optional<DocumentPages> LaidOutPages(const std::string& path, int pageLimit
     if (!program) {
         return std::nullopt;
     }
-    const std::string pdf = LayOutAsPdf(path, *program, LayoutTimeLimit(), context.cancel);
+    std::optional<std::string> ahead;
+    if (context.laidOut) {
+        ahead = context.laidOut->Take(path);
+    }
+    const std::string pdf =
+        ahead ? std::move(*ahead) : LayOutAsPdf(path, *program, LayoutTimeLimit(), context.cancel);
     std::optional<DocumentPages> pages = ReadPdfPages(pdf, pageLimit);
     if (!pages) {
         throw UserError(LayoutErrorText(path, u"LibreOffice wrote pages that cannot be read."));
@@ -232,6 +237,22 @@ DocumentFormat DetectDocumentFormat(const std::string& path) {
         return byName;  // the reading itself will report the file
     }
     return FormatOfFile(path, bytes);
+}
+
+bool LaidOutWhenReadAsText(const std::string& path, const ReadContext& context) {
+    if (context.layout != DocumentLayout::TextOnly ||
+        DocumentFormatOf(path) == DocumentFormat::None) {
+        return false;
+    }
+    std::string head(8, '\0');
+    try {
+        InputFile file(path);
+        head.resize(file.read(head.data(), head.size()));
+    } catch (const UserError&) {
+        return false;  // the reading itself will report the file
+    }
+    // Only a sound compound file goes to the layout as DOC, and RTF only by its content.
+    return head.starts_with("\xD0\xCF\x11\xE0") || head.starts_with("{\\rtf");
 }
 
 Text ReadWordDocument(const std::string& path, int pageLimit, const ReadContext& context) {

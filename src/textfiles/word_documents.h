@@ -23,6 +23,11 @@ DocumentFormat DocumentFormatOf(const std::string& path);
 // a .doc name), else by its extension; None for every other file.
 DocumentFormat DetectDocumentFormat(const std::string& path);
 
+// Whether reading the text at `path` in `context`, when it is TextOnly, goes through the layout
+// program when that is installed: a DOC in the binary Word format or an RTF. Looks at the
+// file's first bytes only; a file that cannot be read answers false.
+bool LaidOutWhenReadAsText(const std::string& path, const ReadContext& context);
+
 // Reads at most `pageLimit` pages (all pages when it is below 0). DOC, DOCX, ODT and RTF are
 // laid out by LibreOffice and their pages taken from its PDF, except a DOCX or ODT that records
 // its whole layout itself, which is read natively; PDF is read through poppler. Without

@@ -8,6 +8,7 @@
 
 #include "engine/collation.h"
 #include "engine/errors.h"
+#include "fake_office.h"
 #include "fileindex/file_index_run.h"
 #include "fileindex/file_index_session.h"
 #include "fileindex/file_index_summary.h"
@@ -16,6 +17,7 @@
 #include "indexing/source_list.h"
 #include "reference/file_index_reference.h"
 #include "temp_folder.h"
+#include "textfiles/document_fixtures.h"
 
 namespace lexorim {
 namespace {
@@ -282,6 +284,42 @@ TEST_F(FileIndexRunTest, ADocumentWithoutItsReaderIsEmptyOnceTheMessageIsShown) 
     EXPECT_EQ(messages, std::vector<Text>{u"Action canceled. Microsoft Word® was not found."});
     EXPECT_EQ(result.store.EntryCount(), 1u);
     EXPECT_EQ(result.store.Bucket(7).at(0).references, u"A>a.txt");
+}
+
+// The documents that go through the layout are laid out by one start of the office program
+// before they are read, with the index the plain run makes laying out each alone; the document
+// the layout fails for ends the run with its own error.
+TEST_F(FileIndexRunTest, DocumentsOfARunAreLaidOutTogetherWithTheResultOfEachAlone) {
+    const testing::FakeOffice office(folder);
+    const testing::ScopedEnvironment program("LEXORIM_SOFFICE", office.path());
+    const std::string first = folder.write("first.pdf", testing::MakePdf({{"Haus Garten"}}));
+    const std::string second = folder.write("second.pdf", testing::MakePdf({{"Zaun"}, {"Haus"}}));
+    std::filesystem::create_directory(folder.path() / "zwei");
+    std::vector<SourceDocument> documents = {
+        Document("Eins", "brief.rtf", testing::FakeOffice::Source(first)),
+        Document("Zwei", "zwei/brief.rtf", testing::FakeOffice::Source(second)),
+        Document("Text", "a.txt", "Haus Zaun"),
+        Document("Drei", "drei.rtf", testing::FakeOffice::Source(first)),
+    };
+    for (const bool html : {true, false}) {
+        options.htmlOutput = html;
+        const size_t startsBefore = office.starts();
+        const FileIndexResult plain =
+            reference::RunFileIndex(options, documents, lists, collator, Language::German);
+        EXPECT_EQ(office.starts() - startsBefore, 3u);
+        EXPECT_EQ(Run(documents).output, plain.output);
+        EXPECT_EQ(office.starts() - startsBefore, 4u);
+    }
+    documents.insert(documents.begin() + 1,
+                     Document("Kaputt", "kaputt.rtf", testing::FakeOffice::Source("")));
+    try {
+        Run(documents);
+        ADD_FAILURE() << "no error";
+    } catch (const UserError& error) {
+        EXPECT_NE(std::string(error.what()).find("kaputt.rtf\". LibreOffice wrote no pages."),
+                  std::string::npos)
+            << error.what();
+    }
 }
 
 TEST(FileIndexSummaryTest, ListsTheChosenOptionsInTheInterfaceLanguage) {

@@ -8,7 +8,9 @@
 
 #include <cstdlib>
 #include <optional>
+
 #include <string>
+#include "engine/scoped_environment.h"
 
 #include "temp_folder.h"
 
@@ -56,30 +58,6 @@ class FakeOffice {
   private:
     std::string starts_;
     std::string path_;
-};
-
-// Sets an environment variable for the lifetime of the object.
-class ScopedEnvironment {
-  public:
-    ScopedEnvironment(const char* name, const std::string& value) : name_(name) {
-        if (const char* old = std::getenv(name)) {
-            old_ = old;
-        }
-        ::setenv(name, value.c_str(), 1);
-    }
-    ScopedEnvironment(const ScopedEnvironment&) = delete;
-    ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
-    ~ScopedEnvironment() {
-        if (old_) {
-            ::setenv(name_, old_->c_str(), 1);
-        } else {
-            ::unsetenv(name_);
-        }
-    }
-
-  private:
-    const char* name_;
-    std::optional<std::string> old_;
 };
 
 }  // namespace lexorim::testing

@@ -742,16 +742,10 @@ void MainWindow::ApplyStartArgument(const StartupPlan& plan) {
             textIndex_->ShowTextPage(TextIndexWizard::tt1);
             break;
         case FirstArgumentUse::TextIndexFile:
-            context_.settings.Set(ui::tprog::kt_index, FromUtf8(plan.firstPath));
-            context_.settings.Set(ui::tprog::kt_integrieren, u"1");
-            textIndex_->ShowTextPage(TextIndexWizard::tt6);
-            textIndex_->StartCreate();
+            AddToTextIndex(QString::fromStdString(plan.firstPath));
             break;
         case FirstArgumentUse::FileIndexFile:
-            context_.settings.Set(ui::tprog::dkt_index, FromUtf8(plan.firstPath));
-            context_.settings.Set(ui::tprog::dkt_integrieren, u"1");
-            fileIndex_->ShowFilePage(FileIndexWizard::td5);
-            fileIndex_->StartCreate();
+            AddToFileIndex(QString::fromStdString(plan.firstPath));
             break;
     }
 }

@@ -71,7 +71,8 @@ class MainWindow : public QMainWindow {
 
     // Where the temporary index file of the text-to-index editor lives.
     static std::filesystem::path TemporaryIndexPath();
-    // The hand-overs of the tools: an index file to add to and rebuild, or a source text.
+    // An index file to add to and rebuild on the wizard's result page (from the tools or the
+    // command line), or a source text handed over by a tool.
     void AddToTextIndex(const QString& indexFile);
     void AddToFileIndex(const QString& indexFile);
     void TakeTextSource(const QString& text);

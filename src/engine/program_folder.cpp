@@ -35,16 +35,8 @@ fs::path HomeFolder(const std::string& home) {
 }
 
 fs::path DataFolder(const ProgramFolderInputs& inputs) {
-    // Relative values of XDG_DATA_HOME are invalid and are ignored, as the base directory rules
-    // say.
-    if (!inputs.xdgDataHome.empty() && fs::path(inputs.xdgDataHome).is_absolute()) {
-        return fs::path(inputs.xdgDataHome) / "lexorim";
-    }
-    const fs::path home = HomeFolder(inputs.home);
-    if (home.empty()) {
-        return TemporaryFolder() / "lexorim";
-    }
-    return home / ".local" / "share" / "lexorim";
+    const fs::path data = UserBaseFolder(inputs.xdgDataHome, inputs.home, ".local/share");
+    return (data.empty() ? TemporaryFolder() : data) / "lexorim";
 }
 
 fs::path Created(fs::path folder) {
@@ -56,6 +48,15 @@ fs::path Created(fs::path folder) {
 }
 
 }  // namespace
+
+fs::path UserBaseFolder(const std::string& value, const std::string& home, const char* belowHome) {
+    // A relative value is not a folder of the user's and does not count.
+    if (!value.empty() && fs::path(value).is_absolute()) {
+        return value;
+    }
+    const fs::path homeFolder = HomeFolder(home);
+    return homeFolder.empty() ? fs::path() : homeFolder / belowHome;
+}
 
 ProgramFolderInputs ProgramFolderInputsFromEnvironment() {
     ProgramFolderInputs inputs;

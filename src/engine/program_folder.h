@@ -13,6 +13,12 @@ namespace lexorim {
 // ~/.local/share/lexorim). The folder is created when it does not exist yet.
 std::filesystem::path ProgramFolder();
 
+// A base folder of the user's files: `value` (of XDG_DATA_HOME, XDG_CONFIG_HOME, ...) when it is
+// an absolute path, else `belowHome` in the home folder (`home`, else the user's entry in the
+// password database); empty when there is no home folder.
+std::filesystem::path UserBaseFolder(const std::string& value, const std::string& home,
+                                     const char* belowHome);
+
 // The system's folder for temporary files ($TMPDIR, else /tmp).
 std::filesystem::path TemporaryFolder();
 

@@ -14,6 +14,7 @@
 #include <system_error>
 
 #include "engine/errors.h"
+#include "engine/program_folder.h"
 #include "shell/extension_list.h"
 #include "shell/key_files.h"
 #include "textfiles/file_access.h"
@@ -216,13 +217,12 @@ const ShellFileNames& NamesOf(ShellFileKind kind) {
 }
 
 ShellFolders ShellFoldersFromEnvironment() {
-    const auto folder = [](const char* variable, const char* belowHome) {
+    const auto environment = [](const char* variable) {
         const char* value = std::getenv(variable);
-        // The base directory specification ignores a relative path in these variables.
-        if (value != nullptr && *value == '/')
-            return fs::path(value);
-        const char* home = std::getenv("HOME");
-        return fs::path(home != nullptr ? home : "") / belowHome;
+        return std::string(value != nullptr ? value : "");
+    };
+    const auto folder = [&environment](const char* variable, const char* belowHome) {
+        return UserBaseFolder(environment(variable), environment("HOME"), belowHome);
     };
     return {folder("XDG_DATA_HOME", ".local/share"), folder("XDG_CONFIG_HOME", ".config")};
 }

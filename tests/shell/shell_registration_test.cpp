@@ -1,4 +1,5 @@
 #include "shell/shell_registration.h"
+#include "engine/scoped_environment.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -18,28 +19,7 @@ namespace {
 namespace fs = std::filesystem;
 using testing::TempFolder;
 
-// Sets an environment variable (or removes it, for none) for the life of the object.
-class ScopedVariable {
-  public:
-    ScopedVariable(const char* name, std::optional<std::string> value) : name_(name) {
-        if (const char* old = std::getenv(name))
-            old_ = old;
-        Set(value);
-    }
-    ScopedVariable(const ScopedVariable&) = delete;
-    ScopedVariable& operator=(const ScopedVariable&) = delete;
-    ~ScopedVariable() { Set(old_); }
-
-  private:
-    void Set(const std::optional<std::string>& value) {
-        if (value)
-            ::setenv(name_, value->c_str(), 1);
-        else
-            ::unsetenv(name_);
-    }
-    const char* name_;
-    std::optional<std::string> old_;
-};
+using ScopedVariable = testing::ScopedEnvironment;
 
 constexpr const char* kProgram = "/opt/lexorim/lexorim";
 constexpr const char* kOtherProgram = "/home/user/copy of lexorim/lexorim";

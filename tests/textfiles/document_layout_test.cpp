@@ -3,6 +3,7 @@
 // not installed and start it as seldom as possible.
 
 #include "textfiles/document_layout.h"
+#include "engine/scoped_environment.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -33,30 +34,7 @@ using testing::MakePdf;
 using testing::MakeZip;
 using testing::TempFolder;
 
-// Sets an environment variable for the lifetime of the object.
-class ScopedVariable {
-  public:
-    ScopedVariable(const char* name, const std::string& value) : name_(name) {
-        const char* old = std::getenv(name);
-        if (old != nullptr) {
-            old_ = old;
-        }
-        ::setenv(name, value.c_str(), 1);
-    }
-    ScopedVariable(const ScopedVariable&) = delete;
-    ScopedVariable& operator=(const ScopedVariable&) = delete;
-    ~ScopedVariable() {
-        if (old_) {
-            ::setenv(name_, old_->c_str(), 1);
-        } else {
-            ::unsetenv(name_);
-        }
-    }
-
-  private:
-    const char* name_;
-    std::optional<std::string> old_;
-};
+using ScopedVariable = testing::ScopedEnvironment;
 
 struct MessageLog {
     std::vector<Text> messages;

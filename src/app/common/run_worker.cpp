@@ -13,6 +13,15 @@ namespace {
 constexpr int kRepaintIntervalMs = 33;
 }
 
+ReadContext WorkerReadContext(Language language, const std::atomic<bool>* cancel,
+                              QStringList& messages) {
+    ReadContext context;
+    context.language = language;
+    context.cancel = cancel;
+    context.showMessage = [&messages](TextView message) { messages << ToQString(message); };
+    return context;
+}
+
 RunWorker::RunWorker(QObject* parent) : QObject(parent) {
     repaintTimer_.setInterval(kRepaintIntervalMs);
     connect(&repaintTimer_, &QTimer::timeout, this, &RunWorker::ShowLatestStatus);

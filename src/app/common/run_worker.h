@@ -7,6 +7,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QTimer>
 #include <atomic>
 #include <functional>
@@ -15,6 +16,7 @@
 #include <optional>
 
 #include "engine/run_progress.h"
+#include "textfiles/text_reader.h"
 
 class QThread;
 
@@ -25,6 +27,13 @@ struct RunFailure {
     QString error;           // the error text; empty when the run was cancelled
     bool cancelled = false;  // stopped by Cancel(); the previous result stands
 };
+
+// How a task on the worker reads its documents: in the interface language, stopped by the task's
+// cancel, and with the readers' messages collected into `messages`, to be shown once the task has
+// ended, since a message box belongs to the window's thread. The readers report one message at a
+// time, so `messages` needs no lock; it must outlive the reading.
+ReadContext WorkerReadContext(Language language, const std::atomic<bool>* cancel,
+                              QStringList& messages);
 
 class RunWorker : public QObject {
     Q_OBJECT

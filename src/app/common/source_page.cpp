@@ -1,8 +1,8 @@
 #include "app/common/source_page.h"
+#include "app/common/file_dialogs.h"
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -111,9 +111,7 @@ void SourcePage::AddFile(const QString& path, bool scan) {
 }
 
 void SourcePage::BrowseForFile() {
-    const QString path = QFileDialog::getOpenFileName(
-        this, QString(), QString(),
-        DialogFilter(WindowText("Tprog", "OpenDatei", context_.language, ui::TextRole::Filter)));
+    const QString path = ChooseFileToOpen(this, "Tprog", "OpenDatei", context_.language);
     if (path.isEmpty())
         return;
     path_->setText(path);

@@ -1,10 +1,10 @@
 #include "app/common/word_list_dialogs.h"
+#include "app/common/file_dialogs.h"
 #include "app/common/widgets.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
-#include <QFileDialog>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -80,10 +80,7 @@ void WordListDialog::TakeList() {
 }
 
 void WordListDialog::Load(bool append) {
-    const QString path = QFileDialog::getOpenFileName(
-        this, QString(), QString(),
-        DialogFilter(
-            WindowText(windowClass(), "OpenList", context_.language, ui::TextRole::Filter)));
+    const QString path = ChooseFileToOpen(this, windowClass(), "OpenList", context_.language);
     if (path.isEmpty())
         return;
     RunReportingErrors(this, [&] {
@@ -100,9 +97,8 @@ void WordListDialog::Save() {
 void WordListDialog::SaveText(const QString& text) {
     const std::filesystem::path suggested =
         kind_ == Kind::Negative ? NegativeListPath() : PositiveListPath();
-    const QString path = QFileDialog::getSaveFileName(
-        this, QString(), QString::fromStdString(suggested.string()),
-        DialogFilter(WindowText("Tprog", "memosave", context_.language, ui::TextRole::Filter)));
+    const QString path = ChooseFileToSave(this, "Tprog", "memosave", context_.language,
+                                          QString::fromStdString(suggested.string()));
     if (!path.isEmpty())
         SaveTextTo(text, path);
 }

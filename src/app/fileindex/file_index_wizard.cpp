@@ -1,8 +1,8 @@
 #include "app/fileindex/file_index_wizard.h"
+#include "app/common/file_dialogs.h"
 #include "app/common/widgets.h"
 
 #include <QCheckBox>
-#include <QFileDialog>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -13,7 +13,6 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <memory>
-#include <mutex>
 
 #include "app/common/criteria_group.h"
 #include "app/common/error_display.h"
@@ -56,15 +55,6 @@ WizardTable FileIndexTable() {
     table.resultPage = W::td5;
     return table;
 }
-
-// A document laid out for a plain-text view, made on the worker so that a large index does not
-// hold up the window, and handed to the window's thread.
-
-// The readers' messages of a run, collected on the worker and shown once it has ended.
-struct RunMessages {
-    std::mutex mutex;
-    QStringList texts;
-};
 
 }  // namespace
 
@@ -251,23 +241,13 @@ void FileIndexWizard::StartCreate() {
          documents = DocumentsOf(context_.fileIndex.sources()), lists = context_.lists,
          language = context_.language, owner = thread()](const RunProgress& progress) {
             const LocaleCollator collator;
-            auto messages = std::make_shared<RunMessages>();
-            ReadContext reading;
-            reading.language = language;
-            reading.cancel = progress.cancel;
-            reading.showMessage = [messages](TextView message) {
-                const std::lock_guard lock(messages->mutex);
-                messages->texts << ToQString(message);
-            };
             ShownFileIndex shown;
             shown.result = RunFileIndex(
                 options, documents,
                 {.lists = lists, .collator = collator, .language = language, .progress = progress},
-                reading);
+                WorkerReadContext(language, progress.cancel, shown.messages));
             shown.html = options.htmlOutput;
             shown.shownOutput = PlainTextDocument(shown.result.output, owner);
-            const std::lock_guard lock(messages->mutex);
-            shown.messages = messages->texts;
             return shown;
         },
         [this](ShownFileIndex shown) { AdoptRun(std::move(shown)); });
@@ -332,14 +312,9 @@ Text FileIndexWizard::OutputText() const {
     return ToText(MemoText(*output_).replace(u'\n', QStringLiteral("\r\n")));
 }
 
-QString FileIndexWizard::DefaultSavePath(const QString& fileName) const {
-    return QString::fromStdString((ProgramFolder() / fileName.toStdString()).string());
-}
-
 void FileIndexWizard::SaveOutputText() {
-    const QString path = QFileDialog::getSaveFileName(
-        this, QString(), DefaultSavePath(QStringLiteral("Index.txt")),
-        DialogFilter(WindowText("Tprog", "memosave", context_.language, ui::TextRole::Filter)));
+    const QString path = ChooseFileToSave(this, "Tprog", "memosave", context_.language,
+                                          ProgramFolderFile(QStringLiteral("Index.txt")));
     if (!path.isEmpty())
         SaveOutputTextTo(path);
 }
@@ -352,9 +327,7 @@ bool FileIndexWizard::SaveOutputTextTo(const QString& path) {
 }
 
 void FileIndexWizard::SaveIndexFile() {
-    const QString path = QFileDialog::getSaveFileName(
-        this, QString(), QString(),
-        DialogFilter(WindowText("Tprog", "SaveIndex", context_.language, ui::TextRole::Filter)));
+    const QString path = ChooseFileToSave(this, "Tprog", "SaveIndex", context_.language);
     if (!path.isEmpty())
         SaveIndexFileTo(path);
 }

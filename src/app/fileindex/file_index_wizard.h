@@ -95,7 +95,6 @@ class FileIndexWizard : public WizardBase {
     void AdoptRun(ShownFileIndex shown);
     void ShowResultKind();
     void ShowHtmlPreview(TextView html, PreviewOrigin origin);
-    QString DefaultSavePath(const QString& fileName) const;
 
     FileIndexDialogs dialogs_;
     SourcePage* sourcePage_ = nullptr;

@@ -1,7 +1,6 @@
 #include "app/keywordindex/keyword_index_wizard.h"
 
 #include <QCheckBox>
-#include <QFileDialog>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -13,6 +12,7 @@
 
 #include "app/common/criteria_group.h"
 #include "app/common/error_display.h"
+#include "app/common/file_dialogs.h"
 #include "app/common/output_documents.h"
 #include "app/common/qt_text.h"
 #include "app/common/widgets.h"
@@ -196,16 +196,10 @@ void KeywordIndexWizard::StartCreate() {
          language = context_.language, owner = thread()](const RunProgress& progress) {
             const LocaleCollator collator;
             ShownKeywordIndex shown;
-            ReadContext read;
-            read.language = language;
-            read.cancel = progress.cancel;
-            // The readers call this one at a time; the messages wait for the end of the run,
-            // since a message box belongs to the window's thread.
-            read.showMessage = [&shown](TextView message) { shown.messages << ToQString(message); };
             shown.output = RunKeywordIndex(
                 options, documents,
                 {.lists = lists, .collator = collator, .language = language, .progress = progress},
-                read);
+                WorkerReadContext(language, progress.cancel, shown.messages));
             shown.shownOutput = PlainTextDocument(shown.output, owner);
             return shown;
         },
@@ -228,9 +222,8 @@ void KeywordIndexWizard::Clear() {
 }
 
 void KeywordIndexWizard::SaveOutputText() {
-    const QString path = QFileDialog::getSaveFileName(
-        this, QString(), QString::fromStdString((ProgramFolder() / "Index.txt").string()),
-        DialogFilter(WindowText("Tprog", "memosave", context_.language, ui::TextRole::Filter)));
+    const QString path = ChooseFileToSave(this, "Tprog", "memosave", context_.language,
+                                          ProgramFolderFile(QStringLiteral("Index.txt")));
     if (!path.isEmpty())
         SaveOutputTextTo(path);
 }

@@ -1,11 +1,11 @@
 #include "app/textindex/text_index_wizard.h"
+#include "app/common/file_dialogs.h"
 #include "app/common/widgets.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -421,11 +421,7 @@ constexpr qint64 kReadOnWorkerBytes = qint64{4} * 1024 * 1024;
 ReadSource ReadSourceFile(const std::string& path, Language language, QThread* owner,
                           const std::atomic<bool>* cancel = nullptr) {
     ReadSource read;
-    ReadContext context;
-    context.language = language;
-    context.cancel = cancel;
-    context.showMessage = [&read](TextView message) { read.messages << ToQString(message); };
-    read.source = ReadTextIndexSource(path, context);
+    read.source = ReadTextIndexSource(path, WorkerReadContext(language, cancel, read.messages));
     read.shownText = PlainTextDocument(read.source.text, owner);
     return read;
 }
@@ -510,9 +506,7 @@ void TextIndexWizard::ReadNamedSourceFile(const QString& path) {
 }
 
 void TextIndexWizard::BrowseSourceFile() {
-    const QString path = QFileDialog::getOpenFileName(
-        this, QString(), QString(),
-        DialogFilter(WindowText("Tprog", "OpenDatei", context_.language, ui::TextRole::Filter)));
+    const QString path = ChooseFileToOpen(this, "Tprog", "OpenDatei", context_.language);
     if (path.isEmpty())
         return;
     auto* edit = RequireChild<QLineEdit>(this, "edit_quelle");
@@ -545,9 +539,7 @@ void TextIndexWizard::DropSourceFiles(const QStringList& paths) {
 }
 
 void TextIndexWizard::LoadTextIntoSource() {
-    const QString path = QFileDialog::getOpenFileName(
-        this, QString(), QString(),
-        DialogFilter(WindowText("Tprog", "memoload", context_.language, ui::TextRole::Filter)));
+    const QString path = ChooseFileToOpen(this, "Tprog", "memoload", context_.language);
     if (!path.isEmpty())
         LoadSourceFile(path);
 }
@@ -665,14 +657,9 @@ void TextIndexWizard::Clear() {
     ShowTextPage(tt1);
 }
 
-QString TextIndexWizard::DefaultSavePath(const QString& fileName) const {
-    return QString::fromStdString((ProgramFolder() / fileName.toStdString()).string());
-}
-
 void TextIndexWizard::SaveOutputText() {
-    const QString path = QFileDialog::getSaveFileName(
-        this, QString(), DefaultSavePath(QStringLiteral("Index.txt")),
-        DialogFilter(WindowText("Tprog", "memosave", context_.language, ui::TextRole::Filter)));
+    const QString path = ChooseFileToSave(this, "Tprog", "memosave", context_.language,
+                                          ProgramFolderFile(QStringLiteral("Index.txt")));
     if (!path.isEmpty())
         SaveOutputTextTo(path);
 }
@@ -685,9 +672,7 @@ bool TextIndexWizard::SaveOutputTextTo(const QString& path) {
 }
 
 void TextIndexWizard::SaveIndexFile() {
-    const QString path = QFileDialog::getSaveFileName(
-        this, QString(), QString(),
-        DialogFilter(WindowText("Tprog", "SaveIndex", context_.language, ui::TextRole::Filter)));
+    const QString path = ChooseFileToSave(this, "Tprog", "SaveIndex", context_.language);
     if (!path.isEmpty())
         SaveIndexFileTo(path);
 }

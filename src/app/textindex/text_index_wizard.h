@@ -125,7 +125,6 @@ class TextIndexWizard : public WizardBase {
     void UpdatePageNumberMode();
     void SourcePathEdited(const QString& path);
     void ShowEmptyResultHint();
-    QString DefaultSavePath(const QString& fileName) const;
 
     TextIndexDialogs dialogs_;
     size_t modeListener_ = 0;

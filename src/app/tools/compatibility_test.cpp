@@ -1,12 +1,12 @@
 #include "app/tools/compatibility_test.h"
 
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
 #include "app/common/error_display.h"
+#include "app/common/file_dialogs.h"
 #include "app/common/qt_text.h"
 #include "app/common/widgets.h"
 #include "app/common/window_texts.h"
@@ -112,9 +112,7 @@ void CompatibilityTestWindow::Open() {
 }
 
 void CompatibilityTestWindow::Browse() {
-    const QString path = QFileDialog::getOpenFileName(
-        this, QString(), QString(),
-        DialogFilter(WindowText("Tprog", "OpenDatei", context_.language, ui::TextRole::Filter)));
+    const QString path = ChooseFileToOpen(this, "Tprog", "OpenDatei", context_.language);
     if (path.isEmpty())
         return;
     path_->setText(path);

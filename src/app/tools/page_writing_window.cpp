@@ -1,7 +1,6 @@
 #include "app/tools/page_writing_window.h"
 
 #include <QCheckBox>
-#include <QFileDialog>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -14,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "app/common/error_display.h"
+#include "app/common/file_dialogs.h"
 #include "app/common/number_boxes.h"
 #include "app/common/qt_text.h"
 #include "app/common/settings_binding.h"
@@ -205,10 +205,7 @@ bool PageWritingWindow::LoadTextFile(const QString& path, bool append) {
 }
 
 void PageWritingWindow::ChooseTextFile(bool append) {
-    const QString path = QFileDialog::getOpenFileName(
-        this, QString(), QString(),
-        DialogFilter(
-            WindowText(kWindowClass, "OpenText", context_.language, ui::TextRole::Filter)));
+    const QString path = ChooseFileToOpen(this, kWindowClass, "OpenText", context_.language);
     if (!path.isEmpty())
         LoadTextFile(path, append);
 }

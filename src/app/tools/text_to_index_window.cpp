@@ -2,7 +2,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFileDialog>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -16,6 +15,7 @@
 #include <QVBoxLayout>
 
 #include "app/common/error_display.h"
+#include "app/common/file_dialogs.h"
 #include "app/common/qt_text.h"
 #include "app/common/settings_binding.h"
 #include "app/common/widgets.h"
@@ -279,28 +279,19 @@ bool TextToIndexWindow::SaveIndexFile(const QString& path) {
 }
 
 void TextToIndexWindow::ChooseTextFile() {
-    const QString path = QFileDialog::getOpenFileName(
-        this, QString(), QString(),
-        DialogFilter(
-            WindowText(kWindowClass, "TextOffnen", context_.language, ui::TextRole::Filter)));
+    const QString path = ChooseFileToOpen(this, kWindowClass, "TextOffnen", context_.language);
     if (!path.isEmpty())
         LoadTextFile(path);
 }
 
 void TextToIndexWindow::ChooseIndexFile() {
-    const QString path = QFileDialog::getOpenFileName(
-        this, QString(), QString(),
-        DialogFilter(
-            WindowText(kWindowClass, "IdxLaden", context_.language, ui::TextRole::Filter)));
+    const QString path = ChooseFileToOpen(this, kWindowClass, "IdxLaden", context_.language);
     if (!path.isEmpty())
         LoadIndexFile(path);
 }
 
 void TextToIndexWindow::ChooseIndexFileToSave() {
-    const QString path = QFileDialog::getSaveFileName(
-        this, QString(), QString(),
-        DialogFilter(
-            WindowText(kWindowClass, "IdxSpeichern", context_.language, ui::TextRole::Filter)));
+    const QString path = ChooseFileToSave(this, kWindowClass, "IdxSpeichern", context_.language);
     if (!path.isEmpty())
         SaveIndexFile(path);
 }

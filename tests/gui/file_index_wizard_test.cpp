@@ -360,6 +360,24 @@ class FileIndexWizardTest : public QObject {
         QVERIFY(wizard_->showDesignButton()->isHidden());
     }
 
+    // A damaged document in the list ends the run with its error, naming it; the last result
+    // stays as it was.
+    void aDamagedDocumentIsAMessageAndKeepsThePreviousResult() {
+        ChooseOutput(false);
+        AddFixtureDocuments();
+        QVERIFY(RunAndWait());
+        const Text before = context_->fileIndex.output();
+        const QString shownBefore = wizard_->output()->toPlainText();
+        AddDocumentQuietly(QStringLiteral("kaputt.docx"));
+        Fixture(QStringLiteral("kaputt.docx"), "PK\x03\x04 only the start of an archive");
+        QVERIFY(!RunAndWait());
+        QCOMPARE(wizard_->currentPage(), FileIndexWizard::td3);
+        QCOMPARE(messages_.size(), 1);
+        QVERIFY2(messages_.front().contains(u"kaputt.docx"), qPrintable(messages_.front()));
+        QCOMPARE(ToQString(context_->fileIndex.output()), ToQString(before));
+        QCOMPARE(wizard_->output()->toPlainText(), shownBefore);
+    }
+
     void theDesignButtonOpensTheDialogOfTheOutputKind() {
         FileTextDesignDialog textDesign(*context_, wizard_.get());
         HtmlDesignDialog htmlDesign(*context_, wizard_.get());

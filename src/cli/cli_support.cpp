@@ -7,6 +7,7 @@
 #include <ostream>
 
 #include "engine/errors.h"
+#include "settings/draft_settings.h"
 #include "settings/run_options.h"
 #include "textfiles/file_access.h"
 
@@ -49,6 +50,9 @@ void FinishStandardOutput(std::ostream& out) {
 Settings SettingsFromArguments(const CommandLine& line, const std::optional<AddToControls>& addTo) {
     Settings settings;
     LoadConfigurationFiles(line, settings);
+    // --draft comes before --set, so a single option can still be switched off again.
+    if (line.draft)
+        SetEveryDraftOption(settings, true);
     for (const auto& [name, value] : line.settings) {
         try {
             settings.Set(name, FromUtf8(value));

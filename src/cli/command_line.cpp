@@ -140,6 +140,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
             line.summaryOnly = true;
         } else if (a == "--progress") {
             line.progress = true;
+        } else if (a == "--draft") {
+            line.draft = true;
         } else if (a == "--scan") {
             line.scan = true;
         } else if (a == "--list") {

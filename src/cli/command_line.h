@@ -33,6 +33,7 @@ struct CommandLine {
     std::optional<PictureStyle> font;
     bool summaryOnly = false;
     bool progress = false;
+    bool draft = false;         // --draft: every option of a clean first draft on
     bool scan = false;          // --scan: files and keywords scan each document for linked files
     bool listOnly = false;      // --list: print the source list instead of running
     bool help = false;          // -h, --help: the help of the command given, or the whole help

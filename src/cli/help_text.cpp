@@ -34,6 +34,10 @@ const std::vector<OptionHelp>& Options() {
         {"--font FAMILY,PIXELS[,bold][,italic][,#RRGGBB]", "font of pictures"},
         {"--summary", "print the summary of the settings instead of running"},
         {"--progress", "print the status texts with their percentage on standard error"},
+        {"--draft",
+         "a clean first draft: switch every draft option on (the Tentwurf.ew_* settings: "
+         "running heads, contents pages, printed page numbers, the book's language, word forms, "
+         "keyword relevance); a later --set switches one off again"},
         {"--scan", "also index the local files each document links to"},
         {"--list", "print the source list (tab-separated) instead of running"},
         {"--standard", "(config) write the standard configuration"},
@@ -57,7 +61,7 @@ const std::vector<CommandHelp>& Commands() {
          {"text [SOURCE|-] [options]"},
          "the book index of SOURCE (a file or document; standard input for - or none)",
          {"--config", "--set", "--lang", "-o", "--idx", "--add-to", "--neg", "--pos", "--font",
-          "--summary", "--progress"}},
+          "--draft", "--summary", "--progress"}},
         {"designations",
          {"designations SOURCE [--set NAME=VALUE]..."},
          "the page designations found in SOURCE, one per line",
@@ -85,12 +89,12 @@ const std::vector<CommandHelp>& Commands() {
          {"files DOC... [options]"},
          "the file index over the documents (an HTML page, or text with --set textindex=1)",
          {"--config", "--set", "--lang", "-o", "--idx", "--add-to", "--neg", "--pos", "--scan",
-          "--list", "--summary", "--progress"}},
+          "--draft", "--list", "--summary", "--progress"}},
         {"keywords",
          {"keywords DOC... [options]"},
          "the keyword index: the words of each document",
-         {"--config", "--set", "--lang", "-o", "--neg", "--pos", "--scan", "--list", "--summary",
-          "--progress"}},
+         {"--config", "--set", "--lang", "-o", "--neg", "--pos", "--scan", "--draft", "--list",
+          "--summary", "--progress"}},
     };
     return commands;
 }

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "draft/draft_options.h"
 #include "engine/index_store.h"
 #include "engine/language.h"
 #include "engine/run_progress.h"
@@ -32,6 +33,7 @@ struct FileIndexOptions {
     HtmlDesign htmlDesign;          // Thdesign
     // Threads that read documents; 0 for all cores. The output does not depend on it.
     unsigned threads = 0;
+    DraftOptions draft;  // Tentwurf
 };
 
 struct FileIndexResult {

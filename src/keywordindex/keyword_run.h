@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "draft/draft_options.h"
 #include "engine/language.h"
 #include "engine/run_progress.h"
 #include "engine/text_helpers.h"
@@ -25,6 +26,7 @@ struct KeywordOptions {
     KeywordDesign design;          // Tsdesign
     // Threads that read documents; 0 for all cores. The output does not depend on it.
     unsigned threads = 0;
+    DraftOptions draft;  // Tentwurf
 };
 
 // The words of every document, in list order; a row whose file does not exist has none. Throws

@@ -272,6 +272,24 @@ const std::vector<StandardValue>& StandardConfiguration() {
         {ui::ttextdesign::bl, u" ["},
         {ui::ttextdesign::l, u"]"},
         {ui::ttextdesign::titel, u"Index"},
+        // The standard is the plain index: no draft option.
+        {ui::tentwurf::ew_kopfzeilen, u"0"},
+        {ui::tentwurf::ew_inhaltsseiten, u"0"},
+        {ui::tentwurf::ew_gedrucktenummern, u"0"},
+        {ui::tentwurf::ew_versatzdokumente, u"0"},
+        {ui::tentwurf::ew_stoppwoerter, u"0"},
+        {ui::tentwurf::ew_fachbegriffe, u"0"},
+        {ui::tentwurf::ew_wortformen, u"0"},
+        {ui::tentwurf::ew_schreibweisen, u"0"},
+        {ui::tentwurf::ew_kopfvorzeilen, u"0"},
+        {ui::tentwurf::ew_wiederholungen, u"0"},
+        {ui::tentwurf::ew_kurzwoerter, u"0"},
+        {ui::tentwurf::ew_relevanz, u"0"},
+        {ui::tentwurf::ew_haeufigewoerter, u"0"},
+        {ui::tentwurf::ew_seitenbereich, u""},
+        {ui::tentwurf::ew_sprache, u"auto"},
+        {ui::tentwurf::ew_stichwortanzahl, u"15"},
+        {ui::tentwurf::ew_dokumentanteil, u"80"},
     };
     return values;
 }

@@ -1,5 +1,6 @@
 #include "settings/index_run_options.h"
 
+#include "settings/draft_settings.h"
 #include "settings/run_options.h"
 #include "textindex/text_index_summary.h"
 
@@ -90,6 +91,7 @@ FileIndexOptions MakeFileIndexOptions(const Settings& s) {
     o.useDesign = s.IsOn(ui::tprog::dkt_design);
     o.textDesign = MakeFileTextDesign(s);
     o.htmlDesign = MakeHtmlDesign(s);
+    o.draft = MakeDraftOptions(s);
     return o;
 }
 
@@ -109,6 +111,7 @@ KeywordOptions MakeKeywordOptions(const Settings& s) {
     o.alphabetical = s.IsOn(ui::tprog::stw_alphabetisch);
     o.useDesign = s.IsOn(ui::tprog::stw_design);
     o.design = MakeKeywordDesign(s);
+    o.draft = MakeDraftOptions(s);
     return o;
 }
 

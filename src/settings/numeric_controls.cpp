@@ -19,6 +19,10 @@ constexpr NumericControl kNumericControls[] = {
     {ui::tszkriterien::cb_pluswert, NumericUse::TextIndex, 0, kMinInt, kMaxInt, {}, true},
     {ui::tprog::dkt_max, NumericUse::FileIndex, 2, 0, kMaxInt, kEveryWordLongEnough},
     {ui::tprog::stw_max, NumericUse::KeywordIndex, 2, 0, kMaxInt, kEveryWordLongEnough},
+    {ui::tentwurf::ew_stichwortanzahl, NumericUse::KeywordIndex, 15, 1, kMaxInt,
+     "no keyword is kept"},
+    {ui::tentwurf::ew_dokumentanteil, NumericUse::FileIndex, 80, 1, 100,
+     "every word is on enough documents to be left out"},
     {ui::tedittxt::l2sstart, NumericUse::PageWriting, 1},
     {ui::tedittxt::zes, NumericUse::PageWriting, 1},
 };

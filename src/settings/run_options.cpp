@@ -1,5 +1,7 @@
 #include "settings/run_options.h"
 
+#include "settings/draft_settings.h"
+
 #include "fileindex/file_index_design.h"
 #include "settings/numeric_controls.h"
 
@@ -69,6 +71,7 @@ TextIndexOptions MakeTextIndexOptions(const Settings& s) {
     o.existingIndexPath = ToUtf8(s.Value(ui::tprog::kt_index));
     o.useDesign = s.IsOn(ui::tprog::kt_design);
     o.design = MakeTextIndexDesign(s);
+    o.draft = MakeDraftOptions(s);
     return o;
 }
 

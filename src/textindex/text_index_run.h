@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "draft/draft_options.h"
 #include "engine/index_store.h"
 #include "engine/language.h"
 #include "engine/run_progress.h"
@@ -34,6 +35,7 @@ struct TextIndexOptions {
     // Off when the caller writes the output from the store itself (WriteTextIndexOutputInPieces)
     // and the result's output text stays empty.
     bool buildOutputText = true;
+    DraftOptions draft;  // Tentwurf
 };
 
 // What a run gives: its own finished, sorted store and the output text.

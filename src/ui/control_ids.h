@@ -334,6 +334,31 @@ inline constexpr ControlId kControls[] = {LEXORIM_UI_TEINSTSHORTCUTS_CONTROLS(LE
 }  // namespace teinstshortcuts_idx
 #undef LEXORIM_UI_TEINSTSHORTCUTS_CONTROLS
 
+#define LEXORIM_UI_TENTWURF_CONTROLS(X) \
+    X(ew_kopfzeilen) \
+    X(ew_inhaltsseiten) \
+    X(ew_seitenbereich) \
+    X(ew_gedrucktenummern) \
+    X(ew_versatzdokumente) \
+    X(ew_stoppwoerter) \
+    X(ew_sprache) \
+    X(ew_fachbegriffe) \
+    X(ew_wortformen) \
+    X(ew_schreibweisen) \
+    X(ew_kopfvorzeilen) \
+    X(ew_wiederholungen) \
+    X(ew_kurzwoerter) \
+    X(ew_relevanz) \
+    X(ew_stichwortanzahl) \
+    X(ew_haeufigewoerter) \
+    X(ew_dokumentanteil)
+namespace tentwurf {
+inline constexpr std::string_view kWindow = "Tentwurf";
+LEXORIM_UI_TENTWURF_CONTROLS(LEXORIM_UI_DECLARE_CONTROL)
+inline constexpr ControlId kControls[] = {LEXORIM_UI_TENTWURF_CONTROLS(LEXORIM_UI_LIST_CONTROL)};
+}  // namespace tentwurf
+#undef LEXORIM_UI_TENTWURF_CONTROLS
+
 // clang-format on
 
 #undef LEXORIM_UI_DECLARE_CONTROL
@@ -357,6 +382,7 @@ inline constexpr std::span<const ControlId> kControlsByWindow[] = {
     ttextdesign::kControls,
     teinstshortcuts_lkfg::kControls,
     teinstshortcuts_idx::kControls,
+    tentwurf::kControls,
 };
 
 }  // namespace lexorim::ui

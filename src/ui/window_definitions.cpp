@@ -1278,6 +1278,75 @@ const WindowText* WindowDefinition::FindText(std::string_view name, TextRole rol
     return nullptr;
 }
 
+// The options of a clean first draft. Each goes past the plain rules of the indexes and is off in
+// the standard configuration, so an index made without them stays exactly as before.
+WindowDefinition DraftOptionsWindow() {
+    return {
+        "Tentwurf",
+        "EW",
+        {
+            {"ew_kopfzeilen", K::CheckBox, u"0"},
+            {"ew_inhaltsseiten", K::CheckBox, u"0"},
+            {"ew_seitenbereich", K::Edit, u""},
+            {"ew_gedrucktenummern", K::CheckBox, u"0"},
+            {"ew_versatzdokumente", K::CheckBox, u"0"},
+            {"ew_stoppwoerter", K::CheckBox, u"0"},
+            {"ew_sprache", K::ComboBox, u"auto"},
+            {"ew_fachbegriffe", K::CheckBox, u"0"},
+            {"ew_wortformen", K::CheckBox, u"0"},
+            {"ew_schreibweisen", K::CheckBox, u"0"},
+            {"ew_kopfvorzeilen", K::CheckBox, u"0"},
+            {"ew_wiederholungen", K::CheckBox, u"0"},
+            {"ew_kurzwoerter", K::CheckBox, u"0"},
+            {"ew_relevanz", K::CheckBox, u"0"},
+            {"ew_stichwortanzahl", K::Edit, u"15"},
+            {"ew_haeufigewoerter", K::CheckBox, u"0"},
+            {"ew_dokumentanteil", K::Edit, u"80"},
+        },
+        {
+            {"", R::Caption, u"Bereinigter Entwurf", u"Clean Draft"},
+            {"ew_entwurf", R::Caption, u"Bereinigter Entwurf", u"Clean draft"},
+            {"ew_optionen", R::Caption, u"Entwurf...", u"Draft..."},
+            {"ew_seiten", R::Caption, u"Seiten", u"Pages"},
+            {"ew_woerter", R::Caption, u"Wörter", u"Words"},
+            {"ew_stichwoerter", R::Caption, u"Datei und Stichwort Index",
+             u"File and Keyword Index"},
+            {"ew_kopfzeilen", R::Caption, u"Kopf- und Fußzeilen weglassen",
+             u"Leave out running heads and feet"},
+            {"ew_inhaltsseiten", R::Caption, u"Inhaltsverzeichnis und Index des Buches weglassen",
+             u"Leave out the contents and the book's own index"},
+            {"ew_seitenbereich", R::Caption, u"Nur diese Seiten (z. B. iii-xii, 1-248):",
+             u"Only these pages (e.g. iii-xii, 1-248):"},
+            {"ew_gedrucktenummern", R::Caption, u"Gedruckte Seitenzahlen eines PDF lesen",
+             u"Read the printed page numbers of a PDF"},
+            {"ew_versatzdokumente", R::Caption, u"Seitenversatz auch für Dokumente",
+             u"Page offset for documents too"},
+            {"ew_stoppwoerter", R::Caption, u"Füllwörter der Sprache des Buches weglassen",
+             u"Leave out the stop words of the book's language"},
+            {"ew_sprache", R::Caption, u"Sprache:", u"Language:"},
+            {"ew_sprache", R::Items, u"auto\nde\nen", u"auto\nde\nen"},
+            {"ew_fachbegriffe", R::Caption, u"Fachbegriffe in Kleinschreibung behalten",
+             u"Keep lower-case technical terms"},
+            {"ew_wortformen", R::Caption, u"Wortformen unter einem Stichwort",
+             u"Word forms under one heading"},
+            {"ew_schreibweisen", R::Caption, u"Groß- und Kleinschreibung zusammenführen",
+             u"Merge spellings that differ in case"},
+            {"ew_kopfvorzeilen", R::Caption, u"Stichwort vor seinen Unterzeilen",
+             u"Heading before its continuing lines"},
+            {"ew_wiederholungen", R::Caption, u"Wiederholte Erweiterungen weglassen",
+             u"Leave out expansions that repeat their first word"},
+            {"ew_kurzwoerter", R::Caption, u"Kurze Wörter in Namen behalten",
+             u"Keep short words inside names"},
+            {"ew_relevanz", R::Caption, u"Stichwörter nach Relevanz, je Dokument höchstens:",
+             u"Keywords by relevance, per document at most:"},
+            {"ew_haeufigewoerter", R::Caption,
+             u"Wörter fast jedes Dokuments weglassen, ab Anteil in %:",
+             u"Leave out words of almost every document, from share in %:"},
+            {"OK", R::Caption, u"OK", u"OK"},
+            {"Abbrechen", R::Caption, u"Abbrechen", u"Cancel"},
+        }};
+}
+
 const std::vector<WindowDefinition>& AllWindows() {
     static const std::vector<WindowDefinition> windows = {
         MainWindow(),
@@ -1325,6 +1394,7 @@ const std::vector<WindowDefinition>& AllWindows() {
                           u"Shortcut to Index Files (*.idx)",
                           u"Verknüpfung dieses Programms mit Index-Dateien (Dateiendung: .idx)",
                           u"Shortcut of this Application with Index Files (File Extension: .idx)"),
+        DraftOptionsWindow(),
     };
     return windows;
 }

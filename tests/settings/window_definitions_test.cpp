@@ -68,6 +68,14 @@ const std::map<std::string, std::string>& ExpectedSections() {
         {"SKCH", "sz_nurzahl sz_kuerzen sz_zeichbeginn sz_zeichenweg cb_plus"},
         {"TDCH", "kt_alphabet namen links"},
         {"TDLE", "s es b bl l titel"},
+        // The draft options are this program's own: sections that older files do not have,
+        // after all the others, so a file without them loads as the plain index.
+        {"EWCH",
+         "ew_kopfzeilen ew_inhaltsseiten ew_gedrucktenummern ew_versatzdokumente ew_stoppwoerter "
+         "ew_fachbegriffe ew_wortformen ew_schreibweisen ew_kopfvorzeilen ew_wiederholungen "
+         "ew_kurzwoerter ew_relevanz ew_haeufigewoerter"},
+        {"EWED", "ew_seitenbereich ew_stichwortanzahl ew_dokumentanteil"},
+        {"EWCB", "ew_sprache"},
     };
     return sections;
 }
@@ -92,7 +100,7 @@ TEST(WindowDefinitions, KeepTheWindowOrderOfConfigurations) {
         if (!window.code.empty())
             codes += std::string(window.code) + " ";
     }
-    EXPECT_EQ(codes, "PB DS EN EP ET EI EA HD IH NL PL QO SD SB SK TD ");
+    EXPECT_EQ(codes, "PB DS EN EP ET EI EA HD IH NL PL QO SD SB SK TD EW ");
     EXPECT_EQ(ui::AllWindows().front().controls.front().name, "rand");
 }
 

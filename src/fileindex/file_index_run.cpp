@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <unordered_set>
 
+#include "draft/common_words.h"
 #include "engine/case_rules.h"
 #include "engine/collation.h"
 #include "engine/html_cleaning.h"
@@ -137,6 +138,50 @@ DocumentWords CollectDocumentWords(const SourceDocumentReader& reader, const Wor
     return words;
 }
 
+std::vector<TextView> WordsOf(const DocumentWords& words) {
+    std::vector<TextView> views;
+    views.reserve(words.ends.size());
+    size_t begin = 0;
+    for (const size_t end : words.ends) {
+        views.push_back(TextView(words.letters).substr(begin, end - begin));
+        begin = end;
+    }
+    return views;
+}
+
+void AddDocumentWords(IndexStore& store, const SourceDocument& document, const DocumentWords& words,
+                      bool removeDuplicates, bool blanksAsJoinMark) {
+    // A name's own ">" or "|" would break its reference, so it stands as a look-alike.
+    const Text key = ReferencePart(ReferenceKeyOf(document.name), blanksAsJoinMark);
+    const Text tag = ReferencePart(document.link, blanksAsJoinMark);
+    size_t begin = 0;
+    for (const size_t end : words.ends) {
+        store.AddReference(TextView(words.letters).substr(begin, end - begin), key, tag,
+                           removeDuplicates);
+        begin = end;
+    }
+}
+
+// The words on at least `percent` of the run's documents leave every document's words.
+void LeaveOutCommonWords(std::vector<DocumentWords>& held, int32_t percent) {
+    std::vector<std::vector<TextView>> views;
+    views.reserve(held.size());
+    for (const DocumentWords& words : held)
+        views.push_back(WordsOf(words));
+    const CommonWords common(views, percent);
+    for (size_t i = 0; i < held.size(); ++i) {
+        DocumentWords kept;
+        kept.exists = held[i].exists;
+        for (const TextView word : views[i]) {
+            if (common.Contains(word))
+                continue;
+            kept.letters.append(word);
+            kept.ends.push_back(kept.letters.size());
+        }
+        held[i] = std::move(kept);  // after its views were read
+    }
+}
+
 void FinishStore(IndexStore& store, const FileIndexOptions& options,
                  const LocaleCollator& collator) {
     if (options.multipleCombined) {
@@ -174,6 +219,9 @@ FileIndexResult RunFileIndex(const FileIndexOptions& options,
     const bool blanksAsJoinMark = LoadRulesFor(options).blanksAsJoinMark;
 
     const Text readingFile = StatusReadingFile(language);
+    // Which words are common is known only after the last document, so until then the documents'
+    // words wait here instead of entering the store.
+    std::vector<DocumentWords> held;
     ForEachInOrder<DocumentWords>(
         documents.size(), options.threads == 0 ? AllCores() : options.threads,
         [&](size_t i) {
@@ -186,16 +234,18 @@ FileIndexResult RunFileIndex(const FileIndexOptions& options,
             const SourceDocument& document = documents[i];
             reporter.NextItem();
             reporter.Report(readingFile + document.source);
-            // A name's own ">" or "|" would break its reference, so it stands as a look-alike.
-            const Text key = ReferencePart(ReferenceKeyOf(document.name), blanksAsJoinMark);
-            const Text tag = ReferencePart(document.link, blanksAsJoinMark);
-            size_t begin = 0;
-            for (const size_t end : words.ends) {
-                store.AddReference(TextView(words.letters).substr(begin, end - begin), key, tag,
-                                   options.removeDuplicates);
-                begin = end;
-            }
+            if (options.draft.leaveOutCommonWords)
+                held.push_back(std::move(words));
+            else
+                AddDocumentWords(store, document, words, options.removeDuplicates,
+                                 blanksAsJoinMark);
         });
+    if (options.draft.leaveOutCommonWords) {
+        LeaveOutCommonWords(held, options.draft.commonWordPercent);
+        for (size_t i = 0; i < held.size(); ++i)
+            AddDocumentWords(store, documents[i], held[i], options.removeDuplicates,
+                             blanksAsJoinMark);
+    }
 
     reporter.Report(StatusRefreshing(language));
     FinishStore(store, options, environment.collator);

@@ -2,6 +2,7 @@
 
 #include <unordered_set>
 
+#include "draft/keyword_relevance.h"
 #include "engine/html_cleaning.h"
 #include "engine/ordered_parallel.h"
 #include "engine/word_pipeline.h"
@@ -40,11 +41,24 @@ std::vector<Text> DocumentKeywords(const SourceDocumentReader& reader, const Wor
     *text += u' ';
     if (options.removeHtml)
         *text = RemoveHtmlTags(*text);
-    KeywordCollector collector(options.removeDuplicates);
+    // Ranking needs every occurrence; it removes the repeats itself.
+    KeywordCollector collector(options.removeDuplicates && !options.draft.rankKeywords);
     pipeline.FilterPageWords(
         *text, document.name, document.link,
         [&collector](TextView word, TextView, TextView) { collector.Add(word); });
     return collector.TakeWords();
+}
+
+// The draft options weigh each document's words against those of the whole run.
+void ApplyDraftOptions(std::vector<KeywordDocument>& collected, const KeywordOptions& options) {
+    if (!options.draft.rankKeywords && !options.draft.leaveOutCommonWords)
+        return;
+    std::vector<std::vector<Text>> words(collected.size());
+    for (size_t i = 0; i < collected.size(); ++i)
+        words[i] = std::move(collected[i].words);
+    CleanKeywordLists(words, options.draft, options.removeDuplicates);
+    for (size_t i = 0; i < collected.size(); ++i)
+        collected[i].words = std::move(words[i]);
 }
 
 }  // namespace
@@ -84,6 +98,7 @@ std::vector<KeywordDocument> CollectKeywords(const KeywordOptions& options,
             reporter.Report(readingFile + documents[i].source);
             collected.push_back({documents[i].name, documents[i].link, std::move(words)});
         });
+    ApplyDraftOptions(collected, options);
     reporter.Report(StatusWriting(language));
     return collected;
 }

@@ -29,9 +29,10 @@ struct KeywordOptions {
     DraftOptions draft;  // Tentwurf
 };
 
-// The words of every document, in list order; a row whose file does not exist has none. Throws
-// RunCancelled when the cancel flag is set between two documents, and the UserError of a document
-// that cannot be read.
+// The words of every document, in list order; a row whose file does not exist has none. The
+// draft options leave out the run's common words and keep each document's most characteristic
+// ones, in the order they stand. Throws RunCancelled when the cancel flag is set between two
+// documents, and the UserError of a document that cannot be read.
 std::vector<KeywordDocument> CollectKeywords(const KeywordOptions& options,
                                              const std::vector<SourceDocument>& documents,
                                              const RunEnvironment& environment,

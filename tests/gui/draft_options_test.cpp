@@ -337,6 +337,8 @@ class DraftOptionsTest : public QObject {
             QCOMPARE(InDialog<QGroupBox>("ew_stichwoerter")->title(), c.keywordGroup);
             QCOMPARE(WithoutMnemonic(InDialog<QCheckBox>("ew_kopfzeilen")->text()), c.firstOption);
             QCOMPARE(WithoutMnemonic(InDialog<QLabel>("ew_seitenbereich_label")->text()), c.range);
+            QCOMPARE(InDialog<QLineEdit>("ew_stichwortanzahl")->accessibleName(),
+                     WithoutMnemonic(InDialog<QCheckBox>("ew_relevanz")->text()));
             // Every option of the window has its caption in this language.
             for (const ui::ControlId id : ui::tentwurf::kControls) {
                 const QString name = QString::fromUtf8(id.name.data(), id.name.size());

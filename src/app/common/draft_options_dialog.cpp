@@ -8,6 +8,7 @@
 #include <array>
 
 #include "app/common/error_display.h"
+#include "app/common/mnemonics.h"
 #include "app/common/number_boxes.h"
 #include "app/common/qt_text.h"
 #include "app/common/widgets.h"
@@ -88,19 +89,22 @@ void DraftOptionsDialog::MakeNumberBoxBeside(QLineEdit* box, ui::ControlId id) {
 
 void DraftOptionsDialog::ApplyTexts() {
     SettingsDialog::ApplyTexts();
-    // The two number boxes stand one above the other, whatever the length of their captions.
-    const std::array<QCheckBox*, 2> besideNumbers = {
-        findChild<QCheckBox*>(QStringLiteral("ew_relevanz")),
-        findChild<QCheckBox*>(QStringLiteral("ew_haeufigewoerter"))};
+    // The two number boxes stand one above the other, whatever the length of their captions;
+    // having no label of their own, they are named by the check box before them.
+    const std::array<std::pair<const char*, const char*>, 2> besideNumbers = {
+        {{"ew_relevanz", "ew_stichwortanzahl"}, {"ew_haeufigewoerter", "ew_dokumentanteil"}}};
     int width = 0;
-    for (QCheckBox* box : besideNumbers) {
-        if (box == nullptr)
-            return;
+    for (const auto& [option, number] : besideNumbers) {
+        auto* box = findChild<QCheckBox*>(QString::fromLatin1(option));
+        auto* edit = findChild<QLineEdit*>(QString::fromLatin1(number));
+        if (box == nullptr || edit == nullptr)
+            return;  // the layout is not yet built
+        edit->setAccessibleName(WithoutMnemonic(box->text()));
         box->setMinimumWidth(0);
         width = std::max(width, box->sizeHint().width());
     }
-    for (QCheckBox* box : besideNumbers)
-        box->setMinimumWidth(width);
+    for (const auto& [option, number] : besideNumbers)
+        findChild<QCheckBox*>(QString::fromLatin1(option))->setMinimumWidth(width);
 }
 
 void DraftOptionsDialog::UpdateEnabled() {

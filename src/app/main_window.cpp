@@ -18,6 +18,8 @@
 #include <QVBoxLayout>
 #include <filesystem>
 
+#include "app/common/draft_options_dialog.h"
+#include "app/common/draft_switch.h"
 #include "app/common/error_display.h"
 #include "app/common/mnemonics.h"
 #include "app/common/output_settings_dialog.h"
@@ -137,7 +139,8 @@ MainWindow::MainWindow(AppContext& context, QWidget* parent)
     keywordIndex_->ShowKeywordPage(KeywordIndexWizard::ts1);
     ShowPanel("pstart");
     setMinimumSize(760, 520);
-    resize(980, 680);
+    // Tall enough for the longest page, the file index settings, without squeezing its lines.
+    resize(980, 712);
     AnnounceLanguage();
 }
 
@@ -485,6 +488,11 @@ void MainWindow::BuildDialogs() {
                             .htmlDesign = new HtmlDesignDialog(context_, this),
                             .existingIndex = textIndexDialogs_.existingIndex});
     keywordIndex_->SetDesignDialog(new KeywordDesignDialog(context_, this));
+    // One dialog for the draft options of all three kinds, as they share the settings.
+    auto* draft = new DraftOptionsDialog(context_, this);
+    for (WizardBase* wizard :
+         std::initializer_list<WizardBase*>{textIndex_, fileIndex_, keywordIndex_})
+        wizard->SetDraftDialog(draft);
     problemReportGerman_ = new ProblemReportWindow(Language::German, this);
     problemReportEnglish_ = new ProblemReportWindow(Language::English, this);
     compatibilityTest_ = new CompatibilityTestWindow(context_, this);
@@ -562,6 +570,8 @@ void MainWindow::ApplyAllTexts() {
         }
     }
     ShowShellState();
+    // The draft switches take their captions from the draft dialog's table.
+    ApplyDraftSwitchTexts(this, context_.language);
     // Again over the whole window: some captions above are set after its table's texts.
     AssignMnemonics(this);
 }

@@ -169,7 +169,7 @@ int main(int argc, char** argv) {
              {"Tszkriterien", "Tszbearbeiten", "Tdesign", "Teinstausgabe", "Tnegliste", "Teditneg",
               "Ttextdesign", "Thdesign", "Tsdesign", "Tzusatzfunktion",
               ProblemReportWindowName(language), "Tedittxt2idx", "Tedittxt", "Teinstshortcuts_lkfg",
-              "Teinstshortcuts_idx"}) {
+              "Teinstshortcuts_idx", "Tentwurf"}) {
             auto* dialog = window.findChild<QDialog*>(QString::fromLatin1(name));
             dialog->show();
             ok &= Save(dialog, folder, code + QStringLiteral("-") + QString::fromLatin1(name));

@@ -12,7 +12,7 @@
 namespace lexorim::app {
 
 CriteriaGroup::CriteriaGroup(AppContext& context, const CriteriaNames& names, QWidget* parent)
-    : QGroupBox(parent) {
+    : QGroupBox(parent), context_(context) {
     setObjectName(QString::fromLatin1(names.group));
     auto* layout = new QGridLayout(this);
     int row = 0;
@@ -38,6 +38,11 @@ CriteriaGroup::CriteriaGroup(AppContext& context, const CriteriaNames& names, QW
                           }));
     layout->addWidget(minimumLength, row++, 1, Qt::AlignLeft);
     layout->setColumnStretch(2, 1);
+}
+
+DraftSwitch* CriteriaGroup::AddDraftSwitch() {
+    auto* layout = static_cast<QGridLayout*>(this->layout());
+    return new DraftSwitch(context_, this, layout, layout->rowCount());
 }
 
 }  // namespace lexorim::app

@@ -1,12 +1,14 @@
 #pragma once
 // The group of word criteria that all three index kinds show: the check boxes of the criteria,
 // the minimum-length box, and the buttons that open the negative and the positive list. Built
-// from the control names of one kind.
+// from the control names of one kind. Below them each kind adds its own criteria and, last, the
+// switch of the clean draft.
 
 #include <QGroupBox>
 #include <QPushButton>
 
 #include "app/app_context.h"
+#include "app/common/draft_switch.h"
 
 namespace lexorim::app {
 
@@ -44,9 +46,16 @@ class CriteriaGroup : public QGroupBox {
   public:
     CriteriaGroup(AppContext& context, const CriteriaNames& names, QWidget* parent);
 
+    // The check box of the clean draft and its button, on a line of their own below the
+    // criteria so far.
+    DraftSwitch* AddDraftSwitch();
+
   signals:
     void negativeListRequested();
     void positiveListRequested();
+
+  private:
+    AppContext& context_;
 };
 
 }  // namespace lexorim::app

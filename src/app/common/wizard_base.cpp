@@ -9,6 +9,8 @@
 #include <QTabBar>
 #include <QVBoxLayout>
 
+#include "app/common/draft_options_dialog.h"
+#include "app/common/draft_switch.h"
 #include "app/common/error_display.h"
 #include "app/common/qt_text.h"
 #include "app/common/window_texts.h"
@@ -184,6 +186,14 @@ QWidget* WizardBase::BuildResultPage(const ResultPageNames& names, QPlainTextEdi
 
 void WizardBase::CopyOutputToClipboard() {
     QApplication::clipboard()->setText(ToQString(OutputText()));
+}
+
+void WizardBase::UseDraftSwitch(DraftSwitch* draftSwitch) {
+    draftSwitch_ = draftSwitch;
+    connect(draftSwitch, &DraftSwitch::optionsRequested, this, [this] {
+        if (draftDialog_ != nullptr)
+            draftDialog_->exec();
+    });
 }
 
 void WizardBase::ShowStatus(const QString& status, int percent) {

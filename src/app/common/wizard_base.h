@@ -20,6 +20,9 @@
 
 namespace lexorim::app {
 
+class DraftOptionsDialog;
+class DraftSwitch;
+
 // The states one step sets; an empty field leaves that state as it is.
 struct ButtonStates {
     std::optional<bool> backVisible = std::nullopt;
@@ -100,6 +103,10 @@ class WizardBase : public Translated<QWidget> {
     // Sets the header's text again after a language switch.
     void ApplyTexts() override;
 
+    // The dialog of the draft options, which the three wizards share.
+    void SetDraftDialog(DraftOptionsDialog* dialog) { draftDialog_ = dialog; }
+    DraftSwitch* draftSwitch() const { return draftSwitch_; }
+
   signals:
     void runStarted();
     void runFinished(bool succeeded);
@@ -118,6 +125,8 @@ class WizardBase : public Translated<QWidget> {
     virtual void SaveIndexFile() {}
     virtual Text OutputText() const = 0;
     void CopyOutputToClipboard();
+    // The draft switch of the criteria page; its button opens the draft dialog, modally.
+    void UseDraftSwitch(DraftSwitch* draftSwitch);
 
     // Where a task on the worker leaves the wizard: a run goes on to the result page or back to
     // the summary; reading a document goes back to the page it was started from.
@@ -163,6 +172,8 @@ class WizardBase : public Translated<QWidget> {
     QLabel* header_ = nullptr;
     QLabel* status_ = nullptr;
     QProgressBar* progress_ = nullptr;
+    DraftSwitch* draftSwitch_ = nullptr;
+    DraftOptionsDialog* draftDialog_ = nullptr;
     // True while the page function itself selects a page, so that only the user's own page
     // changes count as tab choices.
     bool selectingPage_ = false;

@@ -105,6 +105,7 @@ QWidget* FileIndexWizard::BuildCriteriaPage() {
             &FileIndexWizard::negativeListRequested);
     connect(criteria, &CriteriaGroup::positiveListRequested, this,
             &FileIndexWizard::positiveListRequested);
+    UseDraftSwitch(criteria->AddDraftSwitch());
 
     auto* index = Named<QGroupBox>(page, "gb_dindex");
     auto* indexLayout = new QGridLayout(index);

@@ -118,6 +118,7 @@ QWidget* KeywordIndexWizard::BuildSettingsPage() {
     auto* criteriaLayout = static_cast<QGridLayout*>(criteria->layout());
     criteriaLayout->addWidget(Named<QCheckBox>(criteria, ui::tprog::stw_htmlraus),
                               criteriaLayout->rowCount(), 0, 1, 2);
+    UseDraftSwitch(criteria->AddDraftSwitch());
 
     auto* index = Named<QGroupBox>(page, "gb_sindex");
     auto* indexLayout = new QGridLayout(index);

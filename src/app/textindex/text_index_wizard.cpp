@@ -253,6 +253,7 @@ QWidget* TextIndexWizard::BuildCriteriaPage() {
             &TextIndexWizard::negativeListRequested);
     connect(criteria, &CriteriaGroup::positiveListRequested, this,
             &TextIndexWizard::positiveListRequested);
+    UseDraftSwitch(criteria->AddDraftSwitch());
 
     auto* index = Named<QGroupBox>(page, "gb_index");
     auto* indexLayout = new QGridLayout(index);

@@ -216,21 +216,21 @@ std::vector<std::pair<size_t, size_t>> NeighbourPairs(const std::vector<Form>& f
     return pairs;
 }
 
-// The one stem under which a form may merge: the form itself when the dictionary lists it as a
-// base form of its own; else its only stem, or of several the one that is itself a form in the
-// index. Nothing when that leaves a choice or the stem is short.
+// The one stem under which a form may merge: the form itself when it is one of its stems (the
+// dictionary lists it as a base form of its own); else its only stem, or of several the one that
+// is itself a form in the index. Nothing when that leaves a choice or the stem is short.
 std::optional<Text> MergingStemOf(const Form& form, const StemsOfWord& stemsOf, TextView word,
                                   const std::unordered_map<TextView, size_t>& formOfLowered) {
     std::vector<Text> stems;
     for (const Text& stem : stemsOf(word)) {
         Text lowered = ToLower(stem);
+        if (lowered == form.lowered)
+            return form.lowered;
         if (std::find(stems.begin(), stems.end(), lowered) == stems.end())
             stems.push_back(std::move(lowered));
     }
     std::optional<Text> chosen;
-    if (std::find(stems.begin(), stems.end(), form.lowered) != stems.end()) {
-        chosen = form.lowered;
-    } else if (stems.size() == 1) {
+    if (stems.size() == 1) {
         chosen = stems.front();
     } else {
         for (const Text& stem : stems) {

@@ -65,13 +65,10 @@ TEST_F(WordFormsTest, KeepsWordsApartThatOnlyLookAlike) {
         {u"das Beschreiben\r\ndie Beschreibung\r\nder Beschreibungen", "de",
          u"Index\r\n\r\nB\r\nBeschreiben 1\r\nBeschreibung 2, 3\r\n"},
         // A word listed as a base form of its own stays, though it could be a plural.
-        {u"a Window\r\nthe Windows\r\nthe Windows", "en",
-         u"Index\r\n\r\nW\r\nWindow 1\r\nWindows 2, 3\r\n"},
-        // Umlauts count as their base letters; "Häuser" is a base form of its own in German.
-        {u"ein Haus\r\nzwei Häuser\r\nin Häusern", "de",
-         u"Index\r\n\r\nH\r\nHaus 1, 3\r\nHäuser 2\r\n"},
-        // Unknown words have no stems to share.
-        {u"ein Qwzrt\r\nzwei Qwzrts", "de", u"Index\r\n\r\nQ\r\nQwzrt 1\r\nQwzrts 2\r\n"},
+        {u"a Window\r\nthe Windows\r\nthe Windows\r\nthe Package\r\nthe Packages", "en",
+         u"Index\r\n\r\nP\r\nPackage 4, 5\r\n\r\nW\r\nWindow 1\r\nWindows 2, 3\r\n"},
+        // An upper-case "S" at the end of an unknown word is not a plural.
+        {u"per HTTP\r\nper HTTPS", "de", u"Index\r\n\r\nH\r\nHTTP 1\r\nHTTPS 2\r\n"},
         // A language with neither dictionary nor stemmer leaves the entries as they are.
         {u"ein Paket\r\nzwei Pakete", "xx", u"Index\r\n\r\nP\r\nPaket 1\r\nPakete 2\r\n"},
         // Without a Hunspell dictionary the Snowball stemmer stems.
@@ -81,6 +78,29 @@ TEST_F(WordFormsTest, KeepsWordsApartThatOnlyLookAlike) {
         options.draft.language = c.language;
         EXPECT_EQ(ToUtf8(Run(c.book)), ToUtf8(c.index)) << ToUtf8(c.book);
     }
+}
+
+TEST_F(WordFormsTest, MergesNounsUmlautsAndCompounds) {
+    options.draft.mergeWordForms = true;
+    struct Case {
+        const char16_t* book;
+        const char16_t* index;
+    };
+    const Case cases[] = {
+        // A noun's forms, though "Befehle" and "Befehlen" are forms of the verb "befehlen" too.
+        {u"ein Befehl\r\nzwei Befehle\r\ndes Befehls\r\nmit Befehlen",
+         u"Index\r\n\r\nB\r\nBefehl 1, 2, 3, 4\r\n"},
+        // Umlauts count as their base letters.
+        {u"ein Haus\r\nzwei Häuser\r\nin Häusern", u"Index\r\n\r\nH\r\nHaus 1, 2, 3\r\n"},
+        // A compound that the dictionary knows only by its parts.
+        {u"ein Betriebssystem\r\nzwei Betriebssysteme\r\ndes Betriebssystems",
+         u"Index\r\n\r\nB\r\nBetriebssystem 1, 2, 3\r\n"},
+        // The "s" plural of words that the dictionary does not know.
+        {u"ein Commit\r\nzwei Commits\r\nein FIFO\r\nzwei FIFOs",
+         u"Index\r\n\r\nC\r\nCommit 1, 2\r\n\r\nF\r\nFIFO 3, 4\r\n"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(ToUtf8(Run(c.book)), ToUtf8(c.index)) << ToUtf8(c.book);
 }
 
 TEST_F(WordFormsTest, MergesCaseVariantsUnderTheSpellingOnMostPages) {

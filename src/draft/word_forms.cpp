@@ -50,13 +50,54 @@ void WordUsage::Note(TextView word, TextView key, TextView tag) {
     }
     if (!countSpellings_)
         return;
-    auto found = spellings_.find(word);
-    if (found == spellings_.end())
-        found = spellings_.emplace(Text(word), Spelling{}).first;
-    Spelling& spelling = found->second;
+    Spelling& spelling = SpellingOf(word);
     if (spelling.lastPage != page_) {
         spelling.lastPage = page_;
         ++spelling.pages;
+    }
+}
+
+namespace {
+
+uint64_t HashOfUnits(TextView word) {
+    uint64_t h = 0xcbf29ce484222325ULL;
+    for (const char16_t c : word) {
+        h ^= c;
+        h *= 0x100000001b3ULL;
+    }
+    h ^= h >> 31;
+    h *= 0x9e3779b97f4a7c15ULL;
+    return h ^ (h >> 29);
+}
+
+}  // namespace
+
+WordUsage::Spelling& WordUsage::SpellingOf(TextView word) {
+    if ((spellings_.size() + 1) * 2 > spellingSlots_.size())
+        GrowSpellingSlots();
+    const uint64_t hash = HashOfUnits(word);
+    const size_t mask = spellingSlots_.size() - 1;
+    for (size_t i = hash & mask;; i = (i + 1) & mask) {
+        const uint32_t slot = spellingSlots_[i];
+        if (slot == 0) {
+            spellingSlots_[i] = static_cast<uint32_t>(spellings_.size() + 1);
+            spellingHashes_.push_back(hash);
+            spellings_.push_back(Spelling{Text(word)});
+            return spellings_.back();
+        }
+        if (spellingHashes_[slot - 1] == hash)
+            return spellings_[slot - 1];
+    }
+}
+
+void WordUsage::GrowSpellingSlots() {
+    spellingSlots_.assign(std::max<size_t>(1024, spellingSlots_.size() * 2), 0);
+    const size_t mask = spellingSlots_.size() - 1;
+    for (size_t s = 0; s < spellingHashes_.size(); ++s) {
+        size_t i = spellingHashes_[s] & mask;
+        while (spellingSlots_[i] != 0)
+            i = (i + 1) & mask;
+        spellingSlots_[i] = static_cast<uint32_t>(s + 1);
     }
 }
 
@@ -74,7 +115,8 @@ std::unordered_map<Text, Text> WordUsage::MostUsedSpellings() const {
         size_t variants = 0;
     };
     std::unordered_map<Text, Best> bestOf;
-    for (const auto& [spelling, usage] : spellings_) {
+    for (const Spelling& usage : spellings_) {
+        const TextView spelling = usage.text;
         Best& best = bestOf[ToUpper(spelling)];
         if (best.variants == 0 ||
             IsBetterSpelling(spelling, usage.pages, best.spelling, best.pages)) {

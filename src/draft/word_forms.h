@@ -40,9 +40,15 @@ class WordUsage {
         size_t operator()(TextView text) const { return std::hash<TextView>{}(text); }
     };
     struct Spelling {
+        Text text;
         uint32_t pages = 0;
         uint32_t lastPage = 0;
     };
+    // Every word of the book passes here: the spellings are found by a 64-bit hash of their
+    // code units in an open table (a slot holds the position in `spellings_` plus one), and
+    // two spellings with one hash are so unlikely that they may share a count.
+    Spelling& SpellingOf(TextView word);
+    void GrowSpellingSlots();
 
     bool countSpellings_;
     bool rankReferences_;
@@ -51,7 +57,9 @@ class WordUsage {
     Text key_;
     Text tag_;
     std::unordered_map<Text, uint32_t, TextHash, std::equal_to<>> ranks_;
-    std::unordered_map<Text, Spelling, TextHash, std::equal_to<>> spellings_;
+    std::vector<Spelling> spellings_;
+    std::vector<uint64_t> spellingHashes_;
+    std::vector<uint32_t> spellingSlots_;
 };
 
 // Gives every entry the spelling of its word that the most pages use ("Beschreibung" rather than

@@ -75,9 +75,10 @@ inline constexpr size_t kShortestMergedForm = 4;
 
 // Merges the single-word entries that are forms of one word under the form with the most
 // locators, uniting their locators in page order (duplicates removed when `removeDuplicates`).
-// Forms merge when they share a stem that is unambiguous or itself a word of the index, and one
-// form is the other with at most a letter changed and up to three added at the end ("Paket",
-// "Pakets", "Paketes"; umlauts count as their base letter, so "Haus" and "Häuser" merge too).
+// Forms merge when they share a stem that is unambiguous or itself a word of the index, and the
+// shorter is the longer's beginning but for its last letter at most, the longer adding at most
+// three ("Paket", "Pakets", "Paketes"; umlauts count as their base letter, so "Haus" and
+// "Häuser" merge too; "Beschreibung" and "Beschreiben" do not, though Hunspell stems both alike).
 // A word the dictionary lists as a base form of its own ("Windows") is never merged into another.
 void MergeWordForms(IndexStore& store, const StemsOfWord& stemsOf, const WordUsage& usage,
                     bool removeDuplicates);

@@ -525,8 +525,8 @@ void IndexStore::ReplaceCharacter(char16_t from, char16_t to) {
 
 namespace {
 
-// Sorts one bucket by the key word, ":" and references; equal keys keep their order.
-void SortBucket(std::vector<IndexEntry>& bucket, const LocaleCollator& collator) {
+// Sorts one bucket by the key word, `wordEnd` and references; equal keys keep their order.
+void SortBucket(std::vector<IndexEntry>& bucket, const LocaleCollator& collator, char16_t wordEnd) {
     if (bucket.size() < 2) {
         return;
     }
@@ -538,7 +538,7 @@ void SortBucket(std::vector<IndexEntry>& bucket, const LocaleCollator& collator)
         Text key;
         key.reserve(entry.word.size() + 1 + entry.references.size());
         key.append(entry.word);
-        key.push_back(u':');
+        key.push_back(wordEnd);
         key.append(entry.references);
         keys.push_back(std::move(key));
     }
@@ -558,15 +558,18 @@ void SortBucket(std::vector<IndexEntry>& bucket, const LocaleCollator& collator)
 
 }  // namespace
 
-void IndexStore::SortStore(const LocaleCollator& collator) {
+void IndexStore::SortStore(const LocaleCollator& collator, bool headingsFirst) {
     Lookup& lookup = TheLookup();
     lookup.ForgetEverything();
+    // A tab is the character of the lowest rank in the collation, below the blank and every
+    // punctuation mark: a word ended by it precedes every longer word that starts with it.
+    const char16_t wordEnd = headingsFirst ? u'\t' : u':';
     // The buckets are sorted independently, so they are sorted on all cores; the collator's
     // comparison is a const operation that ICU allows from several threads.
     std::atomic<int> next{0};
-    const auto sortBuckets = [this, &next, &collator] {
+    const auto sortBuckets = [this, &next, &collator, wordEnd] {
         for (int b = next++; b < kBucketCount; b = next++) {
-            SortBucket(buckets_[b], collator);
+            SortBucket(buckets_[b], collator, wordEnd);
         }
     };
     std::vector<std::jthread> helpers;
@@ -615,6 +618,13 @@ void IndexStore::LoadIndexLines(TextView text, IndexLineRules rules) {
 }
 
 const std::vector<IndexEntry>& IndexStore::Bucket(int index) const {
+    return buckets_.at(index);
+}
+
+std::vector<IndexEntry>& IndexStore::EditBucket(int index) {
+    Lookup& lookup = TheLookup();
+    lookup.ForgetEverything();
+    lookup.heldKnown = false;
     return buckets_.at(index);
 }
 

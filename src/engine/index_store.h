@@ -49,8 +49,10 @@ class IndexStore {
     void ReplaceCharacter(char16_t from, char16_t to);
 
     // Sorts every bucket by word, ":" and references in the collation's order (ignoring case);
-    // entries with equal keys keep their order.
-    void SortStore(const LocaleCollator& collator);
+    // entries with equal keys keep their order. With `headingsFirst` the word ends in a character
+    // that ranks below every other, so a word comes before all lines that continue it ("Access"
+    // before "Access NIS" and "Access; Access NIS").
+    void SortStore(const LocaleCollator& collator, bool headingsFirst = false);
 
     // How index-file lines are taken in.
     struct IndexLineRules {
@@ -68,6 +70,10 @@ class IndexStore {
     }
 
     const std::vector<IndexEntry>& Bucket(int index) const;
+    // For passes over a filled store that change, reorder or remove entries: every entry must stay
+    // in its word's bucket, and a word in one entry of the bucket only. The lookup tables are
+    // dropped (more words may still be added).
+    std::vector<IndexEntry>& EditBucket(int index);
     size_t EntryCount() const;
     bool Empty() const { return EntryCount() == 0; }
 

@@ -1,5 +1,6 @@
 #include "textindex/text_index_run.h"
 
+#include "draft/entry_passes.h"
 #include "engine/collation.h"
 #include "engine/word_pipeline.h"
 #include "indexing/index_file.h"
@@ -24,7 +25,8 @@ namespace {
 
 // Steps up to the filled store: empty it, load the existing index, read every page.
 void FillTextIndexStore(const TextIndexOptions& options, TextView source, const WordLists& lists,
-                        IndexStore& store, Language language, ProgressReporter& reporter) {
+                        IndexStore& store, DraftEntryPasses& passes, Language language,
+                        ProgressReporter& reporter) {
     reporter.Report(StatusPreparing(language));
     if (options.addToExisting) {
         LoadExistingIndex(
@@ -40,8 +42,10 @@ void FillTextIndexStore(const TextIndexOptions& options, TextView source, const 
     pipelineOptions.positiveHitsJoinBlanks = options.criteria.markCombined;
     const WordPipeline pipeline(pipelineOptions, lists.negative, lists.positive);
     const bool removeDuplicates = options.removeDuplicates;
-    const WordSink sink = [&store, removeDuplicates](TextView word, TextView key, TextView tag) {
+    const WordSink sink = [&store, &passes, removeDuplicates](TextView word, TextView key,
+                                                              TextView tag) {
         store.AddReference(word, key, tag, removeDuplicates);
+        passes.NoteWord(word, key, tag);
     };
 
     const Text readingPage = StatusReadingPage(language);
@@ -62,15 +66,17 @@ void FillTextIndexStore(const TextIndexOptions& options, TextView source, const 
 
 // Steps after the pages: finish combined words, sort, write the output.
 Text FinishTextIndex(const TextIndexOptions& options, IndexStore& store,
-                     const LocaleCollator& collator, Language language,
-                     const ProgressReporter& reporter) {
+                     const DraftEntryPasses& passes, const LocaleCollator& collator,
+                     Language language, const ProgressReporter& reporter) {
     reporter.Report(StatusRefreshing(language));
+    passes.BeforeCombinedWords(store, DraftLanguageStandIn(options.draft));
     if (options.multipleCombined) {
         store.ExpandCombinedWords();
     } else {
         store.JoinCombinedWords();
     }
-    store.SortStore(collator);
+    passes.AfterCombinedWords(store);
+    store.SortStore(collator, options.draft.headingsFirst);
 
     reporter.Report(StatusWriting(language));
     if (!options.buildOutputText)
@@ -84,9 +90,10 @@ TextIndexResult RunTextIndex(const TextIndexOptions& options, TextView source,
                              const RunEnvironment& environment) {
     ProgressReporter reporter(environment.progress);
     TextIndexResult result;
-    FillTextIndexStore(options, source, environment.lists, result.store, environment.language,
-                       reporter);
-    result.output = FinishTextIndex(options, result.store, environment.collator,
+    DraftEntryPasses passes(options.draft, options.removeDuplicates);
+    FillTextIndexStore(options, source, environment.lists, result.store, passes,
+                       environment.language, reporter);
+    result.output = FinishTextIndex(options, result.store, passes, environment.collator,
                                     environment.language, reporter);
     return result;
 }
@@ -95,12 +102,13 @@ TextIndexResult RunTextIndexOnOwnedSource(const TextIndexOptions& options, Text&
                                           const RunEnvironment& environment) {
     ProgressReporter reporter(environment.progress);
     TextIndexResult result;
+    DraftEntryPasses passes(options.draft, options.removeDuplicates);
     {
         const Text pagesSource = std::move(source);
-        FillTextIndexStore(options, pagesSource, environment.lists, result.store,
+        FillTextIndexStore(options, pagesSource, environment.lists, result.store, passes,
                            environment.language, reporter);
     }
-    result.output = FinishTextIndex(options, result.store, environment.collator,
+    result.output = FinishTextIndex(options, result.store, passes, environment.collator,
                                     environment.language, reporter);
     return result;
 }

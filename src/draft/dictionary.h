@@ -1,0 +1,69 @@
+#pragma once
+// The spelling dictionary of a language (Hunspell) and, for languages without one, the Snowball
+// stemmer: which words the language knows and the base forms of an inflected word.
+
+#include <memory>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include "engine/text_helpers.h"
+
+class Hunspell;
+struct sb_stemmer;
+
+namespace lexorim {
+
+// One Hunspell dictionary. Hunspell is not thread-safe: a Dictionary must not be used from several
+// threads at once, not even through its const functions; give each thread its own.
+class Dictionary {
+  public:
+    // The installed dictionary of a language code: "de" and "en" take de_DE and en_US, "fr" takes
+    // fr_FR, a code with a region ("de_AT", "en-GB") that one. Nothing when none is installed.
+    static std::optional<Dictionary> ForLanguage(std::string_view code);
+
+    ~Dictionary();
+    Dictionary(Dictionary&&) noexcept;
+    Dictionary& operator=(Dictionary&&) noexcept;
+    Dictionary(const Dictionary&) = delete;
+    Dictionary& operator=(const Dictionary&) = delete;
+
+    // True when the word is spelt correctly: the dictionary lists it or an inflected form of it.
+    // Capitalised and upper-case spellings of listed words count.
+    bool Knows(TextView word) const;
+
+    // The base forms the dictionary gives for the word ("Pakete" gives "paket" and "Paket"), each
+    // once, in the dictionary's order; none for a word it does not know.
+    std::vector<Text> Stems(TextView word) const;
+
+  private:
+    struct Parts;
+    explicit Dictionary(std::unique_ptr<Parts> parts);
+    std::unique_ptr<Parts> parts_;
+};
+
+// The Snowball stemmer of a language: an algorithm that cuts endings, for a language without a
+// Hunspell dictionary. Its stems are not always words ("configur"). Not thread-safe either.
+class SnowballStemmer {
+  public:
+    // The stemmer of a language code ("de", "en", "fr", ...); nothing when Snowball has none.
+    static std::optional<SnowballStemmer> ForLanguage(std::string_view code);
+
+    ~SnowballStemmer();
+    SnowballStemmer(SnowballStemmer&&) noexcept;
+    SnowballStemmer& operator=(SnowballStemmer&&) noexcept;
+    SnowballStemmer(const SnowballStemmer&) = delete;
+    SnowballStemmer& operator=(const SnowballStemmer&) = delete;
+
+    // The stem of the lower-cased word.
+    Text Stem(TextView word) const;
+
+  private:
+    struct Deleter {
+        void operator()(sb_stemmer* stemmer) const;
+    };
+    explicit SnowballStemmer(std::unique_ptr<sb_stemmer, Deleter> stemmer);
+    std::unique_ptr<sb_stemmer, Deleter> stemmer_;
+};
+
+}  // namespace lexorim

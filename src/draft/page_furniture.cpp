@@ -11,8 +11,9 @@ namespace lexorim {
 
 namespace {
 
-// Lines per end of a page that are taken for its head or foot.
+// Lines per end of a page that are taken for its head or foot: those with words, and all.
 constexpr size_t kZoneLines = 2;
+constexpr size_t kZoneLinesInAll = 4;
 // A running head is a short line; a longer one at the top of a page is its text.
 constexpr size_t kLongestHead = 120;
 constexpr size_t kFewestRecurrences = 3;
@@ -51,12 +52,14 @@ bool HasWords(TextView line) {
 
 void AddZoneFrom(const PageLines& page, bool fromTop, std::vector<size_t>& zone) {
     size_t withWords = 0;
-    for (size_t k = 0; k < page.size() && withWords < kZoneLines; ++k) {
+    size_t taken = 0;
+    for (size_t k = 0; k < page.size() && withWords < kZoneLines && taken < kZoneLinesInAll; ++k) {
         const size_t at = fromTop ? k : page.size() - 1 - k;
         const TextView line = TrimBlanksAndControls(page[at]);
         if (line.empty())
             continue;
         zone.push_back(at);
+        ++taken;
         if (HasWords(line))
             ++withWords;
     }

@@ -13,7 +13,8 @@ namespace lexorim {
 using PageLines = std::vector<TextView>;
 
 // The lines of a page's head and foot zone: from each end the first two lines with words, and
-// the lines with nothing but numbers and punctuation on the way to them. In order, each once.
+// the lines with nothing but numbers and punctuation on the way to them, four lines at most.
+// In order, each once.
 std::vector<size_t> HeadAndFootLines(const PageLines& page);
 
 // A line as it recurs from page to page: lower case, without its digits and roman numerals,

@@ -27,6 +27,14 @@ bool IsAsciiDigit(char16_t c) {
     return c >= u'0' && c <= u'9';
 }
 
+// True when the digits from `start` to `end` are part of a number such as "2.4.1" or "12.18":
+// a section or a version, not a page.
+bool InDottedNumber(TextView line, size_t start, size_t end) {
+    const bool dotBefore = start >= 2 && line[start - 1] == u'.' && IsAsciiDigit(line[start - 2]);
+    const bool dotAfter = end + 1 < line.size() && line[end] == u'.' && IsAsciiDigit(line[end + 1]);
+    return dotBefore || dotAfter;
+}
+
 // The sequences the numbers in the head and foot zone of page `page` would belong to.
 std::vector<Sequence> SequencesOnPage(const PageLines& lines, size_t page) {
     std::vector<Sequence> found;
@@ -48,7 +56,7 @@ std::vector<Sequence> SequencesOnPage(const PageLines& lines, size_t page) {
                 ++i;
             const TextView token = line.substr(start, i - start);
             if (std::all_of(token.begin(), token.end(), IsAsciiDigit)) {
-                if (token.size() <= 5)
+                if (token.size() <= 5 && token.front() != u'0' && !InDottedNumber(line, start, i))
                     add(PageNumberFormat::Decimal, ParseIntegerText(token).value_or(0));
             } else if (const std::optional<int64_t> roman = RomanNumeralValue(token)) {
                 const bool upper = token.front() >= u'A' && token.front() <= u'Z';
@@ -85,6 +93,13 @@ std::vector<std::optional<Sequence>> ConfirmedSequences(const std::vector<PageLi
                 confirmed[p] = sequence;
             }
         }
+    }
+    // A page whose number does not go with the two pages around it, which agree, has its
+    // number elsewhere on the page; a section number in its head only looked like one.
+    for (size_t p = 1; p + 1 < pages.size(); ++p) {
+        if (confirmed[p - 1] && confirmed[p - 1] == confirmed[p + 1] &&
+            confirmed[p] != confirmed[p - 1])
+            confirmed[p].reset();
     }
     return confirmed;
 }

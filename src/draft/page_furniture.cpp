@@ -17,6 +17,9 @@ constexpr size_t kZoneLinesInAll = 4;
 // A running head is a short line; a longer one at the top of a page is its text.
 constexpr size_t kLongestHead = 120;
 constexpr size_t kFewestRecurrences = 3;
+// An entry of an index or of a contents list without dot leaders is a short line; a line of
+// text that happens to end in a number is longer.
+constexpr size_t kLongestEntry = 80;
 
 bool IsWordCharacter(char16_t c) {
     return u_isalnum(c) != 0;
@@ -44,10 +47,13 @@ void ForEachToken(TextView line, Take take) {
 
 // A line with a word besides its numbers.
 bool HasWords(TextView line) {
-    if (std::none_of(line.begin(), line.end(), [](char16_t c) { return u_isalpha(c) != 0; }))
-        return false;
-    const Text form = RecurringForm(line);
-    return std::any_of(form.begin(), form.end(), [](char16_t c) { return u_isalpha(c) != 0; });
+    bool found = false;
+    ForEachToken(line, [&found](size_t, TextView token) {
+        found = found || (std::any_of(token.begin(), token.end(),
+                                      [](char16_t c) { return u_isalpha(c) != 0; }) &&
+                          !RomanNumeralValue(token));
+    });
+    return found;
 }
 
 void AddZoneFrom(const PageLines& page, bool fromTop, std::vector<size_t>& zone) {
@@ -100,7 +106,7 @@ bool EndsInPageNumber(TextView line) {
         if (end == line.size() || !RomanNumeralValue(line.substr(end, line.size() - end)))
             return false;
     } else if (line.size() - end > 5) {
-        return false;  // too long for a page number: a year, a size, an identifier
+        return false;  // too many digits for a page number: a size, an identifier
     }
     if (end == 0)
         return false;  // a number alone says nothing
@@ -185,7 +191,7 @@ bool IsContentsPage(const PageLines& page, const std::vector<size_t>& leftOut) {
         if (line.empty() || !HasWords(line))
             continue;  // section and page numbers standing alone go with either kind of page
         ++withWords;
-        if (EndsInDotLeader(line) || EndsInPageNumber(line))
+        if (EndsInDotLeader(line) || (line.size() <= kLongestEntry && EndsInPageNumber(line)))
             ++pointing;
     }
     return pointing >= kFewestPointingLines && pointing * 5 >= withWords * 3;

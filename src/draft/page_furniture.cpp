@@ -3,6 +3,7 @@
 #include <unicode/uchar.h>
 
 #include <algorithm>
+#include <optional>
 #include <unordered_map>
 
 #include "draft/page_range.h"
@@ -94,9 +95,9 @@ bool EndsInDotLeader(TextView line) {
     return dots >= 3;
 }
 
-// A page number at the end of a line after a blank, a comma or a dot leader: "17", "xii",
-// "12, 45, 78", "12-14".
-bool EndsInPageNumber(TextView line) {
+// Where a page number at the end of a line starts, after a blank, a comma or a dot leader:
+// "17", "xii", "12, 45, 78", "12-14".
+std::optional<size_t> PageNumberAtEnd(TextView line) {
     size_t end = line.size();
     while (end > 0 && IsDigit(line[end - 1]))
         --end;
@@ -104,15 +105,26 @@ bool EndsInPageNumber(TextView line) {
         while (end > 0 && line[end - 1] >= u'a' && line[end - 1] <= u'z')
             --end;
         if (end == line.size() || !RomanNumeralValue(line.substr(end, line.size() - end)))
-            return false;
+            return std::nullopt;
     } else if (line.size() - end > 5) {
-        return false;  // too many digits for a page number: a size, an identifier
+        return std::nullopt;  // too many digits for a page number: a size, an identifier
     }
     if (end == 0)
-        return false;  // a number alone says nothing
+        return std::nullopt;  // a number alone says nothing
     const char16_t before = line[end - 1];
-    return before == u' ' || before == u'\t' || before == u',' || before == u'.' ||
-           before == u'-' || before == u'\u2013';
+    if (before == u' ' || before == u'\t' || before == u',' || before == u'.' || before == u'-' ||
+        before == u'\u2013')
+        return end;
+    return std::nullopt;
+}
+
+// A line of a contents list or an index: it ends in a dot leader, in a dot leader and a page
+// number, or it is short and ends in page numbers.
+bool PointsToAPage(TextView line) {
+    if (EndsInDotLeader(line))
+        return true;
+    const std::optional<size_t> number = PageNumberAtEnd(line);
+    return number && (line.size() <= kLongestEntry || EndsInDotLeader(line.substr(0, *number)));
 }
 
 }  // namespace
@@ -191,7 +203,7 @@ bool IsContentsPage(const PageLines& page, const std::vector<size_t>& leftOut) {
         if (line.empty() || !HasWords(line))
             continue;  // section and page numbers standing alone go with either kind of page
         ++withWords;
-        if (EndsInDotLeader(line) || (line.size() <= kLongestEntry && EndsInPageNumber(line)))
+        if (PointsToAPage(line))
             ++pointing;
     }
     return pointing >= kFewestPointingLines && pointing * 5 >= withWords * 3;

@@ -52,6 +52,15 @@ TEST(ContentsPages, ContentsAndIndexPagesAreToldFromText) {
     };
     EXPECT_TRUE(isContents(testing::ContentsPage()));
     EXPECT_TRUE(isContents(testing::IndexPage()));
+    // A list of tables whose long titles run into the dot leader before the page number.
+    const Text leader(60, u'.');
+    EXPECT_TRUE(
+        isContents({u"9.26 List of key packages to be installed for the kernel " + leader + u" 171",
+                    u"9.27 List of virtualization tools " + leader + u" 174",
+                    u"10.1 List of archive and compression tools " + leader + u" 179"}));
+    // Long lines of text that end in numbers.
+    const Text text = u"The package was first uploaded in the year of the release, and its size ";
+    EXPECT_FALSE(isContents({text + u"is 1890", text + u"grew to 2400", text + u"then 17"}));
     for (const BookPage& page : BodyPages())
         EXPECT_FALSE(isContents(page));
     // A page of text that mentions a year and a figure at two line ends.

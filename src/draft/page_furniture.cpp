@@ -46,15 +46,23 @@ void ForEachToken(TextView line, Take take) {
     }
 }
 
-// A line with a word besides its numbers.
+// A line with a word besides its numbers. Most lines start with one, so the search stops at
+// the first.
 bool HasWords(TextView line) {
-    bool found = false;
-    ForEachToken(line, [&found](size_t, TextView token) {
-        found = found || (std::any_of(token.begin(), token.end(),
-                                      [](char16_t c) { return u_isalpha(c) != 0; }) &&
-                          !RomanNumeralValue(token));
-    });
-    return found;
+    size_t i = 0;
+    while (i < line.size()) {
+        if (!IsWordCharacter(line[i])) {
+            ++i;
+            continue;
+        }
+        const size_t start = i;
+        bool letters = false;
+        for (; i < line.size() && IsWordCharacter(line[i]); ++i)
+            letters = letters || u_isalpha(line[i]) != 0;
+        if (letters && !RomanNumeralValue(line.substr(start, i - start)))
+            return true;
+    }
+    return false;
 }
 
 void AddZoneFrom(const PageLines& page, bool fromTop, std::vector<size_t>& zone) {
@@ -197,6 +205,11 @@ bool IsContentsPage(const PageLines& page, const std::vector<size_t>& leftOut) {
     size_t withWords = 0;
     size_t pointing = 0;
     for (size_t at = 0; at < page.size(); ++at) {
+        // A page of text is told long before its end: even if every line left pointed to a
+        // page, too few would.
+        const size_t left = page.size() - at;
+        if ((pointing + left) * 5 < (withWords + left) * 3)
+            return false;
         if (std::find(leftOut.begin(), leftOut.end(), at) != leftOut.end())
             continue;
         const TextView line = TrimBlanksAndControls(page[at]);

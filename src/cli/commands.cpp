@@ -19,6 +19,7 @@
 #include "engine/html_cleaning.h"
 #include "engine/index_store.h"
 #include "indexing/index_file.h"
+#include "settings/draft_settings.h"
 #include "settings/run_options.h"
 #include "settings/settings.h"
 #include "textfiles/file_access.h"
@@ -111,7 +112,7 @@ TextIndexSource ReadSource(const CommandLine& line, Settings& settings, std::ist
     RecordSource(line, settings);
     if (SourceIsStandardInput(line))
         return TextIndexSourceFromText(ReadStandardInput(in));
-    return ReadTextIndexSource(line.arguments[0], context);
+    return ReadTextIndexSource(line.arguments[0], context, MakeDraftOptions(settings));
 }
 
 // Says on standard error why the index will be empty and what to try; the run goes on as asked.
@@ -200,7 +201,8 @@ int RunDesignationsCommand(const CommandLine& line, Streams io) {
     if (settings.IsOn(ui::tprog::sz_zeilezuseite))
         return 0;
     TextIndexSession session;
-    session.SetSource(ReadTextIndexSource(line.arguments[0], MakeReadContext(line, io.err)));
+    session.SetSource(ReadTextIndexSource(line.arguments[0], MakeReadContext(line, io.err),
+                                          MakeDraftOptions(settings)));
     session.RefreshDesignationsIfStale(MakeDesignationCriteria(settings), false);
     for (const Text& item : session.designations()) {
         Print(io.out, item);

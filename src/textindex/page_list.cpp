@@ -83,4 +83,33 @@ TextView PageList::PageText(size_t page, Text& buffer) const {
     return buffer;
 }
 
+std::span<const TextView> PageList::Lines(size_t page) const {
+    if (lineMode_)
+        return {&lines_[page], 1};
+    const LineRange& range = pages_[page];
+    return std::span<const TextView>(lines_).subspan(range.begin, range.end - range.begin);
+}
+
+TextView PageList::PageTextWithout(size_t page, const std::vector<size_t>& leftOut,
+                                   Text& buffer) const {
+    if (leftOut.empty())
+        return PageText(page, buffer);
+    if (lineMode_)
+        return {};
+    const LineRange& range = pages_[page];
+    buffer.assign(1, u'.');
+    auto next = leftOut.begin();  // ascending
+    for (size_t i = range.begin; i < range.end; ++i) {
+        if (next != leftOut.end() && *next == i - range.begin) {
+            ++next;
+            continue;
+        }
+        buffer += lines_[i];
+        buffer += u'.';
+    }
+    if (range.pastEnd)
+        buffer += u'.';
+    return buffer;
+}
+
 }  // namespace lexorim

@@ -3,6 +3,7 @@
 // texts are views into the source or composed on demand, so a large book is not copied.
 
 #include <cstdint>
+#include <span>
 #include <vector>
 
 #include "engine/text_helpers.h"
@@ -24,6 +25,9 @@ class PageList {
     Text Label(size_t page) const;
     // The page's text; `buffer` holds it when it has to be composed.
     TextView PageText(size_t page, Text& buffer) const;
+    // The lines of the page, and its text without the lines at these positions among them.
+    std::span<const TextView> Lines(size_t page) const;
+    TextView PageTextWithout(size_t page, const std::vector<size_t>& leftOut, Text& buffer) const;
 
   private:
     struct LineRange {

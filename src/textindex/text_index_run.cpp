@@ -5,6 +5,7 @@
 #include "engine/word_pipeline.h"
 #include "indexing/index_file.h"
 #include "indexing/status_texts.h"
+#include "textindex/draft_pages.h"
 #include "textindex/page_list.h"
 #include "textindex/text_index_output.h"
 
@@ -35,6 +36,7 @@ void FillTextIndexStore(const TextIndexOptions& options, TextView source, const 
     }
 
     const PageList pages = BuildPageList(options, source);
+    const DraftPageSelection draftPages(options.draft, pages, options.lineMode, language);
     reporter.BeginItems(pages.size());
 
     PipelineOptions pipelineOptions;
@@ -58,7 +60,7 @@ void FillTextIndexStore(const TextIndexOptions& options, TextView source, const 
         const Text key = ReferenceKeyOf(label);
         reporter.NextItem();
         reporter.Report(status);
-        const TextView text = pages.PageText(i, buffer);
+        const TextView text = draftPages.PageText(pages, i, buffer);
         if (!text.empty())
             pipeline.FilterPageWords(text, key, u"-", sink);
     }

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "textindex/draft_pages.h"
+
 namespace lexorim {
 
 void TextIndexSession::SetSourceText(Text text) {
@@ -61,6 +63,8 @@ TextIndexSession::RunInputs TextIndexSession::PrepareRun(const TextIndexOptions&
     // A document's page number follows the text of its page, wherever a plain text puts them.
     if (sourceIsDocument())
         inputs.options.designationsAbove = false;
+    if (sourceIsDocument() && options.draft.offsetForDocuments && criteria.addValue)
+        inputs.options.designations = OffsetNumericDesignations(designations_, criteria.addNumber);
     return inputs;
 }
 

@@ -3,12 +3,16 @@
 #include <filesystem>
 
 #include "textfiles/word_documents.h"
+#include "textindex/draft_pages.h"
 #include "textindex/page_designations.h"
 
 namespace lexorim {
 
-TextIndexSource ReadTextIndexSource(const std::string& path, const ReadContext& context) {
+TextIndexSource ReadTextIndexSource(const std::string& path, const ReadContext& context,
+                                    const DraftOptions& draft) {
     if (std::optional<PagedDocument> document = ReadPagedDocument(path, context)) {
+        if (draft.printedPageNumbers)
+            TakePrintedPageNumbers(*document, path, context);
         std::vector<Text> designations;
         for (const PageNumberLine& page : document->pageNumbers)
             designations.push_back(FormatDesignationItem(page.number, page.line));

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "draft/draft_options.h"
 #include "engine/text_helpers.h"
 #include "textfiles/text_reader.h"
 
@@ -19,8 +20,10 @@ struct TextIndexSource {
 };
 
 // Reads a source file: a document with pages (DOCX, ODT, PDF, ...) with its page numbers, any
-// other file as text. Read errors throw UserError.
-TextIndexSource ReadTextIndexSource(const std::string& path, const ReadContext& context = {});
+// other file as text. Read errors throw UserError. With the draft's printed page numbers, a
+// document without page numbers of its own takes those printed on its pages.
+TextIndexSource ReadTextIndexSource(const std::string& path, const ReadContext& context = {},
+                                    const DraftOptions& draft = {});
 
 // Of the paths dropped on the source page, the one that becomes the source file: the first that
 // names an existing file. Folders, and paths whose attributes cannot be read, are passed over;

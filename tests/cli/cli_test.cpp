@@ -329,6 +329,39 @@ TEST_F(CliTest, IndexesDocumentsWithTheirOwnPageNumbers) {
         "PDF\t" + pdf.string() + "\nDOCX\t" + docx.string() + "\nODT\t" + odt.string() + "\n");
 }
 
+// A PDF without page labels takes the numbers its feet print when asked, with a note naming
+// the pages on standard error; a page range that cannot be read stops the run with a message.
+TEST_F(CliTest, TakesPrintedPageNumbersAndAPageRangeOnRequest) {
+    using namespace lexorim::testing;
+    const fs::path pdf = File("buch.pdf", MakePdf({{"Vorwort von Marta", "iv"},
+                                                   {"Dank an Anton", "v"},
+                                                   {"Kapitel Apfel", "1"},
+                                                   {"Kapitel Birne", "2"}}));
+    const CliResult plain = Run({"text", pdf.string(), "--lang", "en"});
+    EXPECT_EQ(plain.status, 0) << plain.err;
+    EXPECT_NE(plain.out.find("Apfel 3\r\n"), std::string::npos) << plain.out;
+    EXPECT_EQ(plain.err, "");
+
+    const CliResult printed =
+        Run({"text", pdf.string(), "--lang", "en", "--set", "ew_gedrucktenummern=1"});
+    EXPECT_EQ(printed.status, 0) << printed.err;
+    EXPECT_NE(printed.out.find("Apfel 1\r\n"), std::string::npos) << printed.out;
+    EXPECT_NE(printed.out.find("Marta iv\r\n"), std::string::npos) << printed.out;
+    EXPECT_EQ(printed.err, "The document \"" + pdf.string() +
+                               "\" has no page labels of its own; its pages take the numbers "
+                               "printed in their heads or feet: read on pages 1-4.\n");
+
+    const CliResult range = Run({"text", pdf.string(), "--lang", "en", "--set",
+                                 "ew_gedrucktenummern=1", "--set", "ew_seitenbereich=1-2"});
+    EXPECT_EQ(range.status, 0) << range.err;
+    EXPECT_EQ(range.out.find("Marta"), std::string::npos) << range.out;
+    EXPECT_NE(range.out.find("Birne 2\r\n"), std::string::npos) << range.out;
+    const CliResult bad =
+        Run({"text", pdf.string(), "--lang", "en", "--set", "ew_seitenbereich=1-b"});
+    EXPECT_NE(bad.status, 0);
+    EXPECT_NE(bad.err.find("The page range \"1-b\" is not valid"), std::string::npos) << bad.err;
+}
+
 // A document is cut at its own pages; the settings for page number lines in a plain text, each
 // alone and all at once, leave its locators where they are.
 TEST_F(CliTest, PageNumberSettingsForPlainTextsLeaveDocumentPagesAlone) {

@@ -29,6 +29,7 @@
 #include "engine/program_folder.h"
 #include "indexing/index_file.h"
 #include "indexing/status_texts.h"
+#include "settings/draft_settings.h"
 #include "settings/languages.h"
 #include "settings/run_options.h"
 #include "textfiles/text_reader.h"
@@ -419,10 +420,11 @@ using ReadSource = TextIndexWizard::ReadSource;
 // answering while it is read and laid out.
 constexpr qint64 kReadOnWorkerBytes = qint64{4} * 1024 * 1024;
 
-ReadSource ReadSourceFile(const std::string& path, Language language, QThread* owner,
-                          const std::atomic<bool>* cancel = nullptr) {
+ReadSource ReadSourceFile(const std::string& path, Language language, const DraftOptions& draft,
+                          QThread* owner, const std::atomic<bool>* cancel = nullptr) {
     ReadSource read;
-    read.source = ReadTextIndexSource(path, WorkerReadContext(language, cancel, read.messages));
+    read.source =
+        ReadTextIndexSource(path, WorkerReadContext(language, cancel, read.messages), draft);
     read.shownText = PlainTextDocument(read.source.text, owner);
     return read;
 }
@@ -442,11 +444,11 @@ bool TextIndexWizard::LoadSourceFile(const QString& path, std::function<void()> 
             return false;
         const int page = currentPageIndex();
         StartTask<ReadSource>(
-            [filePath, language = context_.language,
+            [filePath, language = context_.language, draft = MakeDraftOptions(context_.settings),
              owner = thread()](const RunProgress& progress) {
                 if (progress.report)
                     progress.report(StatusReadingFile(language) + FromUtf8(filePath), 0);
-                return ReadSourceFile(filePath, language, owner, progress.cancel);
+                return ReadSourceFile(filePath, language, draft, owner, progress.cancel);
             },
             [this, file](ReadSource read) { AdoptSource(file, std::move(read)); },
             {.progress = tt5, .success = page, .failure = page, .busy = true}, std::move(afterLoad),
@@ -458,8 +460,10 @@ bool TextIndexWizard::LoadSourceFile(const QString& path, std::function<void()> 
         return true;
     }
     ReadSource read;
-    const bool loaded = RunReportingErrors(
-        this, [&] { read = ReadSourceFile(filePath, context_.language, thread()); });
+    const bool loaded = RunReportingErrors(this, [&] {
+        read = ReadSourceFile(filePath, context_.language, MakeDraftOptions(context_.settings),
+                              thread());
+    });
     if (!loaded) {
         ForgetIfTheSourceFile(path);
         return false;

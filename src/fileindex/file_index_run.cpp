@@ -201,8 +201,9 @@ FileIndexResult RunFileIndex(const FileIndexOptions& options,
     FinishStore(store, options, environment.collator);
     reporter.Report(StatusWriting(language));
     if (options.htmlOutput) {
-        result.output = WriteHtmlIndex(
-            store, EffectiveHtmlDesign(options.htmlDesign, options.useDesign), language);
+        result.output =
+            WriteHtmlIndex(store, EffectiveHtmlDesign(options.htmlDesign, options.useDesign),
+                           language, options.threads);
     } else {
         result.output =
             WriteFileTextIndex(store, EffectiveTextDesign(options.textDesign, options.useDesign));

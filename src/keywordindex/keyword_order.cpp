@@ -48,12 +48,32 @@ void QuickSort(std::vector<KeyedWord>& items, std::ptrdiff_t lo, std::ptrdiff_t 
 }  // namespace
 
 Text KeywordSortKey(TextView word) {
-    Text key = ToUpper(word);
-    key = ReplaceAll(key, u"Ä", u"AE");
-    key = ReplaceAll(key, u"Ö", u"OE");
-    key = ReplaceAll(key, u"Ü", u"UE");
-    key = ReplaceAll(key, u"ß", u"SS");
-    return ReplaceAll(key, u"Ç", u"C");
+    // One pass: each replacement is ASCII, so no replacement can make another one match.
+    Text key;
+    key.reserve(word.size() + 2);
+    for (const char16_t c : word) {
+        const char16_t upper = UpperUnit(c);
+        switch (upper) {
+            case u'\u00C4':  // Ä
+                key.append(u"AE");
+                break;
+            case u'\u00D6':  // Ö
+                key.append(u"OE");
+                break;
+            case u'\u00DC':  // Ü
+                key.append(u"UE");
+                break;
+            case u'\u00DF':  // ß
+                key.append(u"SS");
+                break;
+            case u'\u00C7':  // Ç
+                key.push_back(u'C');
+                break;
+            default:
+                key.push_back(upper);
+        }
+    }
+    return key;
 }
 
 void SortKeywords(std::vector<Text>& words) {

@@ -98,6 +98,7 @@ Text RunKeywordIndex(const KeywordOptions& options, const std::vector<SourceDocu
     output.alphabetical = options.alphabetical;
     output.useDesign = options.useDesign;
     output.design = options.design;
+    output.threads = options.threads;
     return WriteKeywordOutput(collected, output);
 }
 

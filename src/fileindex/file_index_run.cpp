@@ -90,11 +90,16 @@ void LoadExistingFileIndex(IndexStore& store, const FileIndexOptions& options,
     store.LoadIndexLines(text, LoadRulesFor(options));
 }
 
+bool HoldsLiteralAmpersand(TextView text) {
+    return text.find(kLiteralAmpersand) != TextView::npos;
+}
+
 // The words of one document in the order the pipeline delivers them.
 struct DocumentWords {
     bool exists = false;
     Text letters;
     std::vector<size_t> ends;
+    bool literalAmpersand = false;  // the text holds the stand-in of "&", so its words may too
 };
 
 // With duplicate references removed, a word that the document already gave (same bucket, same
@@ -126,6 +131,7 @@ DocumentWords CollectDocumentWords(const SourceDocumentReader& reader, const Wor
     words.exists = true;
     if (options.removeHtml)
         *text = RemoveHtmlTags(*text);
+    words.literalAmpersand = HoldsLiteralAmpersand(*text);
     RepeatFilter repeats(options.removeDuplicates);
     pipeline.FilterPageWords(*text, document.name, document.link,
                              [&words, &repeats](TextView word, TextView, TextView) {
@@ -137,14 +143,17 @@ DocumentWords CollectDocumentWords(const SourceDocumentReader& reader, const Wor
     return words;
 }
 
-void FinishStore(IndexStore& store, const FileIndexOptions& options,
-                 const LocaleCollator& collator) {
+// `literalAmpersands` tells whether any word or reference may hold the stand-in of "&"; without
+// one the pass that puts "&" back is left out.
+void FinishStore(IndexStore& store, const FileIndexOptions& options, const LocaleCollator& collator,
+                 bool literalAmpersands) {
     if (options.multipleCombined) {
         store.ExpandCombinedWords();
     } else {
         store.JoinCombinedWords();
     }
-    store.ReplaceCharacter(kLiteralAmpersand, u'&');
+    if (literalAmpersands)
+        store.ReplaceCharacter(kLiteralAmpersand, u'&');
     store.SortStore(collator);
 }
 
@@ -161,6 +170,8 @@ FileIndexResult RunFileIndex(const FileIndexOptions& options,
 
     FileIndexResult result;
     IndexStore& store = result.store;
+    // A loaded index always counts: its lines are not looked at here.
+    bool literalAmpersands = options.addToExisting;
     if (options.addToExisting)
         LoadExistingFileIndex(store, options, readContext);
 
@@ -189,6 +200,8 @@ FileIndexResult RunFileIndex(const FileIndexOptions& options,
             // A name's own ">" or "|" would break its reference, so it stands as a look-alike.
             const Text key = ReferencePart(ReferenceKeyOf(document.name), blanksAsJoinMark);
             const Text tag = ReferencePart(document.link, blanksAsJoinMark);
+            literalAmpersands = literalAmpersands || words.literalAmpersand ||
+                                HoldsLiteralAmpersand(key) || HoldsLiteralAmpersand(tag);
             size_t begin = 0;
             for (const size_t end : words.ends) {
                 store.AddReference(TextView(words.letters).substr(begin, end - begin), key, tag,
@@ -198,7 +211,7 @@ FileIndexResult RunFileIndex(const FileIndexOptions& options,
         });
 
     reporter.Report(StatusRefreshing(language));
-    FinishStore(store, options, environment.collator);
+    FinishStore(store, options, environment.collator, literalAmpersands);
     reporter.Report(StatusWriting(language));
     if (options.htmlOutput) {
         result.output =

@@ -1,6 +1,7 @@
 #include "keywordindex/keyword_order.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <utility>
 
 #include "engine/case_rules.h"
@@ -12,20 +13,36 @@ namespace {
 struct KeyedWord {
     Text key;
     size_t position = 0;
+    // The first four units of the key, the first in the highest bits and missing ones as zero:
+    // keys whose prefixes differ are ordered by them as by the whole keys.
+    uint64_t prefix = 0;
 };
+
+uint64_t PrefixOf(TextView key) {
+    uint64_t prefix = 0;
+    for (size_t i = 0; i < 4; ++i)
+        prefix = prefix << 16 | (i < key.size() ? key[i] : 0u);
+    return prefix;
+}
+
+bool KeyLess(const KeyedWord& a, const KeyedWord& b) {
+    if (a.prefix != b.prefix)
+        return a.prefix < b.prefix;
+    return a.key < b.key;
+}
 
 // A quicksort of the Hoare kind with the middle element as pivot. The two parts of a range are
 // disjoint, so sorting the smaller one first by recursion and the larger one in the loop gives
 // the same order as sorting them in turn, with a stack depth of at most log2(n).
 void QuickSort(std::vector<KeyedWord>& items, std::ptrdiff_t lo, std::ptrdiff_t hi) {
     while (lo < hi) {
-        const Text pivot = items[static_cast<size_t>((lo + hi) / 2)].key;
+        const KeyedWord pivot = items[static_cast<size_t>((lo + hi) / 2)];
         std::ptrdiff_t i = lo;
         std::ptrdiff_t j = hi;
         do {
-            while (items[static_cast<size_t>(i)].key < pivot)
+            while (KeyLess(items[static_cast<size_t>(i)], pivot))
                 ++i;
-            while (pivot < items[static_cast<size_t>(j)].key)
+            while (KeyLess(pivot, items[static_cast<size_t>(j)]))
                 --j;
             if (i <= j) {
                 std::swap(items[static_cast<size_t>(i)], items[static_cast<size_t>(j)]);
@@ -81,8 +98,11 @@ void SortKeywords(std::vector<Text>& words) {
         return;
     std::vector<KeyedWord> items;
     items.reserve(words.size());
-    for (size_t i = 0; i < words.size(); ++i)
-        items.push_back({KeywordSortKey(words[i]), i});
+    for (size_t i = 0; i < words.size(); ++i) {
+        Text key = KeywordSortKey(words[i]);
+        const uint64_t prefix = PrefixOf(key);
+        items.push_back({std::move(key), i, prefix});
+    }
     QuickSort(items, 0, static_cast<std::ptrdiff_t>(items.size()) - 1);
     std::vector<Text> sorted;
     sorted.reserve(words.size());

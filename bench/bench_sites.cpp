@@ -168,6 +168,8 @@ int main(int argc, char** argv) {
         "file index (HTML): 1 thread %.2f s, all cores %.2f s, speed-up %.2f (%zu entries)%s\n",
         fileSeconds[0], fileSeconds[1], fileSeconds[0] / fileSeconds[1], entries,
         TargetNote(fileSeconds, 1.5).c_str());
+    std::printf("  processor time: 1 thread %.2f s, all cores %.2f s\n", fileProcessor[0],
+                fileProcessor[1]);
 
     KeywordOptions keywordOptions;
     double keywordSeconds[2] = {};

@@ -53,12 +53,25 @@ Fingerprint Join(const Fingerprint& left, const Fingerprint& right) {
             left.length + right.length};
 }
 
+// `base` to the power of `exponent` by squaring: far fewer products than one per character.
+uint64_t PowerMod(uint64_t base, size_t exponent) {
+    uint64_t result = 1;
+    while (exponent > 0) {
+        if (exponent & 1) {
+            result = MulMod(result, base);
+        }
+        base = MulMod(base, base);
+        exponent >>= 1;
+    }
+    return result;
+}
+
 Fingerprint FingerprintOf(TextView text, uint64_t base) {
     Fingerprint result;
     for (const char16_t c : text) {
         result.hash = AddMod(MulMod(result.hash, base), c);
-        result.power = MulMod(result.power, base);
     }
+    result.power = PowerMod(base, text.size());
     result.length = text.size();
     return result;
 }

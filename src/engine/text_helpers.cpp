@@ -2,6 +2,7 @@
 
 #include <unicode/unistr.h>
 
+#include <algorithm>
 #include <limits>
 
 namespace lexorim {
@@ -153,9 +154,18 @@ Text FromUtf8(std::string_view utf8) {
 }
 
 std::string ToUtf8(TextView text) {
-    const icu::UnicodeString s(false, text.data(), static_cast<int32_t>(text.size()));
-    std::string out;
-    s.toUTF8String(out);
+    // The ASCII start, all of a long HTML page, is narrowed without the converter.
+    const auto firstWide =
+        std::find_if(text.begin(), text.end(), [](char16_t c) { return c >= 0x80; });
+    const auto asciiLength = static_cast<size_t>(firstWide - text.begin());
+    std::string out(asciiLength, '\0');
+    std::transform(text.begin(), firstWide, out.begin(),
+                   [](char16_t c) { return static_cast<char>(c); });
+    const TextView rest = text.substr(asciiLength);
+    if (!rest.empty()) {
+        const icu::UnicodeString s(false, rest.data(), static_cast<int32_t>(rest.size()));
+        s.toUTF8String(out);
+    }
     return out;
 }
 

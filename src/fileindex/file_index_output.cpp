@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "engine/html_cleaning.h"
+#include "engine/ordered_parallel.h"
 #include "engine/web_addresses.h"
 
 namespace lexorim {
@@ -33,6 +34,31 @@ bool IsHighSurrogate(char16_t c) {
 }
 bool IsLowSurrogate(char16_t c) {
     return c >= 0xDC00 && c <= 0xDFFF;
+}
+
+// `page` as EncodeHtmlPage gives it, appended to `out`; runs of ASCII are copied at once.
+void AppendEncoded(Text& out, TextView page) {
+    size_t plainStart = 0;
+    for (size_t i = 0; i < page.size(); ++i) {
+        const char16_t c = page[i];
+        if (c < 0x80)
+            continue;
+        out.append(page.substr(plainStart, i - plainStart));
+        if (const TextView name = HtmlEntityName(c); !name.empty()) {
+            out.append(u"&").append(name).append(u";");
+        } else {
+            uint32_t codePoint = c;
+            if (IsHighSurrogate(c) && i + 1 < page.size() && IsLowSurrogate(page[i + 1])) {
+                codePoint = U16_GET_SUPPLEMENTARY(c, page[i + 1]);
+                ++i;
+            } else if (IsHighSurrogate(c) || IsLowSurrogate(c)) {
+                codePoint = 0xFFFD;  // half a pair stands for no character
+            }
+            out.append(u"&#").append(DecimalText(codePoint)).append(u";");
+        }
+        plainStart = i + 1;
+    }
+    out.append(page.substr(plainStart));
 }
 
 // The upper-cased first character of a word; a surrogate pair counts as one character, so a
@@ -152,24 +178,32 @@ void AppendHead(Text& page, const HtmlDesign& d) {
 // attribute the double quote) are written as references. Characters beyond ASCII are left to
 // EncodeHtmlPage, so nothing is encoded twice.
 void AppendEscaped(Text& out, TextView text, bool attribute) {
-    for (const char16_t c : text) {
-        switch (c) {
+    size_t plainStart = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+        TextView replacement;
+        switch (text[i]) {
             case u'&':
-                out += u"&amp;";
+                replacement = u"&amp;";
                 break;
             case u'<':
-                out += u"&lt;";
+                replacement = u"&lt;";
                 break;
             case u'>':
-                out += u"&gt;";
+                replacement = u"&gt;";
                 break;
             case u'"':
-                out += attribute ? TextView(u"&quot;") : TextView(u"\"");
+                if (attribute)
+                    replacement = u"&quot;";
                 break;
             default:
-                out += c;
+                break;
         }
+        if (replacement.empty())
+            continue;
+        out.append(text.substr(plainStart, i - plainStart)).append(replacement);
+        plainStart = i + 1;
     }
+    out.append(text.substr(plainStart));
 }
 
 void AppendHtmlEntry(Text& body, const IndexEntry& entry, TextView separator) {
@@ -281,79 +315,116 @@ std::vector<Text> NavigationLinks(const IndexStore& store, bool headings) {
     return navigation;
 }
 
-void AppendBody(Text& page, const IndexStore& store, const HtmlDesign& design) {
+// The body in page order: every entry, and each heading with the position of the entry it comes
+// before.
+struct BodyLayout {
+    struct PlacedHeading {
+        size_t before = 0;
+        Text anchor;
+        Text caption;
+    };
+    std::vector<const IndexEntry*> entries;
+    std::vector<PlacedHeading> headings;
+};
+
+BodyLayout LayOutBody(const IndexStore& store, bool headings) {
+    BodyLayout layout;
+    layout.entries.reserve(store.EntryCount());
     WalkSections(
-        store, design.headings,
-        [&page](const Heading& heading) {
-            page += kCrLf;
-            page.append(u"<div id=\"abc-box\"><a name=\"").append(heading.Anchor()).append(u"\">");
-            page.append(heading.caption).append(u"</a></div>").append(kCrLf);
+        store, headings,
+        [&layout](const Heading& heading) {
+            layout.headings.push_back(
+                {layout.entries.size(), heading.Anchor(), Text(heading.caption)});
         },
-        [&page, &design](const IndexEntry& entry) {
-            AppendHtmlEntry(page, entry, design.separator);
-        });
+        [&layout](const IndexEntry& entry) { layout.entries.push_back(&entry); });
+    return layout;
 }
 
-// Room for the page, so that it is built without growing again and again.
-size_t EstimatedPageSize(const IndexStore& store, const HtmlDesign& design) {
-    size_t size = 4096;
-    for (int bucket = 0; bucket < IndexStore::kBucketCount; ++bucket) {
-        for (const IndexEntry& entry : store.Bucket(bucket)) {
-            const size_t references = static_cast<size_t>(std::count(
-                                          entry.references.begin(), entry.references.end(), u'|')) +
-                                      1;
-            size += 64 + entry.word.size() + entry.references.size() +
-                    references * (16 + design.separator.size());
-        }
+void AppendHeading(Text& page, TextView anchor, TextView caption) {
+    page += kCrLf;
+    page.append(u"<div id=\"abc-box\"><a name=\"").append(anchor).append(u"\">");
+    page.append(caption).append(u"</a></div>").append(kCrLf);
+}
+
+// The encoded rows of the entries [begin, end) with the headings among them. Each row is encoded
+// while it is still in the cache; rows and headings begin and end with ASCII markup, so encoding
+// them one by one gives what encoding the whole page at once would.
+Text EncodedBodyPart(const BodyLayout& layout, size_t begin, size_t end, TextView separator) {
+    Text part;
+    Text row;
+    auto heading = std::lower_bound(
+        layout.headings.begin(), layout.headings.end(), begin,
+        [](const BodyLayout::PlacedHeading& placed, size_t i) { return placed.before < i; });
+    for (size_t i = begin; i < end; ++i) {
+        row.clear();
+        for (; heading != layout.headings.end() && heading->before == i; ++heading)
+            AppendHeading(row, heading->anchor, heading->caption);
+        AppendHtmlEntry(row, *layout.entries[i], separator);
+        AppendEncoded(part, row);
     }
-    return size;
+    return part;
+}
+
+// Entries per part of the body that one thread writes: large enough that handing parts over
+// costs nothing, small enough that the parts spread evenly over the cores.
+constexpr size_t kEntriesPerPart = 2048;
+
+Text Joined(std::vector<Text>& pieces) {
+    size_t size = 0;
+    for (const Text& piece : pieces)
+        size += piece.size();
+    Text joined;
+    joined.reserve(size);
+    for (Text& piece : pieces) {
+        joined += piece;
+        Text().swap(piece);
+    }
+    return joined;
 }
 
 }  // namespace
 
-Text WriteHtmlIndex(const IndexStore& store, const HtmlDesign& design, Language language) {
-    Text page;
-    page.reserve(EstimatedPageSize(store, design));
-    AppendHead(page, design);
+Text WriteHtmlIndex(const IndexStore& store, const HtmlDesign& design, Language language,
+                    unsigned threads) {
+    Text head;
+    AppendHead(head, design);
     if (design.navigationBar) {
         const std::vector<Text> navigation = NavigationLinks(store, design.headings);
-        page += u"<div id=\"links\">";
+        head += u"<div id=\"links\">";
         for (size_t i = 0; i < navigation.size(); ++i) {
             if (i > 0)
-                page += design.separator;
-            page += navigation[i];
+                head += design.separator;
+            head += navigation[i];
         }
-        page += u"</div>";
-        page += kCrLf;
+        head += u"</div>";
+        head += kCrLf;
     }
-    AppendBody(page, store, design);
-    AppendFooter(page, language);
-    page += u"</body></html>";
-    return EncodeHtmlPage(page);
+    std::vector<Text> pieces;
+    pieces.push_back(EncodeHtmlPage(head));
+
+    const BodyLayout layout = LayOutBody(store, design.headings);
+    const size_t entryCount = layout.entries.size();
+    const size_t partCount = (entryCount + kEntriesPerPart - 1) / kEntriesPerPart;
+    ForEachInOrder<Text>(
+        partCount, threads == 0 ? AllCores() : threads,
+        [&](size_t part) {
+            const size_t begin = part * kEntriesPerPart;
+            return EncodedBodyPart(layout, begin, std::min(begin + kEntriesPerPart, entryCount),
+                                   design.separator);
+        },
+        [&pieces](size_t, Text&& encoded) { pieces.push_back(std::move(encoded)); });
+
+    Text footer;
+    AppendFooter(footer, language);
+    footer += u"</body></html>";
+    pieces.push_back(EncodeHtmlPage(footer));
+    return Joined(pieces);
 }
 
 Text EncodeHtmlPage(TextView page) {
     Text result;
     result.reserve(page.size() + page.size() / 8);
-    for (size_t i = 0; i < page.size(); ++i) {
-        const char16_t c = page[i];
-        if (c < 0x80) {
-            result += c;
-            continue;
-        }
-        if (const TextView name = HtmlEntityName(c); !name.empty()) {
-            result.append(u"&").append(name).append(u";");
-            continue;
-        }
-        uint32_t codePoint = c;
-        if (IsHighSurrogate(c) && i + 1 < page.size() && IsLowSurrogate(page[i + 1])) {
-            codePoint = U16_GET_SUPPLEMENTARY(c, page[i + 1]);
-            ++i;
-        } else if (IsHighSurrogate(c) || IsLowSurrogate(c)) {
-            codePoint = 0xFFFD;  // half a pair stands for no character
-        }
-        result.append(u"&#").append(DecimalText(codePoint)).append(u";");
-    }
+    AppendEncoded(result, page);
     return result;
 }
 

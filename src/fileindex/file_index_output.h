@@ -14,8 +14,10 @@ Text WriteFileTextIndex(const IndexStore& store, const FileTextDesign& design);
 
 // The page: head with style sheet, heading, navigation bar, letter sections, one row per word
 // and the footer in the interface language, passed through EncodeHtmlPage. `design` holds the
-// values to write with (EffectiveHtmlDesign).
-Text WriteHtmlIndex(const IndexStore& store, const HtmlDesign& design, Language language);
+// values to write with (EffectiveHtmlDesign). The rows are written on up to `threads` threads (0
+// for all cores); the page does not depend on it.
+Text WriteHtmlIndex(const IndexStore& store, const HtmlDesign& design, Language language,
+                    unsigned threads = 0);
 
 // The page as pure ASCII: U+00A0..U+00FF as named references, every character above U+00FF as
 // a numeric reference (a surrogate pair as one reference of its code point). The page declares

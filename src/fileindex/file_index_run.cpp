@@ -91,11 +91,16 @@ void LoadExistingFileIndex(IndexStore& store, const FileIndexOptions& options,
     store.LoadIndexLines(text, LoadRulesFor(options));
 }
 
+bool HoldsLiteralAmpersand(TextView text) {
+    return text.find(kLiteralAmpersand) != TextView::npos;
+}
+
 // The words of one document in the order the pipeline delivers them.
 struct DocumentWords {
     bool exists = false;
     Text letters;
     std::vector<size_t> ends;
+    bool literalAmpersand = false;  // the text holds the stand-in of "&", so its words may too
 };
 
 // With duplicate references removed, a word that the document already gave (same bucket, same
@@ -127,6 +132,7 @@ DocumentWords CollectDocumentWords(const SourceDocumentReader& reader, const Wor
     words.exists = true;
     if (options.removeHtml)
         *text = RemoveHtmlTags(*text);
+    words.literalAmpersand = HoldsLiteralAmpersand(*text);
     RepeatFilter repeats(options.removeDuplicates);
     pipeline.FilterPageWords(*text, document.name, document.link,
                              [&words, &repeats](TextView word, TextView, TextView) {
@@ -149,7 +155,8 @@ std::vector<TextView> WordsOf(const DocumentWords& words) {
     return views;
 }
 
-void AddDocumentWords(IndexStore& store, const SourceDocument& document, const DocumentWords& words,
+// Tells whether the document's name or link holds the stand-in of "&".
+bool AddDocumentWords(IndexStore& store, const SourceDocument& document, const DocumentWords& words,
                       bool removeDuplicates, bool blanksAsJoinMark) {
     // A name's own ">" or "|" would break its reference, so it stands as a look-alike.
     const Text key = ReferencePart(ReferenceKeyOf(document.name), blanksAsJoinMark);
@@ -160,6 +167,7 @@ void AddDocumentWords(IndexStore& store, const SourceDocument& document, const D
                            removeDuplicates);
         begin = end;
     }
+    return HoldsLiteralAmpersand(key) || HoldsLiteralAmpersand(tag);
 }
 
 // The words on at least `percent` of the run's documents leave every document's words.
@@ -182,14 +190,17 @@ void LeaveOutCommonWords(std::vector<DocumentWords>& held, int32_t percent) {
     }
 }
 
-void FinishStore(IndexStore& store, const FileIndexOptions& options,
-                 const LocaleCollator& collator) {
+// `literalAmpersands` tells whether any word or reference may hold the stand-in of "&"; without
+// one the pass that puts "&" back is left out.
+void FinishStore(IndexStore& store, const FileIndexOptions& options, const LocaleCollator& collator,
+                 bool literalAmpersands) {
     if (options.multipleCombined) {
         store.ExpandCombinedWords();
     } else {
         store.JoinCombinedWords();
     }
-    store.ReplaceCharacter(kLiteralAmpersand, u'&');
+    if (literalAmpersands)
+        store.ReplaceCharacter(kLiteralAmpersand, u'&');
     store.SortStore(collator);
 }
 
@@ -206,6 +217,8 @@ FileIndexResult RunFileIndex(const FileIndexOptions& options,
 
     FileIndexResult result;
     IndexStore& store = result.store;
+    // A loaded index always counts: its lines are not looked at here.
+    bool literalAmpersands = options.addToExisting;
     if (options.addToExisting)
         LoadExistingFileIndex(store, options, readContext);
 
@@ -234,25 +247,28 @@ FileIndexResult RunFileIndex(const FileIndexOptions& options,
             const SourceDocument& document = documents[i];
             reporter.NextItem();
             reporter.Report(readingFile + document.source);
+            literalAmpersands = literalAmpersands || words.literalAmpersand;
             if (options.draft.leaveOutCommonWords)
                 held.push_back(std::move(words));
-            else
-                AddDocumentWords(store, document, words, options.removeDuplicates,
-                                 blanksAsJoinMark);
+            else if (AddDocumentWords(store, document, words, options.removeDuplicates,
+                                      blanksAsJoinMark))
+                literalAmpersands = true;
         });
     if (options.draft.leaveOutCommonWords) {
         LeaveOutCommonWords(held, options.draft.commonWordPercent);
         for (size_t i = 0; i < held.size(); ++i)
-            AddDocumentWords(store, documents[i], held[i], options.removeDuplicates,
-                             blanksAsJoinMark);
+            if (AddDocumentWords(store, documents[i], held[i], options.removeDuplicates,
+                                 blanksAsJoinMark))
+                literalAmpersands = true;
     }
 
     reporter.Report(StatusRefreshing(language));
-    FinishStore(store, options, environment.collator);
+    FinishStore(store, options, environment.collator, literalAmpersands);
     reporter.Report(StatusWriting(language));
     if (options.htmlOutput) {
-        result.output = WriteHtmlIndex(
-            store, EffectiveHtmlDesign(options.htmlDesign, options.useDesign), language);
+        result.output =
+            WriteHtmlIndex(store, EffectiveHtmlDesign(options.htmlDesign, options.useDesign),
+                           language, options.threads);
     } else {
         result.output =
             WriteFileTextIndex(store, EffectiveTextDesign(options.textDesign, options.useDesign));

@@ -6,11 +6,14 @@
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
+#include <optional>
+#include <unordered_set>
 #include <utility>
 
 #include "engine/case_rules.h"
 #include "engine/collation.h"
 #include "engine/html_cleaning.h"
+#include "engine/ordered_parallel.h"
 #include "textfiles/text_reader.h"
 
 namespace lexorim {
@@ -292,22 +295,22 @@ std::optional<Text> ExistingFileFor(TextView folder, TextView file) {
     return std::nullopt;
 }
 
-bool AddLinkedFile(SourceList& list, const DocumentLink& link, TextView folder,
-                   const SourceOptions& options) {
+// The row of a linked file before it joins the list; nothing when the link names no existing
+// local file.
+std::optional<SourceRow> LinkedFileRow(const DocumentLink& link, TextView folder,
+                                       const SourceOptions& options,
+                                       const std::string& localeName) {
     const std::optional<TextView> file = LocalFileOfLink(link.target);
     if (!file)
-        return false;
+        return std::nullopt;
     const std::optional<Text> resolved = ExistingFileFor(folder, *file);
     if (!resolved)
-        return false;
-    if (options.skipDuplicates && list.ContainsSource(*resolved))
-        return false;
+        return std::nullopt;
     SourceRow row;
     row.name = options.capitalizeNames ? CapitalizeWords(link.text) : link.text;
     row.link = RowLinkOf(*file, options);
-    DescribeFile(row, *resolved, list.collator().localeName());
-    list.Insert(std::move(row));
-    return true;
+    DescribeFile(row, *resolved, localeName);
+    return row;
 }
 
 }  // namespace
@@ -408,6 +411,30 @@ Text CapitalizeWords(TextView text) {
     return result;
 }
 
+namespace {
+
+// The formatter of sizes for a locale, made once per thread: making one costs far more than
+// formatting a number with it.
+const icu::number::LocalizedNumberFormatter& SizeFormatterFor(const std::string& localeName) {
+    struct Cached {
+        std::string localeName;
+        std::optional<icu::number::LocalizedNumberFormatter> formatter;
+    };
+    thread_local Cached cached;
+    if (!cached.formatter || cached.localeName != localeName) {
+        const icu::Locale locale = localeName.empty()
+                                       ? icu::Locale::getRoot()
+                                       : icu::Locale::createFromName(localeName.c_str());
+        cached.formatter = icu::number::NumberFormatter::withLocale(locale)
+                               .precision(icu::number::Precision::fixedFraction(3))
+                               .grouping(UNUM_GROUPING_ON_ALIGNED);
+        cached.localeName = localeName;
+    }
+    return *cached.formatter;
+}
+
+}  // namespace
+
 Text FileSizeText(uint64_t bytes, const std::string& localeName) {
     double kilobytes = static_cast<double>(bytes) / 1024.0;
     // Three decimals, but never more than eight significant digits.
@@ -419,14 +446,9 @@ Text FileSizeText(uint64_t bytes, const std::string& localeName) {
         }
     }
     const std::string name = localeName.empty() ? LocaleNameFromEnvironment() : localeName;
-    const icu::Locale locale =
-        name.empty() ? icu::Locale::getRoot() : icu::Locale::createFromName(name.c_str());
     UErrorCode status = U_ZERO_ERROR;
-    const icu::UnicodeString formatted = icu::number::NumberFormatter::withLocale(locale)
-                                             .precision(icu::number::Precision::fixedFraction(3))
-                                             .grouping(UNUM_GROUPING_ON_ALIGNED)
-                                             .formatDouble(kilobytes, status)
-                                             .toString(status);
+    const icu::UnicodeString formatted =
+        SizeFormatterFor(name).formatDouble(kilobytes, status).toString(status);
     Text text = U_FAILURE(status) ? FromUtf8(std::to_string(kilobytes))
                                   : Text(formatted.getBuffer(), formatted.length());
     text += u" KB";
@@ -492,10 +514,25 @@ ScanResult ScanLinksInText(SourceList& list, TextView text, TextView documentPat
                            const SourceOptions& options) {
     ScanResult result;
     const TextView folder = FolderOf(documentPath);
-    for (const DocumentLink& link : FindDocumentLinks(text)) {
-        if (AddLinkedFile(list, link, folder, options))
-            ++result.added;
+    const std::vector<DocumentLink> links = FindDocumentLinks(text);
+    const std::string localeName = list.collator().localeName();
+    // The sources the list holds, so that a duplicate is found without a search of the rows.
+    std::unordered_set<Text> sources;
+    if (options.skipDuplicates) {
+        for (const SourceRow& row : list.rows())
+            sources.insert(row.source);
     }
+    // The linked files are read and described on all cores; their rows join the list in the
+    // order of the links.
+    ForEachInOrder<std::optional<SourceRow>>(
+        links.size(), AllCores(),
+        [&](size_t i) { return LinkedFileRow(links[i], folder, options, localeName); },
+        [&](size_t, std::optional<SourceRow>&& row) {
+            if (!row || (options.skipDuplicates && !sources.insert(row->source).second))
+                return;
+            list.Insert(std::move(*row));
+            ++result.added;
+        });
     result.removeHtml = HtmlRemovalForDocument(documentPath);
     return result;
 }

@@ -1,6 +1,7 @@
 #include "keywordindex/keyword_order.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <utility>
 
 #include "engine/case_rules.h"
@@ -12,20 +13,36 @@ namespace {
 struct KeyedWord {
     Text key;
     size_t position = 0;
+    // The first four units of the key, the first in the highest bits and missing ones as zero:
+    // keys whose prefixes differ are ordered by them as by the whole keys.
+    uint64_t prefix = 0;
 };
+
+uint64_t PrefixOf(TextView key) {
+    uint64_t prefix = 0;
+    for (size_t i = 0; i < 4; ++i)
+        prefix = prefix << 16 | (i < key.size() ? key[i] : 0u);
+    return prefix;
+}
+
+bool KeyLess(const KeyedWord& a, const KeyedWord& b) {
+    if (a.prefix != b.prefix)
+        return a.prefix < b.prefix;
+    return a.key < b.key;
+}
 
 // A quicksort of the Hoare kind with the middle element as pivot. The two parts of a range are
 // disjoint, so sorting the smaller one first by recursion and the larger one in the loop gives
 // the same order as sorting them in turn, with a stack depth of at most log2(n).
 void QuickSort(std::vector<KeyedWord>& items, std::ptrdiff_t lo, std::ptrdiff_t hi) {
     while (lo < hi) {
-        const Text pivot = items[static_cast<size_t>((lo + hi) / 2)].key;
+        const KeyedWord pivot = items[static_cast<size_t>((lo + hi) / 2)];
         std::ptrdiff_t i = lo;
         std::ptrdiff_t j = hi;
         do {
-            while (items[static_cast<size_t>(i)].key < pivot)
+            while (KeyLess(items[static_cast<size_t>(i)], pivot))
                 ++i;
-            while (pivot < items[static_cast<size_t>(j)].key)
+            while (KeyLess(pivot, items[static_cast<size_t>(j)]))
                 --j;
             if (i <= j) {
                 std::swap(items[static_cast<size_t>(i)], items[static_cast<size_t>(j)]);
@@ -48,12 +65,32 @@ void QuickSort(std::vector<KeyedWord>& items, std::ptrdiff_t lo, std::ptrdiff_t 
 }  // namespace
 
 Text KeywordSortKey(TextView word) {
-    Text key = ToUpper(word);
-    key = ReplaceAll(key, u"Ä", u"AE");
-    key = ReplaceAll(key, u"Ö", u"OE");
-    key = ReplaceAll(key, u"Ü", u"UE");
-    key = ReplaceAll(key, u"ß", u"SS");
-    return ReplaceAll(key, u"Ç", u"C");
+    // One pass: each replacement is ASCII, so no replacement can make another one match.
+    Text key;
+    key.reserve(word.size() + 2);
+    for (const char16_t c : word) {
+        const char16_t upper = UpperUnit(c);
+        switch (upper) {
+            case u'\u00C4':  // Ä
+                key.append(u"AE");
+                break;
+            case u'\u00D6':  // Ö
+                key.append(u"OE");
+                break;
+            case u'\u00DC':  // Ü
+                key.append(u"UE");
+                break;
+            case u'\u00DF':  // ß
+                key.append(u"SS");
+                break;
+            case u'\u00C7':  // Ç
+                key.push_back(u'C');
+                break;
+            default:
+                key.push_back(upper);
+        }
+    }
+    return key;
 }
 
 void SortKeywords(std::vector<Text>& words) {
@@ -61,8 +98,11 @@ void SortKeywords(std::vector<Text>& words) {
         return;
     std::vector<KeyedWord> items;
     items.reserve(words.size());
-    for (size_t i = 0; i < words.size(); ++i)
-        items.push_back({KeywordSortKey(words[i]), i});
+    for (size_t i = 0; i < words.size(); ++i) {
+        Text key = KeywordSortKey(words[i]);
+        const uint64_t prefix = PrefixOf(key);
+        items.push_back({std::move(key), i, prefix});
+    }
     QuickSort(items, 0, static_cast<std::ptrdiff_t>(items.size()) - 1);
     std::vector<Text> sorted;
     sorted.reserve(words.size());

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "engine/ordered_parallel.h"
 #include "keywordindex/keyword_order.h"
 
 namespace lexorim {
@@ -34,6 +35,25 @@ Text WordsText(std::vector<Text>& words, const KeywordOutputOptions& options,
     return text;
 }
 
+// The line of one document (and the empty line after it when chosen); its words are sorted and
+// emptied on the way.
+Text DocumentLine(KeywordDocument& document, const KeywordOutputOptions& options,
+                  const KeywordDesign& design) {
+    const Text words = WordsText(document.words, options, design.betweenWords);
+    Text line = design.lineStart;
+    if (design.showName)
+        line += document.name;
+    if (design.showName && design.showLink)
+        line += design.betweenNameAndLink;
+    if (design.showLink)
+        line += document.link;
+    line.append(design.afterEntry).append(words).append(design.lineEnd).append(kCrLf);
+    if (design.emptyLine)
+        line += kCrLf;
+    std::vector<Text>().swap(document.words);
+    return line;
+}
+
 }  // namespace
 
 Text WriteKeywordOutput(std::vector<KeywordDocument>& documents,
@@ -45,20 +65,10 @@ Text WriteKeywordOutput(std::vector<KeywordDocument>& documents,
         design.betweenWords += kCrLf;
 
     Text out;
-    for (KeywordDocument& document : documents) {
-        const Text words = WordsText(document.words, options, design.betweenWords);
-        out += design.lineStart;
-        if (design.showName)
-            out += document.name;
-        if (design.showName && design.showLink)
-            out += design.betweenNameAndLink;
-        if (design.showLink)
-            out += document.link;
-        out.append(design.afterEntry).append(words).append(design.lineEnd).append(kCrLf);
-        if (design.emptyLine)
-            out += kCrLf;
-        document.words.clear();
-    }
+    ForEachInOrder<Text>(
+        documents.size(), options.threads == 0 ? AllCores() : options.threads,
+        [&](size_t i) { return DocumentLine(documents[i], options, design); },
+        [&out](size_t, Text&& line) { out += line; });
     documents.clear();
     return out;
 }

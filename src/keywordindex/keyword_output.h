@@ -36,6 +36,8 @@ struct KeywordOutputOptions {
     bool alphabetical = true;     // stw_alphabetisch
     bool useDesign = false;       // stw_design
     KeywordDesign design;         // Tsdesign
+    // Threads that sort and write the lines; 0 for all cores. The output does not depend on it.
+    unsigned threads = 0;
 };
 
 // One line per document (and an empty line after it when chosen); every line ends with CR LF.

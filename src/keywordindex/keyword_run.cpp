@@ -1,5 +1,7 @@
 #include "keywordindex/keyword_run.h"
 
+#include <deque>
+#include <iterator>
 #include <unordered_set>
 
 #include "draft/keyword_relevance.h"
@@ -21,16 +23,21 @@ class KeywordCollector {
     explicit KeywordCollector(bool removeDuplicates) : removeDuplicates_(removeDuplicates) {}
 
     void Add(TextView word) {
-        if (removeDuplicates_ && !seen_.emplace(word).second)
+        if (removeDuplicates_ && seen_.contains(word))
             return;
         words_.emplace_back(word);
+        if (removeDuplicates_)
+            seen_.insert(words_.back());
     }
-    std::vector<Text> TakeWords() { return std::move(words_); }
+    std::vector<Text> TakeWords() {
+        return {std::make_move_iterator(words_.begin()), std::make_move_iterator(words_.end())};
+    }
 
   private:
     bool removeDuplicates_;
-    std::unordered_set<Text> seen_;
-    std::vector<Text> words_;
+    // The words stay where they were added, so the set can look at them instead of copies.
+    std::deque<Text> words_;
+    std::unordered_set<TextView> seen_;
 };
 
 std::vector<Text> DocumentKeywords(const SourceDocumentReader& reader, const WordPipeline& pipeline,
@@ -113,6 +120,7 @@ Text RunKeywordIndex(const KeywordOptions& options, const std::vector<SourceDocu
     output.alphabetical = options.alphabetical;
     output.useDesign = options.useDesign;
     output.design = options.design;
+    output.threads = options.threads;
     return WriteKeywordOutput(collected, output);
 }
 

@@ -7,11 +7,13 @@
 
 #include <unicode/uchar.h>
 
+#include <algorithm>
 #include <climits>
 #include <memory>
 #include <mutex>
 #include <vector>
 
+#include "engine/ordered_parallel.h"
 #include "textfiles/document_error.h"
 #include "textfiles/internal/document_pages.h"
 #include "textfiles/internal/document_readers.h"
@@ -160,6 +162,75 @@ Text NumberLineOf(const poppler::page& page, size_t index) {
     return trimmed.empty() ? DecimalText(static_cast<int64_t>(index) + 1) : Text(trimmed);
 }
 
+std::unique_ptr<poppler::document> LoadDocument(std::string_view bytes) {
+    return std::unique_ptr<poppler::document>(
+        poppler::document::load_from_raw_data(bytes.data(), static_cast<int>(bytes.size())));
+}
+
+// A poppler document is used by one thread at a time: each thread that reads pages borrows one,
+// loaded from the same bytes when none is free, and gives it back after its page.
+class DocumentPool {
+  public:
+    DocumentPool(std::string_view bytes, std::unique_ptr<poppler::document> first) : bytes_(bytes) {
+        free_.push_back(std::move(first));
+    }
+
+    class Lease {
+      public:
+        explicit Lease(DocumentPool& pool) : pool_(pool), document_(pool.Take()) {}
+        ~Lease() {
+            if (document_)
+                pool_.Give(std::move(document_));
+        }
+        Lease(const Lease&) = delete;
+        Lease& operator=(const Lease&) = delete;
+        // Null when the bytes that loaded the first document fail to load again.
+        poppler::document* get() const { return document_.get(); }
+
+      private:
+        DocumentPool& pool_;
+        std::unique_ptr<poppler::document> document_;
+    };
+
+  private:
+    std::unique_ptr<poppler::document> Take() {
+        {
+            std::lock_guard lock(mutex_);
+            if (!free_.empty()) {
+                std::unique_ptr<poppler::document> document = std::move(free_.back());
+                free_.pop_back();
+                return document;
+            }
+        }
+        return LoadDocument(bytes_);
+    }
+    void Give(std::unique_ptr<poppler::document> document) {
+        std::lock_guard lock(mutex_);
+        free_.push_back(std::move(document));
+    }
+
+    std::string_view bytes_;
+    std::mutex mutex_;
+    std::vector<std::unique_ptr<poppler::document>> free_;
+};
+
+struct PdfPage {
+    Text text;
+    Text numberLine;
+};
+
+PdfPage ReadPage(poppler::document* document, size_t index) {
+    const std::unique_ptr<poppler::page> page(
+        document ? document->create_page(static_cast<int>(index)) : nullptr);
+    if (!page)
+        return {Text(), DecimalText(static_cast<int64_t>(index) + 1)};
+    return {NormalizePageText(PageText(*page)), NumberLineOf(*page, index)};
+}
+
+// Below this many pages a second thread and a second copy of the document cost more than they
+// save.
+constexpr size_t kPagesPerThread = 8;
+
 }  // namespace
 
 bool KeepsLineEndHyphen(TextView before, TextView after) {
@@ -177,8 +248,7 @@ DocumentPages ReadPdfDocument(std::string_view bytes, int pageLimit) {
         throw DocumentProblemError(DocumentProblem::TooLarge, kKind);
     }
     SilencePoppler();
-    const std::unique_ptr<poppler::document> document(
-        poppler::document::load_from_raw_data(bytes.data(), static_cast<int>(bytes.size())));
+    std::unique_ptr<poppler::document> document = LoadDocument(bytes);
     if (!document) {
         throw DocumentProblemError(
             HasPdfHeader(bytes) ? DocumentProblem::Damaged : DocumentProblem::NotThisKind, kKind);
@@ -194,23 +264,28 @@ DocumentPages ReadPdfDocument(std::string_view bytes, int pageLimit) {
     if (pageLimit >= 0) {
         count = std::min(count, static_cast<size_t>(pageLimit));
     }
+    // The pages are laid out by poppler on all cores; they are taken in order, so the limit on
+    // the text stops at the same page as reading one page after the other would.
+    const unsigned threads =
+        static_cast<unsigned>(std::min<size_t>(AllCores(), count / kPagesPerThread));
+    DocumentPool pool(bytes, std::move(document));
     DocumentPages result;
     size_t totalUnits = 0;
-    for (size_t i = 0; i < count; ++i) {
-        const std::unique_ptr<poppler::page> page(document->create_page(static_cast<int>(i)));
-        if (!page) {
-            result.pages.emplace_back();
-            result.numberLines.push_back(DecimalText(static_cast<int64_t>(i) + 1));
-            continue;
-        }
-        result.pages.push_back(NormalizePageText(PageText(*page)));
-        result.numberLines.push_back(NumberLineOf(*page, i));
-        // Compressed content can expand far beyond the size of the file.
-        totalUnits += result.pages.back().size();
-        if (totalUnits > kMaxDocumentTextSize) {
-            throw DocumentProblemError(DocumentProblem::TooLarge, kKind);
-        }
-    }
+    ForEachInOrder<PdfPage>(
+        count, threads,
+        [&pool](size_t i) {
+            const DocumentPool::Lease document(pool);
+            return ReadPage(document.get(), i);
+        },
+        [&](size_t, PdfPage&& page) {
+            // Compressed content can expand far beyond the size of the file.
+            totalUnits += page.text.size();
+            result.pages.push_back(std::move(page.text));
+            result.numberLines.push_back(std::move(page.numberLine));
+            if (totalUnits > kMaxDocumentTextSize) {
+                throw DocumentProblemError(DocumentProblem::TooLarge, kKind);
+            }
+        });
     return result;
 }
 

@@ -56,6 +56,22 @@ TEST(IntegerText, AcceptsWhatANumericBoxReads) {
     EXPECT_EQ(IntegerOr(u"x", 2), 2);
 }
 
+TEST(ToUtf8, ConvertsPlainStartsAndEverythingAfterThem) {
+    const std::pair<Text, std::string> cases[] = {
+        {u"", ""},
+        {u"plain <a href=\"x\">", "plain <a href=\"x\">"},
+        {u"\u00FCber",
+         "\xC3\xBC"
+         "ber"},
+        {u"Gr\u00FC\u00DFe \U0001D11E!",
+         "Gr\xC3\xBC\xC3\x9F"
+         "e \xF0\x9D\x84\x9E!"},
+        {u"a\xD800", "a\xEF\xBF\xBD"},  // half a pair becomes the replacement character
+    };
+    for (const auto& [text, utf8] : cases)
+        EXPECT_EQ(ToUtf8(text), utf8);
+}
+
 TEST(SplitLines, CutsAtEveryKindOfLineBreak) {
     EXPECT_EQ(SplitLines(u"").size(), 0u);
     EXPECT_EQ(SplitLines(u"a\r\nb\nc\rd"), (std::vector<TextView>{u"a", u"b", u"c", u"d"}));

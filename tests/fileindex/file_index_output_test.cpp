@@ -153,6 +153,45 @@ TEST(HtmlIndexTest, NamesAndLinksAreEncodedOnceWhereThePageIsWritten) {
     }
 }
 
+TEST(HtmlIndexTest, ALargeStoreWrittenInPartsOnSeveralThreadsIsOnePage) {
+    // Thousands of rows of the bucket of other characters, whose first character changes where
+    // one part of the page ends and the next begins; every row needs references.
+    const size_t count = 6000;
+    const auto word = [](size_t i) {
+        Text w(1, static_cast<char16_t>(u'0' + i / 2048));
+        w += u"\u00FC\u20AC" + DecimalText(static_cast<int64_t>(i));
+        if (i == 2047)
+            w += u'\xD834';  // half a pair at the end of the last row of a part
+        if (i == 2048)
+            w += u"\U0001D11E";
+        return w;
+    };
+    Text lines;
+    for (size_t i = 0; i < count; ++i)
+        lines += word(i) + u":S\u00E4tze>s" + DecimalText(static_cast<int64_t>(i)) + u".html\r\n";
+    const IndexStore store = StoreOf(lines);
+    const Text page = WriteHtmlIndex(store, kStandard, Language::German, 1);
+    for (const unsigned threads : {2u, 4u})
+        EXPECT_EQ(WriteHtmlIndex(store, kStandard, Language::German, threads), page) << threads;
+
+    const auto row = [](size_t i, TextView encodedWord) {
+        return u"<div id=\"box\"><div id=\"l\">" + Text(encodedWord) +
+               u"</div><div id=\"r\"><a href=\"s" + DecimalText(static_cast<int64_t>(i)) +
+               u".html\">S&auml;tze</a></div></div>\r\n";
+    };
+    const Text aroundTheBoundary =
+        row(2046, u"0&uuml;&#8364;2046") + row(2047, u"0&uuml;&#8364;2047&#65533;") +
+        u"\r\n<div id=\"abc-box\"><a name=\"sz2048\">1</a></div>\r\n" +
+        row(2048, u"1&uuml;&#8364;2048&#119070;") + row(2049, u"1&uuml;&#8364;2049");
+    EXPECT_NE(page.find(aroundTheBoundary), Text::npos);
+    size_t rows = 0;
+    for (size_t at = page.find(u"<div id=\"box\">"); at != Text::npos;
+         at = page.find(u"<div id=\"box\">", at + 1))
+        ++rows;
+    EXPECT_EQ(rows, count);
+    EXPECT_TRUE(page.ends_with(u"</div>\r\n</body></html>"));
+}
+
 TEST(FileTextIndexTest, WritesEntriesWithTheStandardOrTheWindowsValues) {
     const IndexStore store =
         StoreOf(u"Haus:Angebot>angebot.html|Preise>preise.html\r\nGr\u00F6\u00DFe:A>a");

@@ -199,7 +199,7 @@ TEST_F(FileIndexRunTest, ReadingOnAllCoresGivesTheSameResultAsThePlainRun) {
                 const FileIndexResult plain =
                     reference::RunFileIndex(options, documents, lists, collator, Language::German);
                 ASSERT_GT(plain.store.EntryCount(), 10u);
-                for (const unsigned threads : {1u, 4u}) {
+                for (const unsigned threads : {1u, 2u, 4u}) {
                     options.threads = threads;
                     const FileIndexResult fast = Run(documents);
                     ASSERT_EQ(fast.output, plain.output)

@@ -81,6 +81,26 @@ TEST(PdfReader, PageLimitReadsOnlyTheFirstPages) {
     EXPECT_EQ(Read(bytes, 0), u"");
 }
 
+TEST(PdfReader, ALongDocumentKeepsItsPagesInOrder) {
+    // Long enough to be read on several threads; every page and label must stay in its place.
+    std::vector<std::vector<std::string>> pages;
+    for (int i = 1; i <= 60; ++i)
+        pages.push_back({"Seite " + std::to_string(i), "Zeile " + std::to_string(i * 7)});
+    const std::optional<DocumentPages> read =
+        ReadPdfPages(MakePdf(pages, "<< /Nums [0 << /S /r >> 4 << /S /D >>] >>"), -1);
+    ASSERT_TRUE(read.has_value());
+    ASSERT_EQ(read->pages.size(), pages.size());
+    for (size_t i = 0; i < pages.size(); ++i) {
+        const std::string line = std::to_string(i + 1);
+        EXPECT_EQ(read->pages[i],
+                  FromUtf8("Seite " + line + "\rZeile " + std::to_string((i + 1) * 7) + "\r"))
+            << i;
+        const Text roman[] = {u"i", u"ii", u"iii", u"iv"};
+        EXPECT_EQ(read->numberLines[i], i < 4 ? roman[i] : DecimalText(static_cast<int64_t>(i) - 3))
+            << i;
+    }
+}
+
 TEST(PdfReader, APageWithoutTextKeepsItsNumberLine) {
     EXPECT_EQ(Read(MakePdf({{"first"}, {}, {"third"}})),
               u"first\r\n\r\n1\r\n\r\n2\r\nthird\r\n\r\n3\r\n");

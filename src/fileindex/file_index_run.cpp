@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <unordered_set>
 
+#include "draft/draft_pipeline.h"
 #include "engine/case_rules.h"
 #include "engine/collation.h"
 #include "engine/html_cleaning.h"
@@ -116,8 +117,8 @@ class RepeatFilter {
     std::unordered_set<Text> seen_;
 };
 
-DocumentWords CollectDocumentWords(const SourceDocumentReader& reader, const WordPipeline& pipeline,
-                                   const SourceDocument& document,
+DocumentWords CollectDocumentWords(const SourceDocumentReader& reader,
+                                   const DraftPipelines& pipelines, const SourceDocument& document,
                                    const FileIndexOptions& options) {
     DocumentWords words;
     std::optional<Text> text = reader.Read(document.source);
@@ -127,13 +128,13 @@ DocumentWords CollectDocumentWords(const SourceDocumentReader& reader, const Wor
     if (options.removeHtml)
         *text = RemoveHtmlTags(*text);
     RepeatFilter repeats(options.removeDuplicates);
-    pipeline.FilterPageWords(*text, document.name, document.link,
-                             [&words, &repeats](TextView word, TextView, TextView) {
-                                 if (repeats.IsRepeat(word))
-                                     return;
-                                 words.letters.append(word);
-                                 words.ends.push_back(words.letters.size());
-                             });
+    pipelines.For(*text).FilterPageWords(*text, document.name, document.link,
+                                         [&words, &repeats](TextView word, TextView, TextView) {
+                                             if (repeats.IsRepeat(word))
+                                                 return;
+                                             words.letters.append(word);
+                                             words.ends.push_back(words.letters.size());
+                                         });
     return words;
 }
 
@@ -167,8 +168,7 @@ FileIndexResult RunFileIndex(const FileIndexOptions& options,
     PipelineOptions pipelineOptions;
     pipelineOptions.criteria = options.criteria;
     pipelineOptions.positiveHitsJoinBlanks = options.multipleCombined;
-    const WordPipeline pipeline(pipelineOptions, environment.lists.negative,
-                                environment.lists.positive);
+    const DraftPipelines pipelines(options.draft, pipelineOptions, environment.lists);
     SourceDocumentReader reader(readContext);
     reader.LayOutAhead(documents);
     const bool blanksAsJoinMark = LoadRulesFor(options).blanksAsJoinMark;
@@ -179,7 +179,7 @@ FileIndexResult RunFileIndex(const FileIndexOptions& options,
         [&](size_t i) {
             if (progress.cancel != nullptr && progress.cancel->load(std::memory_order_relaxed))
                 return DocumentWords{};  // the calling thread stops at this document anyway
-            return CollectDocumentWords(reader, pipeline, documents[i], options);
+            return CollectDocumentWords(reader, pipelines, documents[i], options);
         },
         [&](size_t i, DocumentWords&& words) {
             reporter.ThrowIfCancelled();

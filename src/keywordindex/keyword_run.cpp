@@ -2,6 +2,7 @@
 
 #include <unordered_set>
 
+#include "draft/draft_pipeline.h"
 #include "engine/html_cleaning.h"
 #include "engine/ordered_parallel.h"
 #include "engine/word_pipeline.h"
@@ -32,8 +33,9 @@ class KeywordCollector {
     std::vector<Text> words_;
 };
 
-std::vector<Text> DocumentKeywords(const SourceDocumentReader& reader, const WordPipeline& pipeline,
-                                   const SourceDocument& document, const KeywordOptions& options) {
+std::vector<Text> DocumentKeywords(const SourceDocumentReader& reader,
+                                   const DraftPipelines& pipelines, const SourceDocument& document,
+                                   const KeywordOptions& options) {
     std::optional<Text> text = reader.Read(document.source);
     if (!text)
         return {};
@@ -41,7 +43,7 @@ std::vector<Text> DocumentKeywords(const SourceDocumentReader& reader, const Wor
     if (options.removeHtml)
         *text = RemoveHtmlTags(*text);
     KeywordCollector collector(options.removeDuplicates);
-    pipeline.FilterPageWords(
+    pipelines.For(*text).FilterPageWords(
         *text, document.name, document.link,
         [&collector](TextView word, TextView, TextView) { collector.Add(word); });
     return collector.TakeWords();
@@ -63,8 +65,7 @@ std::vector<KeywordDocument> CollectKeywords(const KeywordOptions& options,
     PipelineOptions pipelineOptions;
     pipelineOptions.criteria = options.criteria;
     pipelineOptions.positiveHitsJoinBlanks = false;
-    const WordPipeline pipeline(pipelineOptions, environment.lists.negative,
-                                environment.lists.positive);
+    const DraftPipelines pipelines(options.draft, pipelineOptions, environment.lists);
     SourceDocumentReader reader(readContext);
     reader.LayOutAhead(documents);
 
@@ -76,7 +77,7 @@ std::vector<KeywordDocument> CollectKeywords(const KeywordOptions& options,
         [&](size_t i) {
             if (progress.cancel != nullptr && progress.cancel->load(std::memory_order_relaxed))
                 return std::vector<Text>{};  // the calling thread stops at this document anyway
-            return DocumentKeywords(reader, pipeline, documents[i], options);
+            return DocumentKeywords(reader, pipelines, documents[i], options);
         },
         [&](size_t i, std::vector<Text>&& words) {
             reporter.ThrowIfCancelled();

@@ -1,5 +1,6 @@
 #include "textindex/text_index_run.h"
 
+#include "draft/draft_pipeline.h"
 #include "engine/collation.h"
 #include "engine/word_pipeline.h"
 #include "indexing/index_file.h"
@@ -38,7 +39,12 @@ void FillTextIndexStore(const TextIndexOptions& options, TextView source, const 
     PipelineOptions pipelineOptions;
     pipelineOptions.criteria = options.criteria;
     pipelineOptions.positiveHitsJoinBlanks = options.criteria.markCombined;
-    const WordPipeline pipeline(pipelineOptions, lists.negative, lists.positive);
+    Text pageBuffer;
+    const WordPipeline pipeline =
+        MakeBookPipeline(options.draft, pipelineOptions, lists, source, [&](const auto& visit) {
+            for (size_t i = 0; i < pages.size(); ++i)
+                visit(pages.PageText(i, pageBuffer));
+        });
     const bool removeDuplicates = options.removeDuplicates;
     const WordSink sink = [&store, removeDuplicates](TextView word, TextView key, TextView tag) {
         store.AddReference(word, key, tag, removeDuplicates);

@@ -41,7 +41,7 @@ WordPipeline MakeBookPipeline(const DraftOptions& draft, PipelineOptions options
     if (findTerms) {
         TechnicalTermCounter counter(setup.options.criteria);
         pages([&counter](TextView page) { counter.AddPage(page); });
-        setup.rules.keepLowerCaseWord = TermCheck(counter.Terms(KnownWordsOf(language)));
+        setup.rules.keepLowerCaseWord = TermCheck(counter.Terms(KnownWordsForTerms(language)));
     }
     return WordPipeline(std::move(setup.options), std::move(setup.negativeList), lists.positive,
                         std::move(setup.rules));

@@ -52,6 +52,9 @@ const std::vector<Text> kEnglish = {
     u"Would",      u"Yet",        u"You",         u"Your",       u"Yours",        u"Yourself",
     u"Yourselves", u"Eg",         u"Using",       u"Used",       u"Use",          u"Uses",
     u"See",        u"Shown",      u"Show",        u"Shows",      u"Following",    u"Follows",
+    u"Doesn",      u"Isn",        u"Aren",        u"Wasn",       u"Weren",        u"Didn",
+    u"Hasn",       u"Haven",      u"Hadn",        u"Couldn",     u"Wouldn",       u"Shouldn",
+    u"Mustn",
 };
 
 const std::vector<Text> kGerman = {

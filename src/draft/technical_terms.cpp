@@ -7,8 +7,10 @@
 #include <string>
 #include <vector>
 
+#include <unicode/uchar.h>
 #include <unicode/unistr.h>
 
+#include "draft/stop_words.h"
 #include "engine/word_char_table.h"
 
 namespace lexorim {
@@ -19,6 +21,24 @@ constexpr const char* kDictionaryFolder = "/usr/share/hunspell";
 
 bool IsAsciiDigit(char16_t c) {
     return c >= u'0' && c <= u'9';
+}
+
+// A path, an address or a file name: slashes, "@", "=", or a full stop inside the token.
+bool IsPathLike(TextView token) {
+    if (token.find_first_of(u"/\\@=_~") != TextView::npos)
+        return true;
+    for (size_t k = 1; k + 1 < token.size(); ++k) {
+        if (token[k] == u'.' && u_isalnum(token[k + 1]))
+            return true;
+    }
+    return !token.empty() && token[0] == u'.' && token.size() > 1 && u_isalpha(token[1]);
+}
+
+Text Lowered(TextView text) {
+    Text lowered(text);
+    for (char16_t& c : lowered)
+        c = static_cast<char16_t>(u_tolower(c));
+    return lowered;
 }
 
 std::string Utf8(TextView text) {
@@ -61,23 +81,39 @@ TechnicalTermCounter::TechnicalTermCounter(const WordCriteria& criteria)
 
 void TechnicalTermCounter::AddPage(TextView page) {
     ++page_;
+    const size_t n = page.size();
+    size_t i = 0;
+    while (i < n) {
+        while (i < n && page[i] <= u' ')
+            ++i;
+        const size_t start = i;
+        while (i < n && page[i] > u' ')
+            ++i;
+        if (i > start)
+            CountToken(page.substr(start, i - start));
+    }
+}
+
+void TechnicalTermCounter::CountToken(TextView token) {
+    if (IsPathLike(token))
+        return;
     const WordCharTable& table = WordCharTable::Get();
     const auto endsWord = [&](char16_t c) {
         return table.IsSeparator(c) || c == u' ' || c == u'-' ||
                (digitsSeparate_ && IsAsciiDigit(c));
     };
-    const size_t n = page.size();
+    const size_t n = token.size();
     size_t i = 0;
     while (i < n) {
-        if (endsWord(page[i])) {
+        if (endsWord(token[i])) {
             ++i;
             continue;
         }
         const size_t start = i;
-        while (i < n && !endsWord(page[i]))
+        while (i < n && !endsWord(token[i]))
             ++i;
-        if (!table.IsUpperSame(page[start]) && i - start >= minimumLength_)
-            CountWord(page.substr(start, i - start));
+        if (!table.IsUpperSame(token[start]) && i - start >= minimumLength_)
+            CountWord(token.substr(start, i - start));
     }
 }
 
@@ -111,6 +147,21 @@ KnownWordCheck KnownWordsOf(std::string_view languageCode) {
     const std::string dic = stem.string() + ".dic";
     auto dictionary = std::make_shared<Hunspell>(aff.c_str(), dic.c_str());
     return [dictionary](TextView word) { return dictionary->spell(Utf8(word)); };
+}
+
+KnownWordCheck KnownWordsForTerms(std::string_view languageCode) {
+    KnownWordCheck own = KnownWordsOf(languageCode);
+    if (!own)
+        return {};
+    KnownWordCheck english = languageCode == "en" ? KnownWordCheck() : KnownWordsOf("en");
+    auto stopWords = std::make_shared<TermSet>();
+    for (const std::string_view language : {"de", "en"}) {
+        for (const Text& word : DraftStopWords(language))
+            stopWords->insert(Lowered(word));
+    }
+    return [own = std::move(own), english = std::move(english), stopWords](TextView word) {
+        return own(word) || (english && english(word)) || stopWords->contains(Lowered(word));
+    };
 }
 
 std::function<bool(TextView)> TermCheck(TermSet terms) {

@@ -29,7 +29,9 @@ struct TextViewHashing {
 using TermSet = std::unordered_set<Text, TextViewHashing, std::equal_to<>>;
 
 // Counts on how many pages each lower-case word stands, cut into words as the word pipeline
-// cuts a page (separators, blanks, hyphens and, with numbers left out, digits).
+// cuts a page (separators, blanks, hyphens and, with numbers left out, digits). The pieces of
+// paths, addresses and file names ("/usr/bin", "www.debian.org", ".bashrc") do not count: they
+// would make "usr", "www" and "bashrc" terms of every technical book.
 class TechnicalTermCounter {
   public:
     explicit TechnicalTermCounter(const WordCriteria& criteria);
@@ -46,6 +48,7 @@ class TechnicalTermCounter {
         uint32_t lastPage = 0;
         int32_t pages = 0;
     };
+    void CountToken(TextView token);
     void CountWord(TextView word);
 
     bool digitsSeparate_;
@@ -58,6 +61,11 @@ class TechnicalTermCounter {
 // language's Hunspell dictionary on this machine knows a word. Empty when the machine has no
 // dictionary for the language, and then no word counts as a technical term.
 KnownWordCheck KnownWordsOf(std::string_view languageCode);
+
+// What the terms of a book in this language are told from: the words its dictionary knows, those
+// the English dictionary knows (books in any language quote English commands and messages),
+// and the stop words. Empty when the language has no dictionary.
+KnownWordCheck KnownWordsForTerms(std::string_view languageCode);
 
 // Whether the word is one of the terms; for the pipeline's keep-lower-case check.
 std::function<bool(TextView)> TermCheck(TermSet terms);

@@ -8,6 +8,8 @@
 #include <unordered_set>
 #include <variant>
 
+#include <unicode/uchar.h>
+
 #include "engine/replace_whole_words.h"
 #include "engine/separator_set.h"
 #include "engine/word_char_table.h"
@@ -263,12 +265,16 @@ TextView FilterPiece(TextView piece, const WordCriteria& criteria, int32_t minim
         return piece;
     if (static_cast<int64_t>(piece.size()) < minimumLength)
         return {};
-    if (piece.find(kJoin) == TextView::npos || (draft != nullptr && draft->keepShortWordsInNames))
+    if (piece.find(kJoin) == TextView::npos)
         return piece;
+    // A clean draft keeps the short words of a name ("No" in "Absolutely No Warranty"), but not
+    // the empty parts of double blanks nor parts of punctuation such as a dash.
+    const bool keepShortWords = draft != nullptr && draft->keepShortWordsInNames;
     // A combined word loses its parts that are too short.
     shortened.clear();
     for (const TextView part : SplitViewsAt(piece, TextView(&kJoin, 1))) {
-        if (static_cast<int64_t>(part.size()) < minimumLength)
+        if (static_cast<int64_t>(part.size()) < minimumLength &&
+            !(keepShortWords && !part.empty() && u_isalpha(part[0])))
             continue;
         shortened.append(part);
         shortened.push_back(kJoin);

@@ -95,6 +95,12 @@ TEST(DraftStopWordsTest, KeepsShortAndStopWordsInsideNamesOnRequest) {
         // "The" opens the name and is no part inside it, so it goes.
         {true, true, {u"Absolutely No Warranty 1", u"Debian Project 1"}},
     };
+    // Neither a dash nor a double blank nor a number leaves an empty part in a name.
+    DraftOptions keep;
+    keep.keepShortWordsInNames = true;
+    EXPECT_EQ(
+        EntriesOf(IndexOf(u"See Thunar - Custom  Actions of Wichert Akkerman May 1999", keep)),
+        EntriesOf(IndexOf(u"See Thunar Custom Actions of Wichert Akkerman May", keep)));
     for (const Case& c : cases) {
         DraftOptions draft = StopWords("en");
         draft.languageStopWords = c.stopWords;

@@ -58,6 +58,21 @@ TEST(TechnicalTermsTest, CutsWordsAsThePipelineDoes) {
     EXPECT_EQ(TermsOf(pages, Knowing({}), keepNumbers), (std::set<Text>{u"ab"}));
 }
 
+TEST(TechnicalTermsTest, PathsAddressesAndFileNamesDoNotCount) {
+    const Text page = u"See /usr/share/doc, www.debian.org, ~/.bashrc, a@b.org, x=1 and dpkg.";
+    EXPECT_EQ(TermsOf({page, page, page}, Knowing({u"and"})), (std::set<Text>{u"dpkg"}));
+}
+
+TEST(TechnicalTermsTest, AGermanBooksTermsAreNeitherGermanNorEnglishNorStopWords) {
+    const KnownWordCheck known = KnownWordsForTerms("de");
+    ASSERT_TRUE(known) << "the German Hunspell dictionary is missing";
+    for (const TextView word : {u"werden", u"file", u"the", u"und"})
+        EXPECT_TRUE(known(word)) << ToUtf8(word);
+    for (const TextView word : {u"dpkg", u"sudo"})
+        EXPECT_FALSE(known(word)) << ToUtf8(word);
+    EXPECT_FALSE(KnownWordsForTerms("xx"));
+}
+
 TEST(TechnicalTermsTest, TheBookKeepsItsRecurringTermsInTheirOwnSpelling) {
     const Text book =
         u"The Debian system installs packages with dpkg.\r\n"

@@ -128,13 +128,14 @@ DocumentWords CollectDocumentWords(const SourceDocumentReader& reader,
     if (options.removeHtml)
         *text = RemoveHtmlTags(*text);
     RepeatFilter repeats(options.removeDuplicates);
-    pipelines.For(*text).FilterPageWords(*text, document.name, document.link,
-                                         [&words, &repeats](TextView word, TextView, TextView) {
-                                             if (repeats.IsRepeat(word))
-                                                 return;
-                                             words.letters.append(word);
-                                             words.ends.push_back(words.letters.size());
-                                         });
+    const WordPipeline& pipeline = pipelines.For(*text);
+    pipeline.FilterPageWords(*text, document.name, document.link,
+                             [&words, &repeats](TextView word, TextView, TextView) {
+                                 if (repeats.IsRepeat(word))
+                                     return;
+                                 words.letters.append(word);
+                                 words.ends.push_back(words.letters.size());
+                             });
     return words;
 }
 

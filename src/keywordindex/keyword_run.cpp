@@ -43,7 +43,8 @@ std::vector<Text> DocumentKeywords(const SourceDocumentReader& reader,
     if (options.removeHtml)
         *text = RemoveHtmlTags(*text);
     KeywordCollector collector(options.removeDuplicates);
-    pipelines.For(*text).FilterPageWords(
+    const WordPipeline& pipeline = pipelines.For(*text);
+    pipeline.FilterPageWords(
         *text, document.name, document.link,
         [&collector](TextView word, TextView, TextView) { collector.Add(word); });
     return collector.TakeWords();

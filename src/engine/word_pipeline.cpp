@@ -267,14 +267,31 @@ TextView FilterPiece(TextView piece, const WordCriteria& criteria, int32_t minim
         return {};
     if (piece.find(kJoin) == TextView::npos)
         return piece;
-    // A clean draft keeps the short words of a name ("No" in "Absolutely No Warranty"), but not
-    // the empty parts of double blanks nor parts of punctuation such as a dash.
-    const bool keepShortWords = draft != nullptr && draft->keepShortWordsInNames;
     // A combined word loses its parts that are too short.
     shortened.clear();
-    for (const TextView part : SplitViewsAt(piece, TextView(&kJoin, 1))) {
-        if (static_cast<int64_t>(part.size()) < minimumLength &&
-            !(keepShortWords && !part.empty() && u_isalpha(part[0])))
+    const std::vector<TextView> parts = SplitViewsAt(piece, TextView(&kJoin, 1));
+    const auto isLong = [&](TextView part) {
+        return static_cast<int64_t>(part.size()) >= minimumLength;
+    };
+    // A clean draft keeps the short words inside a name ("No" in "Absolutely No Warranty"), but
+    // not one that opens or closes it, nor the empty parts of double blanks or a dash.
+    size_t firstLong = parts.size();
+    size_t lastLong = 0;
+    if (draft != nullptr && draft->keepShortWordsInNames) {
+        firstLong =
+            static_cast<size_t>(std::find_if(parts.begin(), parts.end(), isLong) - parts.begin());
+        for (size_t j = parts.size(); j > 0; --j) {
+            if (isLong(parts[j - 1])) {
+                lastLong = j - 1;
+                break;
+            }
+        }
+    }
+    for (size_t j = 0; j < parts.size(); ++j) {
+        const TextView part = parts[j];
+        const bool shortWordInside =
+            j > firstLong && j < lastLong && !part.empty() && u_isalpha(part[0]);
+        if (!isLong(part) && !shortWordInside)
             continue;
         shortened.append(part);
         shortened.push_back(kJoin);

@@ -95,12 +95,15 @@ TEST(DraftStopWordsTest, KeepsShortAndStopWordsInsideNamesOnRequest) {
         // "The" opens the name and is no part inside it, so it goes.
         {true, true, {u"Absolutely No Warranty 1", u"Debian Project 1"}},
     };
-    // Neither a dash nor a double blank nor a number leaves an empty part in a name.
+    // Neither a dash nor a double blank nor a number leaves an empty part in a name, and a short
+    // word that opens a name goes as before.
     DraftOptions keep;
     keep.keepShortWordsInNames = true;
-    EXPECT_EQ(
-        EntriesOf(IndexOf(u"See Thunar - Custom  Actions of Wichert Akkerman May 1999", keep)),
-        EntriesOf(IndexOf(u"See Thunar Custom Actions of Wichert Akkerman May", keep)));
+    EXPECT_EQ(EntriesOf(IndexOf(
+                  u"See Thunar - Custom  Actions of Wichert Akkerman May 1999 and A Debian Package",
+                  keep)),
+              EntriesOf(IndexOf(
+                  u"See Thunar Custom Actions of Wichert Akkerman May and Debian Package", keep)));
     for (const Case& c : cases) {
         DraftOptions draft = StopWords("en");
         draft.languageStopWords = c.stopWords;

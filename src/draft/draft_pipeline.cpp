@@ -47,6 +47,12 @@ WordPipeline MakeBookPipeline(const DraftOptions& draft, PipelineOptions options
                         std::move(setup.rules));
 }
 
+size_t ShortestHeadingPart(const DraftOptions& draft, const WordCriteria& criteria) {
+    if (!draft.keepShortWordsInNames || !criteria.minLengthOn)
+        return 0;
+    return static_cast<size_t>(std::max(criteria.MinimumLength(), 0));
+}
+
 DraftPipelines::DraftPipelines(const DraftOptions& draft, const PipelineOptions& options,
                                const WordLists& lists)
     : draft_(draft) {

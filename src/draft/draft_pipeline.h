@@ -35,6 +35,10 @@ DraftWordSetup DraftWordSetupFor(const DraftOptions& draft, PipelineOptions opti
 WordPipeline MakeBookPipeline(const DraftOptions& draft, PipelineOptions options,
                               const WordLists& lists, TextView source, const PageVisitor& pages);
 
+// The shortest part of a combined word that heads an expansion line of its own: with short words
+// kept inside names, the minimum length, so that "No" of "Absolutely No Warranty" heads none.
+size_t ShortestHeadingPart(const DraftOptions& draft, const WordCriteria& criteria);
+
 // The pipelines of a run over documents (the file and the keyword index), where each document
 // may be in a language of its own: For gives the one of a document's language.
 class DraftPipelines {

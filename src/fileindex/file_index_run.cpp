@@ -142,7 +142,7 @@ DocumentWords CollectDocumentWords(const SourceDocumentReader& reader,
 void FinishStore(IndexStore& store, const FileIndexOptions& options,
                  const LocaleCollator& collator) {
     if (options.multipleCombined) {
-        store.ExpandCombinedWords();
+        store.ExpandCombinedWords(ShortestHeadingPart(options.draft, options.criteria));
     } else {
         store.JoinCombinedWords();
     }

@@ -72,7 +72,7 @@ Text FinishTextIndex(const TextIndexOptions& options, IndexStore& store,
                      const ProgressReporter& reporter) {
     reporter.Report(StatusRefreshing(language));
     if (options.multipleCombined) {
-        store.ExpandCombinedWords();
+        store.ExpandCombinedWords(ShortestHeadingPart(options.draft, options.criteria));
     } else {
         store.JoinCombinedWords();
     }

@@ -113,6 +113,23 @@ TEST(DraftStopWordsTest, KeepsShortAndStopWordsInsideNamesOnRequest) {
     }
 }
 
+TEST(DraftStopWordsTest, AShortWordKeptInANameHeadsNoExpansionLine) {
+    DraftOptions keep;
+    keep.keepShortWordsInNames = true;
+    TextIndexOptions options;
+    options.lineMode = true;
+    options.draft = keep;
+    WordLists lists;
+    const LocaleCollator collator("de_DE");
+    const Text index =
+        RunTextIndex(options, u"Here is Absolutely No Warranty.",
+                     {.lists = lists, .collator = collator, .language = Language::German})
+            .output;
+    EXPECT_THAT(EntriesOf(index),
+                ElementsAre(u"Absolutely No Warranty 1", u"Absolutely; Absolutely No Warranty 1",
+                            u"Here 1", u"Warranty; Absolutely No Warranty 1"));
+}
+
 TEST(DraftStopWordsTest, ADocumentRunTakesEachDocumentsLanguage) {
     PipelineOptions options;
     WordLists lists;

@@ -470,7 +470,7 @@ void IndexStore::FinishEntries() {
     }
 }
 
-void IndexStore::ExpandCombinedWords() {
+void IndexStore::ExpandCombinedWords(size_t shortestHeadingPart) {
     for (int b = 0; b < kBucketCount; ++b) {
         // Entries appended during this bucket's own turn are not visited; those appended to a
         // later bucket are, and have nothing left to expand.
@@ -487,7 +487,7 @@ void IndexStore::ExpandCombinedWords() {
             const Text combined = entry.word;
             const Text references = entry.references;
             for (const TextView part : SplitViewsAt(parts, TextView(&kJoin, 1))) {
-                if (part.empty()) {
+                if (part.empty() || part.size() < shortestHeadingPart) {
                     continue;
                 }
                 Text word;

@@ -41,8 +41,10 @@ class IndexStore {
     // spelling it was created with.
     void AddReference(TextView word, TextView key, TextView tag, bool removeDuplicates);
 
-    // Finishing a run: exactly one of these two.
-    void ExpandCombinedWords();
+    // Finishing a run: exactly one of these two. A part of a combined word shorter than
+    // `shortestHeadingPart` (a short word that a draft kept inside a name) heads no line of its
+    // own.
+    void ExpandCombinedWords(size_t shortestHeadingPart = 0);
     void JoinCombinedWords();
 
     // Replaces one character by another in every word and every reference of a finished store.

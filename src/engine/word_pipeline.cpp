@@ -8,6 +8,8 @@
 #include <unordered_set>
 #include <variant>
 
+#include <unicode/uchar.h>
+
 #include "engine/replace_whole_words.h"
 #include "engine/separator_set.h"
 #include "engine/word_char_table.h"
@@ -67,8 +69,8 @@ class WordSetEntries {
     }
 
     // Rewrites `source` into `target`: every maximal run of word characters that is in the set
-    // becomes one full stop.
-    void Apply(TextView source, Text& target, Text& upperRun) const {
+    // becomes one full stop, except, with `keepInsideNames`, one that stands inside a name.
+    void Apply(TextView source, Text& target, Text& upperRun, bool keepInsideNames) const {
         const WordCharTable& table = WordCharTable::Get();
         target.clear();
         target.reserve(source.size());
@@ -85,7 +87,8 @@ class WordSetEntries {
             while (i < n && !table.IsBoundary(source[i]))
                 ++i;
             const TextView run = source.substr(start, i - start);
-            if (Contains(run, upperRun, table)) {
+            if (Contains(run, upperRun, table) &&
+                !(keepInsideNames && StandsInsideName(source, start, i, upperRun, table))) {
                 target.push_back(kStop);
             } else {
                 target.append(run);
@@ -94,6 +97,38 @@ class WordSetEntries {
     }
 
   private:
+    static bool IsJoinBlank(char16_t c) { return c == u' ' || c == u'-'; }
+
+    static bool StartsName(TextView source, size_t k, const WordCharTable& table) {
+        return k < source.size() && !table.IsSeparator(source[k]) && table.IsUpperSame(source[k]);
+    }
+
+    // Whether the run [start, end) would be joined with both its neighbours into one combined
+    // word: it and the words on either side are capitalised, linked by one blank or hyphen, the
+    // word before is itself joined to what precedes it, and neither neighbour is in the set.
+    bool StandsInsideName(TextView source, size_t start, size_t end, Text& upperRun,
+                          const WordCharTable& table) const {
+        if (!StartsName(source, start, table) || start < 2 || !IsJoinBlank(source[start - 1]) ||
+            end + 1 >= source.size() || !IsJoinBlank(source[end]) ||
+            !StartsName(source, end + 1, table)) {
+            return false;
+        }
+        size_t before = start - 1;
+        while (before > 0 && !table.IsSeparator(source[before - 1]) &&
+               !IsJoinBlank(source[before - 1])) {
+            --before;
+        }
+        if (before == 0 || before == start - 1 || !IsJoinBlank(source[before - 1]) ||
+            !StartsName(source, before, table)) {
+            return false;
+        }
+        size_t after = end + 1;
+        while (after < source.size() && !table.IsBoundary(source[after]))
+            ++after;
+        return !Contains(source.substr(before, start - 1 - before), upperRun, table) &&
+               !Contains(source.substr(end + 1, after - end - 1), upperRun, table);
+    }
+
     bool Contains(TextView run, Text& upperRun, const WordCharTable& table) const {
         const size_t length = run.size();
         if (length < 64 ? (lengths_ & (uint64_t{1} << length)) == 0 : !anyLong_)
@@ -139,14 +174,15 @@ std::vector<NegativeStep> CompileNegativeList(const std::vector<Text>& list) {
 }
 
 // Applies the compiled negative list to `source`; the result is in `work`.
-void ApplyNegativeSteps(TextView source, const std::vector<NegativeStep>& steps, Text& work) {
+void ApplyNegativeSteps(TextView source, const std::vector<NegativeStep>& steps, Text& work,
+                        bool keepInsideNames = false) {
     Text scratch;
     Text upperRun;
     bool workHoldsText = false;
     for (const NegativeStep& step : steps) {
         const TextView current = workHoldsText ? TextView(work) : source;
         if (const auto* set = std::get_if<WordSetEntries>(&step)) {
-            set->Apply(current, scratch, upperRun);
+            set->Apply(current, scratch, upperRun, keepInsideNames);
             work.swap(scratch);
             workHoldsText = true;
             continue;
@@ -211,9 +247,10 @@ void MapCharacters(TextView text, const WordCriteria& criteria, Text& mapped) {
 // Steps 8 to 10 for one piece. Returns the word to deliver (possibly shortened into `shortened`)
 // or an empty view when the piece is dropped.
 TextView FilterPiece(TextView piece, const WordCriteria& criteria, int32_t minimumLength,
-                     Text& shortened) {
+                     Text& shortened, const DraftWordRules* draft = nullptr) {
     const WordCharTable& table = WordCharTable::Get();
-    if (criteria.lowerCaseOut && !table.IsUpperSame(piece[0]))
+    if (criteria.lowerCaseOut && !table.IsUpperSame(piece[0]) &&
+        (draft == nullptr || !draft->keepLowerCaseWord || !draft->keepLowerCaseWord(piece)))
         return {};
     if (criteria.upperCaseOut) {
         // Judged by the first character after blanks and controls, with "&" counting as "X".
@@ -232,8 +269,29 @@ TextView FilterPiece(TextView piece, const WordCriteria& criteria, int32_t minim
         return piece;
     // A combined word loses its parts that are too short.
     shortened.clear();
-    for (const TextView part : SplitViewsAt(piece, TextView(&kJoin, 1))) {
-        if (static_cast<int64_t>(part.size()) < minimumLength)
+    const std::vector<TextView> parts = SplitViewsAt(piece, TextView(&kJoin, 1));
+    const auto isLong = [&](TextView part) {
+        return static_cast<int64_t>(part.size()) >= minimumLength;
+    };
+    // A clean draft keeps the short words inside a name ("No" in "Absolutely No Warranty"), but
+    // not one that opens or closes it, nor the empty parts of double blanks or a dash.
+    size_t firstLong = parts.size();
+    size_t lastLong = 0;
+    if (draft != nullptr && draft->keepShortWordsInNames) {
+        firstLong =
+            static_cast<size_t>(std::find_if(parts.begin(), parts.end(), isLong) - parts.begin());
+        for (size_t j = parts.size(); j > 0; --j) {
+            if (isLong(parts[j - 1])) {
+                lastLong = j - 1;
+                break;
+            }
+        }
+    }
+    for (size_t j = 0; j < parts.size(); ++j) {
+        const TextView part = parts[j];
+        const bool shortWordInside =
+            j > firstLong && j < lastLong && !part.empty() && u_isalpha(part[0]);
+        if (!isLong(part) && !shortWordInside)
             continue;
         shortened.append(part);
         shortened.push_back(kJoin);
@@ -245,7 +303,7 @@ TextView FilterPiece(TextView piece, const WordCriteria& criteria, int32_t minim
 
 // Steps 3 to 11 on the text that the word lists have left.
 void SplitAndDeliver(TextView text, const WordCriteria& criteria, TextView key, TextView tag,
-                     const WordSink& sink) {
+                     const WordSink& sink, const DraftWordRules& draft) {
     Text mapped;
     MapCharacters(text, criteria, mapped);
     const int32_t minimumLength = criteria.MinimumLength();
@@ -261,7 +319,7 @@ void SplitAndDeliver(TextView text, const WordCriteria& criteria, TextView key, 
         while (k < n && mapped[k] != kStop)
             ++k;
         const TextView piece(mapped.data() + start, k - start);
-        const TextView word = FilterPiece(piece, criteria, minimumLength, shortened);
+        const TextView word = FilterPiece(piece, criteria, minimumLength, shortened, &draft);
         if (!IsBlankOrControlOnly(word))
             sink(word, key, tag);
     }
@@ -577,8 +635,10 @@ struct WordPipeline::Compiled {
 };
 
 WordPipeline::WordPipeline(PipelineOptions options, std::vector<Text> negativeList,
-                           std::vector<Text> positiveList)
-    : options_(std::move(options)), compiled_(std::make_unique<Compiled>()) {
+                           std::vector<Text> positiveList, DraftWordRules draft)
+    : options_(std::move(options)),
+      draft_(std::move(draft)),
+      compiled_(std::make_unique<Compiled>()) {
     compiled_->negative = CompileNegativeList(negativeList);
     for (Text& line : positiveList) {
         if (line.empty()) {
@@ -673,12 +733,12 @@ void WordPipeline::FilterAfterPositiveList(TextView fullText, TextView key, Text
 void WordPipeline::FilterVisibleAfterPositiveList(TextView text, TextView key, TextView tag,
                                                   const WordSink& sink) const {
     if (!options_.criteria.useNegativeList || compiled_->negative.empty()) {
-        SplitAndDeliver(text, options_.criteria, key, tag, sink);
+        SplitAndDeliver(text, options_.criteria, key, tag, sink, draft_);
         return;
     }
     Text work;
-    ApplyNegativeSteps(text, compiled_->negative, work);
-    SplitAndDeliver(work, options_.criteria, key, tag, sink);
+    ApplyNegativeSteps(text, compiled_->negative, work, draft_.keepShortWordsInNames);
+    SplitAndDeliver(work, options_.criteria, key, tag, sink, draft_);
 }
 
 namespace pipeline_steps {

@@ -25,11 +25,20 @@ struct PipelineOptions {
     bool positiveHitsJoinBlanks = true;
 };
 
+// What a clean draft changes in the pipeline; nothing by default.
+struct DraftWordRules {
+    // When lower-case words are left out, a lower-case word for which this answers true is kept
+    // all the same (the recurring technical terms of a book). Empty: none is.
+    std::function<bool(TextView)> keepLowerCaseWord;
+    // A combined name keeps its short parts and the negative-list words inside it.
+    bool keepShortWordsInNames = false;
+};
+
 // Built once per run from the criteria and the word lists, then applied to every page.
 class WordPipeline {
   public:
     WordPipeline(PipelineOptions options, std::vector<Text> negativeList,
-                 std::vector<Text> positiveList);
+                 std::vector<Text> positiveList, DraftWordRules draft = {});
     ~WordPipeline();
     WordPipeline(WordPipeline&&) noexcept;
     WordPipeline& operator=(WordPipeline&&) noexcept;
@@ -51,6 +60,7 @@ class WordPipeline {
 
     struct Compiled;
     PipelineOptions options_;
+    DraftWordRules draft_;
     std::unique_ptr<Compiled> compiled_;
 };
 

@@ -5,6 +5,7 @@
 #include <unordered_set>
 
 #include "draft/common_words.h"
+#include "draft/draft_pipeline.h"
 #include "engine/case_rules.h"
 #include "engine/collation.h"
 #include "engine/html_cleaning.h"
@@ -122,8 +123,8 @@ class RepeatFilter {
     std::unordered_set<Text> seen_;
 };
 
-DocumentWords CollectDocumentWords(const SourceDocumentReader& reader, const WordPipeline& pipeline,
-                                   const SourceDocument& document,
+DocumentWords CollectDocumentWords(const SourceDocumentReader& reader,
+                                   const DraftPipelines& pipelines, const SourceDocument& document,
                                    const FileIndexOptions& options) {
     DocumentWords words;
     std::optional<Text> text = reader.Read(document.source);
@@ -134,6 +135,7 @@ DocumentWords CollectDocumentWords(const SourceDocumentReader& reader, const Wor
         *text = RemoveHtmlTags(*text);
     words.literalAmpersand = HoldsLiteralAmpersand(*text);
     RepeatFilter repeats(options.removeDuplicates);
+    const WordPipeline& pipeline = pipelines.For(*text);
     pipeline.FilterPageWords(*text, document.name, document.link,
                              [&words, &repeats](TextView word, TextView, TextView) {
                                  if (repeats.IsRepeat(word))
@@ -195,7 +197,7 @@ void LeaveOutCommonWords(std::vector<DocumentWords>& held, int32_t percent) {
 void FinishStore(IndexStore& store, const FileIndexOptions& options, const LocaleCollator& collator,
                  bool literalAmpersands) {
     if (options.multipleCombined) {
-        store.ExpandCombinedWords();
+        store.ExpandCombinedWords(ShortestHeadingPart(options.draft, options.criteria));
     } else {
         store.JoinCombinedWords();
     }
@@ -225,8 +227,7 @@ FileIndexResult RunFileIndex(const FileIndexOptions& options,
     PipelineOptions pipelineOptions;
     pipelineOptions.criteria = options.criteria;
     pipelineOptions.positiveHitsJoinBlanks = options.multipleCombined;
-    const WordPipeline pipeline(pipelineOptions, environment.lists.negative,
-                                environment.lists.positive);
+    const DraftPipelines pipelines(options.draft, pipelineOptions, environment.lists);
     SourceDocumentReader reader(readContext);
     reader.LayOutAhead(documents);
     const bool blanksAsJoinMark = LoadRulesFor(options).blanksAsJoinMark;
@@ -240,7 +241,7 @@ FileIndexResult RunFileIndex(const FileIndexOptions& options,
         [&](size_t i) {
             if (progress.cancel != nullptr && progress.cancel->load(std::memory_order_relaxed))
                 return DocumentWords{};  // the calling thread stops at this document anyway
-            return CollectDocumentWords(reader, pipeline, documents[i], options);
+            return CollectDocumentWords(reader, pipelines, documents[i], options);
         },
         [&](size_t i, DocumentWords&& words) {
             reporter.ThrowIfCancelled();

@@ -4,6 +4,7 @@
 #include <iterator>
 #include <unordered_set>
 
+#include "draft/draft_pipeline.h"
 #include "draft/keyword_relevance.h"
 #include "engine/html_cleaning.h"
 #include "engine/ordered_parallel.h"
@@ -40,8 +41,9 @@ class KeywordCollector {
     std::unordered_set<TextView> seen_;
 };
 
-std::vector<Text> DocumentKeywords(const SourceDocumentReader& reader, const WordPipeline& pipeline,
-                                   const SourceDocument& document, const KeywordOptions& options) {
+std::vector<Text> DocumentKeywords(const SourceDocumentReader& reader,
+                                   const DraftPipelines& pipelines, const SourceDocument& document,
+                                   const KeywordOptions& options) {
     std::optional<Text> text = reader.Read(document.source);
     if (!text)
         return {};
@@ -50,6 +52,7 @@ std::vector<Text> DocumentKeywords(const SourceDocumentReader& reader, const Wor
         *text = RemoveHtmlTags(*text);
     // Ranking needs every occurrence; it removes the repeats itself.
     KeywordCollector collector(options.removeDuplicates && !options.draft.rankKeywords);
+    const WordPipeline& pipeline = pipelines.For(*text);
     pipeline.FilterPageWords(
         *text, document.name, document.link,
         [&collector](TextView word, TextView, TextView) { collector.Add(word); });
@@ -84,8 +87,7 @@ std::vector<KeywordDocument> CollectKeywords(const KeywordOptions& options,
     PipelineOptions pipelineOptions;
     pipelineOptions.criteria = options.criteria;
     pipelineOptions.positiveHitsJoinBlanks = false;
-    const WordPipeline pipeline(pipelineOptions, environment.lists.negative,
-                                environment.lists.positive);
+    const DraftPipelines pipelines(options.draft, pipelineOptions, environment.lists);
     SourceDocumentReader reader(readContext);
     reader.LayOutAhead(documents);
 
@@ -97,7 +99,7 @@ std::vector<KeywordDocument> CollectKeywords(const KeywordOptions& options,
         [&](size_t i) {
             if (progress.cancel != nullptr && progress.cancel->load(std::memory_order_relaxed))
                 return std::vector<Text>{};  // the calling thread stops at this document anyway
-            return DocumentKeywords(reader, pipeline, documents[i], options);
+            return DocumentKeywords(reader, pipelines, documents[i], options);
         },
         [&](size_t i, std::vector<Text>&& words) {
             reporter.ThrowIfCancelled();

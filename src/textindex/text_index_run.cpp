@@ -1,5 +1,6 @@
 #include "textindex/text_index_run.h"
 
+#include "draft/draft_pipeline.h"
 #include "draft/entry_passes.h"
 #include "engine/collation.h"
 #include "engine/word_pipeline.h"
@@ -42,7 +43,12 @@ void FillTextIndexStore(const TextIndexOptions& options, TextView source, const 
     PipelineOptions pipelineOptions;
     pipelineOptions.criteria = options.criteria;
     pipelineOptions.positiveHitsJoinBlanks = options.criteria.markCombined;
-    const WordPipeline pipeline(pipelineOptions, lists.negative, lists.positive);
+    Text pageBuffer;
+    const WordPipeline pipeline =
+        MakeBookPipeline(options.draft, pipelineOptions, lists, source, [&](const auto& visit) {
+            for (size_t i = 0; i < pages.size(); ++i)
+                visit(pages.PageText(i, pageBuffer));
+        });
     const bool removeDuplicates = options.removeDuplicates;
     const WordSink sink = [&store, &passes, removeDuplicates](TextView word, TextView key,
                                                               TextView tag) {
@@ -73,7 +79,7 @@ Text FinishTextIndex(const TextIndexOptions& options, IndexStore& store,
     reporter.Report(StatusRefreshing(language));
     passes.BeforeCombinedWords(store, DraftLanguageStandIn(options.draft));
     if (options.multipleCombined) {
-        store.ExpandCombinedWords();
+        store.ExpandCombinedWords(ShortestHeadingPart(options.draft, options.criteria));
     } else {
         store.JoinCombinedWords();
     }

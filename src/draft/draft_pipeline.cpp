@@ -1,0 +1,82 @@
+#include "draft/draft_pipeline.h"
+
+#include <algorithm>
+
+#include "draft/language_guess.h"
+#include "draft/stop_words.h"
+#include "draft/technical_terms.h"
+
+namespace lexorim {
+
+namespace {
+
+// The languages whose stop words a run over documents has a pipeline for.
+const std::vector<std::string> kListedLanguages = {"de", "en"};
+
+}  // namespace
+
+DraftWordSetup DraftWordSetupFor(const DraftOptions& draft, PipelineOptions options,
+                                 const std::vector<Text>& negativeList,
+                                 const std::string& language) {
+    DraftWordSetup setup{std::move(options), negativeList, {}};
+    setup.rules.keepShortWordsInNames = draft.keepShortWordsInNames;
+    if (!draft.languageStopWords)
+        return setup;
+    // The draft's words come after the user's list, and apply even when the user's list is off.
+    if (!setup.options.criteria.useNegativeList)
+        setup.negativeList.clear();
+    setup.options.criteria.useNegativeList = true;
+    const std::vector<Text>& stopWords = DraftStopWords(language);
+    setup.negativeList.insert(setup.negativeList.end(), stopWords.begin(), stopWords.end());
+    return setup;
+}
+
+WordPipeline MakeBookPipeline(const DraftOptions& draft, PipelineOptions options,
+                              const WordLists& lists, TextView source, const PageVisitor& pages) {
+    const bool findTerms = draft.technicalTerms && options.criteria.lowerCaseOut;
+    const std::string language = draft.languageStopWords || findTerms
+                                     ? ResolveDraftLanguage(draft, LanguageSample(source))
+                                     : std::string();
+    DraftWordSetup setup = DraftWordSetupFor(draft, std::move(options), lists.negative, language);
+    if (findTerms) {
+        TechnicalTermCounter counter(setup.options.criteria);
+        pages([&counter](TextView page) { counter.AddPage(page); });
+        setup.rules.keepLowerCaseWord = TermCheck(counter.Terms(KnownWordsForTerms(language)));
+    }
+    return WordPipeline(std::move(setup.options), std::move(setup.negativeList), lists.positive,
+                        std::move(setup.rules));
+}
+
+size_t ShortestHeadingPart(const DraftOptions& draft, const WordCriteria& criteria) {
+    if (!draft.keepShortWordsInNames || !criteria.minLengthOn)
+        return 0;
+    return static_cast<size_t>(std::max(criteria.MinimumLength(), 0));
+}
+
+DraftPipelines::DraftPipelines(const DraftOptions& draft, const PipelineOptions& options,
+                               const WordLists& lists)
+    : draft_(draft) {
+    if (draft.languageStopWords) {
+        const bool detect = draft.language.empty() || draft.language == "auto";
+        languages_ = detect ? kListedLanguages : std::vector<std::string>{draft.language};
+        languages_.emplace_back();
+    } else {
+        languages_ = {std::string()};
+    }
+    for (const std::string& language : languages_) {
+        DraftWordSetup setup = DraftWordSetupFor(draft, options, lists.negative, language);
+        pipelines_.emplace_back(std::move(setup.options), std::move(setup.negativeList),
+                                lists.positive, std::move(setup.rules));
+    }
+}
+
+const WordPipeline& DraftPipelines::For(TextView documentText) const {
+    if (pipelines_.size() == 1)
+        return pipelines_.front();
+    const std::string language = ResolveDraftLanguage(draft_, LanguageSample(documentText));
+    const auto found = std::find(languages_.begin(), languages_.end(), language);
+    return found == languages_.end() ? pipelines_.back()
+                                     : pipelines_[static_cast<size_t>(found - languages_.begin())];
+}
+
+}  // namespace lexorim

@@ -1,0 +1,56 @@
+#pragma once
+// The word pipeline of a run with the clean draft's word options: the stop and caption words of
+// the book's language after the user's negative list, the recurring technical terms kept when
+// lower-case words are left out, and short words kept inside names. With those options off it
+// is the plain pipeline.
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "draft/draft_options.h"
+#include "engine/text_helpers.h"
+#include "engine/word_pipeline.h"
+#include "indexing/run_environment.h"
+
+namespace lexorim {
+
+// Hands the text of every page of a book, in order, to the function it is given.
+using PageVisitor = std::function<void(const std::function<void(TextView)>&)>;
+
+// The pipeline options, negative list and draft rules of one language.
+struct DraftWordSetup {
+    PipelineOptions options;
+    std::vector<Text> negativeList;
+    DraftWordRules rules;
+};
+DraftWordSetup DraftWordSetupFor(const DraftOptions& draft, PipelineOptions options,
+                                 const std::vector<Text>& negativeList,
+                                 const std::string& language);
+
+// The pipeline of a book (the text index): its language from a sample of `source`, its
+// technical terms from a first look at every page through `pages` (only when that option is on
+// and lower-case words are left out).
+WordPipeline MakeBookPipeline(const DraftOptions& draft, PipelineOptions options,
+                              const WordLists& lists, TextView source, const PageVisitor& pages);
+
+// The shortest part of a combined word that heads an expansion line of its own: with short words
+// kept inside names, the minimum length, so that "No" of "Absolutely No Warranty" heads none.
+size_t ShortestHeadingPart(const DraftOptions& draft, const WordCriteria& criteria);
+
+// The pipelines of a run over documents (the file and the keyword index), where each document
+// may be in a language of its own: For gives the one of a document's language.
+class DraftPipelines {
+  public:
+    DraftPipelines(const DraftOptions& draft, const PipelineOptions& options,
+                   const WordLists& lists);
+    const WordPipeline& For(TextView documentText) const;
+
+  private:
+    DraftOptions draft_;
+    std::vector<std::string> languages_;  // of the pipelines, the last one "" for any other
+    std::vector<WordPipeline> pipelines_;
+};
+
+}  // namespace lexorim

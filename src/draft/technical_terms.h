@@ -1,0 +1,73 @@
+#pragma once
+// The technical terms of a book: lower-case words such as "dpkg" or "sudo" that recur over the
+// pages and that the language's dictionary does not know. They stay in the index when lower-case
+// words are otherwise left out.
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string_view>
+#include <unordered_map>
+#include <unordered_set>
+
+#include "engine/text_helpers.h"
+#include "engine/word_criteria.h"
+
+namespace lexorim {
+
+// Answers whether a dictionary knows a word as written.
+using KnownWordCheck = std::function<bool(TextView)>;
+
+// A lower-case word is a term from this many pages on. On two pages a typing error or a word
+// that merely runs over a page break would count; on three the word is a subject of the book.
+inline constexpr int32_t kTechnicalTermMinimumPages = 3;
+
+struct TextViewHashing {
+    using is_transparent = void;
+    size_t operator()(TextView text) const { return std::hash<TextView>{}(text); }
+};
+using TermSet = std::unordered_set<Text, TextViewHashing, std::equal_to<>>;
+
+// Counts on how many pages each lower-case word stands, cut into words as the word pipeline
+// cuts a page (separators, blanks, hyphens and, with numbers left out, digits). The pieces of
+// paths, addresses and file names ("/usr/bin", "www.debian.org", ".bashrc") do not count: they
+// would make "usr", "www" and "bashrc" terms of every technical book.
+class TechnicalTermCounter {
+  public:
+    explicit TechnicalTermCounter(const WordCriteria& criteria);
+
+    // Counts the lower-case words of the next page, each once.
+    void AddPage(TextView page);
+
+    // The words of at least `minimumPages` pages that `isKnown` does not know.
+    TermSet Terms(const KnownWordCheck& isKnown,
+                  int32_t minimumPages = kTechnicalTermMinimumPages) const;
+
+  private:
+    struct Count {
+        uint32_t lastPage = 0;
+        int32_t pages = 0;
+    };
+    void CountToken(TextView token);
+    void CountWord(TextView word);
+
+    bool digitsSeparate_;
+    size_t minimumLength_;
+    uint32_t page_ = 0;
+    std::unordered_map<Text, Count, TextViewHashing, std::equal_to<>> counts_;
+};
+
+// The one place where the dictionary of a language comes in: a check answering whether the
+// language's Hunspell dictionary on this machine knows a word. Empty when the machine has no
+// dictionary for the language, and then no word counts as a technical term.
+KnownWordCheck KnownWordsOf(std::string_view languageCode);
+
+// What the terms of a book in this language are told from: the words its dictionary knows, those
+// the English dictionary knows (books in any language quote English commands and messages),
+// and the stop words. Empty when the language has no dictionary.
+KnownWordCheck KnownWordsForTerms(std::string_view languageCode);
+
+// Whether the word is one of the terms; for the pipeline's keep-lower-case check.
+std::function<bool(TextView)> TermCheck(TermSet terms);
+
+}  // namespace lexorim

@@ -31,12 +31,16 @@ DraftWordSetup DraftWordSetupFor(const DraftOptions& draft, PipelineOptions opti
     return setup;
 }
 
+std::string BookLanguage(const DraftOptions& draft, TextView source) {
+    if (!draft.languageStopWords && !draft.technicalTerms && !draft.mergeWordForms)
+        return {};
+    return ResolveDraftLanguage(draft, LanguageSample(source));
+}
+
 WordPipeline MakeBookPipeline(const DraftOptions& draft, PipelineOptions options,
-                              const WordLists& lists, TextView source, const PageVisitor& pages) {
+                              const WordLists& lists, const std::string& language,
+                              const PageVisitor& pages) {
     const bool findTerms = draft.technicalTerms && options.criteria.lowerCaseOut;
-    const std::string language = draft.languageStopWords || findTerms
-                                     ? ResolveDraftLanguage(draft, LanguageSample(source))
-                                     : std::string();
     DraftWordSetup setup = DraftWordSetupFor(draft, std::move(options), lists.negative, language);
     if (findTerms) {
         TechnicalTermCounter counter(setup.options.criteria);

@@ -29,11 +29,15 @@ DraftWordSetup DraftWordSetupFor(const DraftOptions& draft, PipelineOptions opti
                                  const std::vector<Text>& negativeList,
                                  const std::string& language);
 
-// The pipeline of a book (the text index): its language from a sample of `source`, its
-// technical terms from a first look at every page through `pages` (only when that option is on
-// and lower-case words are left out).
+// The language of a book from a sample of its text, when an option needs it; otherwise "".
+std::string BookLanguage(const DraftOptions& draft, TextView source);
+
+// The pipeline of a book (the text index) in its `language` (BookLanguage), its technical terms
+// from a first look at every page through `pages` (only when that option is on and lower-case
+// words are left out).
 WordPipeline MakeBookPipeline(const DraftOptions& draft, PipelineOptions options,
-                              const WordLists& lists, TextView source, const PageVisitor& pages);
+                              const WordLists& lists, const std::string& language,
+                              const PageVisitor& pages);
 
 // The shortest part of a combined word that heads an expansion line of its own: with short words
 // kept inside names, the minimum length, so that "No" of "Absolutely No Warranty" heads none.

@@ -104,8 +104,4 @@ void DraftEntryPasses::AfterCombinedWords(IndexStore& store) const {
         DropRepeatedExpansions(store);
 }
 
-std::string DraftLanguageStandIn(const DraftOptions& options) {
-    return options.language == "auto" ? std::string("en") : options.language;
-}
-
 }  // namespace lexorim

@@ -34,8 +34,4 @@ class DraftEntryPasses {
     WordUsage usage_;
 };
 
-// STAND-IN until the detection of the book's language is merged (ResolveDraftLanguage): the
-// chosen language, and English for "auto".
-std::string DraftLanguageStandIn(const DraftOptions& options);
-
 }  // namespace lexorim

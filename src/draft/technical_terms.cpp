@@ -1,23 +1,18 @@
 #include "draft/technical_terms.h"
 
-#include <hunspell.hxx>
-
 #include <algorithm>
-#include <filesystem>
 #include <string>
 #include <vector>
 
 #include <unicode/uchar.h>
-#include <unicode/unistr.h>
 
+#include "draft/dictionary.h"
 #include "draft/stop_words.h"
 #include "engine/word_char_table.h"
 
 namespace lexorim {
 
 namespace {
-
-constexpr const char* kDictionaryFolder = "/usr/share/hunspell";
 
 bool IsAsciiDigit(char16_t c) {
     return c >= u'0' && c <= u'9';
@@ -39,37 +34,6 @@ Text Lowered(TextView text) {
     for (char16_t& c : lowered)
         c = static_cast<char16_t>(u_tolower(c));
     return lowered;
-}
-
-std::string Utf8(TextView text) {
-    std::string utf8;
-    icu::UnicodeString(false, text.data(), static_cast<int32_t>(text.size())).toUTF8String(utf8);
-    return utf8;
-}
-
-// The dictionary files of a language: "de_DE" for "de" when it exists, else the first region
-// in name order ("en_US" for "en").
-std::filesystem::path DictionaryStem(std::string_view code) {
-    std::error_code error;
-    std::vector<std::filesystem::path> stems;
-    for (const auto& entry : std::filesystem::directory_iterator(kDictionaryFolder, error)) {
-        const std::filesystem::path& path = entry.path();
-        const std::string name = path.stem().string();
-        if (path.extension() == ".dic" && name.size() > code.size() && name.starts_with(code) &&
-            name[code.size()] == '_') {
-            stems.push_back(path.parent_path() / name);
-        }
-    }
-    std::sort(stems.begin(), stems.end());
-    std::string own(code);
-    own += '_';
-    for (const char c : code)
-        own += static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
-    for (const auto& stem : stems) {
-        if (stem.filename() == own)
-            return stem;
-    }
-    return stems.empty() ? std::filesystem::path() : stems.front();
 }
 
 }  // namespace
@@ -140,13 +104,11 @@ TermSet TechnicalTermCounter::Terms(const KnownWordCheck& isKnown, int32_t minim
 }
 
 KnownWordCheck KnownWordsOf(std::string_view languageCode) {
-    const std::filesystem::path stem = DictionaryStem(languageCode);
-    if (stem.empty())
+    std::optional<Dictionary> found = Dictionary::ForLanguage(languageCode);
+    if (!found)
         return {};
-    const std::string aff = stem.string() + ".aff";
-    const std::string dic = stem.string() + ".dic";
-    auto dictionary = std::make_shared<Hunspell>(aff.c_str(), dic.c_str());
-    return [dictionary](TextView word) { return dictionary->spell(Utf8(word)); };
+    auto dictionary = std::make_shared<const Dictionary>(std::move(*found));
+    return [dictionary](TextView word) { return dictionary->Knows(word); };
 }
 
 KnownWordCheck KnownWordsForTerms(std::string_view languageCode) {

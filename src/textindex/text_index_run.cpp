@@ -27,8 +27,8 @@ namespace {
 
 // Steps up to the filled store: empty it, load the existing index, read every page.
 void FillTextIndexStore(const TextIndexOptions& options, TextView source, const WordLists& lists,
-                        IndexStore& store, DraftEntryPasses& passes, Language language,
-                        ProgressReporter& reporter) {
+                        IndexStore& store, DraftEntryPasses& passes, std::string& bookLanguage,
+                        Language language, ProgressReporter& reporter) {
     reporter.Report(StatusPreparing(language));
     if (options.addToExisting) {
         LoadExistingIndex(
@@ -43,11 +43,12 @@ void FillTextIndexStore(const TextIndexOptions& options, TextView source, const 
     PipelineOptions pipelineOptions;
     pipelineOptions.criteria = options.criteria;
     pipelineOptions.positiveHitsJoinBlanks = options.criteria.markCombined;
+    bookLanguage = BookLanguage(options.draft, source);
     Text pageBuffer;
-    const WordPipeline pipeline =
-        MakeBookPipeline(options.draft, pipelineOptions, lists, source, [&](const auto& visit) {
+    const WordPipeline pipeline = MakeBookPipeline(
+        options.draft, pipelineOptions, lists, bookLanguage, [&](const auto& visit) {
             for (size_t i = 0; i < pages.size(); ++i)
-                visit(pages.PageText(i, pageBuffer));
+                visit(draftPages.PageText(pages, i, pageBuffer));
         });
     const bool removeDuplicates = options.removeDuplicates;
     const WordSink sink = [&store, &passes, removeDuplicates](TextView word, TextView key,
@@ -74,10 +75,11 @@ void FillTextIndexStore(const TextIndexOptions& options, TextView source, const 
 
 // Steps after the pages: finish combined words, sort, write the output.
 Text FinishTextIndex(const TextIndexOptions& options, IndexStore& store,
-                     const DraftEntryPasses& passes, const LocaleCollator& collator,
-                     Language language, const ProgressReporter& reporter) {
+                     const DraftEntryPasses& passes, const std::string& bookLanguage,
+                     const LocaleCollator& collator, Language language,
+                     const ProgressReporter& reporter) {
     reporter.Report(StatusRefreshing(language));
-    passes.BeforeCombinedWords(store, DraftLanguageStandIn(options.draft));
+    passes.BeforeCombinedWords(store, bookLanguage);
     if (options.multipleCombined) {
         store.ExpandCombinedWords(ShortestHeadingPart(options.draft, options.criteria));
     } else {
@@ -99,10 +101,11 @@ TextIndexResult RunTextIndex(const TextIndexOptions& options, TextView source,
     ProgressReporter reporter(environment.progress);
     TextIndexResult result;
     DraftEntryPasses passes(options.draft, options.removeDuplicates);
-    FillTextIndexStore(options, source, environment.lists, result.store, passes,
+    std::string bookLanguage;
+    FillTextIndexStore(options, source, environment.lists, result.store, passes, bookLanguage,
                        environment.language, reporter);
-    result.output = FinishTextIndex(options, result.store, passes, environment.collator,
-                                    environment.language, reporter);
+    result.output = FinishTextIndex(options, result.store, passes, bookLanguage,
+                                    environment.collator, environment.language, reporter);
     return result;
 }
 
@@ -111,13 +114,14 @@ TextIndexResult RunTextIndexOnOwnedSource(const TextIndexOptions& options, Text&
     ProgressReporter reporter(environment.progress);
     TextIndexResult result;
     DraftEntryPasses passes(options.draft, options.removeDuplicates);
+    std::string bookLanguage;
     {
         const Text pagesSource = std::move(source);
         FillTextIndexStore(options, pagesSource, environment.lists, result.store, passes,
-                           environment.language, reporter);
+                           bookLanguage, environment.language, reporter);
     }
-    result.output = FinishTextIndex(options, result.store, passes, environment.collator,
-                                    environment.language, reporter);
+    result.output = FinishTextIndex(options, result.store, passes, bookLanguage,
+                                    environment.collator, environment.language, reporter);
     return result;
 }
 

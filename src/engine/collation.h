@@ -1,7 +1,11 @@
 #pragma once
 // The locale's alphabetical order, ignoring case: used wherever entries or lines are sorted.
 
+#include <array>
+#include <compare>
+#include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 
 #include "engine/text_helpers.h"
@@ -13,6 +17,16 @@ class Collator;
 U_NAMESPACE_END
 
 namespace lexorim {
+
+// The first bytes of a text's collation key, packed so that comparing two prefixes is comparing
+// a few integers. Prefixes that differ order their texts as Compare does; equal prefixes say
+// nothing, and the texts must then be compared in full.
+struct SortKeyPrefix {
+    static constexpr int32_t kBytes = 24;
+    std::array<uint64_t, kBytes / 8> packed{};
+
+    auto operator<=>(const SortKeyPrefix&) const = default;
+};
 
 class LocaleCollator {
   public:
@@ -26,6 +40,10 @@ class LocaleCollator {
     // Negative, zero or positive like strcmp, comparing without regard to case.
     int Compare(TextView a, TextView b) const;
     bool Less(TextView a, TextView b) const { return Compare(a, b) < 0; }
+
+    // The key prefix of the text made of `pieces` one after the other, computed from as much of
+    // the text as the prefix needs, without joining the pieces.
+    SortKeyPrefix SortKeyPrefixOf(std::span<const TextView> pieces) const;
 
     const std::string& localeName() const { return localeName_; }
 

@@ -525,33 +525,57 @@ void IndexStore::ReplaceCharacter(char16_t from, char16_t to) {
 
 namespace {
 
-// Sorts one bucket by the key word, ":" and references; equal keys keep their order.
+// The text an entry is sorted by: its word, ":" and its references, as pieces. Entries keep
+// their own word and references, so a word that contains ":" is not cut at it.
+std::array<TextView, 3> SortPiecesOf(const IndexEntry& entry) {
+    return {TextView(entry.word), TextView(u":"), TextView(entry.references)};
+}
+
+int CompareEntries(const IndexEntry& a, const IndexEntry& b, const LocaleCollator& collator,
+                   Text& joinedA, Text& joinedB) {
+    const auto join = [](const IndexEntry& entry, Text& joined) {
+        joined.clear();
+        joined.reserve(entry.word.size() + 1 + entry.references.size());
+        joined.append(entry.word);
+        joined.push_back(u':');
+        joined.append(entry.references);
+    };
+    join(a, joinedA);
+    join(b, joinedB);
+    return collator.Compare(joinedA, joinedB);
+}
+
+// Sorts one bucket by the key word, ":" and references; equal keys keep their order. Entries
+// are ordered by a short prefix of their collation keys, and only entries whose prefixes are
+// equal are compared in full.
 void SortBucket(std::vector<IndexEntry>& bucket, const LocaleCollator& collator) {
     if (bucket.size() < 2) {
         return;
     }
-    // The sort key is the word, ":" and the references; entries keep their own word and
-    // references, so a word that contains ":" is not cut at it.
-    std::vector<Text> keys;
-    keys.reserve(bucket.size());
-    for (const IndexEntry& entry : bucket) {
-        Text key;
-        key.reserve(entry.word.size() + 1 + entry.references.size());
-        key.append(entry.word);
-        key.push_back(u':');
-        key.append(entry.references);
-        keys.push_back(std::move(key));
+    struct Item {
+        SortKeyPrefix prefix;
+        uint32_t index;
+    };
+    std::vector<Item> items;
+    items.reserve(bucket.size());
+    for (size_t i = 0; i < bucket.size(); ++i) {
+        items.push_back(
+            {collator.SortKeyPrefixOf(SortPiecesOf(bucket[i])), static_cast<uint32_t>(i)});
     }
-    std::vector<uint32_t> order(bucket.size());
-    std::iota(order.begin(), order.end(), 0u);
-    std::stable_sort(order.begin(), order.end(), [&](uint32_t a, uint32_t b) {
-        return collator.Compare(keys[a], keys[b]) < 0;
+    Text joinedA;
+    Text joinedB;
+    std::sort(items.begin(), items.end(), [&](const Item& a, const Item& b) {
+        if (a.prefix != b.prefix) {
+            return a.prefix < b.prefix;
+        }
+        const int order =
+            CompareEntries(bucket[a.index], bucket[b.index], collator, joinedA, joinedB);
+        return order != 0 ? order < 0 : a.index < b.index;
     });
-    std::vector<Text>().swap(keys);
     std::vector<IndexEntry> sorted;
     sorted.reserve(bucket.size());
-    for (const uint32_t i : order) {
-        sorted.push_back(std::move(bucket[i]));
+    for (const Item& item : items) {
+        sorted.push_back(std::move(bucket[item.index]));
     }
     bucket.swap(sorted);
 }

@@ -394,7 +394,16 @@ void IndexStore::EnsurePieceLookup() {
     }
 }
 
+uint64_t IndexStore::WordHash(TextView word) {
+    return HashIgnoringCase(word);
+}
+
 void IndexStore::AddReference(TextView word, TextView key, TextView tag, bool removeDuplicates) {
+    AddReference(word, HashIgnoringCase(word), key, tag, removeDuplicates);
+}
+
+void IndexStore::AddReference(TextView word, uint64_t hash, TextView key, TextView tag,
+                              bool removeDuplicates) {
     Lookup& lookup = EnsureWordLookup();
     if (!lookup.runKnown || lookup.runKey != key || lookup.runTag != tag) {
         lookup.StartRun(key, tag);
@@ -403,7 +412,6 @@ void IndexStore::AddReference(TextView word, TextView key, TextView tag, bool re
 
     const int b = BucketOf(word);
     std::vector<IndexEntry>& bucket = buckets_[b];
-    const uint64_t hash = HashIgnoringCase(word);
     const std::optional<uint32_t> found = lookup.words[b].Find(bucket, word, hash);
 
     if (!found) {

@@ -40,6 +40,12 @@ class IndexStore {
     // Adds one occurrence. Words are matched without regard to case; the entry keeps the
     // spelling it was created with.
     void AddReference(TextView word, TextView key, TextView tag, bool removeDuplicates);
+    // The same with the word's WordHash computed beforehand (on another thread, say).
+    void AddReference(TextView word, uint64_t wordHash, TextView key, TextView tag,
+                      bool removeDuplicates);
+
+    // The hash that words are found by: equal for words that are equal ignoring case.
+    static uint64_t WordHash(TextView word);
 
     // Finishing a run: exactly one of these two.
     void ExpandCombinedWords();

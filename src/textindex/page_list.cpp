@@ -83,4 +83,9 @@ TextView PageList::PageText(size_t page, Text& buffer) const {
     return buffer;
 }
 
+const char16_t* PageList::SourceStart(size_t page) const {
+    const size_t line = lineMode_ ? page : pages_[page].begin;
+    return line < lines_.size() ? lines_[line].data() : nullptr;
+}
+
 }  // namespace lexorim

@@ -24,6 +24,9 @@ class PageList {
     Text Label(size_t page) const;
     // The page's text; `buffer` holds it when it has to be composed.
     TextView PageText(size_t page, Text& buffer) const;
+    // Where the page's first line starts in the source (null for a page past its end). Pages
+    // start in the order of their numbers, and a page reads nothing before its start.
+    const char16_t* SourceStart(size_t page) const;
 
   private:
     struct LineRange {

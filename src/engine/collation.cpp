@@ -4,6 +4,7 @@
 #include <unicode/locid.h>
 #include <unicode/ucol.h>
 #include <unicode/uiter.h>
+#include <unicode/uset.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -41,6 +42,18 @@ LocaleCollator::LocaleCollator(const std::string& localeName)
     }
     // Secondary strength: accents count, case does not.
     collator_->setStrength(icu::Collator::SECONDARY);
+
+    unsafeUnits_ = std::make_unique<std::bitset<0x10000>>();
+    USet* unsafe = uset_openEmpty();
+    status = U_ZERO_ERROR;
+    ucol_getUnsafeSet(collator_->toUCollator(), unsafe, &status);
+    for (uint32_t unit = 0; unit < 0x10000; ++unit) {
+        const bool surrogate = unit >= 0xD800 && unit <= 0xDFFF;
+        // Without the set every unit counts as unsafe, and texts are simply never cut.
+        (*unsafeUnits_)[unit] = surrogate || U_FAILURE(status) ||
+                                uset_contains(unsafe, static_cast<UChar32>(unit)) != 0;
+    }
+    uset_close(unsafe);
 }
 
 LocaleCollator::~LocaleCollator() = default;
@@ -60,7 +73,7 @@ class JoinedText {
   public:
     static constexpr size_t kMaxPieces = 4;
 
-    explicit JoinedText(std::span<const TextView> pieces) {
+    JoinedText(std::span<const TextView> pieces, size_t limit) {
         if (pieces.size() > kMaxPieces) {
             throw std::invalid_argument("too many pieces for one collation key");
         }
@@ -70,6 +83,7 @@ class JoinedText {
             end += static_cast<int32_t>(piece.size());
             ends_[count_++] = end;
         }
+        end = static_cast<int32_t>(std::min<size_t>(static_cast<size_t>(end), limit));
         iterator_ = UCharIterator{};
         iterator_.context = this;
         iterator_.length = end;
@@ -163,21 +177,69 @@ class JoinedText {
 
 }  // namespace
 
-SortKeyPrefix LocaleCollator::SortKeyPrefixOf(std::span<const TextView> pieces) const {
-    JoinedText text(pieces);
+int32_t LocaleCollator::KeyPart(std::span<const TextView> pieces, size_t limit, uint8_t* bytes,
+                                int32_t count) const {
+    JoinedText text(pieces, limit);
     uint32_t state[2] = {0, 0};
-    std::array<uint8_t, SortKeyPrefix::kBytes> bytes{};
     UErrorCode status = U_ZERO_ERROR;
-    // A key shorter than the prefix leaves zero bytes, which sort below every byte of a longer
-    // key: the order of whole keys is kept.
-    ucol_nextSortKeyPart(collator_->toUCollator(), text.iterator(), state, bytes.data(),
-                         SortKeyPrefix::kBytes, &status);
-    SortKeyPrefix prefix;
-    if (U_FAILURE(status)) {
-        // Equal prefixes leave the order to the full comparison.
-        return prefix;
+    const int32_t written = ucol_nextSortKeyPart(collator_->toUCollator(), text.iterator(), state,
+                                                 bytes, count, &status);
+    return U_FAILURE(status) ? -1 : written;
+}
+
+namespace {
+
+// Key bytes: 0x01 only ever separates the levels (and 0x00 ends a key).
+constexpr uint8_t kLevelSeparator = 0x01;
+
+// How far a long text is read for its prefix: the key's first level then usually goes on well
+// past the prefix, so the cut cannot reach it.
+constexpr size_t kCutAfter = 48;
+constexpr int32_t kCutMargin = 8;
+
+}  // namespace
+
+SortKeyPrefix LocaleCollator::SortKeyPrefixOf(std::span<const TextView> pieces) const {
+    std::array<uint8_t, SortKeyPrefix::kBytes + kCutMargin> bytes{};
+    size_t length = 0;
+    for (const TextView piece : pieces) {
+        length += piece.size();
     }
-    for (size_t i = 0; i < bytes.size(); ++i) {
+    // ICU reads the whole text even for a few key bytes, and references can be long. A text cut
+    // after a safe unit gives the collation elements of the whole text's beginning; its first
+    // level is only cut short at its end, so where that level runs on beyond the prefix and a
+    // margin, the prefix is that of the whole text.
+    size_t cut = kCutAfter;
+    const auto unitAt = [&](size_t index) {
+        for (const TextView piece : pieces) {
+            if (index < piece.size()) {
+                return piece[index];
+            }
+            index -= piece.size();
+        }
+        return char16_t{0};
+    };
+    while (cut < length && cut < 2 * kCutAfter && (*unsafeUnits_)[unitAt(cut - 1)]) {
+        ++cut;
+    }
+    bool whole = true;
+    if (cut < length && !(*unsafeUnits_)[unitAt(cut - 1)]) {
+        const int32_t written = KeyPart(pieces, cut, bytes.data(), bytes.size());
+        const auto end = bytes.begin() + std::max(written, 0);
+        whole = written != static_cast<int32_t>(bytes.size()) ||
+                std::find(bytes.begin(), end, kLevelSeparator) != end;
+    }
+    SortKeyPrefix prefix;
+    if (whole) {
+        bytes.fill(0);
+        // A key shorter than the prefix leaves zero bytes, which sort below every byte of a
+        // longer key: the order of whole keys is kept. On failure, equal prefixes leave the
+        // order to the full comparison.
+        if (KeyPart(pieces, length, bytes.data(), SortKeyPrefix::kBytes) < 0) {
+            return prefix;
+        }
+    }
+    for (size_t i = 0; i < SortKeyPrefix::kBytes; ++i) {
         prefix.packed[i / 8] = prefix.packed[i / 8] << 8 | bytes[i];
     }
     return prefix;

@@ -2,6 +2,7 @@
 // The locale's alphabetical order, ignoring case: used wherever entries or lines are sorted.
 
 #include <array>
+#include <bitset>
 #include <compare>
 #include <cstdint>
 #include <memory>
@@ -48,8 +49,15 @@ class LocaleCollator {
     const std::string& localeName() const { return localeName_; }
 
   private:
+    // The key bytes of the text of `pieces`, read no further than `limit` units.
+    int32_t KeyPart(std::span<const TextView> pieces, size_t limit, uint8_t* bytes,
+                    int32_t count) const;
+
     std::string localeName_;
     std::unique_ptr<icu::Collator> collator_;
+    // Units after which a following character may change how the text sorts (combining marks,
+    // the parts of contractions, surrogates): a text is never cut just after one of them.
+    std::unique_ptr<std::bitset<0x10000>> unsafeUnits_;
 };
 
 // The ICU locale name that the environment asks for ("de_DE.UTF-8" gives "de_DE"; "C", "POSIX"

@@ -20,7 +20,7 @@ SortKeyPrefix PrefixOf(const LocaleCollator& collator, TextView text) {
 // Words that differ in case, accents, umlauts, punctuation, digits, length and only after a
 // long common beginning: wherever two prefixes differ, they order the texts as Compare does.
 TEST(SortKeyPrefix, OrdersAsTheComparisonDoes) {
-    const std::vector<Text> texts = {
+    std::vector<Text> texts = {
         u"",
         u"a",
         u"A",
@@ -51,6 +51,30 @@ TEST(SortKeyPrefix, OrdersAsTheComparisonDoes) {
         u"ﬁsch",
         u"fisch",
     };
+    // Long texts, cut for their prefix: differences before, at and after the cut, and combining
+    // marks, umlauts and surrogates just where a cut could fall.
+    std::vector<Text> longTexts;
+    Text references;
+    for (int page = 1; page < 40; ++page) {
+        references += DecimalText(page) + u">-|";
+    }
+    for (const Text& head : {Text(u"Wort:"), Text(u"Bundesverfassungsgericht:"), Text(u"wort:")}) {
+        longTexts.push_back(head + references);
+        longTexts.push_back(head + references + u"7>-");
+        longTexts.push_back(head + references.substr(0, 30) + u"9" + references.substr(31));
+    }
+    for (size_t at = 40; at < 56; at += 3) {
+        for (const TextView inserted : {TextView(u"\u0308"), TextView(u"\u00E4"),
+                                        TextView(u"\U0001D11E"), TextView(u"a\u0323\u0308")}) {
+            Text text(at, u'a');
+            text += inserted;
+            text += references;
+            longTexts.push_back(text);
+        }
+    }
+    longTexts.push_back(Text(60, u'\u0001') + u"Wort");
+    longTexts.push_back(Text(60, u'\u0001') + u"Worte");
+    texts.insert(texts.end(), longTexts.begin(), longTexts.end());
     for (const char* locale : {"de_DE", ""}) {
         const LocaleCollator collator{locale};
         for (const Text& a : texts) {

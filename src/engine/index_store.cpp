@@ -4,6 +4,8 @@
 #include <thread>
 
 #include <algorithm>
+#include <functional>
+#include <iterator>
 #include <numeric>
 #include <optional>
 #include <stdexcept>
@@ -215,6 +217,22 @@ bool LastPieceIs(TextView references, TextView reference) {
     const size_t start = references.size() - reference.size();
     return references.substr(start) == reference &&
            (start == 0 || references[start - 1] == kReferenceJoin);
+}
+
+// Runs work(b) for every bucket b on all cores; buckets are independent of each other.
+void ForEachBucket(const std::function<void(int)>& work) {
+    std::atomic<int> next{0};
+    const auto takeBuckets = [&next, &work] {
+        for (int b = next++; b < IndexStore::kBucketCount; b = next++) {
+            work(b);
+        }
+    };
+    std::vector<std::jthread> helpers;
+    const unsigned threads = std::min<unsigned>(AllCores(), IndexStore::kBucketCount);
+    for (unsigned t = 1; t < threads; ++t) {
+        helpers.emplace_back(takeBuckets);
+    }
+    takeBuckets();
 }
 
 void ShrinkToFit(Text& text) {
@@ -469,43 +487,61 @@ void IndexStore::FinishEntries() {
     Lookup& lookup = TheLookup();
     lookup.ForgetEverything();
     lookup.heldKnown = false;
-    for (auto& bucket : buckets_) {
-        for (IndexEntry& entry : bucket) {
+    ForEachBucket([this](int b) {
+        for (IndexEntry& entry : buckets_[b]) {
             ShrinkToFit(entry.word);
             ShrinkToFit(entry.references);
         }
-        bucket.shrink_to_fit();
+        buckets_[b].shrink_to_fit();
+    });
+}
+
+namespace {
+
+// The entries that the combined words of one bucket expand into, by the bucket they go to.
+using Expansions = std::array<std::vector<IndexEntry>, IndexStore::kBucketCount>;
+
+void ExpandBucket(std::vector<IndexEntry>& bucket, Expansions& expansions) {
+    for (IndexEntry& entry : bucket) {
+        std::replace(entry.references.begin(), entry.references.end(), kJoin, u' ');
+        if (entry.word.find(kJoin) == Text::npos) {
+            continue;
+        }
+        const Text parts = entry.word;
+        std::replace(entry.word.begin(), entry.word.end(), kJoin, u' ');
+        for (const TextView part : SplitViewsAt(parts, TextView(&kJoin, 1))) {
+            if (part.empty()) {
+                continue;
+            }
+            Text word;
+            word.reserve(part.size() + 2 + entry.word.size());
+            word.append(part);
+            word.append(u"; ");
+            word.append(entry.word);
+            const int target = IndexStore::BucketOf(word);
+            expansions[target].push_back(IndexEntry{std::move(word), entry.references});
+        }
     }
 }
 
+}  // namespace
+
 void IndexStore::ExpandCombinedWords() {
-    for (int b = 0; b < kBucketCount; ++b) {
-        // Entries appended during this bucket's own turn are not visited; those appended to a
-        // later bucket are, and have nothing left to expand.
-        const size_t count = buckets_[b].size();
-        for (size_t i = 0; i < count; ++i) {
-            IndexEntry& entry = buckets_[b][i];
-            std::replace(entry.references.begin(), entry.references.end(), kJoin, u' ');
-            if (entry.word.find(kJoin) == Text::npos) {
-                continue;
-            }
-            const Text parts = entry.word;
-            std::replace(entry.word.begin(), entry.word.end(), kJoin, u' ');
-            // Copies: appending may move the entries of this very bucket.
-            const Text combined = entry.word;
-            const Text references = entry.references;
-            for (const TextView part : SplitViewsAt(parts, TextView(&kJoin, 1))) {
-                if (part.empty()) {
-                    continue;
-                }
-                Text word;
-                word.reserve(part.size() + 2 + combined.size());
-                word.append(part);
-                word.append(u"; ");
-                word.append(combined);
-                const int target = BucketOf(word);
-                buckets_[target].push_back(IndexEntry{std::move(word), references});
-            }
+    // Every bucket is expanded on its own; the new entries are then appended bucket after
+    // bucket, in the order one pass over the buckets would have appended them (their words and
+    // references hold no join mark, so there is nothing to expand in them).
+    std::vector<Expansions> expansions(kBucketCount);
+    ForEachBucket([&](int b) { ExpandBucket(buckets_[b], expansions[b]); });
+    for (int target = 0; target < kBucketCount; ++target) {
+        size_t added = 0;
+        for (const Expansions& from : expansions) {
+            added += from[target].size();
+        }
+        std::vector<IndexEntry>& bucket = buckets_[target];
+        bucket.reserve(bucket.size() + added);
+        for (Expansions& from : expansions) {
+            std::move(from[target].begin(), from[target].end(), std::back_inserter(bucket));
+            std::vector<IndexEntry>().swap(from[target]);
         }
     }
     FinishEntries();
@@ -595,18 +631,7 @@ void IndexStore::SortStore(const LocaleCollator& collator) {
     lookup.ForgetEverything();
     // The buckets are sorted independently, so they are sorted on all cores; the collator's
     // comparison is a const operation that ICU allows from several threads.
-    std::atomic<int> next{0};
-    const auto sortBuckets = [this, &next, &collator] {
-        for (int b = next++; b < kBucketCount; b = next++) {
-            SortBucket(buckets_[b], collator);
-        }
-    };
-    std::vector<std::jthread> helpers;
-    const unsigned threads = std::min<unsigned>(AllCores(), kBucketCount);
-    for (unsigned t = 1; t < threads; ++t) {
-        helpers.emplace_back(sortBuckets);
-    }
-    sortBuckets();
+    ForEachBucket([this, &collator](int b) { SortBucket(buckets_[b], collator); });
 }
 
 namespace {

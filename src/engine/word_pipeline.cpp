@@ -125,24 +125,24 @@ class WordSetEntries {
         target.clear();
         target.reserve(source.size());
         const size_t n = source.size();
+        // The text between the runs that are replaced is copied in one piece each.
+        size_t copied = 0;
         size_t i = 0;
         while (i < n) {
-            const size_t start = i;
             if (table.IsBoundary(source[i])) {
-                while (i < n && table.IsBoundary(source[i]))
-                    ++i;
-                target.append(source.substr(start, i - start));
+                ++i;
                 continue;
             }
+            const size_t start = i;
             while (i < n && !table.IsBoundary(source[i]))
                 ++i;
-            const TextView run = source.substr(start, i - start);
-            if (Contains(run, upperRun, table)) {
+            if (Contains(source.substr(start, i - start), upperRun, table)) {
+                target.append(source.substr(copied, start - copied));
                 target.push_back(kStop);
-            } else {
-                target.append(run);
+                copied = i;
             }
         }
+        target.append(source.substr(copied));
     }
 
   private:

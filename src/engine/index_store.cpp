@@ -503,6 +503,8 @@ using Expansions = std::array<std::vector<IndexEntry>, IndexStore::kBucketCount>
 
 void ExpandBucket(std::vector<IndexEntry>& bucket, Expansions& expansions) {
     for (IndexEntry& entry : bucket) {
+        // The room that growing left is given back before the expansions take more.
+        ShrinkToFit(entry.references);
         std::replace(entry.references.begin(), entry.references.end(), kJoin, u' ');
         if (entry.word.find(kJoin) == Text::npos) {
             continue;

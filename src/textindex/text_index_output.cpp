@@ -157,7 +157,7 @@ struct EntryRange {
     size_t end = 0;
 };
 
-constexpr size_t kEntriesPerRange = 8192;
+constexpr size_t kEntriesPerRange = 2048;
 
 // Collects appended texts into pieces of about PieceAppender::kPieceUnits, kept for later; an
 // appended text is never cut.

@@ -74,6 +74,24 @@ class WordSlots {
         }
     }
 
+    // Hints for the processor's caches, which change nothing: the slot where the search for
+    // `hash` starts, and the entry that slot names when it seems to be the word's.
+    void PrefetchStart(uint64_t hash) const {
+        if (!slots_.empty()) {
+            __builtin_prefetch(&slots_[hash & (slots_.size() - 1)]);
+        }
+    }
+    std::optional<uint32_t> LikelyPosition(uint64_t hash) const {
+        if (slots_.empty()) {
+            return std::nullopt;
+        }
+        const uint32_t slot = slots_[hash & (slots_.size() - 1)];
+        if (slot == 0 || (slot & ~kPositionMask) != TagOf(hash)) {
+            return std::nullopt;
+        }
+        return (slot & kPositionMask) - 1;
+    }
+
     // Records the entry at `position` as the first of its word; the caller has made sure that
     // the word has none yet.
     void Insert(const std::vector<IndexEntry>& entries, size_t position, uint64_t hash) {
@@ -409,6 +427,32 @@ void IndexStore::EnsurePieceLookup() {
         for (size_t i = 0; i < buckets_[b].size(); ++i) {
             lookup.NotePieces(b, i, buckets_[b][i].references);
         }
+    }
+}
+
+void IndexStore::PrefetchWord(TextView word, uint64_t wordHash, PrefetchStage stage) const {
+    if (!lookup_ || !lookup_->wordsValid) {
+        return;
+    }
+    const int b = BucketOf(word);
+    const WordSlots& slots = lookup_->words[b];
+    if (stage == PrefetchStage::Slot) {
+        slots.PrefetchStart(wordHash);
+        return;
+    }
+    const std::optional<uint32_t> position = slots.LikelyPosition(wordHash);
+    const std::vector<IndexEntry>& bucket = buckets_[b];
+    if (!position || *position >= bucket.size()) {
+        return;
+    }
+    const IndexEntry& entry = bucket[*position];
+    if (stage == PrefetchStage::Entry) {
+        __builtin_prefetch(&entry);
+        return;
+    }
+    __builtin_prefetch(entry.word.data());
+    if (!entry.references.empty()) {
+        __builtin_prefetch(entry.references.data() + entry.references.size() - 1);
     }
 }
 

@@ -1,7 +1,9 @@
 #include "textindex/text_index_run.h"
 
 #include <algorithm>
+#include <array>
 #include <limits>
+#include <utility>
 
 #include "engine/case_rules.h"
 #include "engine/collation.h"
@@ -144,6 +146,22 @@ FilteredPages FilterPages(const PageList& pages, size_t first, size_t end,
     return batch;
 }
 
+// Entering a word into the store mostly waits for memory; the lookups of the words a little
+// ahead are started meanwhile, each stage of them a few words before the next.
+void PrefetchAhead(const IndexStore& store, const FilteredPages& filtered, size_t word) {
+    constexpr std::array<std::pair<size_t, IndexStore::PrefetchStage>, 3> kStages = {{
+        {12, IndexStore::PrefetchStage::Slot},
+        {8, IndexStore::PrefetchStage::Entry},
+        {4, IndexStore::PrefetchStage::Texts},
+    }};
+    for (const auto& [distance, stage] : kStages) {
+        if (word + distance < filtered.words.size()) {
+            const FilteredPages::Word& ahead = filtered.words[word + distance];
+            store.PrefetchWord(filtered.WordText(ahead), ahead.hash, stage);
+        }
+    }
+}
+
 // Steps up to the filled store: empty it, load the existing index, read every page. The pages are
 // filtered in batches on all threads the options allow, and their words enter the store on this
 // thread in page order, so the store is the same as with one thread. With `releaseSource`, the
@@ -192,6 +210,7 @@ void FillTextIndexStore(const TextIndexOptions& options, TextView source, bool r
                 reporter.NextItem();
                 reporter.Report(status);
                 for (; word < page.wordsEnd; ++word) {
+                    PrefetchAhead(store, filtered, word);
                     const FilteredPages::Word& entered = filtered.words[word];
                     store.AddReference(filtered.WordText(entered), entered.hash, page.key, kTag,
                                        removeDuplicates);

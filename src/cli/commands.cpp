@@ -191,6 +191,10 @@ int RunTextCommand(const CommandLine& given, Streams io) {
         WriteTextFile(BuildIndexFileText(session.store()), IndexFileName(line.indexPath),
                       outputSettings);
     }
+    // Freeing millions of entries one by one would only delay the end of the process.
+    if (io.leftForExit != nullptr) {
+        io.leftForExit->push_back(std::make_shared<const TextIndexSession>(std::move(session)));
+    }
     return 0;
 }
 

@@ -1,8 +1,10 @@
 // lexorim-cli: the indexes of Lexorim without a window.
 
 #include <cerrno>
+#include <cstdlib>
 #include <exception>
 #include <iostream>
+#include <memory>
 #include <new>
 #include <string>
 #include <vector>
@@ -17,6 +19,8 @@ int main(int argc, char** argv) {
     using namespace lexorim;
     std::ios::sync_with_stdio(false);
     const std::vector<std::string> args(argv + 1, argv + argc);
+    // What a command left to be freed by the end of the process rather than piece by piece.
+    std::vector<std::shared_ptr<const void>> leftForExit;
     try {
         const cli::CommandLine line = cli::ParseCommandLine(args);
         int status = 0;
@@ -27,7 +31,7 @@ int main(int argc, char** argv) {
         } else if (line.listSettings) {
             std::cout << cli::SettingNamesText();
         } else {
-            status = cli::RunCommand(line, {std::cin, std::cout, std::cerr});
+            status = cli::RunCommand(line, {std::cin, std::cout, std::cerr, &leftForExit});
         }
         // Whatever a command printed, a write to standard output that failed is an error.
         errno = 0;
@@ -35,6 +39,11 @@ int main(int argc, char** argv) {
             std::cerr << "Cannot write to standard output. "
                       << ToUtf8(SystemReason(errno != 0 ? errno : EIO)) << '\n';
             return 1;
+        }
+        if (!leftForExit.empty()) {
+            // Everything is written and flushed; what is left goes with the process.
+            std::cerr.flush();
+            std::_Exit(status);
         }
         return status;
     } catch (const cli::UsageError& error) {

@@ -21,6 +21,9 @@ class DraftEntryPasses {
             usage_.Note(word, key, tag);
     }
 
+    // Whether NoteWord wants to see every word, repeats on a page included.
+    bool NotesWords() const { return usage_.Noting(); }
+
     // Spellings, then word forms in the book's language ("de", "en", ...).
     void BeforeCombinedWords(IndexStore& store, std::string_view language) const;
     // The repeated expansions.

@@ -58,6 +58,9 @@ Text ToLower(TextView text) {
 bool EqualsIgnoringCase(TextView a, TextView b) {
     if (a.size() != b.size())
         return false;
+    // Most words that are compared are spelt the same.
+    if (a == b)
+        return true;
     const auto& table = Tables().upper;
     for (size_t i = 0; i < a.size(); ++i) {
         if (table[a[i]] != table[b[i]])

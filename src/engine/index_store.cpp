@@ -4,6 +4,8 @@
 #include <thread>
 
 #include <algorithm>
+#include <functional>
+#include <iterator>
 #include <numeric>
 #include <optional>
 #include <stdexcept>
@@ -70,6 +72,24 @@ class WordSlots {
                 return position;
             }
         }
+    }
+
+    // Hints for the processor's caches, which change nothing: the slot where the search for
+    // `hash` starts, and the entry that slot names when it seems to be the word's.
+    void PrefetchStart(uint64_t hash) const {
+        if (!slots_.empty()) {
+            __builtin_prefetch(&slots_[hash & (slots_.size() - 1)]);
+        }
+    }
+    std::optional<uint32_t> LikelyPosition(uint64_t hash) const {
+        if (slots_.empty()) {
+            return std::nullopt;
+        }
+        const uint32_t slot = slots_[hash & (slots_.size() - 1)];
+        if (slot == 0 || (slot & ~kPositionMask) != TagOf(hash)) {
+            return std::nullopt;
+        }
+        return (slot & kPositionMask) - 1;
     }
 
     // Records the entry at `position` as the first of its word; the caller has made sure that
@@ -215,6 +235,22 @@ bool LastPieceIs(TextView references, TextView reference) {
     const size_t start = references.size() - reference.size();
     return references.substr(start) == reference &&
            (start == 0 || references[start - 1] == kReferenceJoin);
+}
+
+// Runs work(b) for every bucket b on all cores; buckets are independent of each other.
+void ForEachBucket(const std::function<void(int)>& work) {
+    std::atomic<int> next{0};
+    const auto takeBuckets = [&next, &work] {
+        for (int b = next++; b < IndexStore::kBucketCount; b = next++) {
+            work(b);
+        }
+    };
+    std::vector<std::jthread> helpers;
+    const unsigned threads = std::min<unsigned>(AllCores(), IndexStore::kBucketCount);
+    for (unsigned t = 1; t < threads; ++t) {
+        helpers.emplace_back(takeBuckets);
+    }
+    takeBuckets();
 }
 
 void ShrinkToFit(Text& text) {
@@ -394,7 +430,42 @@ void IndexStore::EnsurePieceLookup() {
     }
 }
 
+void IndexStore::PrefetchWord(TextView word, uint64_t wordHash, PrefetchStage stage) const {
+    if (!lookup_ || !lookup_->wordsValid) {
+        return;
+    }
+    const int b = BucketOf(word);
+    const WordSlots& slots = lookup_->words[b];
+    if (stage == PrefetchStage::Slot) {
+        slots.PrefetchStart(wordHash);
+        return;
+    }
+    const std::optional<uint32_t> position = slots.LikelyPosition(wordHash);
+    const std::vector<IndexEntry>& bucket = buckets_[b];
+    if (!position || *position >= bucket.size()) {
+        return;
+    }
+    const IndexEntry& entry = bucket[*position];
+    if (stage == PrefetchStage::Entry) {
+        __builtin_prefetch(&entry);
+        return;
+    }
+    __builtin_prefetch(entry.word.data());
+    if (!entry.references.empty()) {
+        __builtin_prefetch(entry.references.data() + entry.references.size() - 1);
+    }
+}
+
+uint64_t IndexStore::WordHash(TextView word) {
+    return HashIgnoringCase(word);
+}
+
 void IndexStore::AddReference(TextView word, TextView key, TextView tag, bool removeDuplicates) {
+    AddReference(word, HashIgnoringCase(word), key, tag, removeDuplicates);
+}
+
+void IndexStore::AddReference(TextView word, uint64_t hash, TextView key, TextView tag,
+                              bool removeDuplicates) {
     Lookup& lookup = EnsureWordLookup();
     if (!lookup.runKnown || lookup.runKey != key || lookup.runTag != tag) {
         lookup.StartRun(key, tag);
@@ -403,7 +474,6 @@ void IndexStore::AddReference(TextView word, TextView key, TextView tag, bool re
 
     const int b = BucketOf(word);
     std::vector<IndexEntry>& bucket = buckets_[b];
-    const uint64_t hash = HashIgnoringCase(word);
     const std::optional<uint32_t> found = lookup.words[b].Find(bucket, word, hash);
 
     if (!found) {
@@ -461,43 +531,64 @@ void IndexStore::FinishEntries() {
     Lookup& lookup = TheLookup();
     lookup.ForgetEverything();
     lookup.heldKnown = false;
-    for (auto& bucket : buckets_) {
-        for (IndexEntry& entry : bucket) {
+    ForEachBucket([this](int b) {
+        for (IndexEntry& entry : buckets_[b]) {
             ShrinkToFit(entry.word);
             ShrinkToFit(entry.references);
         }
-        bucket.shrink_to_fit();
+        buckets_[b].shrink_to_fit();
+    });
+}
+
+namespace {
+
+// The entries that the combined words of one bucket expand into, by the bucket they go to.
+using Expansions = std::array<std::vector<IndexEntry>, IndexStore::kBucketCount>;
+
+void ExpandBucket(std::vector<IndexEntry>& bucket, Expansions& expansions,
+                  size_t shortestHeadingPart) {
+    for (IndexEntry& entry : bucket) {
+        // The room that growing left is given back before the expansions take more.
+        ShrinkToFit(entry.references);
+        std::replace(entry.references.begin(), entry.references.end(), kJoin, u' ');
+        if (entry.word.find(kJoin) == Text::npos) {
+            continue;
+        }
+        const Text parts = entry.word;
+        std::replace(entry.word.begin(), entry.word.end(), kJoin, u' ');
+        for (const TextView part : SplitViewsAt(parts, TextView(&kJoin, 1))) {
+            if (part.empty() || part.size() < shortestHeadingPart) {
+                continue;
+            }
+            Text word;
+            word.reserve(part.size() + 2 + entry.word.size());
+            word.append(part);
+            word.append(u"; ");
+            word.append(entry.word);
+            const int target = IndexStore::BucketOf(word);
+            expansions[target].push_back(IndexEntry{std::move(word), entry.references});
+        }
     }
 }
 
+}  // namespace
+
 void IndexStore::ExpandCombinedWords(size_t shortestHeadingPart) {
-    for (int b = 0; b < kBucketCount; ++b) {
-        // Entries appended during this bucket's own turn are not visited; those appended to a
-        // later bucket are, and have nothing left to expand.
-        const size_t count = buckets_[b].size();
-        for (size_t i = 0; i < count; ++i) {
-            IndexEntry& entry = buckets_[b][i];
-            std::replace(entry.references.begin(), entry.references.end(), kJoin, u' ');
-            if (entry.word.find(kJoin) == Text::npos) {
-                continue;
-            }
-            const Text parts = entry.word;
-            std::replace(entry.word.begin(), entry.word.end(), kJoin, u' ');
-            // Copies: appending may move the entries of this very bucket.
-            const Text combined = entry.word;
-            const Text references = entry.references;
-            for (const TextView part : SplitViewsAt(parts, TextView(&kJoin, 1))) {
-                if (part.empty() || part.size() < shortestHeadingPart) {
-                    continue;
-                }
-                Text word;
-                word.reserve(part.size() + 2 + combined.size());
-                word.append(part);
-                word.append(u"; ");
-                word.append(combined);
-                const int target = BucketOf(word);
-                buckets_[target].push_back(IndexEntry{std::move(word), references});
-            }
+    // Every bucket is expanded on its own; the new entries are then appended bucket after
+    // bucket, in the order one pass over the buckets would have appended them (their words and
+    // references hold no join mark, so there is nothing to expand in them).
+    std::vector<Expansions> expansions(kBucketCount);
+    ForEachBucket([&](int b) { ExpandBucket(buckets_[b], expansions[b], shortestHeadingPart); });
+    for (int target = 0; target < kBucketCount; ++target) {
+        size_t added = 0;
+        for (const Expansions& from : expansions) {
+            added += from[target].size();
+        }
+        std::vector<IndexEntry>& bucket = buckets_[target];
+        bucket.reserve(bucket.size() + added);
+        for (Expansions& from : expansions) {
+            std::move(from[target].begin(), from[target].end(), std::back_inserter(bucket));
+            std::vector<IndexEntry>().swap(from[target]);
         }
     }
     FinishEntries();
@@ -525,33 +616,59 @@ void IndexStore::ReplaceCharacter(char16_t from, char16_t to) {
 
 namespace {
 
+// The text an entry is sorted by: its word, `wordEnd` (one character) and its references, as
+// pieces. Entries keep their own word and references, so a word that contains ":" is not cut at
+// it.
+std::array<TextView, 3> SortPiecesOf(const IndexEntry& entry, const char16_t* wordEnd) {
+    return {TextView(entry.word), TextView(wordEnd, 1), TextView(entry.references)};
+}
+
+int CompareEntries(const IndexEntry& a, const IndexEntry& b, const LocaleCollator& collator,
+                   char16_t wordEnd, Text& joinedA, Text& joinedB) {
+    const auto join = [wordEnd](const IndexEntry& entry, Text& joined) {
+        joined.clear();
+        joined.reserve(entry.word.size() + 1 + entry.references.size());
+        joined.append(entry.word);
+        joined.push_back(wordEnd);
+        joined.append(entry.references);
+    };
+    join(a, joinedA);
+    join(b, joinedB);
+    return collator.Compare(joinedA, joinedB);
+}
+
 // Sorts one bucket by the key word, `wordEnd` and references; equal keys keep their order.
-void SortBucket(std::vector<IndexEntry>& bucket, const LocaleCollator& collator, char16_t wordEnd) {
+// Entries are ordered by a short prefix of their collation keys, and only entries whose prefixes
+// are equal are compared in full.
+void SortBucket(std::vector<IndexEntry>& bucket, const LocaleCollator& collator,
+                const char16_t& wordEnd) {
     if (bucket.size() < 2) {
         return;
     }
-    // The sort key is the word, ":" and the references; entries keep their own word and
-    // references, so a word that contains ":" is not cut at it.
-    std::vector<Text> keys;
-    keys.reserve(bucket.size());
-    for (const IndexEntry& entry : bucket) {
-        Text key;
-        key.reserve(entry.word.size() + 1 + entry.references.size());
-        key.append(entry.word);
-        key.push_back(wordEnd);
-        key.append(entry.references);
-        keys.push_back(std::move(key));
+    struct Item {
+        SortKeyPrefix prefix;
+        uint32_t index;
+    };
+    std::vector<Item> items;
+    items.reserve(bucket.size());
+    for (size_t i = 0; i < bucket.size(); ++i) {
+        items.push_back({collator.SortKeyPrefixOf(SortPiecesOf(bucket[i], &wordEnd)),
+                         static_cast<uint32_t>(i)});
     }
-    std::vector<uint32_t> order(bucket.size());
-    std::iota(order.begin(), order.end(), 0u);
-    std::stable_sort(order.begin(), order.end(), [&](uint32_t a, uint32_t b) {
-        return collator.Compare(keys[a], keys[b]) < 0;
+    Text joinedA;
+    Text joinedB;
+    std::sort(items.begin(), items.end(), [&](const Item& a, const Item& b) {
+        if (a.prefix != b.prefix) {
+            return a.prefix < b.prefix;
+        }
+        const int order =
+            CompareEntries(bucket[a.index], bucket[b.index], collator, wordEnd, joinedA, joinedB);
+        return order != 0 ? order < 0 : a.index < b.index;
     });
-    std::vector<Text>().swap(keys);
     std::vector<IndexEntry> sorted;
     sorted.reserve(bucket.size());
-    for (const uint32_t i : order) {
-        sorted.push_back(std::move(bucket[i]));
+    for (const Item& item : items) {
+        sorted.push_back(std::move(bucket[item.index]));
     }
     bucket.swap(sorted);
 }
@@ -566,18 +683,8 @@ void IndexStore::SortStore(const LocaleCollator& collator, bool headingsFirst) {
     const char16_t wordEnd = headingsFirst ? u'\t' : u':';
     // The buckets are sorted independently, so they are sorted on all cores; the collator's
     // comparison is a const operation that ICU allows from several threads.
-    std::atomic<int> next{0};
-    const auto sortBuckets = [this, &next, &collator, wordEnd] {
-        for (int b = next++; b < kBucketCount; b = next++) {
-            SortBucket(buckets_[b], collator, wordEnd);
-        }
-    };
-    std::vector<std::jthread> helpers;
-    const unsigned threads = std::min<unsigned>(AllCores(), kBucketCount);
-    for (unsigned t = 1; t < threads; ++t) {
-        helpers.emplace_back(sortBuckets);
-    }
-    sortBuckets();
+    ForEachBucket(
+        [this, &collator, &wordEnd](int b) { SortBucket(buckets_[b], collator, wordEnd); });
 }
 
 namespace {

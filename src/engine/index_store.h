@@ -40,6 +40,19 @@ class IndexStore {
     // Adds one occurrence. Words are matched without regard to case; the entry keeps the
     // spelling it was created with.
     void AddReference(TextView word, TextView key, TextView tag, bool removeDuplicates);
+    // The same with the word's WordHash computed beforehand (on another thread, say).
+    void AddReference(TextView word, uint64_t wordHash, TextView key, TextView tag,
+                      bool removeDuplicates);
+
+    // Hints that a word will soon be added, so that the memory its addition reads is fetched
+    // meanwhile; they change nothing. Given for a word in the order of the stages, each stage
+    // a while after the one before: the start of the word's search, the entry found there, the
+    // entry's word and the end of its references.
+    enum class PrefetchStage { Slot, Entry, Texts };
+    void PrefetchWord(TextView word, uint64_t wordHash, PrefetchStage stage) const;
+
+    // The hash that words are found by: equal for words that are equal ignoring case.
+    static uint64_t WordHash(TextView word);
 
     // Finishing a run: exactly one of these two. A part of a combined word shorter than
     // `shortestHeadingPart` (a short word that a draft kept inside a name) heads no line of its

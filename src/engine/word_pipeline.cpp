@@ -40,6 +40,58 @@ struct TextViewHash {
     size_t operator()(TextView text) const { return std::hash<TextView>{}(text); }
 };
 
+// The strings a page is rewritten in. Each thread keeps one set for all its pages, so that pages
+// do not allocate and free them again and again; a call made while the set is in use (from a
+// sink, say) gets a set of its own.
+struct WorkingTexts {
+    Text negative;  // the page after the negative list
+    Text scratch;
+    Text upperRun;
+    Text mapped;
+    Text shortened;
+};
+
+class BorrowedTexts {
+  public:
+    BorrowedTexts() {
+        thread_local Shared shared;
+        if (!shared.inUse) {
+            shared.inUse = true;
+            shared_ = &shared;
+        } else {
+            own_ = std::make_unique<WorkingTexts>();
+        }
+    }
+    ~BorrowedTexts() {
+        if (shared_ == nullptr) {
+            return;
+        }
+        // The room of a very large page is not kept for the pages after it.
+        for (Text* text :
+             {&shared_->texts.negative, &shared_->texts.scratch, &shared_->texts.upperRun,
+              &shared_->texts.mapped, &shared_->texts.shortened}) {
+            if (text->capacity() > kKeptUnits) {
+                Text().swap(*text);
+            }
+        }
+        shared_->inUse = false;
+    }
+    BorrowedTexts(const BorrowedTexts&) = delete;
+    BorrowedTexts& operator=(const BorrowedTexts&) = delete;
+
+    WorkingTexts& texts() { return shared_ != nullptr ? shared_->texts : *own_; }
+
+  private:
+    static constexpr size_t kKeptUnits = size_t{1} << 20;
+
+    struct Shared {
+        WorkingTexts texts;
+        bool inUse = false;
+    };
+    Shared* shared_ = nullptr;
+    std::unique_ptr<WorkingTexts> own_;
+};
+
 // Consecutive negative-list entries made only of word characters. Such an entry matches exactly
 // the maximal runs of word characters that equal it ignoring case, and entries of this kind do
 // not influence each other, so a whole run of them is applied in one pass with a set lookup.
@@ -75,25 +127,26 @@ class WordSetEntries {
         target.clear();
         target.reserve(source.size());
         const size_t n = source.size();
+        // The text between the runs that are replaced is copied in one piece each.
+        size_t copied = 0;
         size_t i = 0;
         while (i < n) {
-            const size_t start = i;
             if (table.IsBoundary(source[i])) {
-                while (i < n && table.IsBoundary(source[i]))
-                    ++i;
-                target.append(source.substr(start, i - start));
+                ++i;
                 continue;
             }
+            const size_t start = i;
             while (i < n && !table.IsBoundary(source[i]))
                 ++i;
             const TextView run = source.substr(start, i - start);
             if (Contains(run, upperRun, table) &&
                 !(keepInsideNames && StandsInsideName(source, start, i, upperRun, table))) {
+                target.append(source.substr(copied, start - copied));
                 target.push_back(kStop);
-            } else {
-                target.append(run);
+                copied = i;
             }
         }
+        target.append(source.substr(copied));
     }
 
   private:
@@ -173,11 +226,10 @@ std::vector<NegativeStep> CompileNegativeList(const std::vector<Text>& list) {
     return steps;
 }
 
-// Applies the compiled negative list to `source`; the result is in `work`.
+// Applies the compiled negative list to `source`; the result is in `work`, and `scratch` and
+// `upperRun` are working room.
 void ApplyNegativeSteps(TextView source, const std::vector<NegativeStep>& steps, Text& work,
-                        bool keepInsideNames = false) {
-    Text scratch;
-    Text upperRun;
+                        Text& scratch, Text& upperRun, bool keepInsideNames = false) {
     bool workHoldsText = false;
     for (const NegativeStep& step : steps) {
         const TextView current = workHoldsText ? TextView(work) : source;
@@ -303,11 +355,10 @@ TextView FilterPiece(TextView piece, const WordCriteria& criteria, int32_t minim
 
 // Steps 3 to 11 on the text that the word lists have left.
 void SplitAndDeliver(TextView text, const WordCriteria& criteria, TextView key, TextView tag,
-                     const WordSink& sink, const DraftWordRules& draft) {
-    Text mapped;
+                     const WordSink& sink, Text& mapped, Text& shortened,
+                     const DraftWordRules& draft) {
     MapCharacters(text, criteria, mapped);
     const int32_t minimumLength = criteria.MinimumLength();
-    Text shortened;
     const size_t n = mapped.size();
     size_t k = 0;
     while (k < n) {
@@ -732,20 +783,26 @@ void WordPipeline::FilterAfterPositiveList(TextView fullText, TextView key, Text
 
 void WordPipeline::FilterVisibleAfterPositiveList(TextView text, TextView key, TextView tag,
                                                   const WordSink& sink) const {
+    BorrowedTexts borrowed;
+    WorkingTexts& texts = borrowed.texts();
     if (!options_.criteria.useNegativeList || compiled_->negative.empty()) {
-        SplitAndDeliver(text, options_.criteria, key, tag, sink, draft_);
+        SplitAndDeliver(text, options_.criteria, key, tag, sink, texts.mapped, texts.shortened,
+                        draft_);
         return;
     }
-    Text work;
-    ApplyNegativeSteps(text, compiled_->negative, work, draft_.keepShortWordsInNames);
-    SplitAndDeliver(work, options_.criteria, key, tag, sink, draft_);
+    ApplyNegativeSteps(text, compiled_->negative, texts.negative, texts.scratch, texts.upperRun,
+                       draft_.keepShortWordsInNames);
+    SplitAndDeliver(texts.negative, options_.criteria, key, tag, sink, texts.mapped,
+                    texts.shortened, draft_);
 }
 
 namespace pipeline_steps {
 
 Text ApplyNegativeList(TextView text, const std::vector<Text>& negativeList) {
     Text work;
-    ApplyNegativeSteps(text, CompileNegativeList(negativeList), work);
+    Text scratch;
+    Text upperRun;
+    ApplyNegativeSteps(text, CompileNegativeList(negativeList), work, scratch, upperRun);
     return work;
 }
 

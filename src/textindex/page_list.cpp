@@ -112,4 +112,9 @@ TextView PageList::PageTextWithout(size_t page, const std::vector<size_t>& leftO
     return buffer;
 }
 
+const char16_t* PageList::SourceStart(size_t page) const {
+    const size_t line = lineMode_ ? page : pages_[page].begin;
+    return line < lines_.size() ? lines_[line].data() : nullptr;
+}
+
 }  // namespace lexorim

@@ -28,6 +28,9 @@ class PageList {
     // The lines of the page, and its text without the lines at these positions among them.
     std::span<const TextView> Lines(size_t page) const;
     TextView PageTextWithout(size_t page, const std::vector<size_t>& leftOut, Text& buffer) const;
+    // Where the page's first line starts in the source (null for a page past its end). Pages
+    // start in the order of their numbers, and a page reads nothing before its start.
+    const char16_t* SourceStart(size_t page) const;
 
   private:
     struct LineRange {

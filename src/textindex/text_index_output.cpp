@@ -1,6 +1,10 @@
 #include "textindex/text_index_output.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "engine/case_rules.h"
+#include "engine/ordered_parallel.h"
 
 namespace lexorim {
 
@@ -144,11 +148,105 @@ Text WriteTextIndexOutput(const IndexStore& store, const TextIndexDesign& design
     return out.Take();
 }
 
+namespace {
+
+// A run of consecutive entries of one bucket, written on its own.
+struct EntryRange {
+    int bucket = 0;
+    size_t begin = 0;
+    size_t end = 0;
+};
+
+constexpr size_t kEntriesPerRange = 2048;
+
+// Collects appended texts into pieces of about PieceAppender::kPieceUnits, kept for later; an
+// appended text is never cut.
+class PieceCollector {
+  public:
+    void Append(TextView text) {
+        if (pieces_.empty() || pieces_.back().size() + text.size() > PieceAppender::kPieceUnits)
+            pieces_.emplace_back();
+        pieces_.back() += text;
+    }
+    std::vector<Text> Take() { return std::move(pieces_); }
+
+  private:
+    std::vector<Text> pieces_;
+};
+
+std::vector<EntryRange> EntryRangesOf(const IndexStore& store) {
+    std::vector<EntryRange> ranges;
+    for (int bucket = 0; bucket < IndexStore::kBucketCount; ++bucket) {
+        const size_t count = store.Bucket(bucket).size();
+        for (size_t begin = 0; begin < count; begin += kEntriesPerRange) {
+            ranges.push_back({bucket, begin, std::min(count, begin + kEntriesPerRange)});
+        }
+    }
+    return ranges;
+}
+
+// The lines of one range, with the headings that the whole index has inside it: a letter's
+// heading before its bucket's first entry; in the bucket of other characters, a heading where the
+// first character changes from that of the last entry before with a word.
+template <typename Out>
+void AppendRange(Out& out, const IndexStore& store, const EntryRange& range,
+                 const TextIndexDesign& design) {
+    const std::vector<IndexEntry>& entries = store.Bucket(range.bucket);
+    if (range.bucket != IndexStore::kOtherBucket) {
+        if (range.begin == 0) {
+            const char16_t letter = static_cast<char16_t>(u'A' + range.bucket);
+            AppendHeading(out, TextView(&letter, 1), design);
+        }
+        for (size_t i = range.begin; i < range.end; ++i)
+            AppendEntry(out, entries[i], design);
+        return;
+    }
+    Text lastHeading;
+    bool hadHeading = false;
+    for (size_t i = range.begin; i-- > 0;) {
+        if (!entries[i].word.empty()) {
+            lastHeading = OtherHeadingOf(entries[i].word);
+            hadHeading = true;
+            break;
+        }
+    }
+    for (size_t i = range.begin; i < range.end; ++i) {
+        const IndexEntry& entry = entries[i];
+        if (!entry.word.empty()) {
+            Text heading = OtherHeadingOf(entry.word);
+            if (!hadHeading || heading != lastHeading) {
+                AppendHeading(out, heading, design);
+                lastHeading = std::move(heading);
+                hadHeading = true;
+            }
+        }
+        AppendEntry(out, entry, design);
+    }
+}
+
+}  // namespace
+
 void WriteTextIndexOutputInPieces(const IndexStore& store, const TextIndexDesign& design,
                                   const std::function<void(TextView)>& write) {
-    PieceAppender out(write);
-    AppendIndex(out, store, design);
-    out.Flush();
+    {
+        PieceAppender title(write);
+        AppendLine(title, design.title);
+        title.Flush();
+    }
+    // The ranges are written on all cores into pieces of their own, and the pieces are handed
+    // to `write` on this thread in the order of the index.
+    const std::vector<EntryRange> ranges = EntryRangesOf(store);
+    ForEachInOrder<std::vector<Text>>(
+        ranges.size(), AllCores(),
+        [&](size_t r) {
+            PieceCollector out;
+            AppendRange(out, store, ranges[r], design);
+            return out.Take();
+        },
+        [&](size_t, std::vector<Text>&& pieces) {
+            for (const Text& piece : pieces)
+                write(piece);
+        });
 }
 
 }  // namespace lexorim

@@ -1,8 +1,16 @@
 #include "textindex/text_index_run.h"
 
+#include <algorithm>
+#include <array>
+#include <limits>
+#include <utility>
+
 #include "draft/draft_pipeline.h"
 #include "draft/entry_passes.h"
+#include "engine/case_rules.h"
 #include "engine/collation.h"
+#include "engine/large_buffers.h"
+#include "engine/ordered_parallel.h"
 #include "engine/word_pipeline.h"
 #include "indexing/index_file.h"
 #include "indexing/status_texts.h"
@@ -21,14 +29,149 @@ PageList BuildPageList(const TextIndexOptions& options, TextView source) {
     return PageList::FromDesignations(source, options.designations, options.designationsAbove);
 }
 
-}  // namespace
+constexpr TextView kTag = u"-";
+// Pages are filtered in batches of about this many characters: enough to keep a thread busy for
+// a while, few enough that the batches waiting for their turn stay small.
+constexpr size_t kBatchCharacters = 64 * 1024;
 
-namespace {
+// The words the pipeline gave for a run of consecutive pages, in the order it gave them.
+struct FilteredPages {
+    struct Page {
+        Text label;
+        Text key;
+        size_t wordsEnd = 0;  // the page's words end here in `words`
+    };
+    struct Word {
+        size_t start = 0;  // in `characters`
+        size_t length = 0;
+        uint64_t hash = 0;  // IndexStore::WordHash
+    };
+    std::vector<Page> pages;
+    std::vector<Word> words;
+    Text characters;
 
-// Steps up to the filled store: empty it, load the existing index, read every page.
-void FillTextIndexStore(const TextIndexOptions& options, TextView source, const WordLists& lists,
-                        IndexStore& store, DraftEntryPasses& passes, std::string& bookLanguage,
-                        Language language, ProgressReporter& reporter) {
+    TextView WordText(const Word& word) const {
+        return TextView(characters).substr(word.start, word.length);
+    }
+};
+
+// The words already given for the current page, found by their hash. A word that equals one of
+// them ignoring case adds nothing to the store when duplicates are removed, so it is dropped
+// before it reaches the store.
+class PageWordSet {
+  public:
+    void StartPage() {
+        ++generation_;
+        count_ = 0;
+        pageBegin_ = std::numeric_limits<size_t>::max();
+    }
+
+    // True when the word at `index` of `batch` equals an earlier word of the page; otherwise it
+    // is noted.
+    bool Repeats(const FilteredPages& batch, size_t index) {
+        pageBegin_ = std::min(pageBegin_, index);
+        if ((count_ + 1) * 2 > slots_.size()) {
+            Grow(batch, index);
+        }
+        const FilteredPages::Word& word = batch.words[index];
+        const size_t mask = slots_.size() - 1;
+        for (size_t i = word.hash & mask;; i = (i + 1) & mask) {
+            if (slots_[i].generation != generation_) {
+                slots_[i] = {generation_, index};
+                ++count_;
+                return false;
+            }
+            const FilteredPages::Word& seen = batch.words[slots_[i].index];
+            if (seen.hash == word.hash &&
+                EqualsIgnoringCase(batch.WordText(seen), batch.WordText(word))) {
+                return true;
+            }
+        }
+    }
+
+  private:
+    struct Slot {
+        uint64_t generation = 0;
+        size_t index = 0;
+    };
+
+    // Doubles the table and enters the page's words kept so far again (those before `index`
+    // that are still in the batch).
+    void Grow(const FilteredPages& batch, size_t index) {
+        slots_.assign(std::max<size_t>(64, slots_.size() * 2), Slot{});
+        ++generation_;
+        const size_t mask = slots_.size() - 1;
+        for (size_t k = pageBegin_; k < index && k < batch.words.size(); ++k) {
+            for (size_t i = batch.words[k].hash & mask;; i = (i + 1) & mask) {
+                if (slots_[i].generation != generation_) {
+                    slots_[i] = {generation_, k};
+                    break;
+                }
+            }
+        }
+    }
+
+    std::vector<Slot> slots_;
+    uint64_t generation_ = 0;
+    size_t count_ = 0;
+    size_t pageBegin_ = 0;
+};
+
+// Per page text -> pipeline, for the pages [first, end): runs on any thread.
+FilteredPages FilterPages(const PageList& pages, const DraftPageSelection& draftPages, size_t first,
+                          size_t end, const WordPipeline& pipeline, bool removeDuplicates) {
+    FilteredPages batch;
+    batch.pages.reserve(end - first);
+    PageWordSet pageWords;
+    bool dropRepeats = false;
+    const WordSink collect = [&](TextView word, TextView, TextView) {
+        batch.words.push_back({batch.characters.size(), word.size(), IndexStore::WordHash(word)});
+        if (dropRepeats && pageWords.Repeats(batch, batch.words.size() - 1)) {
+            batch.words.pop_back();
+            return;
+        }
+        batch.characters.append(word);
+    };
+    Text buffer;
+    for (size_t i = first; i < end; ++i) {
+        FilteredPages::Page page;
+        page.label = pages.Label(i);
+        page.key = ReferenceKeyOf(page.label);
+        // A reference made of several pieces is never judged a duplicate, so its repeats stay.
+        dropRepeats = removeDuplicates && page.key.find(u'|') == Text::npos;
+        pageWords.StartPage();
+        const TextView text = draftPages.PageText(pages, i, buffer);
+        if (!text.empty())
+            pipeline.FilterPageWords(text, page.key, kTag, collect);
+        page.wordsEnd = batch.words.size();
+        batch.pages.push_back(std::move(page));
+    }
+    return batch;
+}
+
+// Entering a word into the store mostly waits for memory; the lookups of the words a little
+// ahead are started meanwhile, each stage of them a few words before the next.
+void PrefetchAhead(const IndexStore& store, const FilteredPages& filtered, size_t word) {
+    constexpr std::array<std::pair<size_t, IndexStore::PrefetchStage>, 3> kStages = {{
+        {12, IndexStore::PrefetchStage::Slot},
+        {8, IndexStore::PrefetchStage::Entry},
+        {4, IndexStore::PrefetchStage::Texts},
+    }};
+    for (const auto& [distance, stage] : kStages) {
+        if (word + distance < filtered.words.size()) {
+            const FilteredPages::Word& ahead = filtered.words[word + distance];
+            store.PrefetchWord(filtered.WordText(ahead), ahead.hash, stage);
+        }
+    }
+}
+
+// Steps up to the filled store: empty it, load the existing index, read every page. The pages are
+// filtered in batches on all threads the options allow, and their words enter the store on this
+// thread in page order, so the store is the same as with one thread. With `releaseSource`, the
+// memory of the source is given back as the pages are read.
+void FillTextIndexStore(const TextIndexOptions& options, TextView source, bool releaseSource,
+                        const WordLists& lists, IndexStore& store, DraftEntryPasses& passes,
+                        std::string& bookLanguage, Language language, ProgressReporter& reporter) {
     reporter.Report(StatusPreparing(language));
     if (options.addToExisting) {
         LoadExistingIndex(
@@ -51,26 +194,49 @@ void FillTextIndexStore(const TextIndexOptions& options, TextView source, const 
                 visit(draftPages.PageText(pages, i, pageBuffer));
         });
     const bool removeDuplicates = options.removeDuplicates;
-    const WordSink sink = [&store, &passes, removeDuplicates](TextView word, TextView key,
-                                                              TextView tag) {
-        store.AddReference(word, key, tag, removeDuplicates);
-        passes.NoteWord(word, key, tag);
+    // The draft's word forms count every spelling on a page, so its repeats reach them.
+    const bool dropRepeats = removeDuplicates && !passes.NotesWords();
+
+    const size_t pagesPerBatch =
+        std::max<size_t>(1, kBatchCharacters * pages.size() / std::max<size_t>(1, source.size()));
+    const size_t batchCount = (pages.size() + pagesPerBatch - 1) / pagesPerBatch;
+    const auto firstPageOf = [&](size_t batch) {
+        return std::min(pages.size(), batch * pagesPerBatch);
     };
+    const unsigned threads = options.threads == 0 ? AllCores() : options.threads;
 
     const Text readingPage = StatusReadingPage(language);
     Text status;
-    Text buffer;
-    for (size_t i = 0; i < pages.size(); ++i) {
-        reporter.ThrowIfCancelled();
-        const Text label = pages.Label(i);
-        status.assign(readingPage).append(label);
-        const Text key = ReferenceKeyOf(label);
-        reporter.NextItem();
-        reporter.Report(status);
-        const TextView text = draftPages.PageText(pages, i, buffer);
-        if (!text.empty())
-            pipeline.FilterPageWords(text, key, u"-", sink);
-    }
+    const void* keptFrom = source.data();
+    ForEachInOrder<FilteredPages>(
+        batchCount, threads,
+        [&](size_t batch) {
+            return FilterPages(pages, draftPages, firstPageOf(batch), firstPageOf(batch + 1),
+                               pipeline, dropRepeats);
+        },
+        [&](size_t batch, FilteredPages&& filtered) {
+            size_t word = 0;
+            for (const FilteredPages::Page& page : filtered.pages) {
+                reporter.ThrowIfCancelled();
+                status.assign(readingPage).append(page.label);
+                reporter.NextItem();
+                reporter.Report(status);
+                for (; word < page.wordsEnd; ++word) {
+                    PrefetchAhead(store, filtered, word);
+                    const FilteredPages::Word& entered = filtered.words[word];
+                    store.AddReference(filtered.WordText(entered), entered.hash, page.key, kTag,
+                                       removeDuplicates);
+                    passes.NoteWord(filtered.WordText(entered), page.key, kTag);
+                }
+            }
+            // Every page still to come starts at or after the next batch's first page.
+            const size_t next = firstPageOf(batch + 1);
+            if (releaseSource && next < pages.size()) {
+                if (const char16_t* nextStart = pages.SourceStart(next)) {
+                    keptFrom = ReleaseReadPages(keptFrom, nextStart);
+                }
+            }
+        });
 }
 
 // Steps after the pages: finish combined words, sort, write the output.
@@ -102,8 +268,8 @@ TextIndexResult RunTextIndex(const TextIndexOptions& options, TextView source,
     TextIndexResult result;
     DraftEntryPasses passes(options.draft, options.removeDuplicates);
     std::string bookLanguage;
-    FillTextIndexStore(options, source, environment.lists, result.store, passes, bookLanguage,
-                       environment.language, reporter);
+    FillTextIndexStore(options, source, false, environment.lists, result.store, passes,
+                       bookLanguage, environment.language, reporter);
     result.output = FinishTextIndex(options, result.store, passes, bookLanguage,
                                     environment.collator, environment.language, reporter);
     return result;
@@ -117,7 +283,7 @@ TextIndexResult RunTextIndexOnOwnedSource(const TextIndexOptions& options, Text&
     std::string bookLanguage;
     {
         const Text pagesSource = std::move(source);
-        FillTextIndexStore(options, pagesSource, environment.lists, result.store, passes,
+        FillTextIndexStore(options, pagesSource, true, environment.lists, result.store, passes,
                            bookLanguage, environment.language, reporter);
     }
     result.output = FinishTextIndex(options, result.store, passes, bookLanguage,

@@ -36,6 +36,9 @@ struct TextIndexOptions {
     // and the result's output text stays empty.
     bool buildOutputText = true;
     DraftOptions draft;  // Tentwurf
+    // The threads that filter pages: 0 for all cores, 1 for everything on the calling thread.
+    // The result is the same for every number.
+    unsigned threads = 0;
 };
 
 // What a run gives: its own finished, sorted store and the output text.

@@ -80,6 +80,29 @@ TEST(SplitLines, CutsAtEveryKindOfLineBreak) {
     EXPECT_EQ(SplitLines(u"\r\n"), (std::vector<TextView>{u""}));
 }
 
+// Line breaks at every position of long lines, where the search looks at several units at once:
+// the lines are those of a search unit by unit.
+TEST(SplitLines, FindsBreaksAtEveryPositionOfLongLines) {
+    for (const TextView lineBreak : {TextView(u"\r\n"), TextView(u"\n"), TextView(u"\r")}) {
+        for (size_t length = 0; length < 40; ++length) {
+            std::vector<Text> expected;
+            Text text;
+            for (size_t line = 0; line < 5; ++line) {
+                expected.emplace_back(length + line, u'a' + static_cast<char16_t>(line));
+                text += expected.back();
+                text += lineBreak;
+            }
+            text += u"Ende";
+            expected.emplace_back(u"Ende");
+            const std::vector<TextView> lines = SplitLines(text);
+            ASSERT_EQ(lines.size(), expected.size()) << length;
+            for (size_t k = 0; k < lines.size(); ++k) {
+                EXPECT_EQ(lines[k], expected[k]) << length << " " << k;
+            }
+        }
+    }
+}
+
 TEST(CaseRules, UseSimpleMappingsPerCodeUnit) {
     EXPECT_EQ(ToUpper(u"straße äöü"), u"STRAßE ÄÖÜ");
     EXPECT_EQ(ToLower(u"ÄPFEL"), u"äpfel");

@@ -63,6 +63,13 @@ TEST(TextIndexOutput, ThePiecesJoinToTheWholeText) {
         lines += u"Wort" + DecimalText(word) + u"\u00E4nde:" + DecimalText(word % 91 + 1) + u">-|" +
                  DecimalText(word % 313 + 100) + u">-\r\n";
     }
+    // Many entries in the bucket of other characters, whose headings go on across pieces.
+    for (const TextView first : {u"1", u"\u00E9", u"\u00E9", u"\U0001D11E"}) {
+        for (int word = 0; word < 9000; ++word) {
+            lines += Text(first) + u"wort" + DecimalText(word) + u":" + DecimalText(word % 7 + 1) +
+                     u">-\r\n";
+        }
+    }
     const IndexStore large = StoreOf(lines);
     TextIndexDesign plain;
     plain.headings = false;
@@ -81,7 +88,8 @@ TEST(TextIndexOutput, ThePiecesJoinToTheWholeText) {
                 joined += piece;
                 ++pieces;
             });
-            EXPECT_EQ(joined, WriteTextIndexOutput(source, design)) << design.title.size();
+            // Not EXPECT_EQ: the difference of two texts this long is too large to print.
+            EXPECT_TRUE(joined == WriteTextIndexOutput(source, design)) << design.title.size();
             if (store != nullptr)
                 EXPECT_GT(pieces, 1u);
         }

@@ -203,5 +203,28 @@ TEST_F(IndexCommandsTest, ADocumentThatCannotBeReadFailsTheRunAndWritesNothing) 
     }
 }
 
+// --draft switches every draft option on, and a later --set switches one of them off again.
+TEST_F(IndexCommandsTest, DraftSwitchesTheCleanDraftOnAndSetSwitchesOneOff) {
+    folder.write("en.txt",
+                 "The house of Jonas Weller stands.\r\nThe garden of Jonas Weller grows.\r\n"
+                 "The Table shows it.\r\n");
+    const std::string lineMode = "sz_zeilezuseite=1";
+    const CliRun plain = Run({"text", "en.txt", "--set", lineMode});
+    ASSERT_EQ(plain.status, 0) << plain.err;
+    EXPECT_NE(plain.out.find("The 1, 2, 3\r\n"), std::string::npos) << plain.out;
+    EXPECT_NE(plain.out.find("Jonas; Jonas Weller 1, 2\r\n"), std::string::npos) << plain.out;
+
+    const CliRun draft = Run({"text", "en.txt", "--set", lineMode, "--draft"});
+    ASSERT_EQ(draft.status, 0) << draft.err;
+    EXPECT_EQ(draft.out,
+              "Index\r\n\r\nJ\r\nJonas Weller 1, 2\r\n\r\nW\r\nWeller; Jonas Weller 1, 2\r\n");
+
+    const CliRun stopWordsOff =
+        Run({"text", "en.txt", "--set", lineMode, "--draft", "--set", "ew_stoppwoerter=0"});
+    ASSERT_EQ(stopWordsOff.status, 0) << stopWordsOff.err;
+    EXPECT_NE(stopWordsOff.out.find("The 1, 2, 3\r\n"), std::string::npos) << stopWordsOff.out;
+    EXPECT_EQ(stopWordsOff.out.find("Jonas; Jonas Weller"), std::string::npos) << stopWordsOff.out;
+}
+
 }  // namespace
 }  // namespace lexorim

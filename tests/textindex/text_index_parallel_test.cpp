@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "corpus_generator.h"
+#include "draft/draft_options.h"
 #include "engine/collation.h"
 #include "engine/word_pipeline.h"
 #include "indexing/index_file.h"
@@ -119,6 +120,39 @@ INSTANTIATE_TEST_SUITE_P(
                       Case{"DesignationsJoiningCombinedWords", false, true, false, false},
                       Case{"RepeatedDesignations", false, true, true, true}),
     [](const ::testing::TestParamInfo<Case>& info) { return info.param.name; });
+
+// The clean draft notes every word in page order and reads the pages before they are filtered
+// (running heads, technical terms, the language): on several threads it stays the same too.
+TEST(TextIndexParallelDraftTest, TheDraftGivesTheOutputOfOneThread) {
+    for (const bool lineMode : {false, true}) {
+        TextIndexOptions options;
+        options.lineMode = lineMode;
+        std::vector<TextView> lines = SplitLines(Book());
+        options.designations = ReadOutDesignations(lines, DesignationCriteria{});
+        options.draft = WithEveryDraftOption(DraftOptions{});
+        WordLists lists;
+        lists.negative = BuiltInNegativeList();
+        lists.positive = BuiltInPositiveList();
+        const LocaleCollator collator{"de_DE"};
+        const RunEnvironment environment{
+            .lists = lists, .collator = collator, .language = Language::German};
+
+        options.threads = 1;
+        const TextIndexResult single = RunTextIndex(options, Book(), environment);
+        TextIndexOptions plain = options;
+        plain.draft = DraftOptions{};
+        ASSERT_NE(single.output, RunTextIndex(plain, Book(), environment).output)
+            << "the draft changes nothing, line mode " << lineMode;
+        for (const unsigned threads : {2u, 5u}) {
+            options.threads = threads;
+            EXPECT_EQ(RunTextIndex(options, Book(), environment).output, single.output)
+                << threads << " threads, line mode " << lineMode;
+            EXPECT_EQ(RunTextIndexOnOwnedSource(options, Text(Book()), environment).output,
+                      single.output)
+                << threads << " threads, owned source, line mode " << lineMode;
+        }
+    }
+}
 
 }  // namespace
 }  // namespace lexorim

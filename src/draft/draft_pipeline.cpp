@@ -5,6 +5,7 @@
 #include "draft/language_guess.h"
 #include "draft/stop_words.h"
 #include "draft/technical_terms.h"
+#include "engine/ordered_parallel.h"
 
 namespace lexorim {
 
@@ -37,14 +38,38 @@ std::string BookLanguage(const DraftOptions& draft, TextView source) {
     return ResolveDraftLanguage(draft, LanguageSample(source));
 }
 
+namespace {
+
+// The lower-case words of every page counted in runs of pages on several threads; the counts of
+// the runs add up to those of one pass, whatever the number of threads.
+TechnicalTermCounter CountPageWords(const WordCriteria& criteria, const BookPages& pages,
+                                    unsigned threads) {
+    constexpr size_t kPagesPerRun = 256;
+    const size_t runs = (pages.count + kPagesPerRun - 1) / kPagesPerRun;
+    TechnicalTermCounter total(criteria);
+    ForEachInOrder<TechnicalTermCounter>(
+        runs, threads,
+        [&](size_t run) {
+            TechnicalTermCounter counter(criteria);
+            Text buffer;
+            const size_t end = std::min(pages.count, (run + 1) * kPagesPerRun);
+            for (size_t page = run * kPagesPerRun; page < end; ++page)
+                counter.AddPage(pages.text(page, buffer));
+            return counter;
+        },
+        [&](size_t, TechnicalTermCounter&& counter) { total.Absorb(counter); });
+    return total;
+}
+
+}  // namespace
+
 WordPipeline MakeBookPipeline(const DraftOptions& draft, PipelineOptions options,
                               const WordLists& lists, const std::string& language,
-                              const PageVisitor& pages) {
+                              const BookPages& pages, unsigned threads) {
     const bool findTerms = draft.technicalTerms && options.criteria.lowerCaseOut;
     DraftWordSetup setup = DraftWordSetupFor(draft, std::move(options), lists.negative, language);
     if (findTerms) {
-        TechnicalTermCounter counter(setup.options.criteria);
-        pages([&counter](TextView page) { counter.AddPage(page); });
+        const TechnicalTermCounter counter = CountPageWords(setup.options.criteria, pages, threads);
         setup.rules.keepLowerCaseWord = TermCheck(counter.Terms(KnownWordsForTerms(language)));
     }
     return WordPipeline(std::move(setup.options), std::move(setup.negativeList), lists.positive,

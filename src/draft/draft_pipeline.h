@@ -16,8 +16,12 @@
 
 namespace lexorim {
 
-// Hands the text of every page of a book, in order, to the function it is given.
-using PageVisitor = std::function<void(const std::function<void(TextView)>&)>;
+// The pages of a book: how many, and the text of one (`buffer` holds it when it has to be
+// composed). The text function is called from several threads at once.
+struct BookPages {
+    size_t count = 0;
+    std::function<TextView(size_t page, Text& buffer)> text;
+};
 
 // The pipeline options, negative list and draft rules of one language.
 struct DraftWordSetup {
@@ -33,11 +37,11 @@ DraftWordSetup DraftWordSetupFor(const DraftOptions& draft, PipelineOptions opti
 std::string BookLanguage(const DraftOptions& draft, TextView source);
 
 // The pipeline of a book (the text index) in its `language` (BookLanguage), its technical terms
-// from a first look at every page through `pages` (only when that option is on and lower-case
-// words are left out).
+// from a first look at every page (only when that option is on and lower-case words are left
+// out), on up to `threads` threads.
 WordPipeline MakeBookPipeline(const DraftOptions& draft, PipelineOptions options,
                               const WordLists& lists, const std::string& language,
-                              const PageVisitor& pages);
+                              const BookPages& pages, unsigned threads);
 
 // The shortest part of a combined word that heads an expansion line of its own: with short words
 // kept inside names, the minimum length, so that "No" of "Absolutely No Warranty" heads none.

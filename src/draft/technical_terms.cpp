@@ -92,6 +92,15 @@ void TechnicalTermCounter::CountWord(TextView word) {
     }
 }
 
+void TechnicalTermCounter::Absorb(const TechnicalTermCounter& other) {
+    for (const auto& [word, count] : other.counts_) {
+        auto found = counts_.find(word);
+        if (found == counts_.end())
+            found = counts_.emplace(word, Count{}).first;
+        found->second.pages += count.pages;
+    }
+}
+
 TermSet TechnicalTermCounter::Terms(const KnownWordCheck& isKnown, int32_t minimumPages) const {
     TermSet terms;
     if (!isKnown)

@@ -38,6 +38,9 @@ class TechnicalTermCounter {
 
     // Counts the lower-case words of the next page, each once.
     void AddPage(TextView page);
+    // Adds the counts of a counter that read other pages, so that pages can be counted on
+    // several threads.
+    void Absorb(const TechnicalTermCounter& other);
 
     // The words of at least `minimumPages` pages that `isKnown` does not know.
     TermSet Terms(const KnownWordCheck& isKnown,

@@ -35,6 +35,22 @@ bool IsBetterSpelling(TextView a, uint32_t aPages, TextView b, uint32_t bPages) 
 }  // namespace
 
 void WordUsage::Note(TextView word, TextView key, TextView tag) {
+    NotePage(key, tag);
+    if (!countSpellings_)
+        return;
+    Spelling& spelling = SpellingOf(word);
+    if (spelling.lastPage != page_) {
+        spelling.lastPage = page_;
+        ++spelling.pages;
+    }
+}
+
+void WordUsage::AbsorbSpellings(const WordUsage& other) {
+    for (const Spelling& spelling : other.spellings_)
+        SpellingOf(spelling.text).pages += spelling.pages;
+}
+
+void WordUsage::NotePage(TextView key, TextView tag) {
     if (!pageKnown_ || key != key_ || tag != tag_) {
         key_.assign(key);
         tag_.assign(tag);
@@ -47,13 +63,6 @@ void WordUsage::Note(TextView word, TextView key, TextView tag) {
             const auto rank = static_cast<uint32_t>(ranks_.size());
             ranks_.try_emplace(std::move(reference), rank);
         }
-    }
-    if (!countSpellings_)
-        return;
-    Spelling& spelling = SpellingOf(word);
-    if (spelling.lastPage != page_) {
-        spelling.lastPage = page_;
-        ++spelling.pages;
     }
 }
 

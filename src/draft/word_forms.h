@@ -26,6 +26,11 @@ class WordUsage {
 
     // One occurrence of `word` on the page with the reference key ">" tag.
     void Note(TextView word, TextView key, TextView tag);
+    // The page with the reference key ">" tag comes next (Note does this itself).
+    void NotePage(TextView key, TextView tag);
+    // Adds the spellings another usage noted on other pages, so that the pages of a book can be
+    // noted on several threads and added in page order.
+    void AbsorbSpellings(const WordUsage& other);
 
     // The place of a reference ("12>-") in the order of the pages; nothing for one never noted.
     std::optional<uint32_t> RankOf(TextView reference) const;

@@ -49,6 +49,7 @@ struct FilteredPages {
     std::vector<Page> pages;
     std::vector<Word> words;
     Text characters;
+    std::optional<WordUsage> spellings;  // of the clean draft's spelling count
 
     TextView WordText(const Word& word) const {
         return TextView(characters).substr(word.start, word.length);
@@ -118,13 +119,18 @@ class PageWordSet {
 };
 
 // Per page text -> pipeline, for the pages [first, end): runs on any thread.
-FilteredPages FilterPages(const PageList& pages, const DraftPageSelection& draftPages, size_t first,
-                          size_t end, const WordPipeline& pipeline, bool removeDuplicates) {
+FilteredPages FilterPages(const PageList& pages, const DraftPageSelection& draftPages,
+                          const DraftEntryPasses& passes, size_t first, size_t end,
+                          const WordPipeline& pipeline, bool removeDuplicates) {
     FilteredPages batch;
     batch.pages.reserve(end - first);
+    batch.spellings = passes.SpellingUsage();
     PageWordSet pageWords;
     bool dropRepeats = false;
-    const WordSink collect = [&](TextView word, TextView, TextView) {
+    const WordSink collect = [&](TextView word, TextView key, TextView tag) {
+        // The draft counts every spelling on a page, also those the store merges as repeats.
+        if (batch.spellings)
+            batch.spellings->Note(word, key, tag);
         batch.words.push_back({batch.characters.size(), word.size(), IndexStore::WordHash(word)});
         if (dropRepeats && pageWords.Repeats(batch, batch.words.size() - 1)) {
             batch.words.pop_back();
@@ -187,15 +193,13 @@ void FillTextIndexStore(const TextIndexOptions& options, TextView source, bool r
     pipelineOptions.criteria = options.criteria;
     pipelineOptions.positiveHitsJoinBlanks = options.criteria.markCombined;
     bookLanguage = BookLanguage(options.draft, source);
-    Text pageBuffer;
-    const WordPipeline pipeline = MakeBookPipeline(
-        options.draft, pipelineOptions, lists, bookLanguage, [&](const auto& visit) {
-            for (size_t i = 0; i < pages.size(); ++i)
-                visit(draftPages.PageText(pages, i, pageBuffer));
-        });
+    const unsigned threads = options.threads == 0 ? AllCores() : options.threads;
+    const BookPages bookPages{pages.size(), [&](size_t page, Text& buffer) {
+                                  return draftPages.PageText(pages, page, buffer);
+                              }};
+    const WordPipeline pipeline =
+        MakeBookPipeline(options.draft, pipelineOptions, lists, bookLanguage, bookPages, threads);
     const bool removeDuplicates = options.removeDuplicates;
-    // The draft's word forms count every spelling on a page, so its repeats reach them.
-    const bool dropRepeats = removeDuplicates && !passes.NotesWords();
 
     const size_t pagesPerBatch =
         std::max<size_t>(1, kBatchCharacters * pages.size() / std::max<size_t>(1, source.size()));
@@ -203,7 +207,6 @@ void FillTextIndexStore(const TextIndexOptions& options, TextView source, bool r
     const auto firstPageOf = [&](size_t batch) {
         return std::min(pages.size(), batch * pagesPerBatch);
     };
-    const unsigned threads = options.threads == 0 ? AllCores() : options.threads;
 
     const Text readingPage = StatusReadingPage(language);
     Text status;
@@ -211,8 +214,8 @@ void FillTextIndexStore(const TextIndexOptions& options, TextView source, bool r
     ForEachInOrder<FilteredPages>(
         batchCount, threads,
         [&](size_t batch) {
-            return FilterPages(pages, draftPages, firstPageOf(batch), firstPageOf(batch + 1),
-                               pipeline, dropRepeats);
+            return FilterPages(pages, draftPages, passes, firstPageOf(batch),
+                               firstPageOf(batch + 1), pipeline, removeDuplicates);
         },
         [&](size_t batch, FilteredPages&& filtered) {
             size_t word = 0;
@@ -221,14 +224,17 @@ void FillTextIndexStore(const TextIndexOptions& options, TextView source, bool r
                 status.assign(readingPage).append(page.label);
                 reporter.NextItem();
                 reporter.Report(status);
+                if (word < page.wordsEnd)
+                    passes.NotePage(page.key, kTag);
                 for (; word < page.wordsEnd; ++word) {
                     PrefetchAhead(store, filtered, word);
                     const FilteredPages::Word& entered = filtered.words[word];
                     store.AddReference(filtered.WordText(entered), entered.hash, page.key, kTag,
                                        removeDuplicates);
-                    passes.NoteWord(filtered.WordText(entered), page.key, kTag);
                 }
             }
+            if (filtered.spellings)
+                passes.AbsorbSpellings(*filtered.spellings);
             // Every page still to come starts at or after the next batch's first page.
             const size_t next = firstPageOf(batch + 1);
             if (releaseSource && next < pages.size()) {

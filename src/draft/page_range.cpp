@@ -1,10 +1,9 @@
 #include "draft/page_range.h"
 
 #include <algorithm>
-#include <array>
-#include <utility>
 
 #include "engine/errors.h"
+#include "textfiles/page_numbering.h"
 
 namespace lexorim {
 
@@ -14,32 +13,6 @@ constexpr int64_t kLargestPage = 1'000'000'000;
 
 char16_t LowerAscii(char16_t c) {
     return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c - u'A' + u'a') : c;
-}
-
-Text RomanOf(int64_t number) {
-    static constexpr std::array<std::pair<int, const char16_t*>, 13> kDigits = {{
-        {1000, u"m"},
-        {900, u"cm"},
-        {500, u"d"},
-        {400, u"cd"},
-        {100, u"c"},
-        {90, u"xc"},
-        {50, u"l"},
-        {40, u"xl"},
-        {10, u"x"},
-        {9, u"ix"},
-        {5, u"v"},
-        {4, u"iv"},
-        {1, u"i"},
-    }};
-    Text result;
-    for (const auto& [value, digits] : kDigits) {
-        while (number >= value) {
-            result += digits;
-            number -= value;
-        }
-    }
-    return result;
 }
 
 int64_t RomanDigitValue(char16_t c) {
@@ -96,7 +69,8 @@ std::optional<int64_t> RomanNumeralValue(TextView text) {
     }
     for (const char16_t c : text)
         lower += LowerAscii(c);
-    if (value < 1 || value >= 4000 || RomanOf(value) != lower)
+    if (value < 1 || value >= 4000 ||
+        FormatPageNumber(value, PageNumberFormat::LowerRoman) != lower)
         return std::nullopt;
     return value;
 }

@@ -174,6 +174,13 @@ SnowballStemmer::~SnowballStemmer() = default;
 SnowballStemmer::SnowballStemmer(SnowballStemmer&&) noexcept = default;
 SnowballStemmer& SnowballStemmer::operator=(SnowballStemmer&&) noexcept = default;
 
+const Dictionary* RunDictionaries::For(std::string_view code) {
+    auto found = loaded_.find(code);
+    if (found == loaded_.end())
+        found = loaded_.emplace(std::string(code), Dictionary::ForLanguage(code)).first;
+    return found->second ? &*found->second : nullptr;
+}
+
 std::optional<SnowballStemmer> SnowballStemmer::ForLanguage(std::string_view code) {
     std::string language = Lowered(code);
     language = language.substr(0, language.find_first_of("_-"));

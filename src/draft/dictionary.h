@@ -2,8 +2,10 @@
 // The spelling dictionary of a language (Hunspell) and, for languages without one, the Snowball
 // stemmer: which words the language knows and the base forms of an inflected word.
 
+#include <map>
 #include <memory>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -40,6 +42,18 @@ class Dictionary {
     struct Parts;
     explicit Dictionary(std::unique_ptr<Parts> parts);
     std::unique_ptr<Parts> parts_;
+};
+
+// The dictionaries of one run, each loaded once when it is first asked for (loading one takes
+// longer than many lookups): the technical terms and the word forms of a book share them. Used
+// from one thread at a time, as the dictionaries themselves.
+class RunDictionaries {
+  public:
+    // The language's dictionary, or null when none is installed.
+    const Dictionary* For(std::string_view code);
+
+  private:
+    std::map<std::string, std::optional<Dictionary>, std::less<>> loaded_;
 };
 
 // The Snowball stemmer of a language: an algorithm that cuts endings, for a language without a

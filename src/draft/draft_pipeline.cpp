@@ -65,12 +65,14 @@ TechnicalTermCounter CountPageWords(const WordCriteria& criteria, const BookPage
 
 WordPipeline MakeBookPipeline(const DraftOptions& draft, PipelineOptions options,
                               const WordLists& lists, const std::string& language,
-                              const BookPages& pages, unsigned threads) {
+                              const BookPages& pages, unsigned threads,
+                              RunDictionaries& dictionaries) {
     const bool findTerms = draft.technicalTerms && options.criteria.lowerCaseOut;
     DraftWordSetup setup = DraftWordSetupFor(draft, std::move(options), lists.negative, language);
     if (findTerms) {
         const TechnicalTermCounter counter = CountPageWords(setup.options.criteria, pages, threads);
-        setup.rules.keepLowerCaseWord = TermCheck(counter.Terms(KnownWordsForTerms(language)));
+        setup.rules.keepLowerCaseWord =
+            TermCheck(counter.Terms(KnownWordsForTerms(language, dictionaries)));
     }
     return WordPipeline(std::move(setup.options), std::move(setup.negativeList), lists.positive,
                         std::move(setup.rules));

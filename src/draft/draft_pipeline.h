@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "draft/dictionary.h"
 #include "draft/draft_options.h"
 #include "engine/text_helpers.h"
 #include "engine/word_pipeline.h"
@@ -38,10 +39,11 @@ std::string BookLanguage(const DraftOptions& draft, TextView source);
 
 // The pipeline of a book (the text index) in its `language` (BookLanguage), its technical terms
 // from a first look at every page (only when that option is on and lower-case words are left
-// out), on up to `threads` threads.
+// out), on up to `threads` threads, told from the words of the run's `dictionaries`.
 WordPipeline MakeBookPipeline(const DraftOptions& draft, PipelineOptions options,
                               const WordLists& lists, const std::string& language,
-                              const BookPages& pages, unsigned threads);
+                              const BookPages& pages, unsigned threads,
+                              RunDictionaries& dictionaries);
 
 // The shortest part of a combined word that heads an expansion line of its own: with short words
 // kept inside names, the minimum length, so that "No" of "Absolutely No Warranty" heads none.

@@ -65,10 +65,10 @@ std::vector<Text> DictionaryStemsOf(const Dictionary& dictionary, TextView word,
 // Merges the word forms by the stems of the language's Hunspell dictionary, else of its Snowball
 // stemmer; without either the entries stay as they are.
 void MergeWordFormsInLanguage(IndexStore& store, std::string_view language, const WordUsage& usage,
-                              bool removeDuplicates) {
-    if (const std::optional<Dictionary> dictionary = Dictionary::ForLanguage(language)) {
+                              bool removeDuplicates, RunDictionaries& dictionaries) {
+    if (const Dictionary* dictionary = dictionaries.For(language)) {
         const bool nounsCapitalised = language.starts_with("de");
-        const StemsOfWord stems = [&dictionary, nounsCapitalised](TextView word) {
+        const StemsOfWord stems = [dictionary, nounsCapitalised](TextView word) {
             return DictionaryStemsOf(*dictionary, word, nounsCapitalised);
         };
         MergeWordForms(store, stems, usage, removeDuplicates);
@@ -92,11 +92,12 @@ DraftEntryPasses::DraftEntryPasses(const DraftOptions& options, bool removeDupli
       removeDuplicates_(removeDuplicates),
       usage_(options.mergeCaseVariants, options.mergeWordForms) {}
 
-void DraftEntryPasses::BeforeCombinedWords(IndexStore& store, std::string_view language) const {
+void DraftEntryPasses::BeforeCombinedWords(IndexStore& store, std::string_view language,
+                                           RunDictionaries& dictionaries) const {
     if (mergeCaseVariants_)
         MergeCaseVariants(store, usage_);
     if (mergeWordForms_)
-        MergeWordFormsInLanguage(store, language, usage_, removeDuplicates_);
+        MergeWordFormsInLanguage(store, language, usage_, removeDuplicates_, dictionaries);
 }
 
 void DraftEntryPasses::AfterCombinedWords(IndexStore& store) const {

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "draft/dictionary.h"
 #include "draft/draft_options.h"
 #include "draft/word_forms.h"
 #include "engine/index_store.h"
@@ -40,7 +41,8 @@ class DraftEntryPasses {
     void AbsorbSpellings(const WordUsage& spellings) { usage_.AbsorbSpellings(spellings); }
 
     // Spellings, then word forms in the book's language ("de", "en", ...).
-    void BeforeCombinedWords(IndexStore& store, std::string_view language) const;
+    void BeforeCombinedWords(IndexStore& store, std::string_view language,
+                             RunDictionaries& dictionaries) const;
     // The repeated expansions.
     void AfterCombinedWords(IndexStore& store) const;
 

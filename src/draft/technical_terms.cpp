@@ -112,19 +112,31 @@ TermSet TechnicalTermCounter::Terms(const KnownWordCheck& isKnown, int32_t minim
     return terms;
 }
 
-KnownWordCheck KnownWordsOf(std::string_view languageCode) {
-    std::optional<Dictionary> found = Dictionary::ForLanguage(languageCode);
-    if (!found)
+namespace {
+
+// Whether the dictionary knows the word; empty without a dictionary.
+KnownWordCheck KnownWordsOf(const Dictionary* dictionary) {
+    if (dictionary == nullptr)
         return {};
-    auto dictionary = std::make_shared<const Dictionary>(std::move(*found));
     return [dictionary](TextView word) { return dictionary->Knows(word); };
 }
 
+}  // namespace
+
 KnownWordCheck KnownWordsForTerms(std::string_view languageCode) {
-    KnownWordCheck own = KnownWordsOf(languageCode);
+    auto dictionaries = std::make_shared<RunDictionaries>();
+    KnownWordCheck known = KnownWordsForTerms(languageCode, *dictionaries);
+    if (!known)
+        return {};
+    return [dictionaries, known = std::move(known)](TextView word) { return known(word); };
+}
+
+KnownWordCheck KnownWordsForTerms(std::string_view languageCode, RunDictionaries& dictionaries) {
+    KnownWordCheck own = KnownWordsOf(dictionaries.For(languageCode));
     if (!own)
         return {};
-    KnownWordCheck english = languageCode == "en" ? KnownWordCheck() : KnownWordsOf("en");
+    KnownWordCheck english =
+        languageCode == "en" ? KnownWordCheck() : KnownWordsOf(dictionaries.For("en"));
     auto stopWords = std::make_shared<TermSet>();
     for (const std::string_view language : {"de", "en"}) {
         for (const Text& word : DraftStopWords(language))

@@ -10,6 +10,7 @@
 #include <unordered_map>
 #include <unordered_set>
 
+#include "draft/dictionary.h"
 #include "engine/text_helpers.h"
 #include "engine/word_criteria.h"
 
@@ -60,14 +61,12 @@ class TechnicalTermCounter {
     std::unordered_map<Text, Count, TextViewHashing, std::equal_to<>> counts_;
 };
 
-// The one place where the dictionary of a language comes in: a check answering whether the
-// language's Hunspell dictionary on this machine knows a word. Empty when the machine has no
-// dictionary for the language, and then no word counts as a technical term.
-KnownWordCheck KnownWordsOf(std::string_view languageCode);
-
 // What the terms of a book in this language are told from: the words its dictionary knows, those
 // the English dictionary knows (books in any language quote English commands and messages),
-// and the stop words. Empty when the language has no dictionary.
+// and the stop words; the dictionaries are those of the run, which must outlive the check.
+// Empty when the language has no dictionary, and then no word counts as a technical term.
+KnownWordCheck KnownWordsForTerms(std::string_view languageCode, RunDictionaries& dictionaries);
+// The same with dictionaries of its own.
 KnownWordCheck KnownWordsForTerms(std::string_view languageCode);
 
 // Whether the word is one of the terms; for the pipeline's keep-lower-case check.

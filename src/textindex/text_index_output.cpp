@@ -103,53 +103,6 @@ Text OtherHeadingOf(TextView word) {
     return isPair ? Text(word.substr(0, 2)) : Text(1, UpperUnit(word[0]));
 }
 
-template <typename Out>
-void AppendIndex(Out& out, const IndexStore& store, const TextIndexDesign& design) {
-    AppendLine(out, design.title);
-    for (int bucket = 0; bucket < IndexStore::kOtherBucket; ++bucket) {
-        const auto& entries = store.Bucket(bucket);
-        if (entries.empty())
-            continue;
-        const char16_t letter = static_cast<char16_t>(u'A' + bucket);
-        AppendHeading(out, TextView(&letter, 1), design);
-        for (const IndexEntry& entry : entries)
-            AppendEntry(out, entry, design);
-    }
-    Text lastHeading;
-    bool hadHeading = false;
-    for (const IndexEntry& entry : store.Bucket(IndexStore::kOtherBucket)) {
-        if (!entry.word.empty()) {
-            Text heading = OtherHeadingOf(entry.word);
-            if (!hadHeading || heading != lastHeading) {
-                AppendHeading(out, heading, design);
-                lastHeading = std::move(heading);
-                hadHeading = true;
-            }
-        }
-        AppendEntry(out, entry, design);
-    }
-}
-
-}  // namespace
-
-Text JoinReferenceKeys(TextView references, TextView separator) {
-    LengthCounter counter;
-    AppendReferenceKeys(counter, references, separator);
-    TextAppender out(counter.length());
-    AppendReferenceKeys(out, references, separator);
-    return out.Take();
-}
-
-Text WriteTextIndexOutput(const IndexStore& store, const TextIndexDesign& design) {
-    LengthCounter counter;
-    AppendIndex(counter, store, design);
-    TextAppender out(counter.length());
-    AppendIndex(out, store, design);
-    return out.Take();
-}
-
-namespace {
-
 // A run of consecutive entries of one bucket, written on its own.
 struct EntryRange {
     int bucket = 0;
@@ -224,7 +177,34 @@ void AppendRange(Out& out, const IndexStore& store, const EntryRange& range,
     }
 }
 
+// The whole index: each bucket that holds entries is one range.
+template <typename Out>
+void AppendIndex(Out& out, const IndexStore& store, const TextIndexDesign& design) {
+    AppendLine(out, design.title);
+    for (int bucket = 0; bucket < IndexStore::kBucketCount; ++bucket) {
+        const size_t count = store.Bucket(bucket).size();
+        if (count > 0)
+            AppendRange(out, store, EntryRange{bucket, 0, count}, design);
+    }
+}
+
 }  // namespace
+
+Text JoinReferenceKeys(TextView references, TextView separator) {
+    LengthCounter counter;
+    AppendReferenceKeys(counter, references, separator);
+    TextAppender out(counter.length());
+    AppendReferenceKeys(out, references, separator);
+    return out.Take();
+}
+
+Text WriteTextIndexOutput(const IndexStore& store, const TextIndexDesign& design) {
+    LengthCounter counter;
+    AppendIndex(counter, store, design);
+    TextAppender out(counter.length());
+    AppendIndex(out, store, design);
+    return out.Take();
+}
 
 void WriteTextIndexOutputInPieces(const IndexStore& store, const TextIndexDesign& design,
                                   const std::function<void(TextView)>& write) {

@@ -171,13 +171,22 @@ void PrefetchAhead(const IndexStore& store, const FilteredPages& filtered, size_
     }
 }
 
+// What a run of the clean draft keeps from the pages to the finished store: the passes over the
+// entries, the dictionaries (loaded once for the technical terms and the word forms) and the
+// book's language.
+struct DraftRun {
+    DraftEntryPasses passes;
+    RunDictionaries dictionaries;
+    std::string bookLanguage;
+};
+
 // Steps up to the filled store: empty it, load the existing index, read every page. The pages are
 // filtered in batches on all threads the options allow, and their words enter the store on this
 // thread in page order, so the store is the same as with one thread. With `releaseSource`, the
 // memory of the source is given back as the pages are read.
 void FillTextIndexStore(const TextIndexOptions& options, TextView source, bool releaseSource,
-                        const WordLists& lists, IndexStore& store, DraftEntryPasses& passes,
-                        std::string& bookLanguage, Language language, ProgressReporter& reporter) {
+                        const WordLists& lists, IndexStore& store, DraftRun& draft,
+                        Language language, ProgressReporter& reporter) {
     reporter.Report(StatusPreparing(language));
     if (options.addToExisting) {
         LoadExistingIndex(
@@ -192,13 +201,14 @@ void FillTextIndexStore(const TextIndexOptions& options, TextView source, bool r
     PipelineOptions pipelineOptions;
     pipelineOptions.criteria = options.criteria;
     pipelineOptions.positiveHitsJoinBlanks = options.criteria.markCombined;
-    bookLanguage = BookLanguage(options.draft, source);
+    draft.bookLanguage = BookLanguage(options.draft, source);
     const unsigned threads = options.threads == 0 ? AllCores() : options.threads;
     const BookPages bookPages{pages.size(), [&](size_t page, Text& buffer) {
                                   return draftPages.PageText(pages, page, buffer);
                               }};
     const WordPipeline pipeline =
-        MakeBookPipeline(options.draft, pipelineOptions, lists, bookLanguage, bookPages, threads);
+        MakeBookPipeline(options.draft, pipelineOptions, lists, draft.bookLanguage, bookPages,
+                         threads, draft.dictionaries);
     const bool removeDuplicates = options.removeDuplicates;
 
     const size_t pagesPerBatch =
@@ -214,7 +224,7 @@ void FillTextIndexStore(const TextIndexOptions& options, TextView source, bool r
     ForEachInOrder<FilteredPages>(
         batchCount, threads,
         [&](size_t batch) {
-            return FilterPages(pages, draftPages, passes, firstPageOf(batch),
+            return FilterPages(pages, draftPages, draft.passes, firstPageOf(batch),
                                firstPageOf(batch + 1), pipeline, removeDuplicates);
         },
         [&](size_t batch, FilteredPages&& filtered) {
@@ -225,7 +235,7 @@ void FillTextIndexStore(const TextIndexOptions& options, TextView source, bool r
                 reporter.NextItem();
                 reporter.Report(status);
                 if (word < page.wordsEnd)
-                    passes.NotePage(page.key, kTag);
+                    draft.passes.NotePage(page.key, kTag);
                 for (; word < page.wordsEnd; ++word) {
                     PrefetchAhead(store, filtered, word);
                     const FilteredPages::Word& entered = filtered.words[word];
@@ -234,7 +244,7 @@ void FillTextIndexStore(const TextIndexOptions& options, TextView source, bool r
                 }
             }
             if (filtered.spellings)
-                passes.AbsorbSpellings(*filtered.spellings);
+                draft.passes.AbsorbSpellings(*filtered.spellings);
             // Every page still to come starts at or after the next batch's first page.
             const size_t next = firstPageOf(batch + 1);
             if (releaseSource && next < pages.size()) {
@@ -246,18 +256,17 @@ void FillTextIndexStore(const TextIndexOptions& options, TextView source, bool r
 }
 
 // Steps after the pages: finish combined words, sort, write the output.
-Text FinishTextIndex(const TextIndexOptions& options, IndexStore& store,
-                     const DraftEntryPasses& passes, const std::string& bookLanguage,
+Text FinishTextIndex(const TextIndexOptions& options, IndexStore& store, DraftRun& draft,
                      const LocaleCollator& collator, Language language,
                      const ProgressReporter& reporter) {
     reporter.Report(StatusRefreshing(language));
-    passes.BeforeCombinedWords(store, bookLanguage);
+    draft.passes.BeforeCombinedWords(store, draft.bookLanguage, draft.dictionaries);
     if (options.multipleCombined) {
         store.ExpandCombinedWords(ShortestHeadingPart(options.draft, options.criteria));
     } else {
         store.JoinCombinedWords();
     }
-    passes.AfterCombinedWords(store);
+    draft.passes.AfterCombinedWords(store);
     store.SortStore(collator, options.draft.headingsFirst);
 
     reporter.Report(StatusWriting(language));
@@ -272,12 +281,11 @@ TextIndexResult RunTextIndex(const TextIndexOptions& options, TextView source,
                              const RunEnvironment& environment) {
     ProgressReporter reporter(environment.progress);
     TextIndexResult result;
-    DraftEntryPasses passes(options.draft, options.removeDuplicates);
-    std::string bookLanguage;
-    FillTextIndexStore(options, source, false, environment.lists, result.store, passes,
-                       bookLanguage, environment.language, reporter);
-    result.output = FinishTextIndex(options, result.store, passes, bookLanguage,
-                                    environment.collator, environment.language, reporter);
+    DraftRun draft{DraftEntryPasses(options.draft, options.removeDuplicates)};
+    FillTextIndexStore(options, source, false, environment.lists, result.store, draft,
+                       environment.language, reporter);
+    result.output = FinishTextIndex(options, result.store, draft, environment.collator,
+                                    environment.language, reporter);
     return result;
 }
 
@@ -285,15 +293,14 @@ TextIndexResult RunTextIndexOnOwnedSource(const TextIndexOptions& options, Text&
                                           const RunEnvironment& environment) {
     ProgressReporter reporter(environment.progress);
     TextIndexResult result;
-    DraftEntryPasses passes(options.draft, options.removeDuplicates);
-    std::string bookLanguage;
+    DraftRun draft{DraftEntryPasses(options.draft, options.removeDuplicates)};
     {
         const Text pagesSource = std::move(source);
-        FillTextIndexStore(options, pagesSource, true, environment.lists, result.store, passes,
-                           bookLanguage, environment.language, reporter);
+        FillTextIndexStore(options, pagesSource, true, environment.lists, result.store, draft,
+                           environment.language, reporter);
     }
-    result.output = FinishTextIndex(options, result.store, passes, bookLanguage,
-                                    environment.collator, environment.language, reporter);
+    result.output = FinishTextIndex(options, result.store, draft, environment.collator,
+                                    environment.language, reporter);
     return result;
 }
 

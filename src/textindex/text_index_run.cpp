@@ -131,12 +131,14 @@ FilteredPages FilterPages(const PageList& pages, const DraftPageSelection& draft
         // The draft counts every spelling on a page, also those the store merges as repeats.
         if (batch.spellings)
             batch.spellings->Note(word, key, tag);
-        batch.words.push_back({batch.characters.size(), word.size(), IndexStore::WordHash(word)});
+        // The word's characters go in first: Repeats compares it by them with the page's others.
+        const size_t start = batch.characters.size();
+        batch.words.push_back({start, word.size(), IndexStore::WordHash(word)});
+        batch.characters.append(word);
         if (dropRepeats && pageWords.Repeats(batch, batch.words.size() - 1)) {
             batch.words.pop_back();
-            return;
+            batch.characters.resize(start);
         }
-        batch.characters.append(word);
     };
     Text buffer;
     for (size_t i = first; i < end; ++i) {

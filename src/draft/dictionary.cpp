@@ -7,6 +7,9 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <future>
+#include <list>
+#include <mutex>
 #include <string>
 
 #include "engine/case_rules.h"
@@ -174,11 +177,51 @@ SnowballStemmer::~SnowballStemmer() = default;
 SnowballStemmer::SnowballStemmer(SnowballStemmer&&) noexcept = default;
 SnowballStemmer& SnowballStemmer::operator=(SnowballStemmer&&) noexcept = default;
 
+struct RunDictionaries::Spares {
+    std::mutex mutex;
+    // Loading in the background, by language; each is taken once.
+    std::multimap<std::string, std::future<std::optional<Dictionary>>, std::less<>> loading;
+    // A list, so that a dictionary handed out keeps its place when more come.
+    std::list<std::optional<Dictionary>> taken;
+};
+
+RunDictionaries::RunDictionaries() : spares_(std::make_unique<Spares>()) {}
+RunDictionaries::~RunDictionaries() = default;
+
 const Dictionary* RunDictionaries::For(std::string_view code) {
     auto found = loaded_.find(code);
     if (found == loaded_.end())
         found = loaded_.emplace(std::string(code), Dictionary::ForLanguage(code)).first;
     return found->second ? &*found->second : nullptr;
+}
+
+void RunDictionaries::LoadSpareInBackground(std::string_view code) {
+    const std::lock_guard lock(spares_->mutex);
+    spares_->loading.emplace(std::string(code),
+                             std::async(std::launch::async, [language = std::string(code)] {
+                                 return Dictionary::ForLanguage(language);
+                             }));
+}
+
+const Dictionary* RunDictionaries::Spare(std::string_view code) {
+    std::optional<std::future<std::optional<Dictionary>>> inBackground;
+    {
+        const std::lock_guard lock(spares_->mutex);
+        if (const auto found = spares_->loading.find(code); found != spares_->loading.end()) {
+            inBackground = std::move(found->second);
+            spares_->loading.erase(found);
+        }
+    }
+    std::optional<Dictionary> spare =
+        inBackground ? inBackground->get() : Dictionary::ForLanguage(code);
+    if (!spare)
+        return nullptr;
+    const std::lock_guard lock(spares_->mutex);
+    return &*spares_->taken.emplace_back(std::move(spare));
+}
+
+std::jthread ReleaseInBackground(std::unique_ptr<RunDictionaries> dictionaries) {
+    return std::jthread([gone = std::move(dictionaries)]() mutable { gone.reset(); });
 }
 
 std::optional<SnowballStemmer> SnowballStemmer::ForLanguage(std::string_view code) {

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <thread>
 #include <vector>
 
 #include "engine/text_helpers.h"
@@ -45,16 +46,35 @@ class Dictionary {
 };
 
 // The dictionaries of one run, each loaded once when it is first asked for (loading one takes
-// longer than many lookups): the technical terms and the word forms of a book share them. Used
-// from one thread at a time, as the dictionaries themselves.
+// longer than many lookups): the technical terms and the word forms of a book share them. For
+// the threads that look up words beside the calling one, spare copies are loaded, if wanted in
+// the background ahead of time. All stay until the run's dictionaries go.
 class RunDictionaries {
   public:
-    // The language's dictionary, or null when none is installed.
+    RunDictionaries();
+    ~RunDictionaries();
+    RunDictionaries(const RunDictionaries&) = delete;
+    RunDictionaries& operator=(const RunDictionaries&) = delete;
+
+    // The language's dictionary, or null when none is installed. From one thread at a time.
     const Dictionary* For(std::string_view code);
 
+    // Starts loading a spare dictionary of the language on a thread of its own.
+    void LoadSpareInBackground(std::string_view code);
+    // A spare dictionary of the language for one more thread, each call another: first one
+    // loaded in the background, else one loaded now; null when none is installed. Safe to call
+    // from several threads at once.
+    const Dictionary* Spare(std::string_view code);
+
   private:
+    struct Spares;
     std::map<std::string, std::optional<Dictionary>, std::less<>> loaded_;
+    std::unique_ptr<Spares> spares_;
 };
+
+// Lets the dictionaries go on a thread of their own (freeing a dictionary takes a while), which
+// is joined when the returned thread is.
+std::jthread ReleaseInBackground(std::unique_ptr<RunDictionaries> dictionaries);
 
 // The Snowball stemmer of a language: an algorithm that cuts endings, for a language without a
 // Hunspell dictionary. Its stems are not always words ("configur"). Not thread-safe either.

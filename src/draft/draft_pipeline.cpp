@@ -1,6 +1,7 @@
 #include "draft/draft_pipeline.h"
 
 #include <algorithm>
+#include <future>
 
 #include "draft/language_guess.h"
 #include "draft/stop_words.h"
@@ -70,9 +71,11 @@ WordPipeline MakeBookPipeline(const DraftOptions& draft, PipelineOptions options
     const bool findTerms = draft.technicalTerms && options.criteria.lowerCaseOut;
     DraftWordSetup setup = DraftWordSetupFor(draft, std::move(options), lists.negative, language);
     if (findTerms) {
+        // The dictionaries load while the pages are counted; nothing else uses them meanwhile.
+        std::future<KnownWordCheck> known = std::async(
+            std::launch::async, [&] { return KnownWordsForTerms(language, dictionaries); });
         const TechnicalTermCounter counter = CountPageWords(setup.options.criteria, pages, threads);
-        setup.rules.keepLowerCaseWord =
-            TermCheck(counter.Terms(KnownWordsForTerms(language, dictionaries)));
+        setup.rules.keepLowerCaseWord = TermCheck(counter.Terms(known.get()));
     }
     return WordPipeline(std::move(setup.options), std::move(setup.negativeList), lists.positive,
                         std::move(setup.rules));

@@ -41,10 +41,12 @@ std::vector<Text> DictionaryStemsOf(const Dictionary& dictionary, TextView word,
         std::vector<Text> stems = dictionary.Stems(w);
         return nounsCapitalised ? NounStemsOf(w, std::move(stems)) : stems;
     };
-    if (std::vector<Text> stems = dictionary.Stems(word); !stems.empty())
-        return nounsCapitalised ? NounStemsOf(word, std::move(stems)) : stems;
+    // Most words a book has in several forms are known; of the others, a word the dictionary
+    // does not know has no stems either, and asking that first saves a second look.
     if (!dictionary.Knows(word))
         return StemsOfUnknownWord(word);
+    if (std::vector<Text> stems = dictionary.Stems(word); !stems.empty())
+        return nounsCapitalised ? NounStemsOf(word, std::move(stems)) : stems;
     constexpr size_t kShortestPart = 4;
     for (size_t cut = kShortestPart; cut + kShortestPart <= word.size(); ++cut) {
         const TextView front = word.substr(0, cut);
@@ -63,15 +65,28 @@ std::vector<Text> DictionaryStemsOf(const Dictionary& dictionary, TextView word,
 }
 
 // Merges the word forms by the stems of the language's Hunspell dictionary, else of its Snowball
-// stemmer; without either the entries stay as they are.
+// stemmer, on up to `threads` threads (each further one with a dictionary of its own); without
+// either the entries stay as they are.
 void MergeWordFormsInLanguage(IndexStore& store, std::string_view language, const WordUsage& usage,
-                              bool removeDuplicates, RunDictionaries& dictionaries) {
+                              bool removeDuplicates, RunDictionaries& dictionaries,
+                              unsigned threads) {
+    const bool nounsCapitalised = language.starts_with("de");
     if (const Dictionary* dictionary = dictionaries.For(language)) {
-        const bool nounsCapitalised = language.starts_with("de");
-        const StemsOfWord stems = [dictionary, nounsCapitalised](TextView word) {
+        ThreadStemmers stemmers;
+        stemmers.own = [dictionary, nounsCapitalised](TextView word) {
             return DictionaryStemsOf(*dictionary, word, nounsCapitalised);
         };
-        MergeWordForms(store, stems, usage, removeDuplicates);
+        stemmers.makeAnother = [&dictionaries, code = std::string(language),
+                                nounsCapitalised]() -> StemsOfWord {
+            const Dictionary* spare = dictionaries.Spare(code);
+            if (spare == nullptr)
+                return {};
+            return [spare, nounsCapitalised](TextView word) {
+                return DictionaryStemsOf(*spare, word, nounsCapitalised);
+            };
+        };
+        stemmers.threads = threads;
+        MergeWordForms(store, stemmers, usage, removeDuplicates);
     } else if (const std::optional<SnowballStemmer> stemmer =
                    SnowballStemmer::ForLanguage(language)) {
         // A word that is its own stem is a base form: it is given in its own spelling.
@@ -93,11 +108,11 @@ DraftEntryPasses::DraftEntryPasses(const DraftOptions& options, bool removeDupli
       usage_(options.mergeCaseVariants, options.mergeWordForms) {}
 
 void DraftEntryPasses::BeforeCombinedWords(IndexStore& store, std::string_view language,
-                                           RunDictionaries& dictionaries) const {
+                                           RunDictionaries& dictionaries, unsigned threads) const {
     if (mergeCaseVariants_)
-        MergeCaseVariants(store, usage_);
+        MergeCaseVariants(store, usage_, threads);
     if (mergeWordForms_)
-        MergeWordFormsInLanguage(store, language, usage_, removeDuplicates_, dictionaries);
+        MergeWordFormsInLanguage(store, language, usage_, removeDuplicates_, dictionaries, threads);
 }
 
 void DraftEntryPasses::AfterCombinedWords(IndexStore& store) const {

@@ -40,9 +40,10 @@ class DraftEntryPasses {
     }
     void AbsorbSpellings(const WordUsage& spellings) { usage_.AbsorbSpellings(spellings); }
 
-    // Spellings, then word forms in the book's language ("de", "en", ...).
+    // Spellings, then word forms in the book's language ("de", "en", ...), their stems looked up
+    // on up to `threads` threads.
     void BeforeCombinedWords(IndexStore& store, std::string_view language,
-                             RunDictionaries& dictionaries) const;
+                             RunDictionaries& dictionaries, unsigned threads) const;
     // The repeated expansions.
     void AfterCombinedWords(IndexStore& store) const;
 

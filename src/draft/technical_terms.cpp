@@ -1,6 +1,8 @@
 #include "draft/technical_terms.h"
 
 #include <algorithm>
+#include <array>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -18,15 +20,48 @@ bool IsAsciiDigit(char16_t c) {
     return c >= u'0' && c <= u'9';
 }
 
-// A path, an address or a file name: slashes, "@", "=", or a full stop inside the token.
-bool IsPathLike(TextView token) {
-    if (token.find_first_of(u"/\\@=_~") != TextView::npos)
-        return true;
-    for (size_t k = 1; k + 1 < token.size(); ++k) {
-        if (token[k] == u'.' && u_isalnum(token[k + 1]))
-            return true;
+// What the counter needs to know of a character, looked up once per character of the book.
+enum CharClass : uint8_t {
+    kBlank = 1,     // ends a token
+    kPathMark = 2,  // "/", "\\", "@", "=", "_", "~": the token is a path, an address or a name
+    kFullStop = 4,
+    kEndsWord = 8,  // a separator, a hyphen or (with numbers left out) a digit
+    kLetter = 16,
+    kLetterOrDigit = 32,
+    kLowerStart = 64,  // a word that starts with it is lower-case
+};
+
+using CharClasses = std::array<uint8_t, 0x10000>;
+
+CharClasses MakeCharClasses(bool digitsSeparate) {
+    const WordCharTable& table = WordCharTable::Get();
+    CharClasses classes{};
+    for (uint32_t unit = 0; unit < 0x10000; ++unit) {
+        const auto c = static_cast<char16_t>(unit);
+        uint8_t f = 0;
+        if (c <= u' ')
+            f |= kBlank;
+        if (c == u'/' || c == u'\\' || c == u'@' || c == u'=' || c == u'_' || c == u'~')
+            f |= kPathMark;
+        if (c == u'.')
+            f |= kFullStop;
+        if (table.IsSeparator(c) || c == u'-' || (digitsSeparate && IsAsciiDigit(c)))
+            f |= kEndsWord;
+        if (u_isalpha(c))
+            f |= kLetter;
+        if (u_isalnum(c))
+            f |= kLetterOrDigit;
+        if (!table.IsUpperSame(c))
+            f |= kLowerStart;
+        classes[unit] = f;
     }
-    return !token.empty() && token[0] == u'.' && token.size() > 1 && u_isalpha(token[1]);
+    return classes;
+}
+
+const CharClasses& CharClassesFor(bool digitsSeparate) {
+    static const auto withDigits = std::make_unique<CharClasses>(MakeCharClasses(false));
+    static const auto withoutDigits = std::make_unique<CharClasses>(MakeCharClasses(true));
+    return digitsSeparate ? *withoutDigits : *withDigits;
 }
 
 Text Lowered(TextView text) {
@@ -45,69 +80,124 @@ TechnicalTermCounter::TechnicalTermCounter(const WordCriteria& criteria)
 
 void TechnicalTermCounter::AddPage(TextView page) {
     ++page_;
-    const size_t n = page.size();
-    size_t i = 0;
-    while (i < n) {
-        while (i < n && page[i] <= u' ')
-            ++i;
-        const size_t start = i;
-        while (i < n && page[i] > u' ')
-            ++i;
-        if (i > start)
-            CountToken(page.substr(start, i - start));
-    }
-}
-
-void TechnicalTermCounter::CountToken(TextView token) {
-    if (IsPathLike(token))
-        return;
-    const WordCharTable& table = WordCharTable::Get();
-    const auto endsWord = [&](char16_t c) {
-        return table.IsSeparator(c) || c == u' ' || c == u'-' ||
-               (digitsSeparate_ && IsAsciiDigit(c));
+    // One pass: the words of a token (the text between blanks) wait in `words` until the token
+    // ends, since a path-like character anywhere in it ("/usr/bin", "www.debian.org", ".bashrc")
+    // means none of them counts. A full stop makes the token a path when a letter or digit
+    // follows inside it, or a letter when the stop opens the token.
+    const CharClasses& classes = CharClassesFor(digitsSeparate_);
+    std::vector<TextView>& words = tokenWords_;
+    words.clear();
+    bool pathLike = false;
+    size_t tokenStart = 0;
+    size_t wordStart = TextView::npos;
+    size_t stopAt = TextView::npos;  // a full stop just before this position
+    const auto endWord = [&](size_t end) {
+        if (wordStart == TextView::npos)
+            return;
+        if ((classes[page[wordStart]] & kLowerStart) != 0 && end - wordStart >= minimumLength_)
+            words.push_back(page.substr(wordStart, end - wordStart));
+        wordStart = TextView::npos;
     };
-    const size_t n = token.size();
-    size_t i = 0;
-    while (i < n) {
-        if (endsWord(token[i])) {
-            ++i;
+    const auto endToken = [&](size_t next) {
+        if (!pathLike) {
+            for (const TextView word : words)
+                CountWord(word);
+        }
+        words.clear();
+        pathLike = false;
+        stopAt = TextView::npos;
+        tokenStart = next;
+    };
+    const size_t n = page.size();
+    for (size_t i = 0; i < n; ++i) {
+        const uint8_t f = classes[page[i]];
+        if ((f & kBlank) != 0) {
+            endWord(i);
+            endToken(i + 1);
             continue;
         }
-        const size_t start = i;
-        while (i < n && !endsWord(token[i]))
-            ++i;
-        if (!table.IsUpperSame(token[start]) && i - start >= minimumLength_)
-            CountWord(token.substr(start, i - start));
+        if (stopAt == i) {
+            const bool opensToken = i == tokenStart + 1;
+            if ((f & (opensToken ? kLetter : kLetterOrDigit)) != 0)
+                pathLike = true;
+        }
+        if ((f & kPathMark) != 0)
+            pathLike = true;
+        if ((f & kFullStop) != 0)
+            stopAt = i + 1;
+        if ((f & kEndsWord) != 0)
+            endWord(i);
+        else if (wordStart == TextView::npos)
+            wordStart = i;
+    }
+    endWord(n);
+    endToken(n);
+}
+
+namespace {
+
+uint64_t HashOfWord(TextView word) {
+    uint64_t h = 0xcbf29ce484222325ULL;
+    for (const char16_t c : word) {
+        h ^= c;
+        h *= 0x100000001b3ULL;
+    }
+    h ^= h >> 31;
+    h *= 0x9e3779b97f4a7c15ULL;
+    return h ^ (h >> 29);
+}
+
+}  // namespace
+
+void TechnicalTermCounter::CountWord(TextView word) {
+    Word& counted = WordOf(word, HashOfWord(word));
+    if (counted.lastPage != page_) {
+        counted.lastPage = page_;
+        ++counted.pages;
     }
 }
 
-void TechnicalTermCounter::CountWord(TextView word) {
-    auto found = counts_.find(word);
-    if (found == counts_.end())
-        found = counts_.emplace(Text(word), Count{}).first;
-    Count& count = found->second;
-    if (count.lastPage != page_) {
-        count.lastPage = page_;
-        ++count.pages;
+TechnicalTermCounter::Word& TechnicalTermCounter::WordOf(TextView word, uint64_t hash) {
+    if ((words_.size() + 1) * 2 > slots_.size())
+        GrowSlots();
+    const size_t mask = slots_.size() - 1;
+    for (size_t i = hash & mask;; i = (i + 1) & mask) {
+        const uint32_t slot = slots_[i];
+        if (slot == 0) {
+            slots_[i] = static_cast<uint32_t>(words_.size() + 1);
+            words_.push_back({hash, characters_.size(), word.size()});
+            characters_.append(word);
+            return words_.back();
+        }
+        Word& held = words_[slot - 1];
+        if (held.hash == hash && TextOf(held) == word)
+            return held;
+    }
+}
+
+void TechnicalTermCounter::GrowSlots() {
+    slots_.assign(std::max<size_t>(1024, slots_.size() * 2), 0);
+    const size_t mask = slots_.size() - 1;
+    for (size_t w = 0; w < words_.size(); ++w) {
+        size_t i = words_[w].hash & mask;
+        while (slots_[i] != 0)
+            i = (i + 1) & mask;
+        slots_[i] = static_cast<uint32_t>(w + 1);
     }
 }
 
 void TechnicalTermCounter::Absorb(const TechnicalTermCounter& other) {
-    for (const auto& [word, count] : other.counts_) {
-        auto found = counts_.find(word);
-        if (found == counts_.end())
-            found = counts_.emplace(word, Count{}).first;
-        found->second.pages += count.pages;
-    }
+    for (const Word& word : other.words_)
+        WordOf(other.TextOf(word), word.hash).pages += word.pages;
 }
 
 TermSet TechnicalTermCounter::Terms(const KnownWordCheck& isKnown, int32_t minimumPages) const {
     TermSet terms;
     if (!isKnown)
         return terms;
-    for (const auto& [word, count] : counts_) {
-        if (count.pages >= minimumPages && !isKnown(word))
-            terms.insert(word);
+    for (const Word& word : words_) {
+        if (word.pages >= minimumPages && !isKnown(TextOf(word)))
+            terms.emplace(TextOf(word));
     }
     return terms;
 }

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <unordered_map>
 #include <unordered_set>
+#include <vector>
 
 #include "draft/dictionary.h"
 #include "engine/text_helpers.h"
@@ -48,17 +49,29 @@ class TechnicalTermCounter {
                   int32_t minimumPages = kTechnicalTermMinimumPages) const;
 
   private:
-    struct Count {
+    // Every word of the book passes here, so the words are found by their hash in an open table
+    // (a slot holds the position in `words_` plus one) and their characters share one buffer.
+    struct Word {
+        uint64_t hash = 0;
+        size_t start = 0;  // in `characters_`
+        size_t length = 0;
         uint32_t lastPage = 0;
         int32_t pages = 0;
     };
-    void CountToken(TextView token);
     void CountWord(TextView word);
+    Word& WordOf(TextView word, uint64_t hash);
+    TextView TextOf(const Word& word) const {
+        return TextView(characters_).substr(word.start, word.length);
+    }
+    void GrowSlots();
 
     bool digitsSeparate_;
     size_t minimumLength_;
     uint32_t page_ = 0;
-    std::unordered_map<Text, Count, TextViewHashing, std::equal_to<>> counts_;
+    std::vector<Word> words_;
+    std::vector<uint32_t> slots_;
+    Text characters_;
+    std::vector<TextView> tokenWords_;  // the words of the token being read
 };
 
 // What the terms of a book in this language are told from: the words its dictionary knows, those

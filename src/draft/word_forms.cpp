@@ -4,7 +4,11 @@
 #include <unicode/utf16.h>
 
 #include <algorithm>
+#include <atomic>
+#include <exception>
+#include <mutex>
 #include <numeric>
+#include <thread>
 
 #include "engine/case_rules.h"
 
@@ -34,11 +38,11 @@ bool IsBetterSpelling(TextView a, uint32_t aPages, TextView b, uint32_t bPages) 
 
 }  // namespace
 
-void WordUsage::Note(TextView word, TextView key, TextView tag) {
+void WordUsage::Note(TextView word, uint64_t hash, TextView key, TextView tag) {
     NotePage(key, tag);
     if (!countSpellings_)
         return;
-    Spelling& spelling = SpellingOf(word);
+    Spelling& spelling = SpellingOf(word, hash);
     if (spelling.lastPage != page_) {
         spelling.lastPage = page_;
         ++spelling.pages;
@@ -46,8 +50,16 @@ void WordUsage::Note(TextView word, TextView key, TextView tag) {
 }
 
 void WordUsage::AbsorbSpellings(const WordUsage& other) {
-    for (const Spelling& spelling : other.spellings_)
-        SpellingOf(spelling.text).pages += spelling.pages;
+    // The slots of the spellings a few ahead are fetched meanwhile: the table is large.
+    constexpr size_t kAhead = 8;
+    const std::vector<Spelling>& absorbed = other.spellings_;
+    for (size_t k = 0; k < absorbed.size(); ++k) {
+        if (k + kAhead < absorbed.size() && !spellingSlots_.empty()) {
+            const size_t mask = spellingSlots_.size() - 1;
+            __builtin_prefetch(&spellingSlots_[absorbed[k + kAhead].hash & mask]);
+        }
+        SpellingOf(absorbed[k].text, absorbed[k].hash).pages += absorbed[k].pages;
+    }
 }
 
 void WordUsage::NotePage(TextView key, TextView tag) {
@@ -68,45 +80,84 @@ void WordUsage::NotePage(TextView key, TextView tag) {
 
 namespace {
 
-uint64_t HashOfUnits(TextView word) {
-    uint64_t h = 0xcbf29ce484222325ULL;
-    for (const char16_t c : word) {
-        h ^= c;
-        h *= 0x100000001b3ULL;
-    }
-    h ^= h >> 31;
-    h *= 0x9e3779b97f4a7c15ULL;
-    return h ^ (h >> 29);
+constexpr uint64_t kHashHalf = 0xFFFFFFFF00000000ULL;
+
+uint64_t SlotOf(uint64_t hash, size_t position) {
+    return (hash & kHashHalf) | static_cast<uint64_t>(position + 1);
+}
+
+size_t PositionIn(uint64_t slot) {
+    return static_cast<size_t>(slot & ~kHashHalf) - 1;
+}
+
+bool SlotMayHold(uint64_t slot, uint64_t hash) {
+    return ((slot ^ hash) & kHashHalf) == 0;
 }
 
 }  // namespace
 
-WordUsage::Spelling& WordUsage::SpellingOf(TextView word) {
-    if ((spellings_.size() + 1) * 2 > spellingSlots_.size())
+WordUsage::Spelling& WordUsage::SpellingOf(TextView word, uint64_t hash) {
+    if ((words_ + 1) * 2 > spellingSlots_.size())
         GrowSpellingSlots();
-    const uint64_t hash = HashOfUnits(word);
     const size_t mask = spellingSlots_.size() - 1;
     for (size_t i = hash & mask;; i = (i + 1) & mask) {
-        const uint32_t slot = spellingSlots_[i];
+        const uint64_t slot = spellingSlots_[i];
         if (slot == 0) {
-            spellingSlots_[i] = static_cast<uint32_t>(spellings_.size() + 1);
-            spellingHashes_.push_back(hash);
-            spellings_.push_back(Spelling{Text(word)});
+            spellingSlots_[i] = SlotOf(hash, spellings_.size());
+            ++words_;
+            spellings_.push_back(Spelling{Text(word), hash});
             return spellings_.back();
         }
-        if (spellingHashes_[slot - 1] == hash)
-            return spellings_[slot - 1];
+        if (!SlotMayHold(slot, hash))
+            continue;
+        Spelling* spelling = &spellings_[PositionIn(slot)];
+        if (spelling->text == word)
+            return *spelling;
+        if (spelling->hash != hash || !EqualsIgnoringCase(spelling->text, word))
+            continue;
+        // Another spelling of the word: its list, mostly of one or two.
+        while (spelling->next != 0) {
+            spelling = &spellings_[spelling->next - 1];
+            if (spelling->text == word)
+                return *spelling;
+        }
+        spelling->next = static_cast<uint32_t>(spellings_.size() + 1);
+        spellings_.push_back(Spelling{Text(word), hash});
+        return spellings_.back();
+    }
+}
+
+const WordUsage::Spelling* WordUsage::FirstSpellingOf(TextView word, uint64_t hash) const {
+    if (spellingSlots_.empty())
+        return nullptr;
+    const size_t mask = spellingSlots_.size() - 1;
+    for (size_t i = hash & mask;; i = (i + 1) & mask) {
+        const uint64_t slot = spellingSlots_[i];
+        if (slot == 0)
+            return nullptr;
+        if (!SlotMayHold(slot, hash))
+            continue;
+        const Spelling& spelling = spellings_[PositionIn(slot)];
+        if (spelling.hash == hash && EqualsIgnoringCase(spelling.text, word))
+            return &spelling;
     }
 }
 
 void WordUsage::GrowSpellingSlots() {
     spellingSlots_.assign(std::max<size_t>(1024, spellingSlots_.size() * 2), 0);
     const size_t mask = spellingSlots_.size() - 1;
-    for (size_t s = 0; s < spellingHashes_.size(); ++s) {
-        size_t i = spellingHashes_[s] & mask;
+    std::vector<bool> listed(spellings_.size(), false);
+    for (const Spelling& spelling : spellings_) {
+        if (spelling.next != 0)
+            listed[spelling.next - 1] = true;
+    }
+    for (size_t s = 0; s < spellings_.size(); ++s) {
+        if (listed[s])
+            continue;  // a later spelling of a word: its list is reached from the first
+        size_t i = spellings_[s].hash & mask;
         while (spellingSlots_[i] != 0)
             i = (i + 1) & mask;
-        spellingSlots_[i] = static_cast<uint32_t>(s + 1);
+        spellingSlots_[i] = SlotOf(spellings_[s].hash, s);
     }
 }
 
@@ -117,42 +168,59 @@ std::optional<uint32_t> WordUsage::RankOf(TextView reference) const {
     return found->second;
 }
 
-std::unordered_map<Text, Text> WordUsage::MostUsedSpellings() const {
-    struct Best {
-        TextView spelling;
-        uint32_t pages = 0;
-        size_t variants = 0;
-    };
-    std::unordered_map<Text, Best> bestOf;
-    for (const Spelling& usage : spellings_) {
-        const TextView spelling = usage.text;
-        Best& best = bestOf[ToUpper(spelling)];
-        if (best.variants == 0 ||
-            IsBetterSpelling(spelling, usage.pages, best.spelling, best.pages)) {
-            best.spelling = spelling;
-            best.pages = usage.pages;
-        }
-        ++best.variants;
+const Text* WordUsage::MostUsedSpellingOf(TextView word) const {
+    const Spelling* spelling = FirstSpellingOf(word, IndexStore::WordHash(word));
+    if (spelling == nullptr || spelling->next == 0)
+        return nullptr;
+    const Spelling* best = spelling;
+    while (spelling->next != 0) {
+        spelling = &spellings_[spelling->next - 1];
+        if (IsBetterSpelling(spelling->text, spelling->pages, best->text, best->pages))
+            best = spelling;
     }
-    std::unordered_map<Text, Text> result;
-    for (auto& [word, best] : bestOf) {
-        if (best.variants > 1)
-            result.emplace(word, Text(best.spelling));
-    }
-    return result;
+    return &best->text;
 }
 
-void MergeCaseVariants(IndexStore& store, const WordUsage& usage) {
-    const std::unordered_map<Text, Text> spellings = usage.MostUsedSpellings();
-    if (spellings.empty())
-        return;
-    for (int b = 0; b < IndexStore::kBucketCount; ++b) {
-        const std::vector<IndexEntry>& entries = store.Bucket(b);
-        for (size_t i = 0; i < entries.size(); ++i) {
-            const auto found = spellings.find(ToUpper(entries[i].word));
-            if (found != spellings.end() && found->second != entries[i].word)
-                store.EditBucket(b)[i].word = found->second;
+namespace {
+
+// The spellings to give: for each bucket, the entries whose word is spelt otherwise elsewhere.
+using SpellingChanges = std::vector<std::vector<std::pair<size_t, const Text*>>>;
+
+SpellingChanges FindSpellingChanges(const IndexStore& store, const WordUsage& usage,
+                                    unsigned threads) {
+    SpellingChanges changes(IndexStore::kBucketCount);
+    std::atomic<int> nextBucket{0};
+    // Lookups only: the usage and the store are shared by the threads.
+    const auto takeBuckets = [&] {
+        for (int b = nextBucket++; b < IndexStore::kBucketCount; b = nextBucket++) {
+            const std::vector<IndexEntry>& entries = store.Bucket(b);
+            for (size_t i = 0; i < entries.size(); ++i) {
+                const Text* best = usage.MostUsedSpellingOf(entries[i].word);
+                if (best != nullptr && *best != entries[i].word)
+                    changes[static_cast<size_t>(b)].emplace_back(i, best);
+            }
         }
+    };
+    {
+        std::vector<std::jthread> helpers;
+        for (unsigned t = 1; t < threads; ++t)
+            helpers.emplace_back(takeBuckets);
+        takeBuckets();
+    }
+    return changes;
+}
+
+}  // namespace
+
+void MergeCaseVariants(IndexStore& store, const WordUsage& usage, unsigned threads) {
+    const SpellingChanges changes = FindSpellingChanges(store, usage, threads);
+    for (int b = 0; b < IndexStore::kBucketCount; ++b) {
+        const auto& bucketChanges = changes[static_cast<size_t>(b)];
+        if (bucketChanges.empty())
+            continue;
+        std::vector<IndexEntry>& entries = store.EditBucket(b);
+        for (const auto& [index, best] : bucketChanges)
+            entries[index].word = *best;
     }
 }
 
@@ -356,9 +424,76 @@ Text UniteReferences(const std::vector<TextView>& lists, const WordUsage& usage,
     return united;
 }
 
+// The merging stems of the forms at `needed` (the others stay empty), in chunks taken by up to
+// stemmers.threads threads. A failure on any thread is thrown here once all have stopped.
+std::vector<std::optional<Text>> MergingStemsOf(
+    const std::vector<Form>& forms, const std::vector<size_t>& needed,
+    const std::function<const Text&(const Form&)>& wordOf,
+    const std::unordered_map<TextView, size_t>& formOfLowered, const ThreadStemmers& stemmers) {
+    std::vector<std::optional<Text>> stems(forms.size());
+    constexpr size_t kChunk = 64;
+    const size_t chunks = (needed.size() + kChunk - 1) / kChunk;
+    std::atomic<size_t> nextChunk{0};
+    std::mutex failureMutex;
+    std::exception_ptr failure;
+    // Each thread first gets its stemmer; one that gets none leaves the chunks to the others.
+    const auto takeChunks = [&](const std::function<StemsOfWord()>& stemmerOfThread) {
+        try {
+            const StemsOfWord stemsOf = stemmerOfThread();
+            if (!stemsOf)
+                return;
+            for (size_t c = nextChunk++; c < chunks; c = nextChunk++) {
+                const size_t end = std::min(needed.size(), (c + 1) * kChunk);
+                for (size_t k = c * kChunk; k < end; ++k) {
+                    const Form& form = forms[needed[k]];
+                    stems[needed[k]] = MergingStemOf(form, stemsOf, wordOf(form), formOfLowered);
+                }
+            }
+        } catch (...) {
+            // Carried to the calling thread; the other threads run out of chunks.
+            nextChunk = chunks;
+            const std::lock_guard lock(failureMutex);
+            if (!failure)
+                failure = std::current_exception();
+        }
+    };
+    {
+        std::vector<std::jthread> helpers;
+        const size_t threadCount =
+            stemmers.makeAnother ? std::min<size_t>(stemmers.threads, chunks) : 1;
+        for (size_t t = 1; t < threadCount; ++t)
+            helpers.emplace_back([&] { takeChunks(stemmers.makeAnother); });
+        takeChunks([&] { return stemmers.own; });
+    }
+    if (failure)
+        std::rethrow_exception(failure);
+    return stems;
+}
+
+// The forms that belong to one of the pairs, each once, in order.
+std::vector<size_t> FormsInPairs(const std::vector<std::pair<size_t, size_t>>& pairs,
+                                 size_t formCount) {
+    std::vector<bool> inPair(formCount, false);
+    for (const auto& [f, g] : pairs) {
+        inPair[f] = true;
+        inPair[g] = true;
+    }
+    std::vector<size_t> forms;
+    for (size_t f = 0; f < formCount; ++f) {
+        if (inPair[f])
+            forms.push_back(f);
+    }
+    return forms;
+}
+
 }  // namespace
 
 void MergeWordForms(IndexStore& store, const StemsOfWord& stemsOf, const WordUsage& usage,
+                    bool removeDuplicates) {
+    MergeWordForms(store, ThreadStemmers{stemsOf, {}, 1}, usage, removeDuplicates);
+}
+
+void MergeWordForms(IndexStore& store, const ThreadStemmers& stemmers, const WordUsage& usage,
                     bool removeDuplicates) {
     const std::vector<Form> forms = MergeableForms(store);
     const auto wordOf = [&store](const Form& form) -> const Text& {
@@ -369,17 +504,14 @@ void MergeWordForms(IndexStore& store, const StemsOfWord& stemsOf, const WordUsa
         formOfLowered.try_emplace(forms[f].lowered, f);
 
     // Only the forms that have a neighbour are looked up in the dictionary, once each.
-    std::vector<std::optional<std::optional<Text>>> stems(forms.size());
-    const auto stemOf = [&](size_t f) -> const std::optional<Text>& {
-        if (!stems[f])
-            stems[f] = MergingStemOf(forms[f], stemsOf, wordOf(forms[f]), formOfLowered);
-        return *stems[f];
-    };
+    const std::vector<std::pair<size_t, size_t>> pairs = NeighbourPairs(forms);
+    const std::vector<std::optional<Text>> stems =
+        MergingStemsOf(forms, FormsInPairs(pairs, forms.size()), wordOf, formOfLowered, stemmers);
     std::vector<size_t> parent(forms.size());
     std::iota(parent.begin(), parent.end(), size_t{0});
-    for (const auto& [f, g] : NeighbourPairs(forms)) {
-        const std::optional<Text>& stem = stemOf(f);
-        if (stem && stem == stemOf(g))
+    for (const auto& [f, g] : pairs) {
+        const std::optional<Text>& stem = stems[f];
+        if (stem && stem == stems[g])
             parent[RootOf(parent, f)] = RootOf(parent, g);
     }
 

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 #include <limits>
+#include <memory>
+#include <thread>
 #include <utility>
 
 #include "draft/draft_pipeline.h"
@@ -128,12 +130,13 @@ FilteredPages FilterPages(const PageList& pages, const DraftPageSelection& draft
     PageWordSet pageWords;
     bool dropRepeats = false;
     const WordSink collect = [&](TextView word, TextView key, TextView tag) {
+        const uint64_t hash = IndexStore::WordHash(word);
         // The draft counts every spelling on a page, also those the store merges as repeats.
         if (batch.spellings)
-            batch.spellings->Note(word, key, tag);
+            batch.spellings->Note(word, hash, key, tag);
         // The word's characters go in first: Repeats compares it by them with the page's others.
         const size_t start = batch.characters.size();
-        batch.words.push_back({start, word.size(), IndexStore::WordHash(word)});
+        batch.words.push_back({start, word.size(), hash});
         batch.characters.append(word);
         if (dropRepeats && pageWords.Repeats(batch, batch.words.size() - 1)) {
             batch.words.pop_back();
@@ -177,9 +180,14 @@ void PrefetchAhead(const IndexStore& store, const FilteredPages& filtered, size_
 // entries, the dictionaries (loaded once for the technical terms and the word forms) and the
 // book's language.
 struct DraftRun {
+    explicit DraftRun(DraftEntryPasses entryPasses) : passes(std::move(entryPasses)) {}
+
     DraftEntryPasses passes;
-    RunDictionaries dictionaries;
+    std::unique_ptr<RunDictionaries> dictionaries = std::make_unique<RunDictionaries>();
     std::string bookLanguage;
+    unsigned threads = 1;
+    // Lets the dictionaries go while the index is sorted and written.
+    std::jthread release;
 };
 
 // Steps up to the filled store: empty it, load the existing index, read every page. The pages are
@@ -205,12 +213,16 @@ void FillTextIndexStore(const TextIndexOptions& options, TextView source, bool r
     pipelineOptions.positiveHitsJoinBlanks = options.criteria.markCombined;
     draft.bookLanguage = BookLanguage(options.draft, source);
     const unsigned threads = options.threads == 0 ? AllCores() : options.threads;
+    draft.threads = threads;
     const BookPages bookPages{pages.size(), [&](size_t page, Text& buffer) {
                                   return draftPages.PageText(pages, page, buffer);
                               }};
     const WordPipeline pipeline =
         MakeBookPipeline(options.draft, pipelineOptions, lists, draft.bookLanguage, bookPages,
-                         threads, draft.dictionaries);
+                         threads, *draft.dictionaries);
+    // The word forms' second thread finds its dictionary loaded when the pages are done.
+    if (options.draft.mergeWordForms && threads > 1 && !draft.bookLanguage.empty())
+        draft.dictionaries->LoadSpareInBackground(draft.bookLanguage);
     const bool removeDuplicates = options.removeDuplicates;
 
     const size_t pagesPerBatch =
@@ -262,7 +274,8 @@ Text FinishTextIndex(const TextIndexOptions& options, IndexStore& store, DraftRu
                      const LocaleCollator& collator, Language language,
                      const ProgressReporter& reporter) {
     reporter.Report(StatusRefreshing(language));
-    draft.passes.BeforeCombinedWords(store, draft.bookLanguage, draft.dictionaries);
+    draft.passes.BeforeCombinedWords(store, draft.bookLanguage, *draft.dictionaries, draft.threads);
+    draft.release = ReleaseInBackground(std::move(draft.dictionaries));
     if (options.multipleCombined) {
         store.ExpandCombinedWords(ShortestHeadingPart(options.draft, options.criteria));
     } else {
@@ -283,7 +296,7 @@ TextIndexResult RunTextIndex(const TextIndexOptions& options, TextView source,
                              const RunEnvironment& environment) {
     ProgressReporter reporter(environment.progress);
     TextIndexResult result;
-    DraftRun draft{DraftEntryPasses(options.draft, options.removeDuplicates)};
+    DraftRun draft(DraftEntryPasses(options.draft, options.removeDuplicates));
     FillTextIndexStore(options, source, false, environment.lists, result.store, draft,
                        environment.language, reporter);
     result.output = FinishTextIndex(options, result.store, draft, environment.collator,
@@ -295,7 +308,7 @@ TextIndexResult RunTextIndexOnOwnedSource(const TextIndexOptions& options, Text&
                                           const RunEnvironment& environment) {
     ProgressReporter reporter(environment.progress);
     TextIndexResult result;
-    DraftRun draft{DraftEntryPasses(options.draft, options.removeDuplicates)};
+    DraftRun draft(DraftEntryPasses(options.draft, options.removeDuplicates));
     {
         const Text pagesSource = std::move(source);
         FillTextIndexStore(options, pagesSource, true, environment.lists, result.store, draft,

@@ -98,6 +98,8 @@ TEST_F(WordFormsTest, MergesNounsUmlautsAndCompounds) {
         // The "s" plural of words that the dictionary does not know.
         {u"ein Commit\r\nzwei Commits\r\nein FIFO\r\nzwei FIFOs",
          u"Index\r\n\r\nC\r\nCommit 1, 2\r\n\r\nF\r\nFIFO 3, 4\r\n"},
+        // The first part of a hyphenated compound, which the dictionary knows only inside one.
+        {u"die Installation\r\neine Installations-CD", u"Index\r\n\r\nI\r\nInstallation 1, 2\r\n"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(ToUtf8(Run(c.book)), ToUtf8(c.index)) << ToUtf8(c.book);

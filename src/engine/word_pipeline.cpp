@@ -5,11 +5,11 @@
 #include <stdexcept>
 #include <string_view>
 #include <unordered_map>
-#include <unordered_set>
 #include <variant>
 
 #include <unicode/uchar.h>
 
+#include "engine/flat_text_map.h"
 #include "engine/replace_whole_words.h"
 #include "engine/separator_set.h"
 #include "engine/word_char_table.h"
@@ -34,11 +34,6 @@ bool IsBlankOrControl(char16_t c) {
 bool IsBlankOrControlOnly(TextView text) {
     return std::all_of(text.begin(), text.end(), IsBlankOrControl);
 }
-
-struct TextViewHash {
-    using is_transparent = void;
-    size_t operator()(TextView text) const { return std::hash<TextView>{}(text); }
-};
 
 // The strings a page is rewritten in. Each thread keeps one set for all its pages, so that pages
 // do not allocate and free them again and again; a call made while the set is in use (from a
@@ -117,7 +112,7 @@ class WordSetEntries {
         } else {
             anyLong_ = true;
         }
-        words_.insert(std::move(upper));
+        words_.TryEmplace(std::move(upper), true);
     }
 
     // Rewrites `source` into `target`: every maximal run of word characters that is in the set
@@ -191,10 +186,10 @@ class WordSetEntries {
         upperRun.resize(length);
         std::transform(run.begin(), run.end(), upperRun.begin(),
                        [&](char16_t c) { return table.Upper(c); });
-        return words_.find(TextView(upperRun)) != words_.end();
+        return words_.Contains(upperRun);
     }
 
-    std::unordered_set<Text, TextViewHash, std::equal_to<>> words_;
+    FlatTextMap<bool> words_;
     std::bitset<0x10000> firstUnits_;
     uint64_t lengths_ = 0;
     bool anyLong_ = false;
@@ -523,13 +518,14 @@ class PositiveWordGroup {
         Text upper(text.size(), u'\0');
         std::transform(text.begin(), text.end(), upper.begin(),
                        [&](char16_t c) { return table.Upper(c); });
+        const char16_t firstUnit = upper[0];
         const auto [form, added] =
-            forms_.try_emplace(std::move(upper), static_cast<uint32_t>(linesOfForm_.size()));
+            forms_.TryEmplace(std::move(upper), static_cast<uint32_t>(linesOfForm_.size()));
         if (added) {
             linesOfForm_.emplace_back();
         }
-        linesOfForm_[form->second].push_back({line, Text(text)});
-        firstUnits_.set(form->first[0]);
+        linesOfForm_[*form].push_back({line, Text(text)});
+        firstUnits_.set(firstUnit);
         if (text.size() < 64) {
             lengths_ |= uint64_t{1} << text.size();
         } else {
@@ -650,8 +646,8 @@ class PositiveWordGroup {
         upper.resize(length);
         std::transform(run.begin(), run.end(), upper.begin(),
                        [&](char16_t c) { return table.Upper(c); });
-        const auto found = forms_.find(TextView(upper));
-        return found == forms_.end() ? UINT32_MAX : found->second;
+        const uint32_t* found = forms_.Find(upper);
+        return found == nullptr ? UINT32_MAX : *found;
     }
 
     const Text& LineText(uint32_t form, uint32_t index) const {
@@ -663,7 +659,7 @@ class PositiveWordGroup {
         throw std::logic_error("PositiveWordGroup: a line is missing from its form");
     }
 
-    std::unordered_map<Text, uint32_t, TextViewHash, std::equal_to<>> forms_;
+    FlatTextMap<uint32_t> forms_;
     std::vector<std::vector<Line>> linesOfForm_;
     std::bitset<0x10000> firstUnits_;
     uint64_t lengths_ = 0;

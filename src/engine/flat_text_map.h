@@ -1,0 +1,88 @@
+#pragma once
+// A map from texts to values for lookups in the hot loops of the word pipeline: open addressing
+// over the texts' 64-bit hashes, so that looking up a text that is not there (the usual case for
+// a word list) rarely compares characters and never follows a chain of nodes.
+
+#include <algorithm>
+#include <cstdint>
+#include <utility>
+#include <vector>
+
+#include "engine/text_helpers.h"
+
+namespace lexorim {
+
+template <typename Value>
+class FlatTextMap {
+  public:
+    // Adds the key with the value unless the key is there; the value held and whether it was
+    // added.
+    std::pair<Value*, bool> TryEmplace(Text key, Value value) {
+        const uint64_t hash = HashOf(key);
+        if (Value* held = Find(key, hash))
+            return {held, false};
+        if ((items_.size() + 1) * 2 > slots_.size())
+            Grow();
+        items_.push_back({hash, std::move(key), std::move(value)});
+        Place(hash, items_.size() - 1);
+        return {&items_.back().value, true};
+    }
+
+    const Value* Find(TextView key) const {
+        return const_cast<FlatTextMap*>(this)->Find(key, HashOf(key));
+    }
+    bool Contains(TextView key) const { return Find(key) != nullptr; }
+    size_t size() const { return items_.size(); }
+
+  private:
+    struct Item {
+        uint64_t hash = 0;
+        Text key;
+        Value value;
+    };
+
+    static uint64_t HashOf(TextView text) {
+        uint64_t h = 0xcbf29ce484222325ULL;
+        for (const char16_t c : text) {
+            h ^= c;
+            h *= 0x100000001b3ULL;
+        }
+        h ^= h >> 31;
+        h *= 0x9e3779b97f4a7c15ULL;
+        return h ^ (h >> 29);
+    }
+
+    Value* Find(TextView key, uint64_t hash) {
+        if (slots_.empty())
+            return nullptr;
+        const size_t mask = slots_.size() - 1;
+        for (size_t i = hash & mask;; i = (i + 1) & mask) {
+            const uint32_t slot = slots_[i];
+            if (slot == 0)
+                return nullptr;
+            Item& item = items_[slot - 1];
+            if (item.hash == hash && item.key == key)
+                return &item.value;
+        }
+    }
+
+    // A slot holds the item's position plus one; 0 is free.
+    void Place(uint64_t hash, size_t position) {
+        const size_t mask = slots_.size() - 1;
+        size_t i = hash & mask;
+        while (slots_[i] != 0)
+            i = (i + 1) & mask;
+        slots_[i] = static_cast<uint32_t>(position + 1);
+    }
+
+    void Grow() {
+        slots_.assign(std::max<size_t>(64, slots_.size() * 2), 0);
+        for (size_t k = 0; k < items_.size(); ++k)
+            Place(items_[k].hash, k);
+    }
+
+    std::vector<Item> items_;
+    std::vector<uint32_t> slots_;
+};
+
+}  // namespace lexorim

@@ -104,6 +104,10 @@ int RunFilesCommand(const CommandLine& line, Streams io) {
                  .language = line.language,
                  .progress = ProgressFor(line, io.err)},
                 context);
+    // Without an index file to save, the store goes while the output is written.
+    std::jthread release;
+    if (line.indexPath.empty())
+        release = ReleaseInBackground(session.TakeStore());
     WriteOutput(line, settings, session.output(), io.out);
     if (!line.indexPath.empty()) {
         SaveFileIndex(session.store(), line.indexPath, OutputSettingsFor(line, settings));

@@ -5,6 +5,8 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <thread>
+#include <utility>
 #include <vector>
 
 #include "engine/text_helpers.h"
@@ -50,6 +52,23 @@ class IndexStore {
     // entry's word and the end of its references.
     enum class PrefetchStage { Slot, Entry, Texts };
     void PrefetchWord(TextView word, uint64_t wordHash, PrefetchStage stage) const;
+    // Entering a word mostly waits for memory: the stages of the words a little ahead of word
+    // `index` of `count` are started meanwhile, each stage a few words before the next.
+    // `wordAt(k)` gives word k and its WordHash as a pair.
+    template <typename WordAt>
+    void PrefetchAhead(size_t index, size_t count, const WordAt& wordAt) const {
+        constexpr std::array<std::pair<size_t, PrefetchStage>, 3> kStages = {{
+            {12, PrefetchStage::Slot},
+            {8, PrefetchStage::Entry},
+            {4, PrefetchStage::Texts},
+        }};
+        for (const auto& [distance, stage] : kStages) {
+            if (index + distance < count) {
+                const auto [text, hash] = wordAt(index + distance);
+                PrefetchWord(text, hash, stage);
+            }
+        }
+    }
 
     // The hash that words are found by: equal for words that are equal ignoring case.
     static uint64_t WordHash(TextView word);
@@ -104,5 +123,9 @@ class IndexStore {
     void AppendEntry(int bucket, IndexEntry entry);
     void FinishEntries();
 };
+
+// Lets a store go on a thread of its own, which is joined with the returned thread: freeing the
+// entries of a large index takes a while that other work can use.
+std::jthread ReleaseInBackground(IndexStore store);
 
 }  // namespace lexorim

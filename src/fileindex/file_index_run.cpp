@@ -101,6 +101,7 @@ struct DocumentWords {
     bool exists = false;
     Text letters;
     std::vector<size_t> ends;
+    std::vector<uint64_t> hashes;  // IndexStore::WordHash of each word, found on the reading thread
     bool literalAmpersand = false;  // the text holds the stand-in of "&", so its words may too
 };
 
@@ -142,6 +143,7 @@ DocumentWords CollectDocumentWords(const SourceDocumentReader& reader,
                                      return;
                                  words.letters.append(word);
                                  words.ends.push_back(words.letters.size());
+                                 words.hashes.push_back(IndexStore::WordHash(word));
                              });
     return words;
 }
@@ -163,11 +165,16 @@ bool AddDocumentWords(IndexStore& store, const SourceDocument& document, const D
     // A name's own ">" or "|" would break its reference, so it stands as a look-alike.
     const Text key = ReferencePart(ReferenceKeyOf(document.name), blanksAsJoinMark);
     const Text tag = ReferencePart(document.link, blanksAsJoinMark);
-    size_t begin = 0;
-    for (const size_t end : words.ends) {
-        store.AddReference(TextView(words.letters).substr(begin, end - begin), key, tag,
-                           removeDuplicates);
-        begin = end;
+    const TextView letters = words.letters;
+    const auto wordAt = [&](size_t k) {
+        const size_t begin = k == 0 ? 0 : words.ends[k - 1];
+        return std::pair(letters.substr(begin, words.ends[k] - begin), words.hashes[k]);
+    };
+    const size_t count = words.ends.size();
+    for (size_t k = 0; k < count; ++k) {
+        store.PrefetchAhead(k, count, wordAt);
+        const auto [word, hash] = wordAt(k);
+        store.AddReference(word, hash, key, tag, removeDuplicates);
     }
     return HoldsLiteralAmpersand(key) || HoldsLiteralAmpersand(tag);
 }
@@ -182,11 +189,13 @@ void LeaveOutCommonWords(std::vector<DocumentWords>& held, int32_t percent) {
     for (size_t i = 0; i < held.size(); ++i) {
         DocumentWords kept;
         kept.exists = held[i].exists;
-        for (const TextView word : views[i]) {
+        for (size_t k = 0; k < views[i].size(); ++k) {
+            const TextView word = views[i][k];
             if (common.Contains(word))
                 continue;
             kept.letters.append(word);
             kept.ends.push_back(kept.letters.size());
+            kept.hashes.push_back(held[i].hashes[k]);
         }
         held[i] = std::move(kept);  // after its views were read
     }

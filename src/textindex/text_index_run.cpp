@@ -160,22 +160,6 @@ FilteredPages FilterPages(const PageList& pages, const DraftPageSelection& draft
     return batch;
 }
 
-// Entering a word into the store mostly waits for memory; the lookups of the words a little
-// ahead are started meanwhile, each stage of them a few words before the next.
-void PrefetchAhead(const IndexStore& store, const FilteredPages& filtered, size_t word) {
-    constexpr std::array<std::pair<size_t, IndexStore::PrefetchStage>, 3> kStages = {{
-        {12, IndexStore::PrefetchStage::Slot},
-        {8, IndexStore::PrefetchStage::Entry},
-        {4, IndexStore::PrefetchStage::Texts},
-    }};
-    for (const auto& [distance, stage] : kStages) {
-        if (word + distance < filtered.words.size()) {
-            const FilteredPages::Word& ahead = filtered.words[word + distance];
-            store.PrefetchWord(filtered.WordText(ahead), ahead.hash, stage);
-        }
-    }
-}
-
 // What a run of the clean draft keeps from the pages to the finished store: the passes over the
 // entries, the dictionaries (loaded once for the technical terms and the word forms) and the
 // book's language.
@@ -251,7 +235,10 @@ void FillTextIndexStore(const TextIndexOptions& options, TextView source, bool r
                 if (word < page.wordsEnd)
                     draft.passes.NotePage(page.key, kTag);
                 for (; word < page.wordsEnd; ++word) {
-                    PrefetchAhead(store, filtered, word);
+                    store.PrefetchAhead(word, filtered.words.size(), [&](size_t ahead) {
+                        const FilteredPages::Word& next = filtered.words[ahead];
+                        return std::pair(filtered.WordText(next), next.hash);
+                    });
                     const FilteredPages::Word& entered = filtered.words[word];
                     store.AddReference(filtered.WordText(entered), entered.hash, page.key, kTag,
                                        removeDuplicates);

@@ -10,6 +10,7 @@
 
 #include "draft/dictionary.h"
 #include "draft/stop_words.h"
+#include "engine/flat_text_map.h"
 #include "engine/word_char_table.h"
 
 namespace lexorim {
@@ -134,23 +135,8 @@ void TechnicalTermCounter::AddPage(TextView page) {
     endToken(n);
 }
 
-namespace {
-
-uint64_t HashOfWord(TextView word) {
-    uint64_t h = 0xcbf29ce484222325ULL;
-    for (const char16_t c : word) {
-        h ^= c;
-        h *= 0x100000001b3ULL;
-    }
-    h ^= h >> 31;
-    h *= 0x9e3779b97f4a7c15ULL;
-    return h ^ (h >> 29);
-}
-
-}  // namespace
-
 void TechnicalTermCounter::CountWord(TextView word) {
-    Word& counted = WordOf(word, HashOfWord(word));
+    Word& counted = WordOf(word, HashOfUnits(word));
     if (counted.lastPage != page_) {
         counted.lastPage = page_;
         ++counted.pages;

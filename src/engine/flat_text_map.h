@@ -12,15 +12,27 @@
 
 namespace lexorim {
 
+// A 64-bit hash of the code units, mixed so that its low bits can choose a slot of an open table.
+inline uint64_t HashOfUnits(TextView text) {
+    uint64_t h = 0xcbf29ce484222325ULL;
+    for (const char16_t c : text) {
+        h ^= c;
+        h *= 0x100000001b3ULL;
+    }
+    h ^= h >> 31;
+    h *= 0x9e3779b97f4a7c15ULL;
+    return h ^ (h >> 29);
+}
+
 template <typename Value>
 class FlatTextMap {
   public:
     // Adds the key with the value unless the key is there; the value held and whether it was
     // added.
     std::pair<Value*, bool> TryEmplace(Text key, Value value) {
-        const uint64_t hash = HashOf(key);
-        if (Value* held = Find(key, hash))
-            return {held, false};
+        const uint64_t hash = HashOfUnits(key);
+        if (const size_t held = PositionOf(key, hash); held != kNowhere)
+            return {&items_[held].value, false};
         if ((items_.size() + 1) * 2 > slots_.size())
             Grow();
         items_.push_back({hash, std::move(key), std::move(value)});
@@ -29,7 +41,8 @@ class FlatTextMap {
     }
 
     const Value* Find(TextView key) const {
-        return const_cast<FlatTextMap*>(this)->Find(key, HashOf(key));
+        const size_t position = PositionOf(key, HashOfUnits(key));
+        return position == kNowhere ? nullptr : &items_[position].value;
     }
     bool Contains(TextView key) const { return Find(key) != nullptr; }
     size_t size() const { return items_.size(); }
@@ -41,28 +54,19 @@ class FlatTextMap {
         Value value;
     };
 
-    static uint64_t HashOf(TextView text) {
-        uint64_t h = 0xcbf29ce484222325ULL;
-        for (const char16_t c : text) {
-            h ^= c;
-            h *= 0x100000001b3ULL;
-        }
-        h ^= h >> 31;
-        h *= 0x9e3779b97f4a7c15ULL;
-        return h ^ (h >> 29);
-    }
+    static constexpr size_t kNowhere = static_cast<size_t>(-1);
 
-    Value* Find(TextView key, uint64_t hash) {
+    size_t PositionOf(TextView key, uint64_t hash) const {
         if (slots_.empty())
-            return nullptr;
+            return kNowhere;
         const size_t mask = slots_.size() - 1;
         for (size_t i = hash & mask;; i = (i + 1) & mask) {
             const uint32_t slot = slots_[i];
             if (slot == 0)
-                return nullptr;
-            Item& item = items_[slot - 1];
+                return kNowhere;
+            const Item& item = items_[slot - 1];
             if (item.hash == hash && item.key == key)
-                return &item.value;
+                return slot - 1;
         }
     }
 

@@ -3,6 +3,7 @@
 #include <sys/mman.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdint>
 
 namespace lexorim {
@@ -14,9 +15,14 @@ void AdviseHugePages(void* data, size_t bytes) {
     if (bytes < kWorthIt) {
         return;
     }
+    // Where free huge pages run short, each further one is made by compacting memory while the
+    // program waits for it: past a few hundred megabytes that costs more than the page faults it
+    // saves (a 500 MB book took a quarter longer), so only a buffer's front gets them.
+    constexpr size_t kMostAdvised = size_t{256} << 20;
     // Only whole huge pages inside the buffer.
     const uintptr_t start = (reinterpret_cast<uintptr_t>(data) + kHugePage - 1) & ~(kHugePage - 1);
-    const uintptr_t end = (reinterpret_cast<uintptr_t>(data) + bytes) & ~(kHugePage - 1);
+    const uintptr_t end =
+        (reinterpret_cast<uintptr_t>(data) + std::min(bytes, kMostAdvised)) & ~(kHugePage - 1);
     if (end > start) {
         // Without huge pages the buffer simply stays as it is.
         ::madvise(reinterpret_cast<void*>(start), end - start, MADV_HUGEPAGE);

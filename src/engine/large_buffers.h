@@ -7,7 +7,8 @@
 
 namespace lexorim {
 
-// Asks for huge pages for the whole huge pages inside a buffer of at least 8 MB.
+// Asks for huge pages for the whole huge pages inside the first 256 MB of a buffer of at least
+// 8 MB.
 void AdviseHugePages(void* data, size_t bytes);
 
 // Gives the memory of the whole pages inside [begin, end) back to the system once they add up to

@@ -66,10 +66,36 @@ uint64_t PowerMod(uint64_t base, size_t exponent) {
     return result;
 }
 
+// A value below 2^123 reduced modulo 2^61 - 1.
+uint64_t ReduceMod(unsigned __int128 value) {
+    uint64_t result = static_cast<uint64_t>(value & kModulus) + static_cast<uint64_t>(value >> 61);
+    result = (result & kModulus) + (result >> 61);
+    if (result >= kModulus) {
+        result -= kModulus;
+    }
+    return result;
+}
+
 Fingerprint FingerprintOf(TextView text, uint64_t base) {
     Fingerprint result;
-    for (const char16_t c : text) {
-        result.hash = AddMod(MulMod(result.hash, base), c);
+    size_t i = 0;
+    // Four characters a step: their products with the powers of the base do not wait for each
+    // other, where one character a step waits for the product before it. The hash is the same.
+    constexpr size_t kStep = 4;
+    if (text.size() >= 2 * kStep) {
+        const uint64_t base2 = MulMod(base, base);
+        const uint64_t base3 = MulMod(base2, base);
+        const uint64_t base4 = MulMod(base3, base);
+        using Wide = unsigned __int128;
+        for (; i + kStep <= text.size(); i += kStep) {
+            const Wide sum = Wide{result.hash} * base4 + Wide{text[i]} * base3 +
+                             Wide{text[i + 1]} * base2 + Wide{text[i + 2]} * base +
+                             Wide{text[i + 3]};
+            result.hash = ReduceMod(sum);
+        }
+    }
+    for (; i < text.size(); ++i) {
+        result.hash = AddMod(MulMod(result.hash, base), text[i]);
     }
     result.power = PowerMod(base, text.size());
     result.length = text.size();

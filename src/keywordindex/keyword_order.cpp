@@ -10,12 +10,12 @@ namespace lexorim {
 
 namespace {
 
+// A word to sort: the first four units of its key, the first in the highest bits and missing
+// ones as zero (keys whose prefixes differ are ordered by them as by the whole keys), and its
+// position, which also finds its key. Small, so that the sort moves little memory.
 struct KeyedWord {
-    Text key;
-    size_t position = 0;
-    // The first four units of the key, the first in the highest bits and missing ones as zero:
-    // keys whose prefixes differ are ordered by them as by the whole keys.
     uint64_t prefix = 0;
+    size_t position = 0;
 };
 
 uint64_t PrefixOf(TextView key) {
@@ -25,24 +25,33 @@ uint64_t PrefixOf(TextView key) {
     return prefix;
 }
 
-bool KeyLess(const KeyedWord& a, const KeyedWord& b) {
-    if (a.prefix != b.prefix)
-        return a.prefix < b.prefix;
-    return a.key < b.key;
-}
+class KeyOrder {
+  public:
+    explicit KeyOrder(const std::vector<Text>& keys) : keys_(keys) {}
+
+    bool Less(const KeyedWord& a, const KeyedWord& b) const {
+        if (a.prefix != b.prefix)
+            return a.prefix < b.prefix;
+        return keys_[a.position] < keys_[b.position];
+    }
+
+  private:
+    const std::vector<Text>& keys_;
+};
 
 // A quicksort of the Hoare kind with the middle element as pivot. The two parts of a range are
 // disjoint, so sorting the smaller one first by recursion and the larger one in the loop gives
 // the same order as sorting them in turn, with a stack depth of at most log2(n).
-void QuickSort(std::vector<KeyedWord>& items, std::ptrdiff_t lo, std::ptrdiff_t hi) {
+void QuickSort(std::vector<KeyedWord>& items, std::ptrdiff_t lo, std::ptrdiff_t hi,
+               const KeyOrder& order) {
     while (lo < hi) {
         const KeyedWord pivot = items[static_cast<size_t>((lo + hi) / 2)];
         std::ptrdiff_t i = lo;
         std::ptrdiff_t j = hi;
         do {
-            while (KeyLess(items[static_cast<size_t>(i)], pivot))
+            while (order.Less(items[static_cast<size_t>(i)], pivot))
                 ++i;
-            while (KeyLess(pivot, items[static_cast<size_t>(j)]))
+            while (order.Less(pivot, items[static_cast<size_t>(j)]))
                 --j;
             if (i <= j) {
                 std::swap(items[static_cast<size_t>(i)], items[static_cast<size_t>(j)]);
@@ -52,11 +61,11 @@ void QuickSort(std::vector<KeyedWord>& items, std::ptrdiff_t lo, std::ptrdiff_t 
         } while (i <= j);
         if (j - lo < hi - i) {
             if (lo < j)
-                QuickSort(items, lo, j);
+                QuickSort(items, lo, j, order);
             lo = i;
         } else {
             if (i < hi)
-                QuickSort(items, i, hi);
+                QuickSort(items, i, hi, order);
             hi = j;
         }
     }
@@ -96,14 +105,15 @@ Text KeywordSortKey(TextView word) {
 void SortKeywords(std::vector<Text>& words) {
     if (words.size() < 2)
         return;
+    std::vector<Text> keys;
+    keys.reserve(words.size());
     std::vector<KeyedWord> items;
     items.reserve(words.size());
     for (size_t i = 0; i < words.size(); ++i) {
-        Text key = KeywordSortKey(words[i]);
-        const uint64_t prefix = PrefixOf(key);
-        items.push_back({std::move(key), i, prefix});
+        keys.push_back(KeywordSortKey(words[i]));
+        items.push_back({PrefixOf(keys.back()), i});
     }
-    QuickSort(items, 0, static_cast<std::ptrdiff_t>(items.size()) - 1);
+    QuickSort(items, 0, static_cast<std::ptrdiff_t>(items.size()) - 1, KeyOrder(keys));
     std::vector<Text> sorted;
     sorted.reserve(words.size());
     for (const KeyedWord& item : items)

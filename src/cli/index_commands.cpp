@@ -1,6 +1,7 @@
 #include "cli/index_commands.h"
 
 #include <filesystem>
+#include <memory>
 #include <ostream>
 
 #include "cli/cli_support.h"
@@ -104,14 +105,13 @@ int RunFilesCommand(const CommandLine& line, Streams io) {
                  .language = line.language,
                  .progress = ProgressFor(line, io.err)},
                 context);
-    // Without an index file to save, the store goes while the output is written.
-    std::jthread release;
-    if (line.indexPath.empty())
-        release = ReleaseInBackground(session.TakeStore());
     WriteOutput(line, settings, session.output(), io.out);
     if (!line.indexPath.empty()) {
         SaveFileIndex(session.store(), line.indexPath, OutputSettingsFor(line, settings));
     }
+    // Freeing hundreds of thousands of entries one by one would only delay the end of the process.
+    if (io.leftForExit != nullptr)
+        io.leftForExit->push_back(std::make_shared<const FileIndexSession>(std::move(session)));
     return 0;
 }
 

@@ -743,10 +743,4 @@ size_t IndexStore::EntryCount() const {
     return count;
 }
 
-std::jthread ReleaseInBackground(IndexStore store) {
-    // Destroyed at the end of the thread's own function, on that thread.
-    return std::jthread(
-        [gone = std::move(store)]() mutable { const IndexStore released = std::move(gone); });
-}
-
 }  // namespace lexorim

@@ -5,7 +5,6 @@
 #include <array>
 #include <cstdint>
 #include <memory>
-#include <thread>
 #include <utility>
 #include <vector>
 
@@ -123,9 +122,5 @@ class IndexStore {
     void AppendEntry(int bucket, IndexEntry entry);
     void FinishEntries();
 };
-
-// Lets a store go on a thread of its own, which is joined with the returned thread: freeing the
-// entries of a large index takes a while that other work can use.
-std::jthread ReleaseInBackground(IndexStore store);
 
 }  // namespace lexorim

@@ -2,8 +2,6 @@
 // The state the file index keeps between runs: its source list, the store and the output of the
 // last run that succeeded. The desktop program and the command line drive a run through it.
 
-#include <utility>
-
 #include "engine/index_store.h"
 #include "fileindex/file_index_run.h"
 #include "indexing/source_list.h"
@@ -26,8 +24,6 @@ class FileIndexSession {
     void Adopt(FileIndexResult result);
 
     const IndexStore& store() const { return store_; }
-    // Gives the run's store away (the output stays), to be let go elsewhere.
-    IndexStore TakeStore() { return std::exchange(store_, IndexStore()); }
     const Text& output() const { return output_; }
 
     // "Neu" > "Datei Index": empties the source list, the store and the output.

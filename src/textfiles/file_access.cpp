@@ -221,6 +221,25 @@ size_t InputFile::read(char* buffer, size_t capacity) {
     return filled;
 }
 
+size_t InputFile::readAt(char* buffer, size_t capacity, size_t offset) const {
+    size_t filled = 0;
+    while (filled < capacity) {
+        const ssize_t count =
+            ::pread(fd_, buffer + filled, capacity - filled, static_cast<off_t>(offset + filled));
+        if (count < 0 && errno == EINTR) {
+            continue;
+        }
+        if (count < 0) {
+            fail(errno);
+        }
+        if (count == 0) {
+            break;
+        }
+        filled += static_cast<size_t>(count);
+    }
+    return filled;
+}
+
 void InputFile::readRest(std::string& bytes) {
     // First as much as the system says is left, then in steps for a file that grows or whose
     // size is not known in advance.

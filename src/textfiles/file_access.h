@@ -36,6 +36,9 @@ class InputFile {
 
     // Reads up to `capacity` bytes; fewer only at the end of the file, 0 there.
     size_t read(char* buffer, size_t capacity);
+    // The same from `offset` of a plain file, leaving the position of read() as it is; several
+    // threads may call it at once.
+    size_t readAt(char* buffer, size_t capacity, size_t offset) const;
     // Appends everything up to the end of the file.
     void readRest(std::string& bytes);
     // Goes back to the start of a plain file.

@@ -2,10 +2,13 @@
 
 #include <algorithm>
 #include <cstring>
+#include <exception>
 #include <optional>
+#include <thread>
 
 #include "engine/errors.h"
 #include "engine/large_buffers.h"
+#include "engine/ordered_parallel.h"
 #include "textfiles/file_access.h"
 #include "textfiles/internal/codecs.h"
 #include "textfiles/word_documents.h"
@@ -113,7 +116,125 @@ bool DecodeUtf8Rest(InputFile& file, std::string_view firstBytes, Text& text, bo
     }
 }
 
+// A stretch of a file that decodes on its own: it starts at a byte that is no continuation byte,
+// and such a byte always starts a sequence, so no sequence runs over from the stretch before.
+struct Stretch {
+    size_t begin = 0;  // in the file
+    size_t end = 0;
+    size_t written = 0;  // units, in the text from the unit `begin - dataStart` on
+    bool valid = true;
+};
+
+// Decodes the stretch into `out` (room for one unit per byte) in parts, as DecodeUtf8Rest does.
+void DecodeStretch(const InputFile& file, Stretch& stretch, char16_t* out) {
+    std::string part(kPartSize, '\0');
+    size_t carried = 0;
+    size_t offset = stretch.begin;
+    for (;;) {
+        const size_t wanted = std::min(part.size() - carried, stretch.end - offset);
+        const size_t count = file.readAt(part.data() + carried, wanted, offset);
+        offset += count;
+        const size_t available = carried + count;
+        const bool isLast = offset >= stretch.end || count == 0;
+        size_t written = 0;
+        const size_t used = DecodeUtf8Into(std::string_view(part.data(), available), isLast,
+                                           out + stretch.written, written);
+        if (used == kUtf8Invalid) {
+            stretch.valid = false;
+            return;
+        }
+        stretch.written += written;
+        if (isLast)
+            return;
+        carried = available - used;
+        std::memmove(part.data(), part.data() + used, carried);
+    }
+}
+
+// Where the stretch after `from` begins: the first byte at or after it that is no continuation
+// byte. Nothing when a long run of continuation bytes leaves no place to cut.
+std::optional<size_t> StretchStartAt(const InputFile& file, size_t from) {
+    constexpr size_t kLookAhead = 64;
+    char bytes[kLookAhead];
+    const size_t count = file.readAt(bytes, sizeof bytes, from);
+    for (size_t k = 0; k < count; ++k) {
+        const auto byte = static_cast<unsigned char>(bytes[k]);
+        if (byte < 0x80 || byte > 0xBF)
+            return from + k;
+    }
+    return std::nullopt;
+}
+
+// A large plain file is decoded on all cores, each thread on a stretch of its own, into its own
+// part of the text; the parts are then moved together. The outer nothing when it cannot be done
+// so (a small file, no place to cut, a file that grew since it was opened); the inner nothing
+// when the bytes are not UTF-8.
+std::optional<std::optional<Text>> ReadUtf8InStretches(const InputFile& file, size_t dataStart) {
+    constexpr size_t kSmallestStretch = size_t{4} << 20;
+    const size_t size = file.sizeHint();
+    if (!file.isPlainFile() || size < dataStart + 2 * kSmallestStretch)
+        return std::nullopt;
+    const size_t threads = std::min<size_t>(AllCores(), (size - dataStart) / kSmallestStretch);
+    if (threads < 2)
+        return std::nullopt;
+    std::vector<Stretch> stretches(threads);
+    stretches.front().begin = dataStart;
+    for (size_t k = 1; k < threads; ++k) {
+        const std::optional<size_t> start =
+            StretchStartAt(file, dataStart + (size - dataStart) * k / threads);
+        if (!start || *start <= stretches[k - 1].begin)
+            return std::nullopt;
+        stretches[k - 1].end = *start;
+        stretches[k].begin = *start;
+    }
+    stretches.back().end = size;
+
+    Text text;
+    ReserveLarge(text, size - dataStart);
+    text.resize(size - dataStart);
+    std::vector<std::exception_ptr> failures(threads);
+    {
+        std::vector<std::jthread> helpers;
+        const auto decode = [&](size_t k) {
+            try {
+                DecodeStretch(file, stretches[k], text.data() + (stretches[k].begin - dataStart));
+            } catch (...) {
+                // A failed read, thrown on the calling thread below.
+                failures[k] = std::current_exception();
+            }
+        };
+        for (size_t k = 1; k < threads; ++k)
+            helpers.emplace_back(decode, k);
+        decode(0);
+    }
+    for (const std::exception_ptr& failure : failures) {
+        if (failure)
+            std::rethrow_exception(failure);
+    }
+    // A file that grew after it was opened is read the ordinary way, to its new end.
+    char after = 0;
+    if (file.readAt(&after, 1, size) != 0)
+        return std::nullopt;
+    size_t length = 0;
+    for (const Stretch& stretch : stretches) {
+        if (!stretch.valid)
+            return std::optional<Text>();
+        std::memmove(text.data() + length, text.data() + (stretch.begin - dataStart),
+                     stretch.written * sizeof(char16_t));
+        length += stretch.written;
+    }
+    text.resize(length);
+    return std::optional<Text>(std::move(text));
+}
+
 std::optional<Text> ReadUtf8Rest(InputFile& file, std::string_view firstBytes) {
+    // `firstBytes` are what is left of the file's first four bytes after a signature, so the
+    // text starts at the file's byte 4 - firstBytes.size(); the stretches read it again there.
+    if (firstBytes.size() <= 4) {
+        if (std::optional<std::optional<Text>> text =
+                ReadUtf8InStretches(file, 4 - firstBytes.size()))
+            return std::move(*text);
+    }
     Text text;
     ReserveLarge(text, std::max(file.sizeHint(), firstBytes.size()));
     if (!DecodeUtf8Rest(file, firstBytes, text, true)) {

@@ -87,12 +87,18 @@ size_t Utf8Length(TextView text) {
 }  // namespace
 
 size_t DecodeUtf8Part(std::string_view bytes, bool isLast, Text& text) {
-    const auto* const in = reinterpret_cast<const unsigned char*>(bytes.data());
-    const size_t size = bytes.size();
     const size_t start = text.size();
     // Every byte gives at most one code unit (a four-byte sequence gives two).
-    text.resize(start + size);
-    char16_t* const first = text.data() + start;
+    text.resize(start + bytes.size());
+    size_t written = 0;
+    const size_t used = DecodeUtf8Into(bytes, isLast, text.data() + start, written);
+    text.resize(start + written);
+    return used;
+}
+
+size_t DecodeUtf8Into(std::string_view bytes, bool isLast, char16_t* const first, size_t& written) {
+    const auto* const in = reinterpret_cast<const unsigned char*>(bytes.data());
+    const size_t size = bytes.size();
     char16_t* out = first;
     size_t i = 0;
     while (i < size) {
@@ -148,7 +154,7 @@ size_t DecodeUtf8Part(std::string_view bytes, bool isLast, Text& text) {
             i += 2;
         }
     }
-    text.resize(start + static_cast<size_t>(out - first));
+    written = static_cast<size_t>(out - first);
     return i;
 }
 

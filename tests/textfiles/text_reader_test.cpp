@@ -471,6 +471,47 @@ TEST(ReadTextFile, LargeFilesReadAsTheirBytesDecodeWhole) {
     }
 }
 
+// Files of several megabytes are decoded in stretches on all cores, cut where a byte is no
+// continuation byte. Wherever the cut falls (inside a sequence, at a run of continuation bytes
+// that the lenient reading takes as two-byte sequences, before an invalid byte), the text is the
+// one of the bytes decoded whole, and an invalid byte in any stretch makes the file ANSI.
+TEST(ReadTextFile, FilesReadInStretchesReadAsTheirBytesDecodeWhole) {
+    constexpr size_t kSize = size_t{10} << 20;
+    TempFolder folder;
+    struct Case {
+        const char* name;
+        std::string filler;    // repeated up to kSize
+        std::string atMiddle;  // written over the middle of the file
+    };
+    const Case cases[] = {
+        {"TwoByteSequences", "ä", ""},
+        {"ThreeByteSequences", "東京", ""},
+        {"FourByteSequences", Hex("F0 9F 98 80"), ""},
+        {"MixedWithLineBreaks", "Grüße 東京\r\n", ""},
+        {"ContinuationRunAtTheCut", "ab", std::string(200, '\x80')},
+        {"InvalidByteAtTheCut", "Grüße ", Hex("FC")},
+        {"TruncatedSequenceBeforeTheCut", "Grüße ", Hex("E2 82") + "z"},
+    };
+    for (const Case& c : cases) {
+        for (const std::string& signature : {std::string(), std::string("\xEF\xBB\xBF")}) {
+            std::string bytes = signature;
+            while (bytes.size() < kSize)
+                bytes += c.filler;
+            // Over every likely cut: the middle for two threads, the thirds and quarters for more.
+            for (const size_t parts : {2, 3, 4}) {
+                for (size_t k = 1; k < parts; ++k) {
+                    const size_t at = bytes.size() * k / parts - c.atMiddle.size() / 2;
+                    bytes.replace(at, c.atMiddle.size(), c.atMiddle);
+                }
+            }
+            const std::string path = folder.write("stretches.txt", bytes);
+            const Text expected = DecodeDetectedText(bytes);
+            ASSERT_TRUE(ReadTextFile(path) == expected) << c.name << signature.size();
+            EXPECT_EQ(DetectEncoding(path), DetectEncodingOfBytes(bytes)) << c.name;
+        }
+    }
+}
+
 TEST(ReadTextFile, LargeUtf16FilesInBothByteOrders) {
     TempFolder folder;
     Text text;

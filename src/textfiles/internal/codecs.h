@@ -32,6 +32,8 @@ std::optional<Text> DecodeUtf8(std::string_view bytes);
 // next part; the caller puts those (at most three) bytes in front of the next part.
 inline constexpr size_t kUtf8Invalid = static_cast<size_t>(-1);
 size_t DecodeUtf8Part(std::string_view bytes, bool isLast, Text& text);
+// The same into `out`, which has room for bytes.size() units; `written` gets how many it wrote.
+size_t DecodeUtf8Into(std::string_view bytes, bool isLast, char16_t* out, size_t& written);
 
 // UTF-8 of every code unit on its own, except that a valid surrogate pair is written as one
 // four-byte sequence; lone surrogates stay three-byte sequences so that they read back.

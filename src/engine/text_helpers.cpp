@@ -9,6 +9,7 @@
 #include <unicode/unistr.h>
 
 #include <algorithm>
+#include <functional>
 #include <limits>
 
 namespace lexorim {
@@ -129,40 +130,58 @@ TextView TrimBlanksAndControls(TextView text) {
     return text.substr(begin, end - begin);
 }
 
+size_t NextLineBreak(TextView text, size_t from) {
+    size_t i = from;
+#if defined(__SSE2__)
+    // Most units end no line: eight at a time are looked at until one does.
+    const __m128i cr = _mm_set1_epi16(u'\r');
+    const __m128i lf = _mm_set1_epi16(u'\n');
+    while (i + 8 <= text.size()) {
+        const __m128i units = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + i));
+        const int ends =
+            _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi16(units, cr), _mm_cmpeq_epi16(units, lf)));
+        if (ends != 0)
+            return i + static_cast<size_t>(std::countr_zero(static_cast<unsigned>(ends))) / 2;
+        i += 8;
+    }
+#endif
+    for (; i < text.size(); ++i) {
+        if (text[i] == u'\r' || text[i] == u'\n')
+            return i;
+    }
+    return text.size();
+}
+
+namespace {
+
+// Where the line after the break at `end` starts: CR LF is one break.
+size_t AfterLineBreak(TextView text, size_t end) {
+    return end + ((text[end] == u'\r' && end + 1 < text.size() && text[end + 1] == u'\n') ? 2 : 1);
+}
+
+}  // namespace
+
+bool AnyLine(TextView text, const std::function<bool(TextView)>& holds) {
+    for (size_t start = 0; start < text.size();) {
+        const size_t end = NextLineBreak(text, start);
+        if (holds(text.substr(start, end - start)))
+            return true;
+        if (end >= text.size())
+            break;
+        start = AfterLineBreak(text, end);
+    }
+    return false;
+}
+
 std::vector<TextView> SplitLines(TextView text) {
     std::vector<TextView> lines;
-    size_t start = 0;
-    size_t i = 0;
-    while (i < text.size()) {
-#if defined(__SSE2__)
-        // Most units end no line: eight at a time are looked at until one does.
-        const __m128i cr = _mm_set1_epi16(u'\r');
-        const __m128i lf = _mm_set1_epi16(u'\n');
-        while (i + 8 <= text.size()) {
-            const __m128i units =
-                _mm_loadu_si128(reinterpret_cast<const __m128i*>(text.data() + i));
-            const int ends = _mm_movemask_epi8(
-                _mm_or_si128(_mm_cmpeq_epi16(units, cr), _mm_cmpeq_epi16(units, lf)));
-            if (ends != 0) {
-                i += static_cast<size_t>(std::countr_zero(static_cast<unsigned>(ends))) / 2;
-                break;
-            }
-            i += 8;
-        }
-        if (i >= text.size())
+    for (size_t start = 0; start < text.size();) {
+        const size_t end = NextLineBreak(text, start);
+        lines.push_back(text.substr(start, end - start));
+        if (end >= text.size())
             break;
-#endif
-        const char16_t c = text[i];
-        if (c == u'\r' || c == u'\n') {
-            lines.push_back(text.substr(start, i - start));
-            i += (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') ? 2 : 1;
-            start = i;
-        } else {
-            ++i;
-        }
+        start = AfterLineBreak(text, end);
     }
-    if (start < text.size())
-        lines.push_back(text.substr(start));
     return lines;
 }
 

@@ -3,6 +3,7 @@
 // are UTF-16 code units.
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -46,6 +47,10 @@ TextView TrimBlanksAndControls(TextView text);
 // The lines of a multi-line text: cut at CR LF, CR or LF. A line break at the very end does not
 // start another (empty) line, and an empty text has no lines, as in a text box.
 std::vector<TextView> SplitLines(TextView text);
+// Whether `holds` is true of one of those lines; it is asked line by line until it is.
+bool AnyLine(TextView text, const std::function<bool(TextView)>& holds);
+// The position of the first CR or LF at or after `from`; the text's size when there is none.
+size_t NextLineBreak(TextView text, size_t from);
 
 Text DecimalText(int64_t value);
 

@@ -36,16 +36,13 @@ std::optional<Text> EmptyResultHint(const EmptyResultFacts& facts, Language lang
 }
 
 bool HasTextBesidesLines(TextView text, const std::vector<int64_t>& skippedLines) {
-    const std::vector<TextView> lines = SplitLines(text);
-    for (size_t i = 0; i < lines.size(); ++i) {
-        if (std::binary_search(skippedLines.begin(), skippedLines.end(), static_cast<int64_t>(i))) {
-            continue;
-        }
-        if (!TrimBlanksAndControls(lines[i]).empty()) {
-            return true;
-        }
-    }
-    return false;
+    // Mostly the first line tells, so the lines are looked at one by one, not cut up all first.
+    int64_t index = -1;
+    return AnyLine(text, [&](TextView line) {
+        ++index;
+        return !std::binary_search(skippedLines.begin(), skippedLines.end(), index) &&
+               !TrimBlanksAndControls(line).empty();
+    });
 }
 
 }  // namespace lexorim

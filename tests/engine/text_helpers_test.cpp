@@ -80,6 +80,24 @@ TEST(SplitLines, CutsAtEveryKindOfLineBreak) {
     EXPECT_EQ(SplitLines(u"\r\n"), (std::vector<TextView>{u""}));
 }
 
+// AnyLine sees the lines SplitLines gives, in order, and stops at the first that holds.
+TEST(AnyLine, AsksLineByLineUntilOneHolds) {
+    const TextView text = u"a\r\n\r\nbc\rd\n";
+    std::vector<TextView> seen;
+    EXPECT_FALSE(AnyLine(text, [&](TextView line) {
+        seen.push_back(line);
+        return false;
+    }));
+    EXPECT_EQ(seen, SplitLines(text));
+    seen.clear();
+    EXPECT_TRUE(AnyLine(text, [&](TextView line) {
+        seen.push_back(line);
+        return line == u"bc";
+    }));
+    EXPECT_EQ(seen, (std::vector<TextView>{u"a", u"", u"bc"}));
+    EXPECT_FALSE(AnyLine(u"", [](TextView) { return true; }));
+}
+
 // Line breaks at every position of long lines, where the search looks at several units at once:
 // the lines are those of a search unit by unit.
 TEST(SplitLines, FindsBreaksAtEveryPositionOfLongLines) {

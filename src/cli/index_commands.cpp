@@ -7,6 +7,7 @@
 #include "cli/cli_support.h"
 #include "cli/setting_warnings.h"
 #include "engine/collation.h"
+#include "fileindex/file_index_output.h"
 #include "fileindex/file_index_session.h"
 #include "fileindex/file_index_summary.h"
 #include "keywordindex/keyword_session.h"
@@ -99,13 +100,29 @@ int RunFilesCommand(const CommandLine& line, Streams io) {
     const ReadContext context = MakeReadContext(line, io.err);
     const WordLists lists = LoadWordLists(line, context);
     const LocaleCollator collator;
-    session.Run(MakeFileIndexOptions(settings),
+    FileIndexOptions options = MakeFileIndexOptions(settings);
+    // The page is written from the finished store in pieces, never held as one text.
+    options.buildOutputText = !options.htmlOutput;
+    session.Run(options,
                 {.lists = lists,
                  .collator = collator,
                  .language = line.language,
                  .progress = ProgressFor(line, io.err)},
                 context);
-    WriteOutput(line, settings, session.output(), io.out);
+    if (options.htmlOutput) {
+        const HtmlDesign design = EffectiveHtmlDesign(options.htmlDesign, options.useDesign);
+        const auto producePage = [&](const TextWriter& write) {
+            WriteHtmlIndexInPieces(session.store(), design, line.language, options.threads, write);
+        };
+        if (line.outputPath.empty()) {
+            producePage([&io](TextView piece) { Print(io.out, piece); });
+            FinishStandardOutput(io.out);
+        } else {
+            WriteTextFileInPieces(producePage, line.outputPath, OutputSettingsFor(line, settings));
+        }
+    } else {
+        WriteOutput(line, settings, session.output(), io.out);
+    }
     if (!line.indexPath.empty()) {
         SaveFileIndex(session.store(), line.indexPath, OutputSettingsFor(line, settings));
     }

@@ -1,5 +1,7 @@
 #include "fileindex/file_index_output.h"
 
+#include <functional>
+
 #include <unicode/uchar.h>
 
 #include <algorithm>
@@ -384,8 +386,12 @@ Text Joined(std::vector<Text>& pieces) {
 
 }  // namespace
 
-Text WriteHtmlIndex(const IndexStore& store, const HtmlDesign& design, Language language,
-                    unsigned threads) {
+namespace {
+
+// Hands the page's pieces to `take` in order: the head, the parts of the body as they are
+// written on up to `threads` threads, the footer.
+void ProduceHtmlPieces(const IndexStore& store, const HtmlDesign& design, Language language,
+                       unsigned threads, const std::function<void(Text&&)>& take) {
     Text head;
     AppendHead(head, design);
     if (design.navigationBar) {
@@ -399,8 +405,7 @@ Text WriteHtmlIndex(const IndexStore& store, const HtmlDesign& design, Language 
         head += u"</div>";
         head += kCrLf;
     }
-    std::vector<Text> pieces;
-    pieces.push_back(EncodeHtmlPage(head));
+    take(EncodeHtmlPage(head));
 
     const BodyLayout layout = LayOutBody(store, design.headings);
     const size_t entryCount = layout.entries.size();
@@ -412,13 +417,27 @@ Text WriteHtmlIndex(const IndexStore& store, const HtmlDesign& design, Language 
             return EncodedBodyPart(layout, begin, std::min(begin + kEntriesPerPart, entryCount),
                                    design.separator);
         },
-        [&pieces](size_t, Text&& encoded) { pieces.push_back(std::move(encoded)); });
+        [&take](size_t, Text&& encoded) { take(std::move(encoded)); });
 
     Text footer;
     AppendFooter(footer, language);
     footer += u"</body></html>";
-    pieces.push_back(EncodeHtmlPage(footer));
+    take(EncodeHtmlPage(footer));
+}
+
+}  // namespace
+
+Text WriteHtmlIndex(const IndexStore& store, const HtmlDesign& design, Language language,
+                    unsigned threads) {
+    std::vector<Text> pieces;
+    ProduceHtmlPieces(store, design, language, threads,
+                      [&pieces](Text&& piece) { pieces.push_back(std::move(piece)); });
     return Joined(pieces);
+}
+
+void WriteHtmlIndexInPieces(const IndexStore& store, const HtmlDesign& design, Language language,
+                            unsigned threads, const std::function<void(TextView)>& write) {
+    ProduceHtmlPieces(store, design, language, threads, [&write](Text&& piece) { write(piece); });
 }
 
 Text EncodeHtmlPage(TextView page) {

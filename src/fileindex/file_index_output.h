@@ -1,6 +1,8 @@
 #pragma once
 // The finished file index store written as text or as one complete HTML page.
 
+#include <functional>
+
 #include "engine/index_store.h"
 #include "engine/language.h"
 #include "engine/text_helpers.h"
@@ -18,6 +20,10 @@ Text WriteFileTextIndex(const IndexStore& store, const FileTextDesign& design);
 // for all cores); the page does not depend on it.
 Text WriteHtmlIndex(const IndexStore& store, const HtmlDesign& design, Language language,
                     unsigned threads = 0);
+// The same page handed to `write` piece by piece (pure ASCII, so no piece ends inside a pair),
+// so that a large page is never held whole.
+void WriteHtmlIndexInPieces(const IndexStore& store, const HtmlDesign& design, Language language,
+                            unsigned threads, const std::function<void(TextView)>& write);
 
 // The page as pure ASCII: U+00A0..U+00FF as named references, every character above U+00FF as
 // a numeric reference (a surrogate pair as one reference of its code point). The page declares

@@ -275,6 +275,8 @@ FileIndexResult RunFileIndex(const FileIndexOptions& options,
     reporter.Report(StatusRefreshing(language));
     FinishStore(store, options, environment.collator, literalAmpersands);
     reporter.Report(StatusWriting(language));
+    if (!options.buildOutputText)
+        return result;
     if (options.htmlOutput) {
         result.output =
             WriteHtmlIndex(store, EffectiveHtmlDesign(options.htmlDesign, options.useDesign),

@@ -34,6 +34,8 @@ struct FileIndexOptions {
     // Threads that read documents; 0 for all cores. The output does not depend on it.
     unsigned threads = 0;
     DraftOptions draft;  // Tentwurf
+    // False leaves the output empty, for a caller that writes it from the store itself.
+    bool buildOutputText = true;
 };
 
 struct FileIndexResult {

@@ -173,6 +173,17 @@ TEST(HtmlIndexTest, ALargeStoreWrittenInPartsOnSeveralThreadsIsOnePage) {
     const Text page = WriteHtmlIndex(store, kStandard, Language::German, 1);
     for (const unsigned threads : {2u, 4u})
         EXPECT_EQ(WriteHtmlIndex(store, kStandard, Language::German, threads), page) << threads;
+    // Handed over in pieces (as the command line writes it), the page is the same, in several.
+    for (const unsigned threads : {1u, 2u}) {
+        Text joined;
+        size_t pieces = 0;
+        WriteHtmlIndexInPieces(store, kStandard, Language::German, threads, [&](TextView piece) {
+            joined += piece;
+            ++pieces;
+        });
+        EXPECT_EQ(joined, page) << threads;
+        EXPECT_GT(pieces, 3u) << threads;
+    }
 
     const auto row = [](size_t i, TextView encodedWord) {
         return u"<div id=\"box\"><div id=\"l\">" + Text(encodedWord) +

@@ -89,4 +89,47 @@ class FlatTextMap {
     std::vector<uint32_t> slots_;
 };
 
+// A set of views of texts kept elsewhere (which must outlive it), found as in FlatTextMap.
+class FlatTextViewSet {
+  public:
+    // Adds the view unless an equal text is there; whether it was added.
+    bool Insert(TextView text) {
+        if ((items_.size() + 1) * 2 > slots_.size())
+            Grow();
+        const uint64_t hash = HashOfUnits(text);
+        const size_t mask = slots_.size() - 1;
+        for (size_t i = hash & mask;; i = (i + 1) & mask) {
+            const uint32_t slot = slots_[i];
+            if (slot == 0) {
+                items_.push_back({hash, text});
+                slots_[i] = static_cast<uint32_t>(items_.size());
+                return true;
+            }
+            const Item& item = items_[slot - 1];
+            if (item.hash == hash && item.text == text)
+                return false;
+        }
+    }
+
+  private:
+    struct Item {
+        uint64_t hash = 0;
+        TextView text;
+    };
+
+    void Grow() {
+        slots_.assign(std::max<size_t>(64, slots_.size() * 2), 0);
+        const size_t mask = slots_.size() - 1;
+        for (size_t k = 0; k < items_.size(); ++k) {
+            size_t i = items_[k].hash & mask;
+            while (slots_[i] != 0)
+                i = (i + 1) & mask;
+            slots_[i] = static_cast<uint32_t>(k + 1);
+        }
+    }
+
+    std::vector<Item> items_;
+    std::vector<uint32_t> slots_;
+};
+
 }  // namespace lexorim

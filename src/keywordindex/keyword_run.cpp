@@ -2,10 +2,10 @@
 
 #include <deque>
 #include <iterator>
-#include <unordered_set>
 
 #include "draft/draft_pipeline.h"
 #include "draft/keyword_relevance.h"
+#include "engine/flat_text_map.h"
 #include "engine/html_cleaning.h"
 #include "engine/ordered_parallel.h"
 #include "engine/word_pipeline.h"
@@ -24,11 +24,10 @@ class KeywordCollector {
     explicit KeywordCollector(bool removeDuplicates) : removeDuplicates_(removeDuplicates) {}
 
     void Add(TextView word) {
-        if (removeDuplicates_ && seen_.contains(word))
-            return;
         words_.emplace_back(word);
-        if (removeDuplicates_)
-            seen_.insert(words_.back());
+        // The set looks at the kept word itself; a repeat is taken back.
+        if (removeDuplicates_ && !seen_.Insert(words_.back()))
+            words_.pop_back();
     }
     std::vector<Text> TakeWords() {
         return {std::make_move_iterator(words_.begin()), std::make_move_iterator(words_.end())};
@@ -38,7 +37,7 @@ class KeywordCollector {
     bool removeDuplicates_;
     // The words stay where they were added, so the set can look at them instead of copies.
     std::deque<Text> words_;
-    std::unordered_set<TextView> seen_;
+    FlatTextViewSet seen_;
 };
 
 std::vector<Text> DocumentKeywords(const SourceDocumentReader& reader,

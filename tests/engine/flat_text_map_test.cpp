@@ -38,5 +38,16 @@ TEST(FlatTextMapTest, AnEmptyMapFindsNothingAndAnEmptyKeyIsAKey) {
     EXPECT_TRUE(*flat.Find(u""));
 }
 
+TEST(FlatTextViewSetTest, KeepsEachTextOnceWhileItGrows) {
+    std::vector<Text> texts;
+    for (int i = 0; i < 3000; ++i)
+        texts.push_back(FromUtf8("w" + std::to_string(i % 1000)));
+    FlatTextViewSet set;
+    for (size_t i = 0; i < texts.size(); ++i)
+        EXPECT_EQ(set.Insert(texts[i]), i < 1000) << i;
+    EXPECT_TRUE(set.Insert(u""));
+    EXPECT_FALSE(set.Insert(u""));
+}
+
 }  // namespace
 }  // namespace lexorim

@@ -198,21 +198,35 @@ void InputFile::failTooLarge() const {
     throw UserError(u"Cannot open file \"" + FromUtf8(path_) + u"\". " + TooLargeReason());
 }
 
-size_t InputFile::read(char* buffer, size_t capacity) {
+namespace {
+
+// Reads with `readSome(at, wanted, filled)` until `capacity` bytes are in or the file ends, going
+// on after an interruption. A failed read gives its error number, as a negative count.
+template <typename ReadSome>
+ssize_t ReadFully(char* buffer, size_t capacity, const ReadSome& readSome) {
     size_t filled = 0;
     while (filled < capacity) {
-        const ssize_t count = ::read(fd_, buffer + filled, capacity - filled);
-        if (count < 0 && errno == EINTR) {
+        const ssize_t count = readSome(buffer + filled, capacity - filled, filled);
+        if (count < 0 && errno == EINTR)
             continue;
-        }
-        if (count < 0) {
-            fail(errno);
-        }
-        if (count == 0) {
+        if (count < 0)
+            return -errno;
+        if (count == 0)
             break;
-        }
         filled += static_cast<size_t>(count);
     }
+    return static_cast<ssize_t>(filled);
+}
+
+}  // namespace
+
+size_t InputFile::read(char* buffer, size_t capacity) {
+    const ssize_t count = ReadFully(buffer, capacity, [this](char* at, size_t wanted, size_t) {
+        return ::read(fd_, at, wanted);
+    });
+    if (count < 0)
+        fail(static_cast<int>(-count));
+    const auto filled = static_cast<size_t>(count);
     bytesRead_ += filled;
     // A file that grew beyond the limit while it was read (or reports no size).
     if (bytesRead_ > kLargestFile) {
@@ -222,22 +236,13 @@ size_t InputFile::read(char* buffer, size_t capacity) {
 }
 
 size_t InputFile::readAt(char* buffer, size_t capacity, size_t offset) const {
-    size_t filled = 0;
-    while (filled < capacity) {
-        const ssize_t count =
-            ::pread(fd_, buffer + filled, capacity - filled, static_cast<off_t>(offset + filled));
-        if (count < 0 && errno == EINTR) {
-            continue;
-        }
-        if (count < 0) {
-            fail(errno);
-        }
-        if (count == 0) {
-            break;
-        }
-        filled += static_cast<size_t>(count);
-    }
-    return filled;
+    const ssize_t count =
+        ReadFully(buffer, capacity, [this, offset](char* at, size_t wanted, size_t filled) {
+            return ::pread(fd_, at, wanted, static_cast<off_t>(offset + filled));
+        });
+    if (count < 0)
+        fail(static_cast<int>(-count));
+    return static_cast<size_t>(count);
 }
 
 void InputFile::readRest(std::string& bytes) {

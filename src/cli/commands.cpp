@@ -171,11 +171,17 @@ int RunTextCommand(const CommandLine& given, Streams io) {
     session.RefreshDesignationsIfStale(criteria, options.lineMode);
     PrintEmptyResultHint(session, options, line.language, io.err);
     const LocaleCollator collator;
+    // What the run would free last goes with the process, like the session below.
+    const auto leaveUntilExit = [&io](std::shared_ptr<const void> left) {
+        if (io.leftForExit != nullptr)
+            io.leftForExit->push_back(std::move(left));
+    };
     session.Run(options, criteria,
                 {.lists = lists,
                  .collator = collator,
                  .language = line.language,
-                 .progress = ProgressFor(line, io.err)},
+                 .progress = ProgressFor(line, io.err),
+                 .leaveUntilExit = leaveUntilExit},
                 TextIndexSession::SourceAfterRun::Release);
     const TextIndexDesign design = options.useDesign ? options.design : TextIndexDesign{};
     const auto produceOutput = [&](const TextWriter& write) {

@@ -1,6 +1,8 @@
 #pragma once
 // What every index run reads besides its options and its pages or documents.
 
+#include <functional>
+#include <memory>
 #include <vector>
 
 #include "engine/language.h"
@@ -27,6 +29,9 @@ struct RunEnvironment {
     // The language of the status texts and of the words an output writes itself.
     Language language = Language::German;
     RunProgress progress = {};
+    // Where a run may leave what it no longer needs but would take a while to free (a book's
+    // dictionaries), when the process ends soon anyway; empty: the run frees it itself.
+    std::function<void(std::shared_ptr<const void>)> leaveUntilExit = {};
 };
 
 }  // namespace lexorim

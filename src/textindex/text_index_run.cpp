@@ -258,18 +258,23 @@ void FillTextIndexStore(const TextIndexOptions& options, TextView source, bool r
 
 // Steps after the pages: finish combined words, sort, write the output.
 Text FinishTextIndex(const TextIndexOptions& options, IndexStore& store, DraftRun& draft,
-                     const LocaleCollator& collator, Language language,
-                     const ProgressReporter& reporter) {
+                     const RunEnvironment& environment, const ProgressReporter& reporter) {
+    const Language language = environment.language;
     reporter.Report(StatusRefreshing(language));
     draft.passes.BeforeCombinedWords(store, draft.bookLanguage, *draft.dictionaries, draft.threads);
-    draft.release = ReleaseInBackground(std::move(draft.dictionaries));
+    if (environment.leaveUntilExit) {
+        environment.leaveUntilExit(
+            std::shared_ptr<const RunDictionaries>(std::move(draft.dictionaries)));
+    } else {
+        draft.release = ReleaseInBackground(std::move(draft.dictionaries));
+    }
     if (options.multipleCombined) {
         store.ExpandCombinedWords(ShortestHeadingPart(options.draft, options.criteria));
     } else {
         store.JoinCombinedWords();
     }
     draft.passes.AfterCombinedWords(store);
-    store.SortStore(collator, options.draft.headingsFirst);
+    store.SortStore(environment.collator, options.draft.headingsFirst);
 
     reporter.Report(StatusWriting(language));
     if (!options.buildOutputText)
@@ -286,8 +291,7 @@ TextIndexResult RunTextIndex(const TextIndexOptions& options, TextView source,
     DraftRun draft(DraftEntryPasses(options.draft, options.removeDuplicates));
     FillTextIndexStore(options, source, false, environment.lists, result.store, draft,
                        environment.language, reporter);
-    result.output = FinishTextIndex(options, result.store, draft, environment.collator,
-                                    environment.language, reporter);
+    result.output = FinishTextIndex(options, result.store, draft, environment, reporter);
     return result;
 }
 
@@ -301,8 +305,7 @@ TextIndexResult RunTextIndexOnOwnedSource(const TextIndexOptions& options, Text&
         FillTextIndexStore(options, pagesSource, true, environment.lists, result.store, draft,
                            environment.language, reporter);
     }
-    result.output = FinishTextIndex(options, result.store, draft, environment.collator,
-                                    environment.language, reporter);
+    result.output = FinishTextIndex(options, result.store, draft, environment, reporter);
     return result;
 }
 

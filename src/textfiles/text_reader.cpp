@@ -89,22 +89,20 @@ Text ReadUtf16Rest(InputFile& file, std::string_view firstBytes, bool bigEndian)
     return text;
 }
 
-// Reads the rest of the file as UTF-8 in parts, so that the bytes never have to be held whole.
-// With `keepText` false the text of each part is dropped (the file is only checked). False when
-// the bytes are not valid.
-bool DecodeUtf8Rest(InputFile& file, std::string_view firstBytes, Text& text, bool keepText) {
+// UTF-8 read in parts, so that the bytes never have to be held whole: `readMore(buffer,
+// capacity)` gives the next bytes (0 at the end), `decode(bytes, isLast)` the number of bytes it
+// used or kUtf8Invalid. A sequence cut by the end of a part is carried to the front of the next.
+// False when the bytes are not valid.
+template <typename ReadMore, typename Decode>
+bool DecodeInParts(std::string_view firstBytes, const ReadMore& readMore, const Decode& decode) {
     std::string part(kPartSize, '\0');
-    // A sequence cut by the end of a part is carried to the front of the next.
-    std::memcpy(part.data(), firstBytes.data(), firstBytes.size());
+    firstBytes.copy(part.data(), firstBytes.size());
     size_t carried = firstBytes.size();
     for (;;) {
-        const size_t count = file.read(part.data() + carried, part.size() - carried);
+        const size_t count = readMore(part.data() + carried, part.size() - carried);
         const size_t available = carried + count;
         const bool isLast = count == 0;
-        if (!keepText) {
-            text.clear();
-        }
-        const size_t used = DecodeUtf8Part(std::string_view(part.data(), available), isLast, text);
+        const size_t used = decode(std::string_view(part.data(), available), isLast);
         if (used == kUtf8Invalid) {
             return false;
         }
@@ -114,6 +112,19 @@ bool DecodeUtf8Rest(InputFile& file, std::string_view firstBytes, Text& text, bo
         carried = available - used;
         std::memmove(part.data(), part.data() + used, carried);
     }
+}
+
+// The rest of the file; with `keepText` false the text of each part is dropped (the file is only
+// checked).
+bool DecodeUtf8Rest(InputFile& file, std::string_view firstBytes, Text& text, bool keepText) {
+    return DecodeInParts(
+        firstBytes, [&file](char* buffer, size_t capacity) { return file.read(buffer, capacity); },
+        [&](std::string_view bytes, bool isLast) {
+            if (!keepText) {
+                text.clear();
+            }
+            return DecodeUtf8Part(bytes, isLast, text);
+        });
 }
 
 // A stretch of a file that decodes on its own: it starts at a byte that is no continuation byte,
@@ -127,28 +138,20 @@ struct Stretch {
 
 // Decodes the stretch into `out` (room for one unit per byte) in parts, as DecodeUtf8Rest does.
 void DecodeStretch(const InputFile& file, Stretch& stretch, char16_t* out) {
-    std::string part(kPartSize, '\0');
-    size_t carried = 0;
     size_t offset = stretch.begin;
-    for (;;) {
-        const size_t wanted = std::min(part.size() - carried, stretch.end - offset);
-        const size_t count = file.readAt(part.data() + carried, wanted, offset);
+    const auto readMore = [&](char* buffer, size_t capacity) {
+        const size_t count = file.readAt(buffer, std::min(capacity, stretch.end - offset), offset);
         offset += count;
-        const size_t available = carried + count;
-        const bool isLast = offset >= stretch.end || count == 0;
+        return count;
+    };
+    const auto decode = [&](std::string_view bytes, bool isLast) {
         size_t written = 0;
-        const size_t used = DecodeUtf8Into(std::string_view(part.data(), available), isLast,
-                                           out + stretch.written, written);
-        if (used == kUtf8Invalid) {
-            stretch.valid = false;
-            return;
-        }
-        stretch.written += written;
-        if (isLast)
-            return;
-        carried = available - used;
-        std::memmove(part.data(), part.data() + used, carried);
-    }
+        const size_t used = DecodeUtf8Into(bytes, isLast, out + stretch.written, written);
+        if (used != kUtf8Invalid)
+            stretch.written += written;
+        return used;
+    };
+    stretch.valid = DecodeInParts({}, readMore, decode);
 }
 
 // Where the stretch after `from` begins: the first byte at or after it that is no continuation

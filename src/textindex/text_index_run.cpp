@@ -32,6 +32,10 @@ PageList BuildPageList(const TextIndexOptions& options, TextView source) {
 }
 
 constexpr TextView kTag = u"-";
+
+unsigned RunThreads(const TextIndexOptions& options) {
+    return options.threads == 0 ? AllCores() : options.threads;
+}
 // Pages are filtered in batches of about this many characters: enough to keep a thread busy for
 // a while, few enough that the batches waiting for their turn stay small.
 constexpr size_t kBatchCharacters = 64 * 1024;
@@ -169,7 +173,6 @@ struct DraftRun {
     DraftEntryPasses passes;
     std::unique_ptr<RunDictionaries> dictionaries = std::make_unique<RunDictionaries>();
     std::string bookLanguage;
-    unsigned threads = 1;
     // Lets the dictionaries go while the index is sorted and written.
     std::jthread release;
 };
@@ -196,8 +199,7 @@ void FillTextIndexStore(const TextIndexOptions& options, TextView source, bool r
     pipelineOptions.criteria = options.criteria;
     pipelineOptions.positiveHitsJoinBlanks = options.criteria.markCombined;
     draft.bookLanguage = BookLanguage(options.draft, source);
-    const unsigned threads = options.threads == 0 ? AllCores() : options.threads;
-    draft.threads = threads;
+    const unsigned threads = RunThreads(options);
     const BookPages bookPages{pages.size(), [&](size_t page, Text& buffer) {
                                   return draftPages.PageText(pages, page, buffer);
                               }};
@@ -261,7 +263,8 @@ Text FinishTextIndex(const TextIndexOptions& options, IndexStore& store, DraftRu
                      const RunEnvironment& environment, const ProgressReporter& reporter) {
     const Language language = environment.language;
     reporter.Report(StatusRefreshing(language));
-    draft.passes.BeforeCombinedWords(store, draft.bookLanguage, *draft.dictionaries, draft.threads);
+    draft.passes.BeforeCombinedWords(store, draft.bookLanguage, *draft.dictionaries,
+                                     RunThreads(options));
     if (environment.leaveUntilExit) {
         environment.leaveUntilExit(
             std::shared_ptr<const RunDictionaries>(std::move(draft.dictionaries)));

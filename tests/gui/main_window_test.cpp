@@ -499,6 +499,49 @@ class MainWindowTest : public QObject {
                  QStringLiteral("Index\r\n\r\nK\r\nKirsche 1\r\n"));
     }
 
+    // With the clean draft switched on in the wizard, the window's index of a file is the one the
+    // core makes of that file with the same settings, as lexorim-cli --draft makes it.
+    void aCleanDraftIsTheCoresDraftOfTheFile() {
+        window_->show();
+        const QString book = folder_.filePath(QStringLiteral("buch.txt"));
+        // Twelve pages under one running head, each on a subject of its own.
+        const char* const subjects[] = {"Kernel", "Debian",      "Netzwerk", "Drucker",
+                                        "Server", "Dateisystem", "Benutzer", "Sicherheit",
+                                        "Archiv", "Editor",      "Terminal", "Paketquelle"};
+        std::string text;
+        for (int page = 1; page <= 12; ++page) {
+            const std::string subject = subjects[page - 1];
+            text += "Handbuch der Pakete\r\nDas Kapitel " + subject + " beginnt hier.\r\n";
+            text +=
+                "Die Pakete und das Paket stehen hier, des Pakets wegen, mit dpkg und sudo.\r\n";
+            text += "The BESCHREIBUNG of " + subject + "\r\nNoch mehr zu " + subject + ".\r\n";
+            text += std::to_string(page) + "\r\n";
+        }
+        WriteFile(book, text.c_str());
+        Find<QRadioButton>("qu_datei")->click();
+        Find<QLineEdit>("edit_quelle")->setText(book);
+        QCheckBox* draft = wizard()->findChild<QCheckBox*>(QStringLiteral("ew_entwurf"));
+        QVERIFY(draft != nullptr);
+        draft->click();
+        QCOMPARE(draft->checkState(), Qt::Checked);
+        RunAndWait();
+
+        TextIndexSession session;
+        session.SetSource(ReadTextIndexSource(ToPath(book)));
+        const Text onCore = session.Run(MakeTextIndexOptions(context_->settings),
+                                        MakeDesignationCriteria(context_->settings),
+                                        {.lists = context_->lists,
+                                         .collator = LocaleCollator(),
+                                         .language = context_->language});
+        QCOMPARE(ToQString(context_->textIndex.output()), ToQString(onCore));
+        // The draft did something: the running head is gone, the forms are under one word, and
+        // the recurring command stays.
+        QVERIFY(!ToQString(onCore).contains(QStringLiteral("Handbuch")));
+        QVERIFY(!ToQString(onCore).contains(QStringLiteral("Pakets")));
+        QVERIFY(ToQString(onCore).contains(QStringLiteral("Paket 1, 2")));
+        QVERIFY(ToQString(onCore).contains(QStringLiteral("dpkg 1, 2")));
+    }
+
     // After a source file that cannot be read, nothing of the previous document is left to be
     // indexed in its name; every try to run reports the error again.
     void anUnreadableSourceFileLeavesNothingToIndex() {
